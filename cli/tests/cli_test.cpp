@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/commands.h"
+#include "core/tests/db_test_support.h"
+#include "core/version.h"
+
+namespace orvosal {
+namespace {
+
+using orvosal::testing::TemporaryFolder;
+
+struct CliRun {
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+CliRun runCommandLine(const std::vector<std::string>& args) {
+  CliRun run;
+  auto parsed = parseCliOptions(args);
+  if (auto* message = std::get_if<std::string>(&parsed)) {
+    run.status = 2;
+    run.err = *message;
+    return run;
+  }
+  std::istringstream in;
+  std::ostringstream out;
+  std::ostringstream err;
+  run.status = runCli(std::get<CliOptions>(parsed), in, out, err, false);
+  run.out = out.str();
+  run.err = err.str();
+  return run;
+}
+
+TEST(Cli, VersionUsageAndBadOptions) {
+  EXPECT_EQ(runCommandLine({"--version"}).out, std::string("Orvosal ") + kVersionText + "\n");
+  const CliRun usage = runCommandLine({});
+  EXPECT_EQ(usage.status, 2);
+  EXPECT_NE(usage.err.find("Aufruf: orvosal-cli"), std::string::npos);
+  EXPECT_EQ(runCommandLine({"--db", "null", "status"}).status, 2);
+  EXPECT_EQ(runCommandLine({"--gibtsnicht"}).err, "Unbekannte Option: --gibtsnicht");
+  const auto parsed = std::get<CliOptions>(parseCliOptions({"--home", "/x", "sql", "/EXTEND", "SELECT 1"}));
+  EXPECT_TRUE(parsed.extend);
+  EXPECT_EQ(parsed.arguments, std::vector<std::string>{"SELECT 1"});
+}
+
+TEST(Cli, StatusNamesTheProgramFolderAndCreatesIt) {
+  TemporaryFolder folder;
+  const auto home = folder.path() / "neu";
+  const CliRun run = runCommandLine({"--home", home.string(), "status"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Programmordner: " + home.string()), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find(std::string("Version: ") + kVersionText), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_directory(home));
+}
+
+TEST(Cli, SqlRunsStatementsAndPrintsQueriesAsTabSeparatedLines) {
+  TemporaryFolder folder;
+  const std::string home = folder.path().string();
+  ASSERT_EQ(runCommandLine({"--home", home, "sql", "CREATE TABLE [Artikel]([ID] COUNTER PRIMARY KEY, [Name] TEXT(50), "
+                                                   "[Preis] MONEY, [Seit] date)"})
+                .status,
+            0);
+  const CliRun insert = runCommandLine(
+      {"--home", home, "sql",
+       "INSERT INTO Artikel ([Name], [Preis], [Seit]) VALUES ('Schraube\tM4', 1234.5, #3/5/2024#), ('Mutter', 0.1, Null)"});
+  EXPECT_EQ(insert.status, 0) << insert.err;
+  EXPECT_EQ(insert.out, "2\n");
+  const CliRun query = runCommandLine({"--home", home, "sql", "SELECT Top 5 Name, Preis, Seit FROM Artikel ORDER BY [ID]"});
+  EXPECT_EQ(query.status, 0) << query.err;
+  EXPECT_EQ(query.out, "Name\tPreis\tSeit\nSchraube\\tM4\t1234,5\t05.03.2024\nMutter\t0,1\t\n");
+  const CliRun failing = runCommandLine({"--home", home, "sql", "SELECT * FROM Fehlt"});
+  EXPECT_EQ(failing.status, 1);
+  EXPECT_NE(failing.err.find("Fehler"), std::string::npos);
+  EXPECT_NE(failing.err.find("Fehlt"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvosal

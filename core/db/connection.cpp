@@ -1,0 +1,289 @@
+#include "core/db/connection.h"
+
+#include "core/db/db_error.h"
+#include "core/db/sql_translator.h"
+#include "core/db/sql_unicode.h"
+#include "core/db/sqlite_connection.h"
+#include "core/text.h"
+
+namespace orvosal {
+namespace {
+
+size_t utf8Length(std::string_view text) {
+  size_t count = 0;
+  for (unsigned char c : text) {
+    if ((c & 0xC0) != 0x80) ++count;
+  }
+  return count;
+}
+
+DbError mismatch(std::string_view table, std::string_view column, const Value& value) {
+  return DbError(db_errors::kTypeMismatch, "Der Wert '" + value.toText() + "' passt nicht in das Feld '" +
+                                               std::string(column) + "' der Tabelle '" + std::string(table) +
+                                               "'.");
+}
+
+bool changesSchema(std::string_view statement) {
+  const std::string start = toUpperGerman(trim(statement.substr(0, 8)));
+  return start.starts_with("CREATE") || start.starts_with("ALTER") || start.starts_with("DROP");
+}
+
+}  // namespace
+
+const ColumnInfo* TableSchema::find(std::string_view column) const {
+  for (const auto& info : columns) {
+    if (equalsNoCase(info.name, column)) return &info;
+  }
+  return nullptr;
+}
+
+Connection::Connection(SqlEngine engine, const Clock& clock)
+    : engine_(engine), clock_(clock), translator_(std::make_unique<SqlTranslator>(engine, clock)) {
+  translator_->setColumnKindLookup([this](std::string_view name) { return columnKindAnywhere(name); });
+}
+
+ColumnKind Connection::columnKindAnywhere(std::string_view lowerName) {
+  if (!kindsByName_) {
+    kindsByName_.emplace();
+    for (auto& [name, kind] : readAllColumnKinds()) {
+      // A name used for text anywhere counts as text: a 'True' against it stays text.
+      auto [entry, added] = kindsByName_->emplace(name, kind);
+      if (!added && kind == ColumnKind::Text) entry->second = kind;
+    }
+  }
+  auto found = kindsByName_->find(lowerName);
+  return found == kindsByName_->end() ? ColumnKind::Unknown : found->second;
+}
+
+Connection::~Connection() = default;
+
+int64_t Connection::execute(std::string_view sql) {
+  const TranslatedSql translated = translator_->translate(sql);
+  try {
+    switch (translated.kind) {
+      case TranslatedSql::Kind::NoOp:
+        return 0;
+      case TranslatedSql::Kind::CreateDatabase:
+        createDatabase(translated.statements.front());
+        return 0;
+      case TranslatedSql::Kind::IdentityInsertOff:
+        afterIdentityInsert(translated.table);
+        return 0;
+      case TranslatedSql::Kind::SelectIntoFile:
+        copyIntoArchive(translated.statements.front(), translated.table, translated.file);
+        return 0;
+      case TranslatedSql::Kind::Statement:
+        break;
+    }
+    int64_t changed = 0;
+    for (const auto& statement : translated.statements) {
+      if (changesSchema(statement)) forgetSchema();
+      changed += executeStatement(statement);
+    }
+    return changed;
+  } catch (const DbError& error) {
+    if (!error.sql().empty()) throw;
+    throw DbError(error.number(), error.text(), std::string(sql));
+  }
+}
+
+int64_t Connection::executeStatement(const std::string& statement) {
+  if (depth_ == 0 || !failureAbortsTransaction()) return executeNative(statement, {});
+  // On PostgreSQL one failed statement aborts the whole transaction; a savepoint around each
+  // statement keeps a failure (an expected one, such as a probe) from poisoning the rest.
+  executeNative("SAVEPOINT orvosal_statement", {});
+  try {
+    const int64_t changed = executeNative(statement, {});
+    executeNative("RELEASE SAVEPOINT orvosal_statement", {});
+    return changed;
+  } catch (const DbError&) {
+    executeNative("ROLLBACK TO SAVEPOINT orvosal_statement", {});
+    executeNative("RELEASE SAVEPOINT orvosal_statement", {});
+    throw;
+  }
+}
+
+bool Connection::returnsRows(std::string_view sql) { return translator_->translate(sql).returnsRows; }
+
+std::unique_ptr<RowSource> Connection::query(std::string_view sql) {
+  const TranslatedSql translated = translator_->translate(sql);
+  if (translated.kind != TranslatedSql::Kind::Statement || translated.statements.size() != 1) {
+    throw DbError(db_errors::kStatementFailed, "Die Anweisung liefert keine Datensätze.", std::string(sql));
+  }
+  try {
+    if (depth_ == 0 || !failureAbortsTransaction()) return queryNative(translated.statements.front(), {});
+    executeNative("SAVEPOINT orvosal_statement", {});
+    try {
+      auto rows = queryNative(translated.statements.front(), {});
+      executeNative("RELEASE SAVEPOINT orvosal_statement", {});
+      return rows;
+    } catch (const DbError&) {
+      executeNative("ROLLBACK TO SAVEPOINT orvosal_statement", {});
+      executeNative("RELEASE SAVEPOINT orvosal_statement", {});
+      throw;
+    }
+  } catch (const DbError& error) {
+    if (!error.sql().empty()) throw;
+    throw DbError(error.number(), error.text(), std::string(sql));
+  }
+}
+
+const TableSchema& Connection::tableSchema(std::string_view table) {
+  const std::string key = lowerName(table);
+  auto found = schemas_.find(key);
+  if (found == schemas_.end()) found = schemas_.emplace(key, readTableSchema(table)).first;
+  return found->second;
+}
+
+Value Connection::convertForColumn(const TableSchema& schema, std::string_view columnName, const Value& value) const {
+  const ColumnInfo* column = schema.find(columnName);
+  const std::string_view table = schema.name;
+  if (value.isNull() || column == nullptr) return value;
+  switch (column->kind) {
+    case ColumnKind::Text: {
+      Value text = value.isText() ? value : Value(value.toText());
+      const size_t length = utf8Length(text.toText());
+      if (column->definedSize > 0 && length > static_cast<size_t>(column->definedSize)) {
+        throw DbError(db_errors::kValueTooLong,
+                      "Der Text für das Feld '" + column->name + "' der Tabelle '" + std::string(table) +
+                          "' ist zu lang: " + std::to_string(length) + " Zeichen, erlaubt sind " +
+                          std::to_string(column->definedSize) + ".");
+      }
+      return text;
+    }
+    case ColumnKind::DateTime: {
+      if (value.isDateTime()) return value;
+      if (value.isText()) {
+        if (trim(value.toText()).empty()) return Value();
+        if (auto moment = value.toDateTime()) return Value(*moment);
+        throw mismatch(table, column->name, value);
+      }
+      if (auto moment = value.toDateTime()) return Value(*moment);
+      throw mismatch(table, column->name, value);
+    }
+    case ColumnKind::Integer:
+    case ColumnKind::Bit: {
+      if (value.isText() && !isNumeric(value.toText())) throw mismatch(table, column->name, value);
+      if (column->kind == ColumnKind::Bit) return Value(int64_t{value.toBool() ? 1 : 0});
+      return Value(value.toCurrency().rounded(0, Rounding::HalfEven).units() / 10000);
+    }
+    case ColumnKind::Currency:
+    case ColumnKind::Decimal:
+      if (value.isText() && !isNumeric(value.toText())) throw mismatch(table, column->name, value);
+      return Value(value.toCurrency());
+    case ColumnKind::Double:
+      if (value.isText() && !isNumeric(value.toText())) throw mismatch(table, column->name, value);
+      return Value(value.toDouble());
+    case ColumnKind::Unknown:
+      break;
+  }
+  return value;
+}
+
+int64_t Connection::insertRow(const TableSchema& table,
+                              const std::vector<std::pair<std::string, Value>>& fields) {
+  std::string names;
+  std::string marks;
+  std::vector<Value> params;
+  for (const auto& [name, value] : fields) {
+    const ColumnInfo* column = table.find(name);
+    if (column == nullptr) {
+      throw DbError(db_errors::kFieldNotFound, "Das Feld '" + name + "' gibt es in der Tabelle '" +
+                                                   table.name + "' nicht.");
+    }
+    if (!names.empty()) {
+      names += ", ";
+      marks += ", ";
+    }
+    names += quoteIdentifier(column->name);
+    params.push_back(convertForColumn(table, column->name, value));
+    marks += placeholder(static_cast<int>(params.size()));
+  }
+  std::string sql = "INSERT INTO " + quoteIdentifier(table.name);
+  sql += params.empty() ? std::string(" DEFAULT VALUES") : " (" + names + ") VALUES (" + marks + ")";
+  return insertReturningKey(sql, params, table.keyColumn);
+}
+
+int64_t Connection::updateRow(const TableSchema& table, const Value& key,
+                              const std::vector<std::pair<std::string, Value>>& changes,
+                              const std::vector<std::pair<std::string, Value>>& originals) {
+  if (changes.empty()) return 1;
+  std::string sql = "UPDATE " + quoteIdentifier(table.name) + " SET ";
+  std::vector<Value> params;
+  bool first = true;
+  for (const auto& [name, value] : changes) {
+    const ColumnInfo* column = table.find(name);
+    params.push_back(convertForColumn(table, column->name, value));
+    sql += (first ? "" : ", ") + quoteIdentifier(column ? column->name : name) + " = " +
+           placeholder(static_cast<int>(params.size()));
+    first = false;
+  }
+  params.push_back(key);
+  sql += " WHERE " + quoteIdentifier(table.keyColumn) + " = " + placeholder(static_cast<int>(params.size()));
+  for (const auto& [name, original] : originals) {
+    params.push_back(original);
+    sql += " AND " + sameValueCondition(quoteIdentifier(name), static_cast<int>(params.size()));
+  }
+  return executeNative(sql, params);
+}
+
+int64_t Connection::deleteRow(const TableSchema& table, const Value& key,
+                              const std::vector<std::pair<std::string, Value>>& originals) {
+  std::vector<Value> params{key};
+  std::string sql = "DELETE FROM " + quoteIdentifier(table.name) + " WHERE " +
+                    quoteIdentifier(table.keyColumn) + " = " + placeholder(1);
+  for (const auto& [name, original] : originals) {
+    params.push_back(original);
+    sql += " AND " + sameValueCondition(quoteIdentifier(name), static_cast<int>(params.size()));
+  }
+  return executeNative(sql, params);
+}
+
+void Connection::begin() {
+  executeNative(depth_ == 0 ? std::string("BEGIN") : "SAVEPOINT orvosal_level_" + std::to_string(depth_), {});
+  ++depth_;
+}
+
+void Connection::commit() {
+  if (depth_ == 0) return;
+  --depth_;
+  executeNative(depth_ == 0 ? std::string("COMMIT") : "RELEASE SAVEPOINT orvosal_level_" + std::to_string(depth_),
+                {});
+}
+
+void Connection::rollback() {
+  if (depth_ == 0) return;
+  --depth_;
+  if (depth_ == 0) {
+    executeNative("ROLLBACK", {});
+    forgetSchema();
+  } else {
+    const std::string name = "orvosal_level_" + std::to_string(depth_);
+    executeNative("ROLLBACK TO SAVEPOINT " + name, {});
+    executeNative("RELEASE SAVEPOINT " + name, {});
+  }
+}
+
+void Connection::copyIntoArchive(const std::string& select, const std::string& table,
+                                 const std::string& file) {
+  auto rows = queryNative(select, {});
+  SqliteConnection archive(file, clock_);
+  std::string create = "CREATE TABLE " + archive.quoteIdentifier(table) + " (";
+  std::vector<std::pair<std::string, Value>> fields;
+  for (size_t i = 0; i < rows->columns().size(); ++i) {
+    const auto& column = rows->columns()[i];
+    create += (i ? ", " : "") + archive.quoteIdentifier(column.name) + " " +
+              SqliteConnection::declaredType(column.info);
+    fields.emplace_back(column.name, Value());
+  }
+  archive.begin();
+  static_cast<Connection&>(archive).executeNative(create + ")", {});
+  const TableSchema& schema = archive.tableSchema(table);
+  while (rows->next()) {
+    for (size_t i = 0; i < fields.size(); ++i) fields[i].second = rows->storedValue(static_cast<int>(i));
+    archive.insertRow(schema, fields);
+  }
+  archive.commit();
+}
+
+}  // namespace orvosal

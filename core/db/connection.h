@@ -1,0 +1,135 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/db/column_info.h"
+#include "core/db/sql_engine.h"
+#include "core/db/value.h"
+
+namespace orvosal {
+
+class SqlTranslator;
+
+// A column of a result: its name as the engine reports it, its kind, and where it comes from
+// when it is a plain column of one table (what makes a result updatable).
+struct ResultColumn {
+  std::string name;
+  ColumnInfo info;
+  std::string baseTable;   // empty for expressions
+  std::string baseColumn;
+};
+
+// A result read row by row, so that large tables never sit in memory as a whole.
+class RowSource {
+ public:
+  virtual ~RowSource() = default;
+  virtual const std::vector<ResultColumn>& columns() const = 0;
+  // Moves to the next row; false when there is none.
+  virtual bool next() = 0;
+  // The current row's value as stored (money on SQLite as its floating value, not yet rounded).
+  virtual Value storedValue(int column) const = 0;
+};
+
+// The columns of one table and its auto-increment key, read from the engine's catalog.
+struct TableSchema {
+  std::string name;  // as the catalog spells it
+  std::vector<ColumnInfo> columns;
+  std::string keyColumn;  // empty when the table has none
+  const ColumnInfo* find(std::string_view column) const;
+};
+
+// One open connection to one of the two engines. Statements come in the program's SQL
+// conventions and are translated to the engine's dialect before they run; failures throw DbError.
+class Connection {
+ public:
+  explicit Connection(SqlEngine engine, const Clock& clock);
+  virtual ~Connection();
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  SqlEngine engine() const { return engine_; }
+
+  // Runs one statement; answers the number of rows it changed.
+  int64_t execute(std::string_view sql);
+  // True when the statement yields rows (a query) rather than changing data.
+  bool returnsRows(std::string_view sql);
+  // Opens a result for reading.
+  std::unique_ptr<RowSource> query(std::string_view sql);
+
+  // Tables of the database (user tables only), in the catalog's spelling.
+  virtual std::vector<std::string> tableNames() = 0;
+  // Catalog of one table; cached until the next schema statement. Throws when it does not exist.
+  const TableSchema& tableSchema(std::string_view table);
+
+  // Row writes of the recordsets, with values bound, never inlined.
+  int64_t insertRow(const TableSchema& table, const std::vector<std::pair<std::string, Value>>& fields);
+  // Changes the given fields of the row whose key and original values still match; answers the
+  // number of rows changed (0 when someone else changed or deleted the row meanwhile).
+  int64_t updateRow(const TableSchema& table, const Value& key,
+                    const std::vector<std::pair<std::string, Value>>& changes,
+                    const std::vector<std::pair<std::string, Value>>& originals);
+  int64_t deleteRow(const TableSchema& table, const Value& key,
+                    const std::vector<std::pair<std::string, Value>>& originals);
+
+  // The value as the column stores it; throws DbError when it does not fit (a text too long for
+  // the column, a text that is no date for a date column, ...).
+  Value convertForColumn(const TableSchema& table, std::string_view column, const Value& value) const;
+
+  // Transactions nest: the outermost begins and commits, inner levels are savepoints.
+  void begin();
+  void commit();
+  void rollback();
+  int transactionDepth() const { return depth_; }
+
+  virtual bool isAlive() = 0;
+  virtual void reconnect() = 0;
+
+  virtual std::string quoteIdentifier(std::string_view name) const = 0;
+
+  // The kind of a column of that name in any table of the database (Unknown when none has it);
+  // tells the translation whether 'True' stands against a true/false column or a text column.
+  ColumnKind columnKindAnywhere(std::string_view lowerName);
+
+ protected:
+  // Engine-specific work on already translated text.
+  virtual int64_t executeNative(const std::string& sql, const std::vector<Value>& params) = 0;
+  virtual std::unique_ptr<RowSource> queryNative(const std::string& sql, const std::vector<Value>& params) = 0;
+  virtual int64_t insertReturningKey(const std::string& sql, const std::vector<Value>& params,
+                                     const std::string& keyColumn) = 0;
+  virtual TableSchema readTableSchema(std::string_view table) = 0;
+  // Every column name of the database (lower-cased) with its kind.
+  virtual std::vector<std::pair<std::string, ColumnKind>> readAllColumnKinds() = 0;
+  virtual std::string placeholder(int index) const = 0;
+  virtual void createDatabase(const std::string& sql) = 0;
+  virtual void afterIdentityInsert(const std::string& table) = 0;
+  // True when a failed statement aborts the open transaction (PostgreSQL).
+  virtual bool failureAbortsTransaction() const = 0;
+  // Compares a stored value with a bound one, exactly (no collation, Null equals Null).
+  virtual std::string sameValueCondition(const std::string& quotedColumn, int index) const = 0;
+
+  SqlTranslator& translator() { return *translator_; }
+  void forgetSchema() {
+    schemas_.clear();
+    kindsByName_.reset();
+  }
+
+ private:
+  int64_t executeStatement(const std::string& statement);
+  void copyIntoArchive(const std::string& select, const std::string& table, const std::string& file);
+
+  SqlEngine engine_;
+  const Clock& clock_;
+  std::unique_ptr<SqlTranslator> translator_;
+  std::map<std::string, TableSchema, std::less<>> schemas_;  // by lower-cased name
+  std::optional<std::map<std::string, ColumnKind, std::less<>>> kindsByName_;
+  int depth_ = 0;
+};
+
+}  // namespace orvosal

@@ -1,0 +1,307 @@
+#include "core/db/postgres_connection.h"
+
+#include <libpq-fe.h>
+
+#include <charconv>
+#include <cstdio>
+
+#include "core/db/db_error.h"
+#include "core/db/postgres_setup.h"
+#include "core/db/postgres_values.h"
+#include "core/db/sql_unicode.h"
+#include "core/text.h"
+
+namespace orvosal {
+
+struct PostgresConnection::Result {
+  PGresult* result = nullptr;
+  explicit Result(PGresult* r) : result(r) {}
+  Result(Result&& other) noexcept : result(other.result) { other.result = nullptr; }
+  Result& operator=(Result&& other) noexcept {
+    std::swap(result, other.result);
+    return *this;
+  }
+  Result(const Result&) = delete;
+  ~Result() { PQclear(result); }
+  int rows() const { return PQntuples(result); }
+  std::string text(int row, int column) const { return PQgetvalue(result, row, column); }
+  bool isNull(int row, int column) const { return PQgetisnull(result, row, column) != 0; }
+};
+
+namespace {
+
+constexpr int kFetchSize = 1000;
+
+bool isSelect(std::string_view sql) {
+  const std::string start = toUpperGerman(trim(sql.substr(0, 16)));
+  return start.starts_with("SELECT") || start.starts_with("WITH") || start.starts_with("VALUES") ||
+         start.starts_with("(");
+}
+
+}  // namespace
+
+// Reads a result in batches through a server-side cursor, so a large table never sits in memory.
+class PostgresRows final : public RowSource {
+ public:
+  PostgresRows(PostgresConnection& connection, PostgresConnection::Result first, std::string cursor)
+      : connection_(connection), batch_(std::move(first)), cursor_(std::move(cursor)) {
+    const int count = PQnfields(batch_.result);
+    for (int i = 0; i < count; ++i) {
+      ResultColumn column;
+      column.name = PQfname(batch_.result, i);
+      const Oid table = PQftable(batch_.result, i);
+      const int attribute = PQftablecol(batch_.result, i);
+      if (table != InvalidOid && attribute > 0) {
+        const auto& [tableName, names] = connection_.tableColumns(table);
+        if (auto found = names.find(attribute); found != names.end()) {
+          column.baseTable = tableName;
+          column.baseColumn = found->second;
+          if (const ColumnInfo* info = connection_.tableSchema(tableName).find(column.baseColumn)) {
+            column.info = *info;
+            column.info.name = column.name;
+            column.info.isKey = false;
+          }
+        }
+      }
+      if (column.baseTable.empty()) {
+        column.info = postgresColumnForType(column.name, PQftype(batch_.result, i), PQfmod(batch_.result, i));
+      }
+      columns_.push_back(std::move(column));
+    }
+    finished_ = cursor_.empty() || batch_.rows() < kFetchSize;
+  }
+
+  ~PostgresRows() override { closeCursor(); }
+
+  const std::vector<ResultColumn>& columns() const override { return columns_; }
+
+  bool next() override {
+    if (++row_ < batch_.rows()) return true;
+    if (finished_) {
+      closeCursor();
+      return false;
+    }
+    batch_ = connection_.run("FETCH " + std::to_string(kFetchSize) + " FROM " + cursor_, {});
+    row_ = 0;
+    finished_ = batch_.rows() < kFetchSize;
+    if (batch_.rows() > 0) return true;
+    closeCursor();
+    return false;
+  }
+
+  Value storedValue(int column) const override {
+    if (batch_.isNull(row_, column)) return Value();
+    return postgresValue(columns_[static_cast<size_t>(column)].info.kind, PQgetvalue(batch_.result, row_, column));
+  }
+
+ private:
+  void closeCursor() {
+    if (cursor_.empty()) return;
+    try {
+      connection_.run("CLOSE " + cursor_, {});
+    } catch (const DbError&) {
+      // The cursor ends with the connection or the transaction anyway.
+    }
+    cursor_.clear();
+  }
+
+  PostgresConnection& connection_;
+  PostgresConnection::Result batch_;
+  std::string cursor_;
+  std::vector<ResultColumn> columns_;
+  int row_ = -1;
+  bool finished_ = true;
+};
+
+PostgresConnection::PostgresConnection(std::string conninfo, const Clock& clock)
+    : Connection(SqlEngine::Postgres, clock), conninfo_(std::move(conninfo)) {
+  open();
+}
+
+PostgresConnection::~PostgresConnection() {
+  if (conn_ != nullptr) PQfinish(conn_);
+}
+
+void PostgresConnection::open() {
+  conn_ = PQconnectdb(conninfo_.c_str());
+  if (PQstatus(conn_) != CONNECTION_OK) {
+    const std::string message(trim(PQerrorMessage(conn_)));
+    PQfinish(conn_);
+    conn_ = nullptr;
+    throw DbError(db_errors::kConnectionClosed, "Keine Verbindung zum Datenbankserver: " + message);
+  }
+  PQsetClientEncoding(conn_, "UTF8");
+  run("SET datestyle = 'ISO, DMY'; SET client_min_messages = warning", {});
+  prepareDatabase();
+}
+
+void PostgresConnection::prepareDatabase() {
+  // The collation and the helper functions live in the database; they are created once and
+  // then only looked up, so that workstations starting together do not replace them twice.
+  Result marker = run("SELECT 1 FROM pg_proc WHERE proname = '" + std::string(postgresSetupMarker()) + "'", {});
+  if (marker.rows() > 0) return;
+  for (const auto& statement : postgresDatabaseSetup()) run(statement, {});
+}
+
+PostgresConnection::Result PostgresConnection::run(const std::string& sql, const std::vector<Value>& params) {
+  if (conn_ == nullptr) throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.", sql);
+  PGresult* raw = nullptr;
+  if (params.empty()) {
+    raw = PQexec(conn_, sql.c_str());
+  } else {
+    std::vector<std::string> texts;
+    std::vector<const char*> pointers;
+    texts.reserve(params.size());
+    for (const auto& param : params) texts.push_back(param.isNull() ? std::string() : postgresParameter(param));
+    for (size_t i = 0; i < params.size(); ++i) pointers.push_back(params[i].isNull() ? nullptr : texts[i].c_str());
+    raw = PQexecParams(conn_, sql.c_str(), static_cast<int>(params.size()), nullptr, pointers.data(), nullptr,
+                       nullptr, 0);
+  }
+  Result result(raw);
+  const ExecStatusType status = raw ? PQresultStatus(raw) : PGRES_FATAL_ERROR;
+  if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return result;
+  const char* state = raw ? PQresultErrorField(raw, PG_DIAG_SQLSTATE) : nullptr;
+  const bool lost = PQstatus(conn_) != CONNECTION_OK || (state != nullptr && std::string_view(state).starts_with("08"));
+  std::string message(trim(raw ? PQresultErrorMessage(raw) : PQerrorMessage(conn_)));
+  if (message.empty()) message = std::string(trim(PQerrorMessage(conn_)));
+  throw DbError(lost ? db_errors::kConnectionLost : db_errors::kStatementFailed, message, sql);
+}
+
+int64_t PostgresConnection::executeNative(const std::string& sql, const std::vector<Value>& params) {
+  Result result = run(sql, params);
+  const char* tuples = PQcmdTuples(result.result);
+  int64_t changed = 0;
+  if (tuples != nullptr) std::from_chars(tuples, tuples + std::char_traits<char>::length(tuples), changed);
+  return changed;
+}
+
+std::unique_ptr<RowSource> PostgresConnection::queryNative(const std::string& sql,
+                                                           const std::vector<Value>& params) {
+  if (!isSelect(sql)) return std::make_unique<PostgresRows>(*this, run(sql, params), std::string());
+  const std::string cursor = "orvosal_cursor_" + std::to_string(++cursorCount_);
+  const std::string fetch = "FETCH " + std::to_string(kFetchSize) + " FROM " + cursor;
+  const std::string declare = "DECLARE " + cursor + " NO SCROLL CURSOR WITH HOLD FOR " + sql;
+  if (params.empty()) return std::make_unique<PostgresRows>(*this, run(declare + ";" + fetch, {}), cursor);
+  run(declare, params);
+  return std::make_unique<PostgresRows>(*this, run(fetch, {}), cursor);
+}
+
+int64_t PostgresConnection::insertReturningKey(const std::string& sql, const std::vector<Value>& params,
+                                               const std::string& keyColumn) {
+  if (keyColumn.empty()) {
+    executeNative(sql, params);
+    return 0;
+  }
+  Result result = run(sql + " RETURNING " + quoteIdentifier(keyColumn), params);
+  int64_t key = 0;
+  const std::string text = result.rows() > 0 ? result.text(0, 0) : std::string();
+  std::from_chars(text.data(), text.data() + text.size(), key);
+  return key;
+}
+
+std::vector<std::string> PostgresConnection::tableNames() {
+  Result result = run(
+      "SELECT c.relname FROM pg_class c JOIN pg_namespace n ON n.oid = c.relnamespace "
+      "WHERE c.relkind IN ('r', 'p') AND n.nspname = current_schema() ORDER BY c.relname",
+      {});
+  std::vector<std::string> names;
+  for (int i = 0; i < result.rows(); ++i) names.push_back(result.text(i, 0));
+  return names;
+}
+
+TableSchema PostgresConnection::readTableSchema(std::string_view table) {
+  TableSchema schema;
+  schema.name = lowerName(table);
+  Result result = run(
+      "SELECT a.attname, format_type(a.atttypid, a.atttypmod), t.typname, a.attidentity "
+      "FROM pg_attribute a JOIN pg_type t ON t.oid = a.atttypid "
+      "JOIN pg_class c ON c.oid = a.attrelid JOIN pg_namespace n ON n.oid = c.relnamespace "
+      "WHERE c.relname = $1 AND n.nspname = current_schema() AND c.relkind IN ('r', 'p') "
+      "AND a.attnum > 0 AND NOT a.attisdropped ORDER BY a.attnum",
+      {Value(schema.name)});
+  if (result.rows() == 0) {
+    throw DbError(db_errors::kStatementFailed, "Die Tabelle '" + std::string(table) + "' gibt es nicht.");
+  }
+  for (int i = 0; i < result.rows(); ++i) {
+    ColumnInfo column = postgresColumnForCatalog(result.text(i, 0), result.text(i, 1), result.text(i, 2));
+    column.isKey = !result.text(i, 3).empty();
+    if (column.isKey) schema.keyColumn = column.name;
+    schema.columns.push_back(std::move(column));
+  }
+  return schema;
+}
+
+const std::pair<std::string, std::map<int, std::string>>& PostgresConnection::tableColumns(Oid table) {
+  if (auto found = tableColumns_.find(table); found != tableColumns_.end()) return found->second;
+  const std::string id = std::to_string(table);
+  Result result = run("SELECT c.relname, a.attnum, a.attname FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid "
+                      "WHERE a.attrelid = " + id + " AND a.attnum > 0 AND NOT a.attisdropped",
+                      {});
+  auto& entry = tableColumns_[table];
+  for (int i = 0; i < result.rows(); ++i) {
+    entry.first = result.text(i, 0);
+    entry.second[std::stoi(result.text(i, 1))] = result.text(i, 2);
+  }
+  return entry;
+}
+
+std::vector<std::pair<std::string, ColumnKind>> PostgresConnection::readAllColumnKinds() {
+  Result result = run(
+      "SELECT a.attname, format_type(a.atttypid, a.atttypmod), t.typname "
+      "FROM pg_attribute a JOIN pg_type t ON t.oid = a.atttypid JOIN pg_class c ON c.oid = a.attrelid "
+      "JOIN pg_namespace n ON n.oid = c.relnamespace WHERE n.nspname = current_schema() "
+      "AND c.relkind = 'r' AND a.attnum > 0 AND NOT a.attisdropped",
+      {});
+  std::vector<std::pair<std::string, ColumnKind>> kinds;
+  for (int i = 0; i < result.rows(); ++i) {
+    kinds.emplace_back(result.text(i, 0),
+                       postgresColumnForCatalog(result.text(i, 0), result.text(i, 1), result.text(i, 2)).kind);
+  }
+  return kinds;
+}
+
+bool PostgresConnection::isAlive() {
+  if (conn_ == nullptr || PQstatus(conn_) != CONNECTION_OK) return false;
+  try {
+    run("SELECT 1", {});
+    return true;
+  } catch (const DbError&) {
+    return PQstatus(conn_) == CONNECTION_OK;
+  }
+}
+
+void PostgresConnection::reconnect() {
+  if (conn_ != nullptr) PQfinish(conn_);
+  conn_ = nullptr;
+  tableColumns_.clear();
+  forgetSchema();
+  open();
+}
+
+void PostgresConnection::createDatabase(const std::string& sql) {
+  if (transactionDepth() > 0) {
+    throw DbError(db_errors::kStatementFailed, "Eine Datenbank kann nicht innerhalb einer Transaktion angelegt werden.",
+                  sql);
+  }
+  run(sql, {});
+}
+
+void PostgresConnection::afterIdentityInsert(const std::string& table) {
+  // Keys were copied as they were; the key sequence must continue after the highest of them.
+  const TableSchema& schema = tableSchema(table);
+  if (schema.keyColumn.empty()) return;
+  const std::string quotedTable = quoteIdentifier(schema.name);
+  const std::string key = quoteIdentifier(schema.keyColumn);
+  run("SELECT setval(pg_get_serial_sequence($1, $2), COALESCE(MAX(" + key + "), 0) + 1, false) FROM " + quotedTable,
+      {Value(quotedTable), Value(schema.keyColumn)});
+}
+
+std::string PostgresConnection::quoteIdentifier(std::string_view name) const {
+  return quotePostgresName(name);
+}
+
+std::string PostgresConnection::sameValueCondition(const std::string& quotedColumn, int index) const {
+  return "(" + quotedColumn + " IS NOT DISTINCT FROM $" + std::to_string(index) + ")";
+}
+
+}  // namespace orvosal

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <unordered_map>
+
+#include "core/db/connection.h"
+
+struct pg_conn;
+typedef unsigned int Oid;
+
+namespace orvosal {
+
+// The server engine: one libpq connection to a PostgreSQL database. Text columns compare like the
+// old engines (case-insensitive, German order) through the collation the setup creates; names are
+// lower-cased and quoted by the translation.
+class PostgresConnection final : public Connection {
+ public:
+  // `conninfo` in libpq's keyword form ("host=... port=... dbname=... user=...").
+  PostgresConnection(std::string conninfo, const Clock& clock);
+  ~PostgresConnection() override;
+
+  std::vector<std::string> tableNames() override;
+  bool isAlive() override;
+  void reconnect() override;
+  std::string quoteIdentifier(std::string_view name) const override;
+
+
+ protected:
+  int64_t executeNative(const std::string& sql, const std::vector<Value>& params) override;
+  std::unique_ptr<RowSource> queryNative(const std::string& sql, const std::vector<Value>& params) override;
+  int64_t insertReturningKey(const std::string& sql, const std::vector<Value>& params,
+                             const std::string& keyColumn) override;
+  TableSchema readTableSchema(std::string_view table) override;
+  std::vector<std::pair<std::string, ColumnKind>> readAllColumnKinds() override;
+  std::string placeholder(int index) const override { return "$" + std::to_string(index); }
+  void createDatabase(const std::string& sql) override;
+  void afterIdentityInsert(const std::string& table) override;
+  bool failureAbortsTransaction() const override { return true; }
+  std::string sameValueCondition(const std::string& quotedColumn, int index) const override;
+
+ private:
+  friend class PostgresRows;
+  struct Result;
+  void open();
+  void prepareDatabase();
+  Result run(const std::string& sql, const std::vector<Value>& params);
+  // Name of the table with that catalog id and its column names by attribute number.
+  const std::pair<std::string, std::map<int, std::string>>& tableColumns(Oid table);
+
+  std::string conninfo_;
+  pg_conn* conn_ = nullptr;
+  int cursorCount_ = 0;
+  std::unordered_map<Oid, std::pair<std::string, std::map<int, std::string>>> tableColumns_;
+};
+
+}  // namespace orvosal

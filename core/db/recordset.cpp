@@ -1,0 +1,214 @@
+#include "core/db/recordset.h"
+
+#include "core/db/db_error.h"
+#include "core/text.h"
+
+namespace orvosal {
+namespace {
+
+std::string_view withoutTablePrefix(std::string_view name) {
+  const size_t dot = name.rfind('.');
+  std::string_view column = dot == std::string_view::npos ? name : name.substr(dot + 1);
+  if (column.size() >= 2 && column.front() == '[' && column.back() == ']') column = column.substr(1, column.size() - 2);
+  return column;
+}
+
+std::string_view tablePrefix(std::string_view name) {
+  const size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos) return {};
+  std::string_view table = name.substr(0, dot);
+  if (table.size() >= 2 && table.front() == '[' && table.back() == ']') table = table.substr(1, table.size() - 2);
+  return table;
+}
+
+}  // namespace
+
+Recordset::Recordset(Connection& connection, std::string_view sql)
+    : connection_(connection), sql_(sql), rows_(connection.query(sql)) {
+  moveNext();
+}
+
+void Recordset::moveNext() {
+  if (adding_) cancelUpdate();
+  pending_.clear();
+  deleted_ = false;
+  if (!rows_->next()) {
+    current_.reset();
+    return;
+  }
+  std::vector<Value> values;
+  values.reserve(columns().size());
+  for (size_t i = 0; i < columns().size(); ++i) values.push_back(rows_->storedValue(static_cast<int>(i)));
+  current_ = std::move(values);
+}
+
+std::optional<size_t> Recordset::findColumn(std::string_view name) const {
+  const std::string_view column = withoutTablePrefix(name);
+  const std::string_view table = tablePrefix(name);
+  std::optional<size_t> match;
+  for (size_t i = 0; i < columns().size(); ++i) {
+    const auto& candidate = columns()[i];
+    if (!equalsNoCase(candidate.name, column)) continue;
+    if (table.empty() || equalsNoCase(candidate.baseTable, table)) return i;
+    if (!match) match = i;
+  }
+  return match;
+}
+
+size_t Recordset::requireColumn(std::string_view name) const {
+  if (auto index = findColumn(name)) return *index;
+  throw DbError(db_errors::kFieldNotFound,
+                "Das Feld '" + std::string(name) + "' ist in dieser Auflistung nicht vorhanden.", sql_);
+}
+
+Value Recordset::typed(size_t column, const Value& stored) const {
+  if (stored.isNull()) return stored;
+  switch (columns()[column].info.kind) {
+    case ColumnKind::Currency:
+    case ColumnKind::Decimal: return Value(stored.toCurrency());
+    case ColumnKind::Bit: return Value(stored.toBool());
+    case ColumnKind::Integer: return Value(stored.toInt());
+    case ColumnKind::Double: return Value(stored.toDouble());
+    case ColumnKind::DateTime: {
+      auto moment = stored.toDateTime();
+      return moment ? Value(*moment) : Value();
+    }
+    case ColumnKind::Text: return stored.isText() ? stored : Value(stored.toText());
+    case ColumnKind::Unknown: break;
+  }
+  return stored;
+}
+
+Value Recordset::field(std::string_view name) const {
+  const size_t column = requireColumn(name);
+  for (const auto& [index, value] : pending_) {
+    if (index == column) return typed(column, value);
+  }
+  if (adding_ || !current_ || deleted_) {
+    if (adding_) return Value();
+    throw DbError(db_errors::kNoCurrentRow, "Kein aktueller Datensatz.", sql_);
+  }
+  return typed(column, (*current_)[column]);
+}
+
+int Recordset::fieldType(std::string_view name) const { return columns()[requireColumn(name)].info.typeCode; }
+
+long Recordset::definedSize(std::string_view name) const {
+  return columns()[requireColumn(name)].info.definedSize;
+}
+
+const TableSchema& Recordset::updatableTable() {
+  if (table_ != nullptr) return *table_;
+  std::string base;
+  for (const auto& column : columns()) {
+    if (column.baseTable.empty()) continue;
+    if (base.empty()) base = column.baseTable;
+    if (!equalsNoCase(base, column.baseTable)) base.clear();
+    if (base.empty()) break;
+  }
+  if (base.empty()) {
+    throw DbError(db_errors::kStatementFailed,
+                  "Die Datensätze dieser Abfrage können nicht geändert werden (keine einzelne Tabelle).", sql_);
+  }
+  const TableSchema& schema = connection_.tableSchema(base);
+  if (schema.keyColumn.empty()) {
+    throw DbError(db_errors::kStatementFailed,
+                  "Die Tabelle '" + schema.name + "' hat keinen Schlüssel; ihre Datensätze können nicht geändert werden.",
+                  sql_);
+  }
+  table_ = &schema;
+  return schema;
+}
+
+void Recordset::addNew() {
+  updatableTable();
+  pending_.clear();
+  adding_ = true;
+}
+
+void Recordset::set(std::string_view name, const Value& value) {
+  const size_t column = requireColumn(name);
+  const TableSchema& table = updatableTable();
+  if (!adding_ && (eof() || deleted_)) throw DbError(db_errors::kNoCurrentRow, "Kein aktueller Datensatz.", sql_);
+  const ResultColumn& result = columns()[column];
+  if (result.baseTable.empty()) {
+    throw DbError(db_errors::kStatementFailed, "Das Feld '" + result.name + "' ist berechnet und kann nicht geändert werden.",
+                  sql_);
+  }
+  Value converted = connection_.convertForColumn(table, result.baseColumn, value);
+  for (auto& [index, pendingValue] : pending_) {
+    if (index == column) {
+      pendingValue = std::move(converted);
+      return;
+    }
+  }
+  pending_.emplace_back(column, std::move(converted));
+}
+
+std::vector<std::pair<std::string, Value>> Recordset::originalsOfCurrent() {
+  std::vector<std::pair<std::string, Value>> originals;
+  for (size_t i = 0; i < columns().size(); ++i) {
+    const auto& column = columns()[i];
+    if (column.baseTable.empty() || equalsNoCase(column.baseColumn, table_->keyColumn)) continue;
+    originals.emplace_back(column.baseColumn, (*current_)[i]);
+  }
+  return originals;
+}
+
+void Recordset::update() {
+  const TableSchema& table = updatableTable();
+  std::vector<std::pair<std::string, Value>> changes;
+  for (const auto& [index, value] : pending_) changes.emplace_back(columns()[index].baseColumn, value);
+  if (adding_) {
+    const int64_t key = connection_.insertRow(table, changes);
+    std::vector<Value> row(columns().size());
+    for (const auto& [index, value] : pending_) row[index] = value;
+    for (size_t i = 0; i < columns().size(); ++i) {
+      if (equalsNoCase(columns()[i].baseColumn, table.keyColumn)) row[i] = Value(key);
+    }
+    current_ = std::move(row);
+    adding_ = false;
+    pending_.clear();
+    return;
+  }
+  if (eof() || deleted_) throw DbError(db_errors::kNoCurrentRow, "Kein aktueller Datensatz.", sql_);
+  if (pending_.empty()) return;
+  const auto key = findColumn(table.keyColumn);
+  if (!key) {
+    throw DbError(db_errors::kStatementFailed, "Die Abfrage enthält den Schlüssel '" + table.keyColumn +
+                                                   "' nicht; der Datensatz kann nicht geändert werden.",
+                  sql_);
+  }
+  if (connection_.updateRow(table, (*current_)[*key], changes, originalsOfCurrent()) == 0) {
+    throw DbError(db_errors::kRowChangedByOthers,
+                  "Der Datensatz wurde inzwischen von einem anderen Benutzer geändert oder gelöscht; "
+                  "die Änderung wurde nicht gespeichert.",
+                  sql_);
+  }
+  for (const auto& [index, value] : pending_) (*current_)[index] = value;
+  pending_.clear();
+}
+
+void Recordset::cancelUpdate() {
+  pending_.clear();
+  adding_ = false;
+}
+
+void Recordset::deleteCurrent() {
+  const TableSchema& table = updatableTable();
+  if (eof() || deleted_ || adding_) throw DbError(db_errors::kNoCurrentRow, "Kein aktueller Datensatz.", sql_);
+  const auto key = findColumn(table.keyColumn);
+  if (!key) {
+    throw DbError(db_errors::kStatementFailed, "Die Abfrage enthält den Schlüssel '" + table.keyColumn +
+                                                   "' nicht; der Datensatz kann nicht gelöscht werden.",
+                  sql_);
+  }
+  if (connection_.deleteRow(table, (*current_)[*key], originalsOfCurrent()) == 0) {
+    throw DbError(db_errors::kRowChangedByOthers,
+                  "Der Datensatz wurde inzwischen von einem anderen Benutzer geändert oder gelöscht.", sql_);
+  }
+  pending_.clear();
+  deleted_ = true;
+}
+
+}  // namespace orvosal

@@ -1,0 +1,25 @@
+#include "core/db/sql_rewrite.h"
+
+namespace orvosal {
+
+void rewriteExpressions(TokenList& tokens, RewriteContext& context) {
+  rewriteDistinctRow(tokens);
+  rewriteDelete(tokens);
+  rewriteUpdateTargets(tokens);
+  rewriteTop(tokens);
+  // Before the functions: the divisor's extent is found on the calls as written.
+  rewriteDivision(tokens);
+  // Before the names are quoted: the column lookup wants them as written.
+  rewriteBooleans(tokens, context.columnKind);
+  rewriteFunctions(tokens, context);
+  rewriteDateLiterals(tokens, context.engine);
+  rewriteConcatenation(tokens);
+  if (context.engine == SqlEngine::Postgres) {
+    rewriteBitConditions(tokens, context.columnKind);
+    rewriteLikeForPostgres(tokens);
+    addNullsOrder(tokens);
+    quotePostgresNames(tokens);
+  }
+}
+
+}  // namespace orvosal

@@ -1,0 +1,12 @@
+#include "core/session.h"
+
+namespace orvosal {
+
+Session::Session(std::filesystem::path programFolder, Ui& ui, const Clock& clock)
+    : programFolder_(std::move(programFolder)),
+      ui_(ui),
+      clock_(clock),
+      settings_(programFolder_),
+      errorLog_(programFolder_, clock_, ui_) {}
+
+}  // namespace orvosal

@@ -1,0 +1,131 @@
+#include "core/db/connection_string.h"
+
+#include <gtest/gtest.h>
+
+#include "core/db/database.h"
+#include "core/tests/db_test_support.h"
+
+namespace orvosal {
+namespace {
+
+using orvosal::testing::TemporaryFolder;
+
+class ConnectionStringTest : public ::testing::Test {
+ protected:
+  TemporaryFolder folder;
+  ScriptedUi ui;
+  SystemClock clock;
+  Session session{folder.path(), ui, clock};
+  SettingsFiles& settings() { return session.settings(); }
+};
+
+TEST_F(ConnectionStringTest, NoSectionGivesTheFileInTheProgramFolderAndWritesTheType) {
+  session.database().useSqlServer = true;
+  const std::string expected = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder.path().string() +
+                               "/Data.mdb;Mode=ReadWrite|Share Deny None;Persist Security Info=FALSE"
+                               ";Jet OLEDB:Database Password=" +
+                               kDatabaseFilePassword;
+  EXPECT_EQ(Get_ConnectionString(session, 0), expected);
+  EXPECT_FALSE(session.database().useSqlServer);
+  EXPECT_EQ(settings().ReadSetting("Database1", "Type"), "Access2000");
+}
+
+TEST_F(ConnectionStringTest, FileDatabaseVariants) {
+  settings().WriteSetting("Database2", "DatabasePath", "/srv/firma/");
+  settings().WriteSetting("Database2", "Type", "Access2010");
+  EXPECT_EQ(Get_ConnectionString(session, 2),
+            std::string("Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/srv/firma/Data.mdb;Persist Security Info=FALSE"
+                        ";Jet OLEDB:Database Password=") +
+                kDatabaseFilePassword);
+  settings().WriteSetting("Database3", "Type", "Access97");
+  settings().WriteSetting("Database3", "DatabasePath", "/srv/alt");
+  EXPECT_NE(Get_ConnectionString(session, 3).find("Data Source=/srv/alt/Data.mdb;Mode="), std::string::npos);
+  EXPECT_EQ(settings().ReadSetting("Database3", "Type"), "Access97");
+  settings().WriteSetting("Database4", "Type", "dBase");
+  EXPECT_EQ(Get_ConnectionString(session, 4), "");
+}
+
+TEST_F(ConnectionStringTest, ServerWithoutKeysUsesIntegratedSecurityOnThisComputer) {
+  settings().WriteSetting("Database1", "UseSqlServer", "1");
+  EXPECT_EQ(Get_ConnectionString(session, 0), "PROVIDER=SQLOLEDB;SERVER=" + computerName() +
+                                                  "\\SQLEXPRESS;DATABASE=orvosal;INTEGRATED SECURITY=SSPI");
+  EXPECT_TRUE(session.database().useSqlServer);
+  EXPECT_EQ(settings().ReadSetting("Database1", "Type"), "SQL-Server");
+}
+
+TEST_F(ConnectionStringTest, ServerWithLoginAndTheCurrentNumber) {
+  session.database().currentNumber = "2";
+  settings().WriteSetting("Database2", "UseSqlServer", "2");
+  settings().WriteSetting("Database2", "SQLServer", "db.firma.local,5433");
+  settings().WriteSetting("Database2", "SQLDatenbank", "Firma");
+  settings().WriteSetting("Database2", "strDatabaseUser", "buero");
+  settings().WriteSetting("Database2", "strDatabasePassword", "geheim");
+  settings().WriteSetting("Database2", "SQLDatenbankDirekt", "1");
+  EXPECT_EQ(Get_ConnectionString(session, 0),
+            "PROVIDER=SQLOLEDB;Server=db.firma.local,5433;Database=Firma;UID=buero;PWD=geheim;");
+  EXPECT_EQ(settings().ReadSetting("Database2", "Type"), "SQL-Server (User-Anmeldung)");
+  // Switched back to a file database while the type still names the server: no string at all.
+  settings().WriteSetting("Database2", "UseSqlServer", "nein");
+  EXPECT_EQ(Get_ConnectionString(session, 0), "");
+  EXPECT_FALSE(session.database().useSqlServer);
+}
+
+TEST(ConnectionStringParse, ServerFormsBecomeLibpqKeywords) {
+  struct Row {
+    const char* server;
+    const char* expectedHostPort;
+  };
+  const Row rows[] = {
+      {"db1", "host='db1'"},
+      {"db1\\SQLEXPRESS", "host='db1'"},
+      {"db1,5433", "host='db1' port='5433'"},
+      {"db1:5433", "host='db1' port='5433'"},
+      {"(local)", "host='localhost'"},
+      {".", "host='localhost'"},
+  };
+  for (const auto& row : rows) {
+    const auto target = parseConnectionString(std::string("PROVIDER=SQLOLEDB;Server=") + row.server +
+                                              ";Database=Firma;UID=u;PWD=p w';");
+    ASSERT_TRUE(target) << row.server;
+    EXPECT_EQ(target->engine, DatabaseTarget::Engine::Postgres);
+    EXPECT_TRUE(target->conninfo.starts_with(std::string(row.expectedHostPort) + " dbname='firma' user='u' "
+                                                                                  "password='p w\\''"))
+        << target->conninfo;
+  }
+  const auto integrated =
+      parseConnectionString("PROVIDER=SQLOLEDB;SERVER=" + computerName() + "\\SQLEXPRESS;DATABASE=orvosal;INTEGRATED SECURITY=SSPI");
+  ASSERT_TRUE(integrated);
+  EXPECT_EQ(integrated->conninfo.find("user="), std::string::npos);
+  EXPECT_NE(integrated->conninfo.find("host='localhost'"), std::string::npos);
+}
+
+TEST(ConnectionStringParse, FileProvidersAndUnknownOnes) {
+  const auto file = parseConnectionString("Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/tmp/x/Data.mdb;Persist Security Info=FALSE");
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->engine, DatabaseTarget::Engine::Sqlite);
+  EXPECT_EQ(file->file, "/tmp/x/Data.mdb");
+  EXPECT_FALSE(parseConnectionString(""));
+  EXPECT_FALSE(parseConnectionString("Provider=MSDASQL;DSN=x"));
+}
+
+TEST_F(ConnectionStringTest, OpeningFailsWithoutSideEffectsForAMissingFolderOrAnEmptyString) {
+  settings().WriteSetting("Database1", "DatabasePath", (folder.path() / "fehlt").string());
+  EXPECT_FALSE(OpenDatabase(session));
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "fehlt"));
+  session.database().connectionString.clear();
+  settings().WriteSetting("Database1", "Type", "dBase");
+  EXPECT_FALSE(OpenDatabase(session));
+  EXPECT_EQ(session.database().connection, nullptr);
+}
+
+TEST_F(ConnectionStringTest, OpeningCreatesTheFileDatabaseAndKeepsTheString) {
+  ASSERT_TRUE(OpenDatabase(session));
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "Data.mdb"));
+  const std::string stored = session.database().connectionString;
+  settings().WriteSetting("Database1", "DatabasePath", "/anderswo");
+  ASSERT_TRUE(OpenDatabase(session));
+  EXPECT_EQ(session.database().connectionString, stored);
+}
+
+}  // namespace
+}  // namespace orvosal
