@@ -35,6 +35,11 @@ class RowSource {
   virtual bool next() = 0;
   // The current row's value as stored (money on SQLite as its floating value, not yet rounded).
   virtual Value storedValue(int column) const = 0;
+  // The whole current row at once (the row is not read again afterwards).
+  virtual void takeRow(std::vector<Value>& into) {
+    into.resize(columns().size());
+    for (size_t i = 0; i < into.size(); ++i) into[i] = storedValue(static_cast<int>(i));
+  }
 };
 
 // The columns of one table and its auto-increment key, read from the engine's catalog.

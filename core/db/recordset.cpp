@@ -36,13 +36,18 @@ void Recordset::moveNext() {
     current_.reset();
     return;
   }
-  std::vector<Value> values;
-  values.reserve(columns().size());
-  for (size_t i = 0; i < columns().size(); ++i) values.push_back(rows_->storedValue(static_cast<int>(i)));
-  current_ = std::move(values);
+  if (!current_) current_.emplace();
+  rows_->takeRow(*current_);
 }
 
 std::optional<size_t> Recordset::findColumn(std::string_view name) const {
+  if (auto known = resolved_.find(name); known != resolved_.end()) return known->second;
+  std::optional<size_t> index = matchColumn(name);
+  resolved_.emplace(std::string(name), index);
+  return index;
+}
+
+std::optional<size_t> Recordset::matchColumn(std::string_view name) const {
   const std::string_view column = withoutTablePrefix(name);
   const std::string_view table = tablePrefix(name);
   std::optional<size_t> match;

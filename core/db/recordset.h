@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/db/connection.h"
@@ -45,6 +46,7 @@ class Recordset {
  private:
   const std::vector<ResultColumn>& columns() const { return rows_->columns(); }
   std::optional<size_t> findColumn(std::string_view name) const;
+  std::optional<size_t> matchColumn(std::string_view name) const;
   size_t requireColumn(std::string_view name) const;
   const TableSchema& updatableTable();
   Value typed(size_t column, const Value& stored) const;
@@ -58,6 +60,14 @@ class Recordset {
   bool adding_ = false;
   bool deleted_ = false;
   const TableSchema* table_ = nullptr;
+
+  // Field names as the caller spells them, resolved once: operations read the same few names
+  // for every row.
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+  };
+  mutable std::unordered_map<std::string, std::optional<size_t>, NameHash, std::equal_to<>> resolved_;
 };
 
 }  // namespace orvosal

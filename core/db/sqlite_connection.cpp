@@ -91,6 +91,7 @@ class SqliteRows final : public RowSource {
   }
 
   Value storedValue(int column) const override { return batch_[row_][static_cast<size_t>(column)]; }
+  void takeRow(std::vector<Value>& into) override { into.swap(batch_[row_]); }
 
  private:
   static constexpr size_t kBatchSize = 256;
