@@ -6,6 +6,9 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
+#include "app/frm_sql_datenbank_create.h"
+#include "core/schema/copy_to_server.h"
+#include "core/schema/create_database.h"
 #include "core/version.h"
 
 namespace orvosal {
@@ -26,9 +29,23 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
 void MainWindow::setDatabaseTitle(const QString& title) { databaseLabel_->setText(title); }
 
+void MainWindow::setSession(Session* session) {
+  session_ = session;
+  for (QAction* action : databaseActions_) action->setEnabled(session_ != nullptr);
+}
+
 void MainWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu("&Datei");
   file->setObjectName("menuDatei");
+  databaseActions_ = {
+      file->addAction("Datenbank erstellen", this, &MainWindow::createFileDatabase),
+      file->addAction("SQL-Server-Datenbank erstellen", this, &MainWindow::createServerDatabase),
+      file->addAction("Datenbank auf SQL-Server übertragen", this, &MainWindow::copyToServer)};
+  databaseActions_[0]->setObjectName("mnuDatenbankErstellen");
+  databaseActions_[1]->setObjectName("mnuSQLDatenbankErstellen");
+  databaseActions_[2]->setObjectName("mnuDatenbankUebertragen");
+  for (QAction* action : databaseActions_) action->setEnabled(false);
+  file->addSeparator();
   QAction* quit = file->addAction("&Beenden", this, &QWidget::close);
   quit->setShortcut(QKeySequence::Quit);
 
@@ -41,6 +58,20 @@ void MainWindow::showAbout() {
   QMessageBox::about(this, QString("Über %1").arg(kProductName),
                      QString("%1\nVersion: %2\n\nWarenwirtschaft und Rechnungswesen für kleine Betriebe.")
                          .arg(kProductName, kVersionText));
+}
+
+void MainWindow::createFileDatabase() { CreateAccessDatabaseInChosenFolder(*session_); }
+
+void MainWindow::createServerDatabase() {
+  frmSQLDatenbankCreate dialog(this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const SqlServerDatabaseRequest request = dialog.request();
+  CreateSqlServerDatabase(*session_, request.name, request.server, request.user, request.password,
+                          request.integratedSecurity, request.title);
+}
+
+void MainWindow::copyToServer() {
+  if (const auto target = ChooseServerDatabase(*session_)) Convert_To_SQL_Server(*session_, *target);
 }
 
 }  // namespace orvosal

@@ -21,7 +21,18 @@ std::string cliUsage() {
          "Befehle:\n"
          "  status            Programmordner, Datenbank und Version anzeigen\n"
          "  sql \"ANWEISUNG\"   Eine SQL-Anweisung auf der Datenbank ausführen; Abfragen werden\n"
-         "                    tabulatorgetrennt mit Kopfzeile ausgegeben\n";
+         "                    tabulatorgetrennt mit Kopfzeile ausgegeben\n"
+         "  create-db --sqlite ORDNER [--title TITEL]\n"
+         "                    Neue Datenbankdatei Data.mdb mit allen Tabellen im Ordner anlegen;\n"
+         "                    mit --title als neuer Datenbankeintrag in system.ini\n"
+         "  create-db --server HOST[:PORT] --database NAME [--user BENUTZER --password KENNWORT]\n"
+         "            [--title TITEL]\n"
+         "                    Neue Datenbank auf dem Datenbankserver anlegen, mit Tabellen und\n"
+         "                    Grunddaten füllen und in system.ini eintragen; ohne --user meldet sich\n"
+         "                    der Betriebssystembenutzer an; ohne --password gilt ORVOSAL_PASSWORD\n"
+         "  copy-to-server --db N\n"
+         "                    Die Datenbankdatei (Datenbank nach --db vor dem Befehl, sonst 1) in die\n"
+         "                    Serverdatenbank des Eintrags N übertragen\n";
 }
 
 std::variant<CliOptions, std::string> parseCliOptions(const std::vector<std::string>& args) {

@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "cli/copy_to_server_command.h"
+#include "cli/create_db_command.h"
 #include "cli/sql_command.h"
 #include "cli/status_command.h"
 #include "core/clock.h"
@@ -36,6 +38,8 @@ int runCli(const CliOptions& options, std::istream& in, std::ostream& out, std::
 
   if (options.command == "status") return runStatus(session, options, out);
   if (options.command == "sql") return runSql(session, options, out, err);
+  if (options.command == "create-db") return runCreateDb(session, options, out, err);
+  if (options.command == "copy-to-server") return runCopyToServer(session, options, err);
   err << "Unbekannter Befehl: " << options.command << "\n\n" << cliUsage();
   return 2;
 }

@@ -48,7 +48,7 @@ void ErrorLog::append(const std::filesystem::path& file, std::string_view text) 
   std::ofstream out(file, std::ios::app | std::ios::binary);
   if (!out) return;
   const DateTime now = clock_.now();
-  out << now.date().toGerman() << " " << now.toIso().substr(11) << " --> " << text << '\n';
+  out << now.toGermanWithTime() << " --> " << text << '\n';
 }
 
 }  // namespace orvosal

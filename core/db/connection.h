@@ -123,7 +123,10 @@ class Connection {
   void forgetSchema() {
     schemas_.clear();
     kindsByName_.reset();
+    onSchemaChanged();
   }
+  // Engines drop their own catalog caches here.
+  virtual void onSchemaChanged() {}
 
  private:
   int64_t executeStatement(const std::string& statement);

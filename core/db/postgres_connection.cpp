@@ -273,7 +273,6 @@ bool PostgresConnection::isAlive() {
 void PostgresConnection::reconnect() {
   if (conn_ != nullptr) PQfinish(conn_);
   conn_ = nullptr;
-  tableColumns_.clear();
   forgetSchema();
   open();
 }

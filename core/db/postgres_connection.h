@@ -38,6 +38,7 @@ class PostgresConnection final : public Connection {
   void afterIdentityInsert(const std::string& table) override;
   bool failureAbortsTransaction() const override { return true; }
   std::string sameValueCondition(const std::string& quotedColumn, int index) const override;
+  void onSchemaChanged() override { tableColumns_.clear(); }
 
  private:
   friend class PostgresRows;

@@ -90,7 +90,7 @@ std::string Value::toText() const {
   if (isDateTime()) {
     const DateTime moment = std::get<DateTime>(data_);
     const bool midnight = moment.hour() == 0 && moment.minute() == 0 && moment.second() == 0;
-    return midnight ? moment.date().toGerman() : moment.date().toGerman() + " " + moment.toIso().substr(11);
+    return midnight ? moment.date().toGerman() : moment.toGermanWithTime();
   }
   return "";
 }
