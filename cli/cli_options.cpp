@@ -22,6 +22,8 @@ std::string cliUsage() {
          "  status            Programmordner, Datenbank und Version anzeigen\n"
          "  sql \"ANWEISUNG\"   Eine SQL-Anweisung auf der Datenbank ausführen; Abfragen werden\n"
          "                    tabulatorgetrennt mit Kopfzeile ausgegeben\n"
+         "  upgrade           Tabellen anlegen, Grunddaten ergänzen und alle fälligen\n"
+         "                    Datenbankanpassungen ausführen; meldet, was getan wurde\n"
          "  create-db --sqlite ORDNER [--title TITEL]\n"
          "                    Neue Datenbankdatei Data.mdb mit allen Tabellen im Ordner anlegen;\n"
          "                    mit --title als neuer Datenbankeintrag in system.ini\n"

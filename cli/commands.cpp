@@ -6,6 +6,7 @@
 #include "cli/create_db_command.h"
 #include "cli/sql_command.h"
 #include "cli/status_command.h"
+#include "cli/upgrade_command.h"
 #include "core/clock.h"
 #include "core/program_folder.h"
 #include "core/session.h"
@@ -38,6 +39,7 @@ int runCli(const CliOptions& options, std::istream& in, std::ostream& out, std::
 
   if (options.command == "status") return runStatus(session, options, out);
   if (options.command == "sql") return runSql(session, options, out, err);
+  if (options.command == "upgrade") return runUpgrade(session, options, out, err);
   if (options.command == "create-db") return runCreateDb(session, options, out, err);
   if (options.command == "copy-to-server") return runCopyToServer(session, options, err);
   err << "Unbekannter Befehl: " << options.command << "\n\n" << cliUsage();

@@ -6,6 +6,9 @@
 #include "core/db/database_state.h"
 #include "core/error_log.h"
 #include "core/settings.h"
+#include "core/startup/document_type_lists.h"
+#include "core/startup/startup_state.h"
+#include "core/users/current_user.h"
 #include "core/ui.h"
 
 namespace orvosal {
@@ -28,6 +31,14 @@ class Session {
 
   DatabaseState& database() { return database_; }
 
+  // Filled by the start-up and read by every part of the program.
+  CurrentUser& user() { return user_; }
+  StartupState& startup() { return startup_; }
+  CompanyData& company() { return company_; }
+  // The rows of `SystemSettings`: value by setting name.
+  std::map<std::string, std::string, std::less<>>& systemSettings() { return systemSettings_; }
+  DocumentTypeLists& documentTypes() { return documentTypes_; }
+
   // The "/Extend" switch of the command line.
   bool extendedFunctions() const { return extendedFunctions_; }
   void setExtendedFunctions(bool on) { extendedFunctions_ = on; }
@@ -39,6 +50,11 @@ class Session {
   SettingsFiles settings_;
   ErrorLog errorLog_;
   DatabaseState database_;
+  CurrentUser user_;
+  StartupState startup_;
+  CompanyData company_;
+  std::map<std::string, std::string, std::less<>> systemSettings_;
+  DocumentTypeLists documentTypes_;
   bool extendedFunctions_ = false;
 };
 

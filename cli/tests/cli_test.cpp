@@ -77,5 +77,20 @@ TEST(Cli, SqlRunsStatementsAndPrintsQueriesAsTabSeparatedLines) {
   EXPECT_NE(failing.err.find("Fehlt"), std::string::npos);
 }
 
+TEST(Cli, UpgradeCreatesTheDatabaseOnceAndThenHasNothingToDo) {
+  TemporaryFolder folder;
+  const std::string home = folder.path().string();
+  const CliRun first = runCommandLine({"--home", home, "upgrade"});
+  EXPECT_EQ(first.status, 0) << first.err;
+  EXPECT_NE(first.out.find("Tabellen angelegt (vorher 0 Tabellen)"), std::string::npos) << first.out;
+  EXPECT_NE(first.out.find("Datenbankversion vorher: 20180601"), std::string::npos) << first.out;
+  EXPECT_NE(first.out.find("Anpassungen durchgeführt: 20190601 20190619"), std::string::npos) << first.out;
+  EXPECT_NE(first.out.find("Datenbankversion jetzt: 20220511"), std::string::npos) << first.out;
+  const CliRun second = runCommandLine({"--home", home, "upgrade"});
+  EXPECT_EQ(second.out, "Datenbankversion vorher: 20220511\nKeine Anpassungen nötig\nDatenbankversion jetzt: 20220511\n");
+  const CliRun count = runCommandLine({"--home", home, "sql", "SELECT Count(*) AS Anzahl FROM Belegarten"});
+  EXPECT_EQ(count.out, "Anzahl\n4\n");
+}
+
 }  // namespace
 }  // namespace orvosal

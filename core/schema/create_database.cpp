@@ -149,12 +149,15 @@ bool CreateSqlServerDatabase(Session& session, std::string_view name, std::strin
     }
     auto connection =
         ConnectTo(serverConnectionString(server, name, user, password, sqlLogin), session.clock());
+    // The tables first, so that the seeders find them. The seeders run outside the unit of work:
+    // each reports its own failure and the next one goes on, which an aborted transaction on the
+    // server would not allow.
     {
       DbTransaction schema(*connection);
       CreateAllTables(session, *connection, true);
-      SeedDefaults(session, *connection, kNewServerDatabaseVersion, true);
       schema.commit();
     }
+    SeedDefaults(session, *connection, kNewServerDatabaseVersion, true);
 
     const std::string section = "Database" + std::to_string(FirstFreeDatabaseNumber(session.settings()));
     SettingsFiles& settings = session.settings();

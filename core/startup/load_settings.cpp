@@ -1,0 +1,85 @@
+#include "core/startup/load_settings.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "core/db/database.h"
+#include "core/db/recordset.h"
+#include "core/operation_guard.h"
+#include "core/startup/row_fields.h"
+
+namespace orvosal {
+namespace {
+
+constexpr std::string_view kModule = "mdlHauptmodul";
+
+template <typename Body>
+void runStep(Session& session, std::string_view name, Body&& body,
+             std::source_location where = std::source_location::current()) {
+  runOperation(
+      session, operationName(kModule, OperationKind::Sub, name), 0,
+      [&] {
+        body(GlobalConnection(session));
+        return 0;
+      },
+      where);
+}
+
+std::optional<DateTime> earliestOf(Connection& connection, std::string_view sql, std::string_view field,
+                                   std::optional<DateTime> known) {
+  Recordset rs(connection, sql);
+  const std::optional<DateTime> found = rs.eof() ? std::nullopt : rs[field].toDateTime();
+  if (!found) return known;
+  if (!known) return found;
+  return std::min(*known, *found);
+}
+
+}  // namespace
+
+void NoteSachKontenTable(Session& session) {
+  runStep(session, "NoteSachKontenTable", [&](Connection& connection) {
+    session.startup().hasSachKonten04 = TableExists(connection, "sSachKto04");
+  });
+}
+
+void LoadNoLoginFlag(Session& session) {
+  runStep(session, "LoadNoLoginFlag", [&](Connection& connection) {
+    Recordset rs(connection, "SELECT Top 1 * FROM Security");
+    session.startup().noLogin = rs.eof() || rs["Benutzerverwaltung"].toInt() <= 0;
+  });
+}
+
+void LoadCompanyData(Session& session) {
+  runStep(session, "LoadCompanyData", [&](Connection& connection) {
+    Recordset rs(connection, "SELECT Top 1 * FROM Firmendaten ORDER BY ID");
+    session.company().fields = rs.eof() ? decltype(CompanyData::fields){} : RowFields(rs, "Firmendaten");
+  });
+}
+
+void NoteOptionalTables(Session& session) {
+  runStep(session, "NoteOptionalTables", [&](Connection& connection) {
+    session.startup().hasVorwahlen = TableExists(connection, "sVorwahlen");
+    session.startup().hasArtikelToKunde = TableExists(connection, "Artikel_to_Kunde");
+  });
+}
+
+void LoadSystemSettings(Session& session) {
+  runStep(session, "LoadSystemSettings", [&](Connection& connection) {
+    std::map<std::string, std::string, std::less<>> settings;
+    for (Recordset rs(connection, "SELECT * FROM SystemSettings ORDER BY ID"); !rs.eof(); rs.moveNext()) {
+      settings.emplace(rs["Setting"].toText(), rs["SettingValue"].toText());
+    }
+    session.systemSettings() = std::move(settings);
+  });
+}
+
+void LoadEarliestDate(Session& session) {
+  runStep(session, "LoadEarliestDate", [&](Connection& connection) {
+    std::optional<DateTime> earliest =
+        earliestOf(connection, "SELECT min(Belegdatum) as Datum FROM Belegkopf", "Datum", std::nullopt);
+    earliest = earliestOf(connection, "SELECT min(Datum) as Dat FROM Buchungen", "Dat", earliest);
+    session.startup().earliestDate = earliest;
+  });
+}
+
+}  // namespace orvosal

@@ -1,0 +1,130 @@
+#include "core/startup/reference_import.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/db/database.h"
+#include "core/db/db_error.h"
+#include "core/db/transaction.h"
+#include "core/operation_guard.h"
+#include "core/startup/reference_csv.h"
+#include "core/text.h"
+
+namespace orvosal {
+namespace {
+
+constexpr std::string_view kModule = "mdlHauptmodul";
+constexpr int kProgressStep = 1000;
+
+struct ReferenceList {
+  std::string_view fileName;
+  std::string_view table;
+};
+
+constexpr ReferenceList kReferenceLists[] = {
+    {"CSV_Database_of_Last_Names.csv", "Find_Nachnamen"},
+    {"CSV_Database_of_First_Names.csv", "Find_Vornamen"},
+    {"sBank.csv", "sBank"},
+    {"sPLZ.csv", "sPLZ"},
+};
+
+std::string readWholeFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("Die Datei '" + path.string() + "' kann nicht gelesen werden.");
+  std::ostringstream content;
+  content << in.rdbuf();
+  return std::move(content).str();
+}
+
+// The columns the header names, in the spelling of the table's catalog.
+std::vector<std::string> headerColumns(const TableSchema& schema, const std::vector<std::string>& header,
+                                       std::string_view table) {
+  std::vector<std::string> columns;
+  for (const std::string& entry : header) {
+    const std::string name(trim(entry));
+    const ColumnInfo* column = schema.find(name);
+    if (name.empty()) {
+      throw ReferenceFileError(1, "Die Kopfzeile enthält eine Spalte ohne Namen.");
+    }
+    if (column == nullptr) {
+      throw ReferenceFileError(1, "Die Spalte '" + name + "' gibt es in der Tabelle " + std::string(table) + " nicht.");
+    }
+    if (column->isKey) {
+      throw ReferenceFileError(1, "Die Spalte '" + name + "' wird vom Programm vergeben und darf nicht in der Datei stehen.");
+    }
+    if (std::find(columns.begin(), columns.end(), column->name) != columns.end()) {
+      throw ReferenceFileError(1, "Die Spalte '" + name + "' steht zweimal in der Kopfzeile.");
+    }
+    columns.push_back(column->name);
+  }
+  return columns;
+}
+
+// Replaces the table's rows with the file's; throws ReferenceFileError before anything is kept.
+void replaceRows(Session& session, std::string_view fileName, std::string_view table, const std::string& text) {
+  Connection& connection = GlobalConnection(session);
+  const TableSchema& schema = connection.tableSchema(table);
+  CsvRecordReader reader(text);
+  std::vector<std::string> fields;
+  if (!reader.next(fields)) throw ReferenceFileError(1, "Die Datei enthält keine Kopfzeile.");
+  std::vector<std::pair<std::string, Value>> row;
+  for (std::string& column : headerColumns(schema, fields, table)) row.emplace_back(std::move(column), Value());
+
+  const std::string caption = std::string(fileName) + " wird eingelesen";
+  const int expected = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+  DbTransaction transaction(connection);
+  connection.execute("DELETE FROM [" + std::string(table) + "]");
+  int imported = 0;
+  while (reader.next(fields)) {
+    if (fields.size() != row.size()) {
+      throw ReferenceFileError(reader.line(), "Die Zeile hat " + std::to_string(fields.size()) +
+                                                  " Felder, die Kopfzeile nennt " + std::to_string(row.size()) +
+                                                  " Spalten.");
+    }
+    for (size_t i = 0; i < row.size(); ++i) {
+      row[i].second = fields[i].empty() ? Value() : Value(std::move(fields[i]));
+      try {
+        connection.convertForColumn(schema, row[i].first, row[i].second);
+      } catch (const DbError& error) {
+        throw ReferenceFileError(reader.line(), error.text());
+      }
+    }
+    connection.insertRow(schema, row);
+    if (++imported % kProgressStep == 0) session.ui().progress(caption, imported, expected);
+  }
+  if (imported == 0) throw ReferenceFileError(reader.line(), "Die Datei enthält keine Datenzeilen.");
+  transaction.commit();
+}
+
+std::string faultMessage(std::string_view fileName, std::string_view table, const ReferenceFileError& fault) {
+  return "Die Datei \"" + std::string(fileName) + "\" wurde nicht eingelesen.\nZeile " +
+         std::to_string(fault.line()) + ": " + fault.what() + "\nDie Tabelle " + std::string(table) +
+         " bleibt unverändert. Bitte berichtigen Sie die Datei; sie wird beim nächsten Start erneut eingelesen.";
+}
+
+}  // namespace
+
+bool ImportReferenceFile(Session& session, std::string_view fileName, std::string_view table) {
+  return runOperation(session, operationName(kModule, OperationKind::Function, "ImportReferenceFile"), false, [&] {
+    const std::filesystem::path path = session.programFolder() / fileName;
+    if (!std::filesystem::is_regular_file(path)) return false;
+    try {
+      replaceRows(session, fileName, table, DecodeReferenceText(readWholeFile(path)));
+    } catch (const ReferenceFileError& fault) {
+      session.ui().message(faultMessage(fileName, table, fault), "Referenzdaten einlesen", MessageKind::Warning);
+      return false;
+    }
+    std::filesystem::path done = path;
+    done += ".imported";
+    std::filesystem::rename(path, done);
+    return true;
+  });
+}
+
+void ImportReferenceLists(Session& session) {
+  for (const ReferenceList& list : kReferenceLists) ImportReferenceFile(session, list.fileName, list.table);
+}
+
+}  // namespace orvosal

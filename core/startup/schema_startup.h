@@ -1,0 +1,24 @@
+#pragma once
+
+#include <vector>
+
+#include "core/session.h"
+
+namespace orvosal {
+
+// What bringing the open database up to date did.
+struct SchemaReport {
+  int tablesBefore = 0;        // counted up to 21
+  bool tablesCreated = false;  // the database had fewer than 20 tables
+  int versionBefore = 0;
+  int versionAfter = 0;
+  std::vector<int> stepsRun;
+};
+
+// The schema part of the start-up on the session's open database: creates the tables when it
+// holds fewer than 20, seeds the default rows, runs the dated upgrade steps it has not had, and
+// records the program version. Answers false, with the report so far, when the database still
+// holds no table afterwards.
+bool PrepareDatabaseSchema(Session& session, SchemaReport& report);
+
+}  // namespace orvosal

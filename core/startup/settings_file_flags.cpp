@@ -1,0 +1,60 @@
+#include "core/startup/settings_file_flags.h"
+
+#include <charconv>
+
+#include "core/operation_guard.h"
+#include "core/text.h"
+
+namespace orvosal {
+namespace {
+
+constexpr std::string_view kModule = "mdlHauptmodul";
+constexpr int kDefaultMinZeitDiff = 60;
+
+std::string settingsSection(Session& session) { return "Settings" + session.database().currentNumber; }
+
+int wholeNumberOr(std::string_view text, int fallback) {
+  text = trim(text);
+  int number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  return error == std::errc() && end == text.data() + text.size() ? number : fallback;
+}
+
+template <typename Body>
+void runStep(Session& session, std::string_view name, Body&& body,
+             std::source_location where = std::source_location::current()) {
+  runOperation(
+      session, operationName(kModule, OperationKind::Sub, name), 0,
+      [&] {
+        body(session.settings(), settingsSection(session));
+        return 0;
+      },
+      where);
+}
+
+}  // namespace
+
+void LoadStartFlags(Session& session) {
+  runStep(session, "LoadStartFlags", [&](SettingsFiles& settings, const std::string& section) {
+    StartupState& state = session.startup();
+    state.useIniPathForDocuments = settings.NormaliseFlag(section, "UseIniPathForDocuments", false);
+    state.geplanteAufgaben = settings.NormaliseFlag(section, "GeplanteAufgaben", false);
+    state.minZeitDiff = wholeNumberOr(settings.ReadSetting(section, "MinZeitDiff"), kDefaultMinZeitDiff);
+    settings.WriteSetting(section, "MinZeitDiff", std::to_string(state.minZeitDiff));
+  });
+}
+
+void LoadTelefonie(Session& session) {
+  runStep(session, "LoadTelefonie", [&](SettingsFiles& settings, const std::string& section) {
+    session.startup().telefonie = settings.NormaliseFlag(section, "Telefonie", false);
+  });
+}
+
+void LoadTelefonFormat(Session& session) {
+  runStep(session, "LoadTelefonFormat", [&](SettingsFiles& settings, const std::string& section) {
+    session.startup().telefonFormat = settings.ReadSetting(section, "TelefonFormat");
+    settings.WriteSetting(section, "TelefonFormat", session.startup().telefonFormat);
+  });
+}
+
+}  // namespace orvosal

@@ -1,0 +1,14 @@
+#include "core/users/load_user.h"
+
+#include "core/db/recordset.h"
+
+namespace orvosal {
+
+void LoadUser(Session& session, const Recordset& rs) {
+  CurrentUser user;
+  static_cast<UserRow&>(user) = ReadUserRow(rs);
+  user.signedIn = true;
+  session.user() = std::move(user);
+}
+
+}  // namespace orvosal

@@ -1,0 +1,13 @@
+#include "core/users/rights.h"
+
+#include "core/version.h"
+
+namespace orvosal {
+
+bool RequireRight(Session& session, std::string_view right) {
+  if (session.user().allows(right)) return true;
+  session.ui().message("Keine Berechtigung für diesen Programmteil", kProductName, MessageKind::Warning);
+  return false;
+}
+
+}  // namespace orvosal
