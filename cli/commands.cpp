@@ -4,6 +4,7 @@
 
 #include "cli/copy_to_server_command.h"
 #include "cli/create_db_command.h"
+#include "cli/cli_startup.h"
 #include "cli/sql_command.h"
 #include "cli/status_command.h"
 #include "cli/upgrade_command.h"
@@ -37,8 +38,11 @@ int runCli(const CliOptions& options, std::istream& in, std::ostream& out, std::
   session.setExtendedFunctions(options.extend);
   if (options.database > 0) session.database().currentNumber = std::to_string(options.database);
 
-  if (options.command == "status") return runStatus(session, options, out);
-  if (options.command == "sql") return runSql(session, options, out, err);
+  if (options.command == "status" || options.command == "sql") {
+    if (!StartForCommand(session, options, in, err, interactive)) return 1;
+    if (options.command == "status") return runStatus(session, options, out);
+    return runSql(session, options, out, err);
+  }
   if (options.command == "upgrade") return runUpgrade(session, options, out, err);
   if (options.command == "create-db") return runCreateDb(session, options, out, err);
   if (options.command == "copy-to-server") return runCopyToServer(session, options, err);

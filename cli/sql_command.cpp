@@ -31,10 +31,6 @@ int runSql(Session& session, const CliOptions& options, std::ostream& out, std::
     return 2;
   }
   const std::string& sql = options.arguments.front();
-  if (!OpenDatabase(session)) {
-    err << "Datenbank kann nicht geöffnet werden\n";
-    return 1;
-  }
   Connection& connection = GlobalConnection(session);
   try {
     if (!connection.returnsRows(sql)) {

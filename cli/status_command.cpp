@@ -2,12 +2,30 @@
 
 #include <ostream>
 
+#include "core/db/connection_string.h"
+#include "core/db/database.h"
+#include "core/schema/upgrade.h"
 #include "core/version.h"
 
 namespace orvosal {
 
 int runStatus(Session& session, const CliOptions&, std::ostream& out) {
+  DatabaseState& db = session.database();
+  const std::string section = "Database" + db.currentNumber;
+  const auto target = parseConnectionString(db.connectionString);
   out << "Programmordner: " << session.programFolder().string() << '\n';
+  const std::string title = session.settings().ReadSetting(section, "Titel", "");
+  out << "Datenbank: " << db.currentNumber << (title.empty() ? "" : " (" + title + ")") << '\n';
+  if (target && target->engine == DatabaseTarget::Engine::Sqlite) {
+    out << "Datenbanksystem: SQLite, Datei " << target->file.string() << '\n';
+  } else {
+    out << "Datenbanksystem: PostgreSQL, Server " << session.settings().ReadSetting(section, "SQLServer", "")
+        << ", Datenbank " << session.settings().ReadSetting(section, "SQLDatenbank", "orvosal") << '\n';
+  }
+  Connection& connection = GlobalConnection(session);
+  out << "Datenbankversion: " << ReadDatabaseVersion(connection) << '\n';
+  out << "Tabellen: " << connection.tableNames().size() << '\n';
+  out << "Angemeldet: " << session.user().name << (session.user().master ? " (Master)" : "") << '\n';
   out << "Version: " << kVersionText << '\n';
   return 0;
 }

@@ -102,7 +102,16 @@ std::string toUpperGerman(std::string_view text) { return mapCase(text, upperOf)
 std::string toLowerGerman(std::string_view text) { return mapCase(text, lowerOf); }
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && toLowerGerman(a) == toLowerGerman(b);
+  if (a.size() != b.size()) return false;
+  // Names are mostly ASCII: compare those without building lower-case copies.
+  for (size_t i = 0; i < a.size(); ++i) {
+    const auto x = static_cast<unsigned char>(a[i]);
+    const auto y = static_cast<unsigned char>(b[i]);
+    if (x >= 0x80 || y >= 0x80) return toLowerGerman(a.substr(i)) == toLowerGerman(b.substr(i));
+    if (x != y && (x | 0x20) != (y | 0x20)) return false;
+    if (x != y && !((x | 0x20) >= 'a' && (x | 0x20) <= 'z')) return false;
+  }
+  return true;
 }
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {

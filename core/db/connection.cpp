@@ -32,6 +32,9 @@ bool changesSchema(std::string_view statement) {
 
 const ColumnInfo* TableSchema::find(std::string_view column) const {
   for (const auto& info : columns) {
+    if (info.name == column) return &info;
+  }
+  for (const auto& info : columns) {
     if (equalsNoCase(info.name, column)) return &info;
   }
   return nullptr;

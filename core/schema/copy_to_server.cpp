@@ -124,7 +124,7 @@ bool Convert_To_SQL_Server(Session& session, int targetDatabaseNumber) {
     const std::string where = table.empty() ? std::string() : "Tabelle '" + table + "': ";
     session.errorLog().report(operationName("frmMain", OperationKind::Function, "Convert_To_SQL_Server"),
                               errorNumber(error),
-                              where + error.what() + " Die SQL-Server-Datenbank ist unverändert geblieben.");
+                              where + error.what() + "\nDie SQL-Server-Datenbank ist unverändert geblieben.");
     return false;
   }
   ui.message("Fertig, Datenbank übertragen", kTitle, MessageKind::Information);

@@ -11,10 +11,10 @@ namespace orvosal {
 
 // One active document type as menus and the document window read it.
 struct DocumentTypeEntry {
-  int64_t id = 0;                // `Belegarten.ID`; -1 for the cash sale
+  int64_t id = 0;  // `Belegarten.ID`; -1 for the cash sale
   std::string belegtitel;
   std::string kurztitel;
-  std::string reportFile;        // `Formularname` + ".lst"
+  std::string reportFile;  // `Formularname` + ".lst"
   bool kundenbereich = true;
   // Every column of the row, named as the schema spells it ("Lagerbuchen", "InsLager", ...).
   std::map<std::string, Value, std::less<>> fields;

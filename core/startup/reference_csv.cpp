@@ -13,7 +13,8 @@ std::string DecodeReferenceText(std::string_view bytes) {
 
 bool CsvRecordReader::skipBlankLine() {
   const size_t end = text_.find('\n', pos_);
-  const std::string_view line = text_.substr(pos_, end == std::string_view::npos ? std::string_view::npos : end - pos_);
+  const std::string_view line =
+      text_.substr(pos_, end == std::string_view::npos ? std::string_view::npos : end - pos_);
   if (!trim(line).empty()) return false;
   pos_ = end == std::string_view::npos ? text_.size() : end + 1;
   ++currentLine_;
@@ -52,7 +53,8 @@ void CsvRecordReader::readQuoted(std::string& field) {
   ++pos_;
   while (true) {
     if (pos_ >= text_.size()) {
-      throw ReferenceFileError(opened, "Ein Anführungszeichen wird bis zum Ende der Datei nicht geschlossen.");
+      throw ReferenceFileError(opened,
+                               "Ein Anführungszeichen wird bis zum Ende der Datei nicht geschlossen.");
     }
     const char c = text_[pos_++];
     if (c == '"') {

@@ -49,10 +49,12 @@ std::vector<std::string> headerColumns(const TableSchema& schema, const std::vec
       throw ReferenceFileError(1, "Die Kopfzeile enthält eine Spalte ohne Namen.");
     }
     if (column == nullptr) {
-      throw ReferenceFileError(1, "Die Spalte '" + name + "' gibt es in der Tabelle " + std::string(table) + " nicht.");
+      throw ReferenceFileError(
+          1, "Die Spalte '" + name + "' gibt es in der Tabelle " + std::string(table) + " nicht.");
     }
     if (column->isKey) {
-      throw ReferenceFileError(1, "Die Spalte '" + name + "' wird vom Programm vergeben und darf nicht in der Datei stehen.");
+      throw ReferenceFileError(
+          1, "Die Spalte '" + name + "' wird vom Programm vergeben und darf nicht in der Datei stehen.");
     }
     if (std::find(columns.begin(), columns.end(), column->name) != columns.end()) {
       throw ReferenceFileError(1, "Die Spalte '" + name + "' steht zweimal in der Kopfzeile.");
@@ -63,14 +65,16 @@ std::vector<std::string> headerColumns(const TableSchema& schema, const std::vec
 }
 
 // Replaces the table's rows with the file's; throws ReferenceFileError before anything is kept.
-void replaceRows(Session& session, std::string_view fileName, std::string_view table, const std::string& text) {
+void replaceRows(Session& session, std::string_view fileName, std::string_view table,
+                 const std::string& text) {
   Connection& connection = GlobalConnection(session);
   const TableSchema& schema = connection.tableSchema(table);
   CsvRecordReader reader(text);
   std::vector<std::string> fields;
   if (!reader.next(fields)) throw ReferenceFileError(1, "Die Datei enthält keine Kopfzeile.");
   std::vector<std::pair<std::string, Value>> row;
-  for (std::string& column : headerColumns(schema, fields, table)) row.emplace_back(std::move(column), Value());
+  for (std::string& column : headerColumns(schema, fields, table))
+    row.emplace_back(std::move(column), Value());
 
   const std::string caption = std::string(fileName) + " wird eingelesen";
   const int expected = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
@@ -80,8 +84,8 @@ void replaceRows(Session& session, std::string_view fileName, std::string_view t
   while (reader.next(fields)) {
     if (fields.size() != row.size()) {
       throw ReferenceFileError(reader.line(), "Die Zeile hat " + std::to_string(fields.size()) +
-                                                  " Felder, die Kopfzeile nennt " + std::to_string(row.size()) +
-                                                  " Spalten.");
+                                                  " Felder, die Kopfzeile nennt " +
+                                                  std::to_string(row.size()) + " Spalten.");
     }
     for (size_t i = 0; i < row.size(); ++i) {
       row[i].second = fields[i].empty() ? Value() : Value(std::move(fields[i]));
@@ -101,26 +105,29 @@ void replaceRows(Session& session, std::string_view fileName, std::string_view t
 std::string faultMessage(std::string_view fileName, std::string_view table, const ReferenceFileError& fault) {
   return "Die Datei \"" + std::string(fileName) + "\" wurde nicht eingelesen.\nZeile " +
          std::to_string(fault.line()) + ": " + fault.what() + "\nDie Tabelle " + std::string(table) +
-         " bleibt unverändert. Bitte berichtigen Sie die Datei; sie wird beim nächsten Start erneut eingelesen.";
+         " bleibt unverändert. Bitte berichtigen Sie die Datei; sie wird beim nächsten Start erneut "
+         "eingelesen.";
 }
 
 }  // namespace
 
 bool ImportReferenceFile(Session& session, std::string_view fileName, std::string_view table) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, "ImportReferenceFile"), false, [&] {
-    const std::filesystem::path path = session.programFolder() / fileName;
-    if (!std::filesystem::is_regular_file(path)) return false;
-    try {
-      replaceRows(session, fileName, table, DecodeReferenceText(readWholeFile(path)));
-    } catch (const ReferenceFileError& fault) {
-      session.ui().message(faultMessage(fileName, table, fault), "Referenzdaten einlesen", MessageKind::Warning);
-      return false;
-    }
-    std::filesystem::path done = path;
-    done += ".imported";
-    std::filesystem::rename(path, done);
-    return true;
-  });
+  return runOperation(session, operationName(kModule, OperationKind::Function, "ImportReferenceFile"), false,
+                      [&] {
+                        const std::filesystem::path path = session.programFolder() / fileName;
+                        if (!std::filesystem::is_regular_file(path)) return false;
+                        try {
+                          replaceRows(session, fileName, table, DecodeReferenceText(readWholeFile(path)));
+                        } catch (const ReferenceFileError& fault) {
+                          session.ui().message(faultMessage(fileName, table, fault), "Referenzdaten einlesen",
+                                               MessageKind::Warning);
+                          return false;
+                        }
+                        std::filesystem::path done = path;
+                        done += ".imported";
+                        std::filesystem::rename(path, done);
+                        return true;
+                      });
 }
 
 void ImportReferenceLists(Session& session) {

@@ -7,17 +7,18 @@
 
 namespace orvosal {
 
-bool PrepareDatabaseSchema(Session& session, SchemaReport& report) {
+bool PrepareDatabaseSchema(Session& session, SchemaReport& report,
+                           const std::function<void(std::string_view)>& step) {
   Connection& db = GlobalConnection(session);
   const bool server = session.database().useSqlServer;
   report.tablesBefore = CountTables(session);
   if (report.tablesBefore < 20) {
-    session.ui().progress("Datenbank wird erstellt, das kann eine Weile dauern.", 0, 0);
+    step("Datenbank wird erstellt, das kann eine Weile dauern.");
     CreateAllTables(session, db, server);
     report.tablesCreated = true;
     if (CountTables(session) == 0) return false;
   }
-  session.ui().progress("Datenbank Anpassungen werden durchgeführt", 0, 0);
+  step("Datenbank Anpassungen werden durchgeführt");
   SeedDefaults(session, db, "", server);
   report.versionBefore = ReadDatabaseVersion(db);
   report.stepsRun = Datenbank_Anpassungen(session);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <string_view>
 #include <vector>
 
 #include "core/session.h"
@@ -19,6 +21,8 @@ struct SchemaReport {
 // holds fewer than 20, seeds the default rows, runs the dated upgrade steps it has not had, and
 // records the program version. Answers false, with the report so far, when the database still
 // holds no table afterwards.
-bool PrepareDatabaseSchema(Session& session, SchemaReport& report);
+// `step` receives the caption of each step as it begins.
+bool PrepareDatabaseSchema(Session& session, SchemaReport& report,
+                           const std::function<void(std::string_view)>& step = [](std::string_view) {});
 
 }  // namespace orvosal

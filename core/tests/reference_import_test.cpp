@@ -77,7 +77,9 @@ TEST(CsvRecordReaderTest, BrokenQuotesNameTheirLine) {
 TEST(DecodeReferenceTextTest, Utf8StaysWindows1252IsConverted) {
   EXPECT_EQ(DecodeReferenceText("M\xC3\xBCller"), "Müller");
   EXPECT_EQ(DecodeReferenceText("\xEF\xBB\xBFWerte"), "Werte");
-  EXPECT_EQ(DecodeReferenceText("M\xFCller;Stra\xDF" "e;\x80"), "Müller;Straße;€");
+  EXPECT_EQ(DecodeReferenceText("M\xFCller;Stra\xDF"
+                                "e;\x80"),
+            "Müller;Straße;€");
 }
 
 class ReferenceImportTest : public BothEngines {
@@ -150,17 +152,20 @@ TEST_P(ReferenceImportTest, AllFourListsAreImportedAtStart) {
   EXPECT_EQ(rows("sBank", {"Bankname", "BIC"}), (std::vector<std::string>{"Bundesbank|MARKDEF1100"}));
   EXPECT_EQ(rows("Find_Nachnamen", {"Werte"}), (std::vector<std::string>{"Müller"}));
   EXPECT_EQ(rows("Find_Vornamen", {"Werte"}), (std::vector<std::string>{"Anna", "Bernd"}));
-  for (const char* name : {"sPLZ.csv", "sBank.csv", "CSV_Database_of_Last_Names.csv",
-                           "CSV_Database_of_First_Names.csv"}) {
+  for (const char* name :
+       {"sPLZ.csv", "sBank.csv", "CSV_Database_of_Last_Names.csv", "CSV_Database_of_First_Names.csv"}) {
     EXPECT_TRUE(std::filesystem::exists(file(std::string(name) + ".imported"))) << name;
   }
 }
 
 TEST_P(ReferenceImportTest, Windows1252UmlautsArriveAsTheyWereMeant) {
-  write("CSV_Database_of_Last_Names.csv", "Werte\r\nM\xFCller\r\nSch\xE4" "fer\r\nGro\xDF\r\n");
+  write("CSV_Database_of_Last_Names.csv",
+        "Werte\r\nM\xFCller\r\nSch\xE4"
+        "fer\r\nGro\xDF\r\n");
   EXPECT_TRUE(ImportReferenceFile(session(), "CSV_Database_of_Last_Names.csv", "Find_Nachnamen"));
   EXPECT_EQ(rows("Find_Nachnamen", {"Werte"}), (std::vector<std::string>{"Müller", "Schäfer", "Groß"}));
-  EXPECT_EQ(Recordset(db(), "SELECT count(*) AS n FROM Find_Nachnamen WHERE [Werte] = 'Schäfer'")["n"].toInt(), 1);
+  EXPECT_EQ(
+      Recordset(db(), "SELECT count(*) AS n FROM Find_Nachnamen WHERE [Werte] = 'Schäfer'")["n"].toInt(), 1);
 }
 
 TEST_P(ReferenceImportTest, AMalformedLineLeavesTheTableAndNamesFileAndLine) {

@@ -18,21 +18,22 @@ std::string activeCondition(Session& session) {
 }
 
 std::vector<std::string> activeUserNames(Session& session) {
-  return runOperation(session, operationName("frmLogin", OperationKind::Sub, "Form_Load"), std::vector<std::string>{},
-                      [&] {
-                        std::vector<std::string> names;
-                        Recordset rs(GlobalConnection(session),
-                                     "SELECT * FROM Benutzer WHERE (" + activeCondition(session) + ") ORDER BY [ID]");
-                        for (; !rs.eof(); rs.moveNext()) names.push_back(rs["Name"].toText());
-                        return names;
-                      });
+  return runOperation(
+      session, operationName("frmLogin", OperationKind::Sub, "Form_Load"), std::vector<std::string>{}, [&] {
+        std::vector<std::string> names;
+        Recordset rs(GlobalConnection(session),
+                     "SELECT * FROM Benutzer WHERE (" + activeCondition(session) + ") ORDER BY [ID]");
+        for (; !rs.eof(); rs.moveNext()) names.push_back(rs["Name"].toText());
+        return names;
+      });
 }
 
 void rememberSignIn(Session& session, const SignInRequest& request) {
   SettingsFiles& settings = session.settings();
   const std::string section = settingsSection(session);
   settings.WriteSetting(section, "Auto", request.rememberPassword ? "1" : "0");
-  settings.WriteSetting(section, "AutoPass", request.rememberPassword ? ScramblePassword(request.password) : "");
+  settings.WriteSetting(section, "AutoPass",
+                        request.rememberPassword ? ScramblePassword(request.password) : "");
   settings.WriteSetting("DBSettings", "Mobile", request.smallScreen ? "1" : "0");
   settings.setMobileLayout(request.smallScreen);
 }
@@ -46,15 +47,18 @@ SignInChoices ReadSignInChoices(Session& session) {
   choices.users = activeUserNames(session);
   choices.rememberedName = settings.ReadSetting(section, "Username");
   choices.rememberPassword = settings.ReadFlag(section, "Auto");
-  if (choices.rememberPassword) choices.rememberedPassword = UnscramblePassword(settings.ReadSetting(section, "AutoPass"));
+  if (choices.rememberPassword)
+    choices.rememberedPassword = UnscramblePassword(settings.ReadSetting(section, "AutoPass"));
   choices.smallScreen = settings.ReadFlag("DBSettings", "Mobile");
   return choices;
 }
 
 SignInOutcome SignIn(Session& session, const SignInRequest& request) {
-  if (request.name.empty()) return {SignInResult::NoUserChosen, "Bitte Benutzername auswählen!", kProductName, false};
+  if (request.name.empty())
+    return {SignInResult::NoUserChosen, "Bitte Benutzername auswählen!", kProductName, false};
   if (request.password.empty()) {
-    return {SignInResult::NoPassword, "Kein Kennwort eingetragen, versuchen Sie es erneut!", "Anmelden", true};
+    return {SignInResult::NoPassword, "Kein Kennwort eingetragen, versuchen Sie es erneut!", "Anmelden",
+            true};
   }
   if (!CheckLogin(session, request.name, request.password)) {
     return {SignInResult::WrongPassword, "Ungültiges Kennwort, versuchen Sie es erneut!", "Anmelden", true};

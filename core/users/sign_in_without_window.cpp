@@ -8,8 +8,8 @@
 namespace orvosal {
 
 bool SignInWithoutWindow(Session& session) {
-  return runOperation(session, operationName("mdlBenutzer", OperationKind::Function, "SignInWithoutWindow"), false,
-                      [&] {
+  return runOperation(session, operationName("mdlBenutzer", OperationKind::Function, "SignInWithoutWindow"),
+                      false, [&] {
                         Connection& db = GlobalConnection(session);
                         const auto signInFirstUser = [&] {
                           Recordset rs(db, "SELECT Top 1 * FROM Benutzer ORDER BY ID");

@@ -18,7 +18,8 @@ UserChangeOutcome refused(std::string message) { return {false, std::move(messag
 
 std::vector<UserRow> readUsers(Session& session) {
   std::vector<UserRow> users;
-  for (Recordset rs(GlobalConnection(session), "SELECT * FROM Benutzer ORDER BY [ID]"); !rs.eof(); rs.moveNext()) {
+  for (Recordset rs(GlobalConnection(session), "SELECT * FROM Benutzer ORDER BY [ID]"); !rs.eof();
+       rs.moveNext()) {
     users.push_back(ReadUserRow(rs));
   }
   return users;
@@ -64,8 +65,8 @@ std::string byId(int64_t id) { return "SELECT * FROM Benutzer WHERE ([ID] IN (" 
 }  // namespace
 
 std::vector<UserRow> ListUsers(Session& session) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, "ListUsers"), std::vector<UserRow>{},
-                      [&] { return readUsers(session); });
+  return runOperation(session, operationName(kModule, OperationKind::Function, "ListUsers"),
+                      std::vector<UserRow>{}, [&] { return readUsers(session); });
 }
 
 UserRow NewUser() {
@@ -76,51 +77,59 @@ UserRow NewUser() {
 }
 
 UserChangeOutcome SaveUser(Session& session, UserRow& user) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, "SaveUser"), UserChangeOutcome{}, [&] {
-    const std::vector<UserRow> before = readUsers(session);
-    if (auto refusal = refusalForEntries(user, before)) return refused(*refusal);
-    const auto stored = std::find_if(before.begin(), before.end(), [&](const UserRow& row) { return row.id == user.id; });
-    const bool adding = user.id == 0;
-    if (!adding && stored == before.end()) return refused("Der Benutzer ist nicht mehr vorhanden!");
-    if (!adding && *stored == user) return refused("Keine Änderung!, nicht gespeichert");
+  return runOperation(
+      session, operationName(kModule, OperationKind::Function, "SaveUser"), UserChangeOutcome{}, [&] {
+        const std::vector<UserRow> before = readUsers(session);
+        if (auto refusal = refusalForEntries(user, before)) return refused(*refusal);
+        const auto stored =
+            std::find_if(before.begin(), before.end(), [&](const UserRow& row) { return row.id == user.id; });
+        const bool adding = user.id == 0;
+        if (!adding && stored == before.end()) return refused("Der Benutzer ist nicht mehr vorhanden!");
+        if (!adding && *stored == user) return refused("Keine Änderung!, nicht gespeichert");
 
-    std::vector<UserRow> after = before;
-    if (adding) {
-      after.push_back(user);
-    } else {
-      after[static_cast<size_t>(stored - before.begin())] = user;
-    }
-    if (auto refusal = refusalForLostAdministrator(session, before, after, false)) return refused(*refusal);
+        std::vector<UserRow> after = before;
+        if (adding) {
+          after.push_back(user);
+        } else {
+          after[static_cast<size_t>(stored - before.begin())] = user;
+        }
+        if (auto refusal = refusalForLostAdministrator(session, before, after, false))
+          return refused(*refusal);
 
-    Recordset rs(GlobalConnection(session), adding ? std::string("SELECT Top 1 * FROM Benutzer") : byId(user.id));
-    if (adding) rs.addNew();
-    AssignUserRow(rs, user);
-    rs.update();
-    user.id = rs["ID"].toInt();
-    WriteUserHistory(session, (adding ? "Benutzer angelegt: " : "Benutzer geändert: ") + user.name,
-                     kUserAdministrationForm, user.id);
-    if (session.user().signedIn && session.user().id == user.id) static_cast<UserRow&>(session.user()) = user;
-    return UserChangeOutcome{true, adding ? "Daten gespeichert" : "Änderungen gespeichert"};
-  });
+        Recordset rs(GlobalConnection(session),
+                     adding ? std::string("SELECT Top 1 * FROM Benutzer") : byId(user.id));
+        if (adding) rs.addNew();
+        AssignUserRow(rs, user);
+        rs.update();
+        user.id = rs["ID"].toInt();
+        WriteUserHistory(session, (adding ? "Benutzer angelegt: " : "Benutzer geändert: ") + user.name,
+                         kUserAdministrationForm, user.id);
+        if (session.user().signedIn && session.user().id == user.id)
+          static_cast<UserRow&>(session.user()) = user;
+        return UserChangeOutcome{true, adding ? "Daten gespeichert" : "Änderungen gespeichert"};
+      });
 }
 
 UserChangeOutcome DeleteUser(Session& session, int64_t id) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, "DeleteUser"), UserChangeOutcome{}, [&] {
-    if (session.user().signedIn && session.user().id == id) {
-      return refused("Der angemeldete Benutzer kann nicht gelöscht werden!");
-    }
-    const std::vector<UserRow> before = readUsers(session);
-    std::vector<UserRow> after;
-    std::copy_if(before.begin(), before.end(), std::back_inserter(after), [&](const UserRow& row) { return row.id != id; });
-    if (auto refusal = refusalForLostAdministrator(session, before, after, true)) return refused(*refusal);
+  return runOperation(session, operationName(kModule, OperationKind::Function, "DeleteUser"),
+                      UserChangeOutcome{}, [&] {
+                        if (session.user().signedIn && session.user().id == id) {
+                          return refused("Der angemeldete Benutzer kann nicht gelöscht werden!");
+                        }
+                        const std::vector<UserRow> before = readUsers(session);
+                        std::vector<UserRow> after;
+                        std::copy_if(before.begin(), before.end(), std::back_inserter(after),
+                                     [&](const UserRow& row) { return row.id != id; });
+                        if (auto refusal = refusalForLostAdministrator(session, before, after, true))
+                          return refused(*refusal);
 
-    Recordset rs(GlobalConnection(session), byId(id));
-    if (rs.eof()) return refused("Der Benutzer ist nicht mehr vorhanden!");
-    const std::string name = rs["Name"].toText();
-    rs.deleteCurrent();
-    WriteUserHistory(session, "Benutzer gelöscht: " + name, kUserAdministrationForm, id);
-    return UserChangeOutcome{true, "Benutzer gelöscht"};
-  });
+                        Recordset rs(GlobalConnection(session), byId(id));
+                        if (rs.eof()) return refused("Der Benutzer ist nicht mehr vorhanden!");
+                        const std::string name = rs["Name"].toText();
+                        rs.deleteCurrent();
+                        WriteUserHistory(session, "Benutzer gelöscht: " + name, kUserAdministrationForm, id);
+                        return UserChangeOutcome{true, "Benutzer gelöscht"};
+                      });
 }
 
 bool SignInRequired(Session& session) {
@@ -131,26 +140,27 @@ bool SignInRequired(Session& session) {
 }
 
 UserChangeOutcome SetSignInRequired(Session& session, bool required) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, "SetSignInRequired"),
-                      UserChangeOutcome{}, [&] {
-                        if (required && !anyUser(readUsers(session), canAdminister)) {
-                          return refused(
-                              "Die Anmeldung kann erst eingeschaltet werden, wenn ein aktiver Master-Benutzer ein "
-                              "Kennwort hat!");
-                        }
-                        Recordset rs(GlobalConnection(session), "SELECT * FROM Security");
-                        if (rs.eof()) {
-                          rs.addNew();
-                        } else if ((rs["Benutzerverwaltung"].toInt() > 0) == required) {
-                          return refused("Keine Änderung!, nicht gespeichert");
-                        }
-                        rs.set("Benutzerverwaltung", Value(required ? 1 : 0));
-                        rs.update();
-                        session.startup().noLogin = !required;
-                        WriteUserHistory(session, required ? "Anmeldung eingeschaltet" : "Anmeldung ausgeschaltet",
-                                         kUserAdministrationForm, 0);
-                        return UserChangeOutcome{true, "Änderungen gespeichert"};
-                      });
+  return runOperation(
+      session, operationName(kModule, OperationKind::Function, "SetSignInRequired"), UserChangeOutcome{},
+      [&] {
+        if (required && !anyUser(readUsers(session), canAdminister)) {
+          return refused(
+              "Die Anmeldung kann erst eingeschaltet werden, wenn ein aktiver Master-Benutzer ein "
+              "Kennwort hat!");
+        }
+        Recordset rs(GlobalConnection(session), "SELECT * FROM Security");
+        if (rs.eof()) {
+          rs.addNew();
+        } else if ((rs["Benutzerverwaltung"].toInt() > 0) == required) {
+          return refused("Keine Änderung!, nicht gespeichert");
+        }
+        rs.set("Benutzerverwaltung", Value(required ? 1 : 0));
+        rs.update();
+        session.startup().noLogin = !required;
+        WriteUserHistory(session, required ? "Anmeldung eingeschaltet" : "Anmeldung ausgeschaltet",
+                         kUserAdministrationForm, 0);
+        return UserChangeOutcome{true, "Änderungen gespeichert"};
+      });
 }
 
 }  // namespace orvosal

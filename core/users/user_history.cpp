@@ -26,7 +26,8 @@ bool historyWanted(Session& session) {
 
 }  // namespace
 
-void WriteUserHistory(Session& session, std::string_view infotext, std::string_view formName, int64_t idNummer) {
+void WriteUserHistory(Session& session, std::string_view infotext, std::string_view formName,
+                      int64_t idNummer) {
   if (infotext.empty() || !historyWanted(session)) return;
   runOperation(session, operationName("mdlBenutzer", OperationKind::Sub, "WriteUserHistory"), 0, [&] {
     Recordset rs(GlobalConnection(session), "SELECT Top 1 * from User_History");

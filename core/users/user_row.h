@@ -12,12 +12,11 @@ class Recordset;
 
 // The right columns of `Benutzer` in table order; each holds 1 (allowed) or 0 (forbidden).
 inline constexpr std::array<std::string_view, 26> kUserRights = {
-    "Kassenbuch",      "Artikel",        "Kunden",       "Berichte",       "Lieferanten",
-    "System",          "Rechnungen",     "Bestellungen", "Auswertungen",   "Provision",
-    "Email",           "NoSave",         "Payment",      "DeleteAktivität", "Change_Beleg",
-    "Lagerbuchen",     "Change_Items",   "Delete_Items", "Projektverwaltung", "Terminplaner",
-    "Save_Artikel",    "Delete_Artikel", "Save_Kunde",   "Delete_Kunde",   "Save_Lieferant",
-    "Delete_Lieferant",
+    "Kassenbuch",        "Artikel",          "Kunden",       "Berichte",       "Lieferanten",  "System",
+    "Rechnungen",        "Bestellungen",     "Auswertungen", "Provision",      "Email",        "NoSave",
+    "Payment",           "DeleteAktivität",  "Change_Beleg", "Lagerbuchen",    "Change_Items", "Delete_Items",
+    "Projektverwaltung", "Terminplaner",     "Save_Artikel", "Delete_Artikel", "Save_Kunde",   "Delete_Kunde",
+    "Save_Lieferant",    "Delete_Lieferant",
 };
 
 // One `Benutzer` row as the program reads and writes it.

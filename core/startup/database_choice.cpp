@@ -1,0 +1,34 @@
+#include "core/startup/database_choice.h"
+
+#include <cstdlib>
+
+#include "core/text.h"
+
+namespace orvosal {
+
+std::vector<DatabaseEntry> ConfiguredDatabases(const SettingsFiles& settings) {
+  std::vector<DatabaseEntry> entries;
+  for (int number = 1;; ++number) {
+    const std::string title = settings.ReadSetting("Database" + std::to_string(number), "Titel", "");
+    if (title.empty()) break;
+    entries.push_back({number, title});
+  }
+  return entries;
+}
+
+int RememberedDatabasePosition(const SettingsFiles& settings, size_t entryCount) {
+  const std::string remembered = settings.ReadSetting("DBSettings", "Standartdatenbank", "0");
+  const int position = isNumeric(remembered) ? std::atoi(remembered.c_str()) : 0;
+  return position >= 0 && static_cast<size_t>(position) < entryCount ? position : 0;
+}
+
+std::optional<int> ChooseDatabase(SettingsFiles& settings, StartupWindows& windows) {
+  const auto entries = ConfiguredDatabases(settings);
+  if (entries.size() < 2) return 1;
+  const auto chosen = windows.chooseDatabase(entries, RememberedDatabasePosition(settings, entries.size()));
+  if (!chosen || *chosen < 0 || static_cast<size_t>(*chosen) >= entries.size()) return std::nullopt;
+  settings.WriteSetting("DBSettings", "Standartdatenbank", std::to_string(*chosen));
+  return entries[static_cast<size_t>(*chosen)].number;
+}
+
+}  // namespace orvosal
