@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
+#include "app/frm_benutzerverwaltung.h"
 #include "app/frm_sql_datenbank_create.h"
 #include "core/schema/copy_to_server.h"
 #include "core/schema/create_database.h"
@@ -18,6 +19,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(kProductName);
   resize(1024, 700);
   buildMenus();
+  addUserAdministrationMenu();
 
   databaseLabel_ = new QLabel(this);
   databaseLabel_->setObjectName("databaseTitle");
@@ -73,5 +75,19 @@ void MainWindow::createServerDatabase() {
 void MainWindow::copyToServer() {
   if (const auto target = ChooseServerDatabase(*session_)) Convert_To_SQL_Server(*session_, *target);
 }
+
+void MainWindow::addUserAdministrationMenu() {
+  auto* extras = new QMenu("E&xtras", this);
+  extras->setObjectName("menuExtras");
+  QAction* administration =
+      extras->addAction("Benutzerverwaltung", this, &MainWindow::openUserAdministration);
+  administration->setObjectName("mnuBenutzerverwaltung");
+  administration->setEnabled(false);
+  databaseActions_.append(administration);
+  QMenu* help = menuBar()->findChild<QMenu*>("menuHilfe");
+  menuBar()->insertMenu(help != nullptr ? help->menuAction() : nullptr, extras);
+}
+
+void MainWindow::openUserAdministration() { frmBenutzerverwaltung::openFor(*session_, session_->ui(), this); }
 
 }  // namespace orvosal

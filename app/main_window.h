@@ -27,6 +27,9 @@ class MainWindow : public QMainWindow {
   void createFileDatabase();
   void createServerDatabase();
   void copyToServer();
+  // Extras → Benutzerverwaltung, opened for master users only.
+  void addUserAdministrationMenu();
+  void openUserAdministration();
 
   QLabel* databaseLabel_ = nullptr;
   QLabel* versionLabel_ = nullptr;

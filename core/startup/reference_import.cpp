@@ -38,10 +38,15 @@ std::string readWholeFile(const std::filesystem::path& path) {
   return std::move(content).str();
 }
 
-// The columns the header names, in the spelling of the table's catalog.
-std::vector<std::string> headerColumns(const TableSchema& schema, const std::vector<std::string>& header,
-                                       std::string_view table) {
-  std::vector<std::string> columns;
+// A column the header names: as the catalog spells it, and as the file writes it.
+struct ImportColumn {
+  const ColumnInfo* info;
+  std::string heading;
+};
+
+std::vector<ImportColumn> headerColumns(const TableSchema& schema, const std::vector<std::string>& header,
+                                        std::string_view table) {
+  std::vector<ImportColumn> columns;
   for (const std::string& entry : header) {
     const std::string name(trim(entry));
     const ColumnInfo* column = schema.find(name);
@@ -56,12 +61,21 @@ std::vector<std::string> headerColumns(const TableSchema& schema, const std::vec
       throw ReferenceFileError(
           1, "Die Spalte '" + name + "' wird vom Programm vergeben und darf nicht in der Datei stehen.");
     }
-    if (std::find(columns.begin(), columns.end(), column->name) != columns.end()) {
-      throw ReferenceFileError(1, "Die Spalte '" + name + "' steht zweimal in der Kopfzeile.");
+    for (const ImportColumn& earlier : columns) {
+      if (earlier.info == column)
+        throw ReferenceFileError(1, "Die Spalte '" + name + "' steht zweimal in der Kopfzeile.");
     }
-    columns.push_back(column->name);
+    columns.push_back({column, name});
   }
   return columns;
+}
+
+std::string unfitValue(const ImportColumn& column, const Value& value, const DbError& error) {
+  if (error.number() == db_errors::kValueTooLong) {
+    return "Der Text für die Spalte '" + column.heading + "' ist länger als die erlaubten " +
+           std::to_string(column.info->definedSize) + " Zeichen.";
+  }
+  return "Der Wert '" + value.toText() + "' passt nicht in die Spalte '" + column.heading + "'.";
 }
 
 // Replaces the table's rows with the file's; throws ReferenceFileError before anything is kept.
@@ -72,9 +86,9 @@ void replaceRows(Session& session, std::string_view fileName, std::string_view t
   CsvRecordReader reader(text);
   std::vector<std::string> fields;
   if (!reader.next(fields)) throw ReferenceFileError(1, "Die Datei enthält keine Kopfzeile.");
+  const std::vector<ImportColumn> columns = headerColumns(schema, fields, table);
   std::vector<std::pair<std::string, Value>> row;
-  for (std::string& column : headerColumns(schema, fields, table))
-    row.emplace_back(std::move(column), Value());
+  for (const ImportColumn& column : columns) row.emplace_back(column.info->name, Value());
 
   const std::string caption = std::string(fileName) + " wird eingelesen";
   const int expected = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
@@ -92,7 +106,7 @@ void replaceRows(Session& session, std::string_view fileName, std::string_view t
       try {
         connection.convertForColumn(schema, row[i].first, row[i].second);
       } catch (const DbError& error) {
-        throw ReferenceFileError(reader.line(), error.text());
+        throw ReferenceFileError(reader.line(), unfitValue(columns[i], row[i].second, error));
       }
     }
     connection.insertRow(schema, row);

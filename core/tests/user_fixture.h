@@ -9,6 +9,7 @@
 #include "core/schema/seed_defaults.h"
 #include "core/schema/table_creator.h"
 #include "core/tests/db_test_support.h"
+#include "core/users/user_row.h"
 
 namespace orvosal::testing {
 
@@ -27,7 +28,7 @@ class UserFixture : public BothEngines {
   bool server() { return session().database().useSqlServer; }
   ScriptedUi& ui() { return engine().ui(); }
 
-  // Adds a user with every right the table grants by default.
+  // Adds a user with every right granted.
   int64_t addUser(std::string_view name, std::string_view password, bool aktiv = true, bool master = false) {
     Recordset rs(db(), "SELECT Top 1 * FROM Benutzer");
     rs.addNew();
@@ -37,6 +38,7 @@ class UserFixture : public BothEngines {
     rs.set("Aktiv", Value(aktiv));
     rs.set("Master", Value(master));
     rs.set("Automatic", Value(false));
+    for (std::string_view right : kUserRights) rs.set(right, Value(1));
     rs.update();
     return rs["ID"].toInt();
   }
