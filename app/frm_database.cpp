@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/version.h"

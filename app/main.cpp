@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QTimer>
+
+#include <algorithm>
 
 #include "app/desktop_startup.h"
 #include "app/main_window.h"
@@ -25,7 +28,8 @@ int main(int argc, char* argv[]) {
   try {
     folder = orvosal::resolveProgramFolder(home);
   } catch (const std::exception& error) {
-    ui.message(std::string("Der Programmordner kann nicht angelegt werden: ") + error.what(), "", orvosal::MessageKind::Critical);
+    ui.message(std::string("Der Programmordner kann nicht angelegt werden: ") + error.what(), "",
+               orvosal::MessageKind::Critical);
     return 1;
   }
   orvosal::SystemClock clock;
@@ -40,5 +44,9 @@ int main(int argc, char* argv[]) {
   splash.close();
   if (result != orvosal::StartupResult::Ready) return result == orvosal::StartupResult::Cancelled ? 0 : 1;
   ui.setParent(&window);
+  // For start-up measurements and smoke tests: end as soon as the main window is ready.
+  if (std::find(arguments.begin(), arguments.end(), "--quit-when-ready") != arguments.end()) {
+    QTimer::singleShot(0, &app, &QApplication::quit);
+  }
   return QApplication::exec();
 }

@@ -3,16 +3,18 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QStatusBar>
-#include <QMainWindow>
 
 #include "core/version.h"
 
 namespace orvosal {
 namespace {
 
-QString q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString titleOrProduct(std::string_view title) { return title.empty() ? QString(kProductName) : q(title); }
 
@@ -20,9 +22,15 @@ QString titleOrProduct(std::string_view title) { return title.empty() ? QString(
 
 void QtUi::message(std::string_view text, std::string_view title, MessageKind kind) {
   switch (kind) {
-    case MessageKind::Information: QMessageBox::information(parent_, titleOrProduct(title), q(text)); break;
-    case MessageKind::Warning: QMessageBox::warning(parent_, titleOrProduct(title), q(text)); break;
-    case MessageKind::Critical: QMessageBox::critical(parent_, titleOrProduct(title), q(text)); break;
+    case MessageKind::Information:
+      QMessageBox::information(parent_, titleOrProduct(title), q(text));
+      break;
+    case MessageKind::Warning:
+      QMessageBox::warning(parent_, titleOrProduct(title), q(text));
+      break;
+    case MessageKind::Critical:
+      QMessageBox::critical(parent_, titleOrProduct(title), q(text));
+      break;
   }
 }
 
@@ -34,8 +42,8 @@ bool QtUi::askYesNo(std::string_view text, std::string_view title) {
 std::optional<std::string> QtUi::inputText(std::string_view prompt, std::string_view title,
                                            std::string_view proposal) {
   bool ok = false;
-  const QString answer = QInputDialog::getText(parent_, titleOrProduct(title), q(prompt), QLineEdit::Normal,
-                                               q(proposal), &ok);
+  const QString answer =
+      QInputDialog::getText(parent_, titleOrProduct(title), q(prompt), QLineEdit::Normal, q(proposal), &ok);
   if (!ok) return std::nullopt;
   return answer.toStdString();
 }
@@ -45,7 +53,8 @@ std::optional<int> QtUi::chooseFromList(std::string_view prompt, std::string_vie
   QStringList items;
   for (const auto& entry : entries) items << q(entry);
   bool ok = false;
-  const QString chosen = QInputDialog::getItem(parent_, titleOrProduct(title), q(prompt), items, preselected, false, &ok);
+  const QString chosen =
+      QInputDialog::getItem(parent_, titleOrProduct(title), q(prompt), items, preselected, false, &ok);
   if (!ok) return std::nullopt;
   return static_cast<int>(items.indexOf(chosen));
 }
@@ -58,7 +67,8 @@ std::optional<std::filesystem::path> QtUi::chooseFolder(std::string_view prompt)
 
 void QtUi::progress(std::string_view caption, int done, int total) {
   if (auto* window = qobject_cast<QMainWindow*>(parent_)) {
-    const QString text = total > 0 ? QString("%1 (%2 von %3)").arg(q(caption)).arg(done).arg(total) : q(caption);
+    const QString text =
+        total > 0 ? QString("%1 (%2 von %3)").arg(q(caption)).arg(done).arg(total) : q(caption);
     window->statusBar()->showMessage(text);
   }
   QApplication::processEvents();

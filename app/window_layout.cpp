@@ -22,9 +22,11 @@ void restoreWindowLayout(QWidget& window, const SettingsFiles& settings) {
   const std::string section = window.objectName().toStdString();
   const QRect current = window.geometry();
   QRect wanted(number(settings, section, "Left", current.x()), number(settings, section, "Top", current.y()),
-               number(settings, section, "Width", current.width()), number(settings, section, "Height", current.height()));
+               number(settings, section, "Width", current.width()),
+               number(settings, section, "Height", current.height()));
   // A position remembered on a screen that is gone is not used.
-  if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && !screen->availableVirtualGeometry().intersects(wanted)) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen();
+      screen && !screen->availableVirtualGeometry().intersects(wanted)) {
     wanted.moveTo(current.topLeft());
   }
   window.setGeometry(wanted);

@@ -28,7 +28,8 @@ double seconds(const std::function<void()>& work) {
 }
 
 void report(const char* engine, const char* what, double layer, double raw) {
-  std::printf("%-10s %-22s layer %8.3f s   raw API %8.3f s   ratio %5.2f\n", engine, what, layer, raw, layer / raw);
+  std::printf("%-10s %-22s layer %8.3f s   raw API %8.3f s   ratio %5.2f\n", engine, what, layer, raw,
+              layer / raw);
 }
 
 void layerInsert(Connection& db) {
@@ -47,7 +48,8 @@ void layerInsert(Connection& db) {
 int64_t layerRead(Connection& db) {
   int64_t sum = 0;
   for (Recordset rs(db, "SELECT * FROM Messung"); !rs.eof(); rs.moveNext()) {
-    sum += rs["Menge"].toInt() + rs["Preis"].toCurrency().units() + static_cast<int64_t>(rs["Name"].toText().size());
+    sum += rs["Menge"].toInt() + rs["Preis"].toCurrency().units() +
+           static_cast<int64_t>(rs["Name"].toText().size());
   }
   return sum;
 }
@@ -57,19 +59,23 @@ void benchSqlite(const std::filesystem::path& folder) {
   double layerIn = 0, layerOut = 0, rawIn = 0, rawOut = 0;
   {
     SqliteConnection db(folder / "layer.db", clock);
-    db.execute("CREATE TABLE [Messung]([ID] COUNTER PRIMARY KEY, [Name] TEXT(50), [Preis] MONEY, [Menge] int)");
+    db.execute(
+        "CREATE TABLE [Messung]([ID] COUNTER PRIMARY KEY, [Name] TEXT(50), [Preis] MONEY, [Menge] int)");
     layerIn = seconds([&] { layerInsert(db); });
     layerOut = seconds([&] { layerRead(db); });
   }
   sqlite3* raw = nullptr;
   sqlite3_open((folder / "raw.db").c_str(), &raw);
   sqlite3_exec(raw, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr, nullptr);
-  sqlite3_exec(raw, "CREATE TABLE Messung (ID INTEGER PRIMARY KEY AUTOINCREMENT, Name VARCHAR(50), Preis REAL, Menge INTEGER)",
+  sqlite3_exec(raw,
+               "CREATE TABLE Messung (ID INTEGER PRIMARY KEY AUTOINCREMENT, Name VARCHAR(50), Preis REAL, "
+               "Menge INTEGER)",
                nullptr, nullptr, nullptr);
   rawIn = seconds([&] {
     sqlite3_exec(raw, "BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(raw, "INSERT INTO Messung (Name, Preis, Menge) VALUES (?1, ?2, ?3)", -1, &insert, nullptr);
+    sqlite3_prepare_v2(raw, "INSERT INTO Messung (Name, Preis, Menge) VALUES (?1, ?2, ?3)", -1, &insert,
+                       nullptr);
     for (int i = 0; i < kRows; ++i) {
       const std::string name = "Artikel " + std::to_string(i);
       sqlite3_bind_text(insert, 1, name.c_str(), -1, SQLITE_TRANSIENT);
@@ -87,8 +93,8 @@ void benchSqlite(const std::filesystem::path& folder) {
     sqlite3_prepare_v2(raw, "SELECT * FROM Messung", -1, &select, nullptr);
     int64_t sum = 0;
     while (sqlite3_step(select) == SQLITE_ROW) {
-      sum += sqlite3_column_int64(select, 3) + static_cast<int64_t>(sqlite3_column_double(select, 2) * 10000) +
-             sqlite3_column_bytes(select, 1);
+      sum += sqlite3_column_int64(select, 3) +
+             static_cast<int64_t>(sqlite3_column_double(select, 2) * 10000) + sqlite3_column_bytes(select, 1);
     }
     sqlite3_finalize(select);
     if (sum == 42) std::puts("");
@@ -107,10 +113,14 @@ void benchPostgres(const std::string& server) {
   double layerIn = 0, layerOut = 0, rawIn = 0, rawOut = 0;
   {
     PostgresConnection db(conninfo, clock);
-    db.execute("CREATE TABLE [Messung]([ID] [int] IDENTITY(1,1) NOT NULL, [Name] [varchar](50) NULL, [Preis] [money] NULL, "
-               "[Menge] [int] NULL, CONSTRAINT [PK_Messung] PRIMARY KEY CLUSTERED ([ID] ASC)) ON [PRIMARY]");
-    db.execute("CREATE TABLE [Roh]([ID] [int] IDENTITY(1,1) NOT NULL, [Name] [varchar](50) NULL, [Preis] [money] NULL, "
-               "[Menge] [int] NULL, CONSTRAINT [PK_Roh] PRIMARY KEY CLUSTERED ([ID] ASC)) ON [PRIMARY]");
+    db.execute(
+        "CREATE TABLE [Messung]([ID] [int] IDENTITY(1,1) NOT NULL, [Name] [varchar](50) NULL, [Preis] "
+        "[money] NULL, "
+        "[Menge] [int] NULL, CONSTRAINT [PK_Messung] PRIMARY KEY CLUSTERED ([ID] ASC)) ON [PRIMARY]");
+    db.execute(
+        "CREATE TABLE [Roh]([ID] [int] IDENTITY(1,1) NOT NULL, [Name] [varchar](50) NULL, [Preis] [money] "
+        "NULL, "
+        "[Menge] [int] NULL, CONSTRAINT [PK_Roh] PRIMARY KEY CLUSTERED ([ID] ASC)) ON [PRIMARY]");
     layerIn = seconds([&] { layerInsert(db); });
     layerOut = seconds([&] { layerRead(db); });
   }
@@ -122,8 +132,8 @@ void benchPostgres(const std::string& server) {
       const std::string price = std::to_string(i * 125 / 10000.0);
       const std::string amount = std::to_string(i);
       const char* values[] = {name.c_str(), price.c_str(), amount.c_str()};
-      PQclear(PQexecParams(raw, "INSERT INTO roh (name, preis, menge) VALUES ($1, $2, $3) RETURNING id", 3, nullptr,
-                           values, nullptr, nullptr, 0));
+      PQclear(PQexecParams(raw, "INSERT INTO roh (name, preis, menge) VALUES ($1, $2, $3) RETURNING id", 3,
+                           nullptr, values, nullptr, nullptr, 0));
     }
     PQclear(PQexec(raw, "COMMIT"));
   });

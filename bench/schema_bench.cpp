@@ -7,8 +7,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "core/db/database.h"
@@ -38,7 +38,8 @@ double medianMilliseconds(Session& session, int runs) {
     if (!OpenDatabase(session)) return -1;
     const auto start = std::chrono::steady_clock::now();
     schemaWork(session);
-    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    times.push_back(
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
   }
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];

@@ -12,12 +12,12 @@ namespace orvosal {
 
 // The command line: global options, then a command and its arguments.
 struct CliOptions {
-  std::optional<std::filesystem::path> home;  // --home DIR
-  int database = 0;                           // --db N (0: the remembered one)
-  std::string user;                           // --user NAME
-  std::optional<std::string> password;        // --password TEXT or $ORVOSAL_PASSWORD
+  std::optional<std::filesystem::path> home;               // --home DIR
+  int database = 0;                                        // --db N (0: the remembered one)
+  std::string user;                                        // --user NAME
+  std::optional<std::string> password;                     // --password TEXT or $ORVOSAL_PASSWORD
   TerminalUi::Answers answers = TerminalUi::Answers::Ask;  // --yes / --no
-  bool extend = false;                        // /Extend anywhere
+  bool extend = false;                                     // /Extend anywhere
   bool showVersion = false;
   bool showHelp = false;
   std::string command;

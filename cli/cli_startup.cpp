@@ -9,10 +9,12 @@
 
 namespace orvosal {
 
-std::optional<int> CliStartupWindows::chooseDatabase(const std::vector<DatabaseEntry>& entries, int preselected) {
+std::optional<int> CliStartupWindows::chooseDatabase(const std::vector<DatabaseEntry>& entries,
+                                                     int preselected) {
   if (!interactive_) return preselected;
   err_ << "Datenbank auswählen:\n";
-  for (size_t i = 0; i < entries.size(); ++i) err_ << "  " << entries[i].number << ") " << entries[i].title << '\n';
+  for (size_t i = 0; i < entries.size(); ++i)
+    err_ << "  " << entries[i].number << ") " << entries[i].title << '\n';
   err_ << "Nummer [" << entries[static_cast<size_t>(preselected)].number << "]: " << std::flush;
   std::string line;
   if (!std::getline(in_, line)) return std::nullopt;
@@ -44,7 +46,8 @@ bool CliStartupWindows::signIn(Session& session) {
 bool StartForCommand(Session& session, const CliOptions& options, std::istream& in, std::ostream& err,
                      bool interactive) {
   CliStartupWindows windows(options, in, err, interactive);
-  const std::optional<int> database = options.database > 0 ? std::optional<int>(options.database) : std::nullopt;
+  const std::optional<int> database =
+      options.database > 0 ? std::optional<int>(options.database) : std::nullopt;
   const StartupResult result = Main(session, windows, database);
   if (result == StartupResult::Cancelled) err << "Programm beendet: keine Anmeldung.\n";
   return result == StartupResult::Ready;

@@ -2,9 +2,9 @@
 
 #include <iostream>
 
+#include "cli/cli_startup.h"
 #include "cli/copy_to_server_command.h"
 #include "cli/create_db_command.h"
-#include "cli/cli_startup.h"
 #include "cli/sql_command.h"
 #include "cli/status_command.h"
 #include "cli/upgrade_command.h"
@@ -15,7 +15,8 @@
 
 namespace orvosal {
 
-int runCli(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err, bool interactive) {
+int runCli(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err,
+           bool interactive) {
   if (options.showVersion) {
     out << kProductName << ' ' << kVersionText << '\n';
     return 0;

@@ -68,7 +68,8 @@ std::optional<std::filesystem::path> TerminalUi::chooseFolder(std::string_view p
 
 void TerminalUi::progress(std::string_view caption, int done, int total) {
   if (total > 0) {
-    err_ << '\r' << caption << " (" << done << " von " << total << ")" << (done >= total ? "\n" : "") << std::flush;
+    err_ << '\r' << caption << " (" << done << " von " << total << ")" << (done >= total ? "\n" : "")
+         << std::flush;
   } else {
     err_ << caption << '\n';
   }

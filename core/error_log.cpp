@@ -15,8 +15,8 @@ std::string operationName(std::string_view module, OperationKind kind, std::stri
 }
 
 std::string formatError(long number, std::string_view operation, int line, std::string_view description) {
-  return "Fehler " + std::to_string(number) + " in " + std::string(operation) + " (Line = " +
-         std::to_string(line) + ")\nError = '" + std::string(description) + "'";
+  return "Fehler " + std::to_string(number) + " in " + std::string(operation) +
+         " (Line = " + std::to_string(line) + ")\nError = '" + std::string(description) + "'";
 }
 
 bool isSchemaStatement(std::string_view sql) {

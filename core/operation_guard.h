@@ -28,8 +28,7 @@ Result runOperation(Session& session, std::string_view operation, Result neutral
     return std::forward<Body>(body)();
   } catch (...) {
     const FailureInfo failure = describeCurrentException();
-    session.errorLog().report(operation, failure.number, failure.description,
-                              static_cast<int>(where.line()));
+    session.errorLog().report(operation, failure.number, failure.description, static_cast<int>(where.line()));
     return neutral;
   }
 }

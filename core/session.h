@@ -8,8 +8,8 @@
 #include "core/settings.h"
 #include "core/startup/document_type_lists.h"
 #include "core/startup/startup_state.h"
-#include "core/users/current_user.h"
 #include "core/ui.h"
+#include "core/users/current_user.h"
 
 namespace orvosal {
 

@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config python3
   qt6-base-dev libgl-dev libxkbcommon-dev
   libsqlite3-dev libpq-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev
   postgresql postgresql-contrib
 )
 

@@ -59,16 +59,18 @@ TEST(Cli, StatusNamesTheProgramFolderAndCreatesIt) {
 TEST(Cli, SqlRunsStatementsAndPrintsQueriesAsTabSeparatedLines) {
   TemporaryFolder folder;
   const std::string home = folder.path().string();
-  ASSERT_EQ(runCommandLine({"--home", home, "sql", "CREATE TABLE [Testartikel]([ID] COUNTER PRIMARY KEY, [Name] TEXT(50), "
-                                                   "[Preis] MONEY, [Seit] date)"})
+  ASSERT_EQ(runCommandLine({"--home", home, "sql",
+                            "CREATE TABLE [Testartikel]([ID] COUNTER PRIMARY KEY, [Name] TEXT(50), "
+                            "[Preis] MONEY, [Seit] date)"})
                 .status,
             0);
-  const CliRun insert = runCommandLine(
-      {"--home", home, "sql",
-       "INSERT INTO Testartikel ([Name], [Preis], [Seit]) VALUES ('Schraube\tM4', 1234.5, #3/5/2024#), ('Mutter', 0.1, Null)"});
+  const CliRun insert = runCommandLine({"--home", home, "sql",
+                                        "INSERT INTO Testartikel ([Name], [Preis], [Seit]) VALUES "
+                                        "('Schraube\tM4', 1234.5, #3/5/2024#), ('Mutter', 0.1, Null)"});
   EXPECT_EQ(insert.status, 0) << insert.err;
   EXPECT_EQ(insert.out, "2\n");
-  const CliRun query = runCommandLine({"--home", home, "sql", "SELECT Top 5 Name, Preis, Seit FROM Testartikel ORDER BY [ID]"});
+  const CliRun query = runCommandLine(
+      {"--home", home, "sql", "SELECT Top 5 Name, Preis, Seit FROM Testartikel ORDER BY [ID]"});
   EXPECT_EQ(query.status, 0) << query.err;
   EXPECT_EQ(query.out, "Name\tPreis\tSeit\nSchraube\\tM4\t1234,5\t05.03.2024\nMutter\t0,1\t\n");
   const CliRun failing = runCommandLine({"--home", home, "sql", "SELECT * FROM Fehlt"});
@@ -87,7 +89,8 @@ TEST(Cli, UpgradeCreatesTheDatabaseOnceAndThenHasNothingToDo) {
   EXPECT_NE(first.out.find("Anpassungen durchgeführt: 20190601 20190619"), std::string::npos) << first.out;
   EXPECT_NE(first.out.find("Datenbankversion jetzt: 20220511"), std::string::npos) << first.out;
   const CliRun second = runCommandLine({"--home", home, "upgrade"});
-  EXPECT_EQ(second.out, "Datenbankversion vorher: 20220511\nKeine Anpassungen nötig\nDatenbankversion jetzt: 20220511\n");
+  EXPECT_EQ(second.out,
+            "Datenbankversion vorher: 20220511\nKeine Anpassungen nötig\nDatenbankversion jetzt: 20220511\n");
   const CliRun count = runCommandLine({"--home", home, "sql", "SELECT Count(*) AS Anzahl FROM Belegarten"});
   EXPECT_EQ(count.out, "Anzahl\n4\n");
 }

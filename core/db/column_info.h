@@ -22,11 +22,11 @@ inline constexpr int kLongText = 203;
 enum class ColumnKind { Integer, Bit, Currency, Decimal, Double, Text, DateTime, Unknown };
 
 struct ColumnInfo {
-  std::string name;     // as the engine reports it
+  std::string name;  // as the engine reports it
   ColumnKind kind = ColumnKind::Unknown;
-  int typeCode = 0;     // field_types
-  long definedSize = 0; // characters for text, bytes otherwise
-  bool isKey = false;   // the table's auto-increment key
+  int typeCode = 0;      // field_types
+  long definedSize = 0;  // characters for text, bytes otherwise
+  bool isKey = false;    // the table's auto-increment key
 };
 
 int typeCodeFor(ColumnKind kind, long definedSize);

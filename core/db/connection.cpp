@@ -138,7 +138,8 @@ const TableSchema& Connection::tableSchema(std::string_view table) {
   return found->second;
 }
 
-Value Connection::convertForColumn(const TableSchema& schema, std::string_view columnName, const Value& value) const {
+Value Connection::convertForColumn(const TableSchema& schema, std::string_view columnName,
+                                   const Value& value) const {
   const ColumnInfo* column = schema.find(columnName);
   const std::string_view table = schema.name;
   if (value.isNull() || column == nullptr) return value;
@@ -191,8 +192,8 @@ int64_t Connection::insertRow(const TableSchema& table,
   for (const auto& [name, value] : fields) {
     const ColumnInfo* column = table.find(name);
     if (column == nullptr) {
-      throw DbError(db_errors::kFieldNotFound, "Das Feld '" + name + "' gibt es in der Tabelle '" +
-                                                   table.name + "' nicht.");
+      throw DbError(db_errors::kFieldNotFound,
+                    "Das Feld '" + name + "' gibt es in der Tabelle '" + table.name + "' nicht.");
     }
     if (!names.empty()) {
       names += ", ";
@@ -250,8 +251,8 @@ void Connection::begin() {
 void Connection::commit() {
   if (depth_ == 0) return;
   --depth_;
-  executeNative(depth_ == 0 ? std::string("COMMIT") : "RELEASE SAVEPOINT orvosal_level_" + std::to_string(depth_),
-                {});
+  executeNative(
+      depth_ == 0 ? std::string("COMMIT") : "RELEASE SAVEPOINT orvosal_level_" + std::to_string(depth_), {});
 }
 
 void Connection::rollback() {

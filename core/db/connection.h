@@ -22,7 +22,7 @@ class SqlTranslator;
 struct ResultColumn {
   std::string name;
   ColumnInfo info;
-  std::string baseTable;   // empty for expressions
+  std::string baseTable;  // empty for expressions
   std::string baseColumn;
 };
 
@@ -105,7 +105,8 @@ class Connection {
  protected:
   // Engine-specific work on already translated text.
   virtual int64_t executeNative(const std::string& sql, const std::vector<Value>& params) = 0;
-  virtual std::unique_ptr<RowSource> queryNative(const std::string& sql, const std::vector<Value>& params) = 0;
+  virtual std::unique_ptr<RowSource> queryNative(const std::string& sql,
+                                                 const std::vector<Value>& params) = 0;
   virtual int64_t insertReturningKey(const std::string& sql, const std::vector<Value>& params,
                                      const std::string& keyColumn) = 0;
   virtual TableSchema readTableSchema(std::string_view table) = 0;

@@ -48,14 +48,16 @@ std::string Get_ConnectionString(Session& session, int databaseNumber) {
     return "PROVIDER=SQLOLEDB;SERVER=" + server + ";DATABASE=" + database + ";INTEGRATED SECURITY=SSPI";
   }
   if (type.empty()) settings.WriteSetting(section, "Type", "SQL-Server (User-Anmeldung)");
-  return "PROVIDER=SQLOLEDB;Server=" + server + ";Database=" + database + ";UID=" + user + ";PWD=" + password + ";";
+  return "PROVIDER=SQLOLEDB;Server=" + server + ";Database=" + database + ";UID=" + user +
+         ";PWD=" + password + ";";
 }
 
 std::unique_ptr<Connection> ConnectTo(std::string_view connectionString, const Clock& clock) {
   const auto target = parseConnectionString(connectionString);
   if (!target) {
     throw DbError(db_errors::kConnectionClosed,
-                  "Die Verbindungszeichenfolge nennt keine bekannte Datenbank: '" + std::string(connectionString) + "'");
+                  "Die Verbindungszeichenfolge nennt keine bekannte Datenbank: '" +
+                      std::string(connectionString) + "'");
   }
   if (target->engine == DatabaseTarget::Engine::Sqlite) {
     if (!std::filesystem::is_directory(target->file.parent_path())) {

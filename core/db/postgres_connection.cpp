@@ -91,7 +91,8 @@ class PostgresRows final : public RowSource {
 
   Value storedValue(int column) const override {
     if (batch_.isNull(row_, column)) return Value();
-    return postgresValue(columns_[static_cast<size_t>(column)].info.kind, PQgetvalue(batch_.result, row_, column));
+    return postgresValue(columns_[static_cast<size_t>(column)].info.kind,
+                         PQgetvalue(batch_.result, row_, column));
   }
 
  private:
@@ -138,13 +139,15 @@ void PostgresConnection::open() {
 void PostgresConnection::prepareDatabase() {
   // The collation and the helper functions live in the database; they are created once and
   // then only looked up, so that workstations starting together do not replace them twice.
-  Result marker = run("SELECT 1 FROM pg_proc WHERE proname = '" + std::string(postgresSetupMarker()) + "'", {});
+  Result marker =
+      run("SELECT 1 FROM pg_proc WHERE proname = '" + std::string(postgresSetupMarker()) + "'", {});
   if (marker.rows() > 0) return;
   for (const auto& statement : postgresDatabaseSetup()) run(statement, {});
 }
 
 PostgresConnection::Result PostgresConnection::run(const std::string& sql, const std::vector<Value>& params) {
-  if (conn_ == nullptr) throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.", sql);
+  if (conn_ == nullptr)
+    throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.", sql);
   PGresult* raw = nullptr;
   if (params.empty()) {
     raw = PQexec(conn_, sql.c_str());
@@ -152,8 +155,10 @@ PostgresConnection::Result PostgresConnection::run(const std::string& sql, const
     std::vector<std::string> texts;
     std::vector<const char*> pointers;
     texts.reserve(params.size());
-    for (const auto& param : params) texts.push_back(param.isNull() ? std::string() : postgresParameter(param));
-    for (size_t i = 0; i < params.size(); ++i) pointers.push_back(params[i].isNull() ? nullptr : texts[i].c_str());
+    for (const auto& param : params)
+      texts.push_back(param.isNull() ? std::string() : postgresParameter(param));
+    for (size_t i = 0; i < params.size(); ++i)
+      pointers.push_back(params[i].isNull() ? nullptr : texts[i].c_str());
     raw = PQexecParams(conn_, sql.c_str(), static_cast<int>(params.size()), nullptr, pointers.data(), nullptr,
                        nullptr, 0);
   }
@@ -161,7 +166,8 @@ PostgresConnection::Result PostgresConnection::run(const std::string& sql, const
   const ExecStatusType status = raw ? PQresultStatus(raw) : PGRES_FATAL_ERROR;
   if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return result;
   const char* state = raw ? PQresultErrorField(raw, PG_DIAG_SQLSTATE) : nullptr;
-  const bool lost = PQstatus(conn_) != CONNECTION_OK || (state != nullptr && std::string_view(state).starts_with("08"));
+  const bool lost =
+      PQstatus(conn_) != CONNECTION_OK || (state != nullptr && std::string_view(state).starts_with("08"));
   std::string message(trim(raw ? PQresultErrorMessage(raw) : PQerrorMessage(conn_)));
   if (message.empty()) message = std::string(trim(PQerrorMessage(conn_)));
   throw DbError(lost ? db_errors::kConnectionLost : db_errors::kStatementFailed, message, sql);
@@ -200,10 +206,10 @@ int64_t PostgresConnection::insertReturningKey(const std::string& sql, const std
 }
 
 std::vector<std::string> PostgresConnection::tableNames() {
-  Result result = run(
-      "SELECT c.relname FROM pg_class c JOIN pg_namespace n ON n.oid = c.relnamespace "
-      "WHERE c.relkind IN ('r', 'p') AND n.nspname = current_schema() ORDER BY c.relname",
-      {});
+  Result result =
+      run("SELECT c.relname FROM pg_class c JOIN pg_namespace n ON n.oid = c.relnamespace "
+          "WHERE c.relkind IN ('r', 'p') AND n.nspname = current_schema() ORDER BY c.relname",
+          {});
   std::vector<std::string> names;
   for (int i = 0; i < result.rows(); ++i) names.push_back(result.text(i, 0));
   return names;
@@ -212,13 +218,13 @@ std::vector<std::string> PostgresConnection::tableNames() {
 TableSchema PostgresConnection::readTableSchema(std::string_view table) {
   TableSchema schema;
   schema.name = lowerName(table);
-  Result result = run(
-      "SELECT a.attname, format_type(a.atttypid, a.atttypmod), t.typname, a.attidentity "
-      "FROM pg_attribute a JOIN pg_type t ON t.oid = a.atttypid "
-      "JOIN pg_class c ON c.oid = a.attrelid JOIN pg_namespace n ON n.oid = c.relnamespace "
-      "WHERE c.relname = $1 AND n.nspname = current_schema() AND c.relkind IN ('r', 'p') "
-      "AND a.attnum > 0 AND NOT a.attisdropped ORDER BY a.attnum",
-      {Value(schema.name)});
+  Result result =
+      run("SELECT a.attname, format_type(a.atttypid, a.atttypmod), t.typname, a.attidentity "
+          "FROM pg_attribute a JOIN pg_type t ON t.oid = a.atttypid "
+          "JOIN pg_class c ON c.oid = a.attrelid JOIN pg_namespace n ON n.oid = c.relnamespace "
+          "WHERE c.relname = $1 AND n.nspname = current_schema() AND c.relkind IN ('r', 'p') "
+          "AND a.attnum > 0 AND NOT a.attisdropped ORDER BY a.attnum",
+          {Value(schema.name)});
   if (result.rows() == 0) {
     throw DbError(db_errors::kStatementFailed, "Die Tabelle '" + std::string(table) + "' gibt es nicht.");
   }
@@ -234,9 +240,11 @@ TableSchema PostgresConnection::readTableSchema(std::string_view table) {
 const std::pair<std::string, std::map<int, std::string>>& PostgresConnection::tableColumns(Oid table) {
   if (auto found = tableColumns_.find(table); found != tableColumns_.end()) return found->second;
   const std::string id = std::to_string(table);
-  Result result = run("SELECT c.relname, a.attnum, a.attname FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid "
-                      "WHERE a.attrelid = " + id + " AND a.attnum > 0 AND NOT a.attisdropped",
-                      {});
+  Result result =
+      run("SELECT c.relname, a.attnum, a.attname FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid "
+          "WHERE a.attrelid = " +
+              id + " AND a.attnum > 0 AND NOT a.attisdropped",
+          {});
   auto& entry = tableColumns_[table];
   for (int i = 0; i < result.rows(); ++i) {
     entry.first = result.text(i, 0);
@@ -246,16 +254,17 @@ const std::pair<std::string, std::map<int, std::string>>& PostgresConnection::ta
 }
 
 std::vector<std::pair<std::string, ColumnKind>> PostgresConnection::readAllColumnKinds() {
-  Result result = run(
-      "SELECT a.attname, format_type(a.atttypid, a.atttypmod), t.typname "
-      "FROM pg_attribute a JOIN pg_type t ON t.oid = a.atttypid JOIN pg_class c ON c.oid = a.attrelid "
-      "JOIN pg_namespace n ON n.oid = c.relnamespace WHERE n.nspname = current_schema() "
-      "AND c.relkind = 'r' AND a.attnum > 0 AND NOT a.attisdropped",
-      {});
+  Result result =
+      run("SELECT a.attname, format_type(a.atttypid, a.atttypmod), t.typname "
+          "FROM pg_attribute a JOIN pg_type t ON t.oid = a.atttypid JOIN pg_class c ON c.oid = a.attrelid "
+          "JOIN pg_namespace n ON n.oid = c.relnamespace WHERE n.nspname = current_schema() "
+          "AND c.relkind = 'r' AND a.attnum > 0 AND NOT a.attisdropped",
+          {});
   std::vector<std::pair<std::string, ColumnKind>> kinds;
   for (int i = 0; i < result.rows(); ++i) {
-    kinds.emplace_back(result.text(i, 0),
-                       postgresColumnForCatalog(result.text(i, 0), result.text(i, 1), result.text(i, 2)).kind);
+    kinds.emplace_back(
+        result.text(i, 0),
+        postgresColumnForCatalog(result.text(i, 0), result.text(i, 1), result.text(i, 2)).kind);
   }
   return kinds;
 }
@@ -279,8 +288,8 @@ void PostgresConnection::reconnect() {
 
 void PostgresConnection::createDatabase(const std::string& sql) {
   if (transactionDepth() > 0) {
-    throw DbError(db_errors::kStatementFailed, "Eine Datenbank kann nicht innerhalb einer Transaktion angelegt werden.",
-                  sql);
+    throw DbError(db_errors::kStatementFailed,
+                  "Eine Datenbank kann nicht innerhalb einer Transaktion angelegt werden.", sql);
   }
   run(sql, {});
 }
@@ -291,7 +300,8 @@ void PostgresConnection::afterIdentityInsert(const std::string& table) {
   if (schema.keyColumn.empty()) return;
   const std::string quotedTable = quoteIdentifier(schema.name);
   const std::string key = quoteIdentifier(schema.keyColumn);
-  run("SELECT setval(pg_get_serial_sequence($1, $2), COALESCE(MAX(" + key + "), 0) + 1, false) FROM " + quotedTable,
+  run("SELECT setval(pg_get_serial_sequence($1, $2), COALESCE(MAX(" + key + "), 0) + 1, false) FROM " +
+          quotedTable,
       {Value(quotedTable), Value(schema.keyColumn)});
 }
 

@@ -25,7 +25,6 @@ class PostgresConnection final : public Connection {
   void reconnect() override;
   std::string quoteIdentifier(std::string_view name) const override;
 
-
  protected:
   int64_t executeNative(const std::string& sql, const std::vector<Value>& params) override;
   std::unique_ptr<RowSource> queryNative(const std::string& sql, const std::vector<Value>& params) override;

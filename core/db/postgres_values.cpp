@@ -44,28 +44,37 @@ Currency numericToCurrency(std::string_view text) {
 
 ColumnInfo postgresColumnForType(std::string name, Oid type, int typeModifier) {
   switch (type) {
-    case kBool: return finish(std::move(name), ColumnKind::Bit, 0);
+    case kBool:
+      return finish(std::move(name), ColumnKind::Bit, 0);
     case kInt2:
     case kInt4:
-    case kInt8: return finish(std::move(name), ColumnKind::Integer, 0);
+    case kInt8:
+      return finish(std::move(name), ColumnKind::Integer, 0);
     case kNumeric: {
       const bool money = typeModifier == ((19 << 16) | 4) + 4;
       return finish(std::move(name), money ? ColumnKind::Currency : ColumnKind::Decimal, 0);
     }
     case kFloat4:
-    case kFloat8: return finish(std::move(name), ColumnKind::Double, 0);
+    case kFloat8:
+      return finish(std::move(name), ColumnKind::Double, 0);
     case kBpchar:
-    case kVarchar: return finish(std::move(name), ColumnKind::Text, typeModifier > 4 ? typeModifier - 4 : 0);
-    case kText: return finish(std::move(name), ColumnKind::Text, 0);
+    case kVarchar:
+      return finish(std::move(name), ColumnKind::Text, typeModifier > 4 ? typeModifier - 4 : 0);
+    case kText:
+      return finish(std::move(name), ColumnKind::Text, 0);
     case kDate:
     case kTimestamp:
-    case kTimestampTz: return finish(std::move(name), ColumnKind::DateTime, 0);
-    default: return finish(std::move(name), ColumnKind::Unknown, 0);
+    case kTimestampTz:
+      return finish(std::move(name), ColumnKind::DateTime, 0);
+    default:
+      return finish(std::move(name), ColumnKind::Unknown, 0);
   }
 }
 
-ColumnInfo postgresColumnForCatalog(std::string name, std::string_view formattedType, std::string_view typeName) {
-  if (typeName == "orvosal_bit" || formattedType == "boolean") return finish(std::move(name), ColumnKind::Bit, 0);
+ColumnInfo postgresColumnForCatalog(std::string name, std::string_view formattedType,
+                                    std::string_view typeName) {
+  if (typeName == "orvosal_bit" || formattedType == "boolean")
+    return finish(std::move(name), ColumnKind::Bit, 0);
   if (formattedType == "smallint" || formattedType == "integer" || formattedType == "bigint") {
     return finish(std::move(name), ColumnKind::Integer, 0);
   }
@@ -95,7 +104,8 @@ Value postgresValue(ColumnKind kind, std::string_view text) {
       return Value(number);
     }
     case ColumnKind::Currency:
-    case ColumnKind::Decimal: return Value(numericToCurrency(text));
+    case ColumnKind::Decimal:
+      return Value(numericToCurrency(text));
     case ColumnKind::Double: {
       double number = 0;
       std::from_chars(text.data(), text.data() + text.size(), number);
@@ -106,7 +116,8 @@ Value postgresValue(ColumnKind kind, std::string_view text) {
       return moment ? Value(*moment) : Value(std::string(text));
     }
     case ColumnKind::Text:
-    case ColumnKind::Unknown: break;
+    case ColumnKind::Unknown:
+      break;
   }
   return Value(std::string(text));
 }

@@ -9,7 +9,8 @@ namespace {
 std::string_view withoutTablePrefix(std::string_view name) {
   const size_t dot = name.rfind('.');
   std::string_view column = dot == std::string_view::npos ? name : name.substr(dot + 1);
-  if (column.size() >= 2 && column.front() == '[' && column.back() == ']') column = column.substr(1, column.size() - 2);
+  if (column.size() >= 2 && column.front() == '[' && column.back() == ']')
+    column = column.substr(1, column.size() - 2);
   return column;
 }
 
@@ -17,7 +18,8 @@ std::string_view tablePrefix(std::string_view name) {
   const size_t dot = name.rfind('.');
   if (dot == std::string_view::npos) return {};
   std::string_view table = name.substr(0, dot);
-  if (table.size() >= 2 && table.front() == '[' && table.back() == ']') table = table.substr(1, table.size() - 2);
+  if (table.size() >= 2 && table.front() == '[' && table.back() == ']')
+    table = table.substr(1, table.size() - 2);
   return table;
 }
 
@@ -70,16 +72,22 @@ Value Recordset::typed(size_t column, const Value& stored) const {
   if (stored.isNull()) return stored;
   switch (columns()[column].info.kind) {
     case ColumnKind::Currency:
-    case ColumnKind::Decimal: return Value(stored.toCurrency());
-    case ColumnKind::Bit: return Value(stored.toBool());
-    case ColumnKind::Integer: return Value(stored.toInt());
-    case ColumnKind::Double: return Value(stored.toDouble());
+    case ColumnKind::Decimal:
+      return Value(stored.toCurrency());
+    case ColumnKind::Bit:
+      return Value(stored.toBool());
+    case ColumnKind::Integer:
+      return Value(stored.toInt());
+    case ColumnKind::Double:
+      return Value(stored.toDouble());
     case ColumnKind::DateTime: {
       auto moment = stored.toDateTime();
       return moment ? Value(*moment) : Value();
     }
-    case ColumnKind::Text: return stored.isText() ? stored : Value(stored.toText());
-    case ColumnKind::Unknown: break;
+    case ColumnKind::Text:
+      return stored.isText() ? stored : Value(stored.toText());
+    case ColumnKind::Unknown:
+      break;
   }
   return stored;
 }
@@ -113,12 +121,14 @@ const TableSchema& Recordset::updatableTable() {
   }
   if (base.empty()) {
     throw DbError(db_errors::kStatementFailed,
-                  "Die Datensätze dieser Abfrage können nicht geändert werden (keine einzelne Tabelle).", sql_);
+                  "Die Datensätze dieser Abfrage können nicht geändert werden (keine einzelne Tabelle).",
+                  sql_);
   }
   const TableSchema& schema = connection_.tableSchema(base);
   if (schema.keyColumn.empty()) {
     throw DbError(db_errors::kStatementFailed,
-                  "Die Tabelle '" + schema.name + "' hat keinen Schlüssel; ihre Datensätze können nicht geändert werden.",
+                  "Die Tabelle '" + schema.name +
+                      "' hat keinen Schlüssel; ihre Datensätze können nicht geändert werden.",
                   sql_);
   }
   table_ = &schema;
@@ -134,11 +144,12 @@ void Recordset::addNew() {
 void Recordset::set(std::string_view name, const Value& value) {
   const size_t column = requireColumn(name);
   const TableSchema& table = updatableTable();
-  if (!adding_ && (eof() || deleted_)) throw DbError(db_errors::kNoCurrentRow, "Kein aktueller Datensatz.", sql_);
+  if (!adding_ && (eof() || deleted_))
+    throw DbError(db_errors::kNoCurrentRow, "Kein aktueller Datensatz.", sql_);
   const ResultColumn& result = columns()[column];
   if (result.baseTable.empty()) {
-    throw DbError(db_errors::kStatementFailed, "Das Feld '" + result.name + "' ist berechnet und kann nicht geändert werden.",
-                  sql_);
+    throw DbError(db_errors::kStatementFailed,
+                  "Das Feld '" + result.name + "' ist berechnet und kann nicht geändert werden.", sql_);
   }
   Value converted = connection_.convertForColumn(table, result.baseColumn, value);
   for (auto& [index, pendingValue] : pending_) {
@@ -180,8 +191,9 @@ void Recordset::update() {
   if (pending_.empty()) return;
   const auto key = findColumn(table.keyColumn);
   if (!key) {
-    throw DbError(db_errors::kStatementFailed, "Die Abfrage enthält den Schlüssel '" + table.keyColumn +
-                                                   "' nicht; der Datensatz kann nicht geändert werden.",
+    throw DbError(db_errors::kStatementFailed,
+                  "Die Abfrage enthält den Schlüssel '" + table.keyColumn +
+                      "' nicht; der Datensatz kann nicht geändert werden.",
                   sql_);
   }
   if (connection_.updateRow(table, (*current_)[*key], changes, originalsOfCurrent()) == 0) {
@@ -201,11 +213,13 @@ void Recordset::cancelUpdate() {
 
 void Recordset::deleteCurrent() {
   const TableSchema& table = updatableTable();
-  if (eof() || deleted_ || adding_) throw DbError(db_errors::kNoCurrentRow, "Kein aktueller Datensatz.", sql_);
+  if (eof() || deleted_ || adding_)
+    throw DbError(db_errors::kNoCurrentRow, "Kein aktueller Datensatz.", sql_);
   const auto key = findColumn(table.keyColumn);
   if (!key) {
-    throw DbError(db_errors::kStatementFailed, "Die Abfrage enthält den Schlüssel '" + table.keyColumn +
-                                                   "' nicht; der Datensatz kann nicht gelöscht werden.",
+    throw DbError(db_errors::kStatementFailed,
+                  "Die Abfrage enthält den Schlüssel '" + table.keyColumn +
+                      "' nicht; der Datensatz kann nicht gelöscht werden.",
                   sql_);
   }
   if (connection_.deleteRow(table, (*current_)[*key], originalsOfCurrent()) == 0) {

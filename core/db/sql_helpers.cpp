@@ -19,15 +19,17 @@ std::string SqlText(std::string_view value, Asterisk asterisk) {
   return result;
 }
 
-std::string SqlQuoted(std::string_view value, Asterisk asterisk) { return "'" + SqlText(value, asterisk) + "'"; }
+std::string SqlQuoted(std::string_view value, Asterisk asterisk) {
+  return "'" + SqlText(value, asterisk) + "'";
+}
 
 std::string SqlDate(bool useSqlServer, const Value& value) {
   const auto moment = value.toDateTime();
   if (!moment) return "Null";
   const Date day = moment->date();
   if (useSqlServer) return "CONVERT(datetime,'" + day.toGerman() + "', 104)";
-  return "#" + std::to_string(day.month()) + "/" + std::to_string(day.day()) + "/" + std::to_string(day.year()) +
-         "#";
+  return "#" + std::to_string(day.month()) + "/" + std::to_string(day.day()) + "/" +
+         std::to_string(day.year()) + "#";
 }
 
 std::string CreateBooleanSelect(bool useSqlServer, std::string_view field, bool value, bool useIn) {
@@ -38,8 +40,6 @@ std::string CreateBooleanSelect(bool useSqlServer, std::string_view field, bool 
   return useIn ? name + " IN (" + literal + ")" : name + " = " + literal;
 }
 
-std::string SqlNumber(const Value& value, int decimals) {
-  return value.toCurrency().formatSql(decimals);
-}
+std::string SqlNumber(const Value& value, int decimals) { return value.toCurrency().formatSql(decimals); }
 
 }  // namespace orvosal

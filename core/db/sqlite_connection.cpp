@@ -38,9 +38,12 @@ void bindAll(sqlite3_stmt* statement, const std::vector<Value>& params) {
 
 Value readStored(sqlite3_stmt* statement, int column) {
   switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_NULL: return Value();
-    case SQLITE_INTEGER: return Value(static_cast<int64_t>(sqlite3_column_int64(statement, column)));
-    case SQLITE_FLOAT: return Value(sqlite3_column_double(statement, column));
+    case SQLITE_NULL:
+      return Value();
+    case SQLITE_INTEGER:
+      return Value(static_cast<int64_t>(sqlite3_column_int64(statement, column)));
+    case SQLITE_FLOAT:
+      return Value(sqlite3_column_double(statement, column));
     default: {
       const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
       return Value(std::string(text, static_cast<size_t>(sqlite3_column_bytes(statement, column))));
@@ -111,7 +114,8 @@ class SqliteRows final : public RowSource {
       }
       std::vector<Value> values;
       values.reserve(columns_.size());
-      for (size_t i = 0; i < columns_.size(); ++i) values.push_back(readStored(statement_, static_cast<int>(i)));
+      for (size_t i = 0; i < columns_.size(); ++i)
+        values.push_back(readStored(statement_, static_cast<int>(i)));
       batch_.push_back(std::move(values));
     }
   }
@@ -175,7 +179,8 @@ void SqliteConnection::fail(const std::string& sql) const {
 }
 
 sqlite3_stmt* SqliteConnection::prepared(const std::string& sql) {
-  if (db_ == nullptr) throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.", sql);
+  if (db_ == nullptr)
+    throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.", sql);
   if (auto found = statements_.find(sql); found != statements_.end()) {
     sqlite3_reset(found->second);
     sqlite3_clear_bindings(found->second);
@@ -196,7 +201,8 @@ sqlite3_stmt* SqliteConnection::prepared(const std::string& sql) {
 int64_t SqliteConnection::executeNative(const std::string& sql, const std::vector<Value>& params) {
   if (params.empty()) {
     // Unbound text (possibly several statements, possibly schema changes) is not kept prepared.
-    if (db_ == nullptr) throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.", sql);
+    if (db_ == nullptr)
+      throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.", sql);
     const int before = sqlite3_total_changes(db_);
     if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) fail(sql);
     for (auto& [text, cached] : statements_) sqlite3_finalize(cached);
@@ -216,7 +222,8 @@ int64_t SqliteConnection::executeNative(const std::string& sql, const std::vecto
 
 std::unique_ptr<RowSource> SqliteConnection::queryNative(const std::string& sql,
                                                          const std::vector<Value>& params) {
-  if (db_ == nullptr) throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.", sql);
+  if (db_ == nullptr)
+    throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.", sql);
   sqlite3_stmt* statement = nullptr;
   if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr) != SQLITE_OK) {
     fail(sql);
@@ -244,14 +251,16 @@ std::vector<std::string> SqliteConnection::tableNames() {
 TableSchema SqliteConnection::readTableSchema(std::string_view table) {
   TableSchema schema;
   {
-    auto rows = queryNative("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE ORVOSAL_CI",
-                            {Value(table)});
+    auto rows =
+        queryNative("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE ORVOSAL_CI",
+                    {Value(table)});
     if (!rows->next()) {
       throw DbError(db_errors::kStatementFailed, "Die Tabelle '" + std::string(table) + "' gibt es nicht.");
     }
     schema.name = rows->storedValue(0).toText();
   }
-  auto rows = queryNative("SELECT name, type, pk FROM pragma_table_info(?1) ORDER BY cid", {Value(schema.name)});
+  auto rows =
+      queryNative("SELECT name, type, pk FROM pragma_table_info(?1) ORDER BY cid", {Value(schema.name)});
   while (rows->next()) {
     ColumnInfo column = columnFromDeclaredType(rows->storedValue(0).toText(), rows->storedValue(1).toText());
     column.isKey = rows->storedValue(2).toInt() == 1 && column.kind == ColumnKind::Integer;
@@ -264,7 +273,8 @@ TableSchema SqliteConnection::readTableSchema(std::string_view table) {
 std::vector<std::pair<std::string, ColumnKind>> SqliteConnection::readAllColumnKinds() {
   std::vector<std::pair<std::string, ColumnKind>> kinds;
   auto rows = queryNative(
-      "SELECT p.name, p.type FROM sqlite_master m JOIN pragma_table_info(m.name) p WHERE m.type = 'table'", {});
+      "SELECT p.name, p.type FROM sqlite_master m JOIN pragma_table_info(m.name) p WHERE m.type = 'table'",
+      {});
   while (rows->next()) {
     const std::string name = rows->storedValue(0).toText();
     kinds.emplace_back(lowerName(name), columnFromDeclaredType(name, rows->storedValue(1).toText()).kind);
@@ -287,17 +297,24 @@ std::string SqliteConnection::sameValueCondition(const std::string& quotedColumn
 
 std::string SqliteConnection::declaredType(const ColumnInfo& column) {
   switch (column.kind) {
-    case ColumnKind::Integer: return "INTEGER";
-    case ColumnKind::Bit: return "BIT";
-    case ColumnKind::Currency: return "MONEY REAL";
-    case ColumnKind::Decimal: return "DECIMAL REAL(18,4)";
-    case ColumnKind::Double: return "DOUBLE";
-    case ColumnKind::DateTime: return "DATETIME";
+    case ColumnKind::Integer:
+      return "INTEGER";
+    case ColumnKind::Bit:
+      return "BIT";
+    case ColumnKind::Currency:
+      return "MONEY REAL";
+    case ColumnKind::Decimal:
+      return "DECIMAL REAL(18,4)";
+    case ColumnKind::Double:
+      return "DOUBLE";
+    case ColumnKind::DateTime:
+      return "DATETIME";
     case ColumnKind::Text:
       return column.definedSize > 0 && column.definedSize < 8000
                  ? "VARCHAR(" + std::to_string(column.definedSize) + ") COLLATE ORVOSAL_CI"
                  : std::string("TEXT COLLATE ORVOSAL_CI");
-    case ColumnKind::Unknown: break;
+    case ColumnKind::Unknown:
+      break;
   }
   return "";
 }

@@ -12,8 +12,9 @@ namespace {
 std::optional<double> parseDouble(std::string_view text) {
   const auto digits = splitDecimal(text);
   if (!digits) return std::nullopt;
-  const std::string plain = (digits->negative ? "-" : "") + (digits->integerDigits.empty() ? "0" : digits->integerDigits) +
-                            "." + (digits->fractionDigits.empty() ? "0" : digits->fractionDigits);
+  const std::string plain = (digits->negative ? "-" : "") +
+                            (digits->integerDigits.empty() ? "0" : digits->integerDigits) + "." +
+                            (digits->fractionDigits.empty() ? "0" : digits->fractionDigits);
   double result = 0;
   std::from_chars(plain.data(), plain.data() + plain.size(), result);
   return result;

@@ -43,7 +43,8 @@ bool isSizeAboveZero(std::string_view size) {
 }
 
 std::string withoutBrackets(std::string_view table) {
-  if (table.size() >= 2 && table.front() == '[' && table.back() == ']') return std::string(table.substr(1, table.size() - 2));
+  if (table.size() >= 2 && table.front() == '[' && table.back() == ']')
+    return std::string(table.substr(1, table.size() - 2));
   return std::string(table);
 }
 
@@ -81,7 +82,8 @@ std::string addColumnStatement(std::string_view table, bool isSqlServer, std::st
     if (!isSqlServer) return "CREATE TABLE [" + bare + "] ([" + name + "] COUNTER PRIMARY KEY);";
     return "CREATE TABLE [" + bare + "] ([" + name + "] [int] IDENTITY(1,1) NOT NULL, CONSTRAINT [PK_" +
            replaceAll(bare, " ", "") + "] PRIMARY KEY CLUSTERED ([" + name +
-           "] asc) WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, ALLOW_ROW_LOCKS  = ON, "
+           "] asc) WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, "
+           "ALLOW_ROW_LOCKS  = ON, "
            "ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ) ON [PRIMARY] ";
   }
   if (const TypeForm* form = typeForm(word)) {
@@ -89,7 +91,8 @@ std::string addColumnStatement(std::string_view table, bool isSqlServer, std::st
     return "ALTER TABLE " + target + (isSqlServer ? " ADD [" : " ADD COLUMN [") + name + suffix;
   }
   const std::string passed(trim(typeWord));
-  if (isSizeAboveZero(size)) return "ALTER TABLE " + target + " add [" + name + "] " + passed + "(" + std::string(size) + ");";
+  if (isSizeAboveZero(size))
+    return "ALTER TABLE " + target + " add [" + name + "] " + passed + "(" + std::string(size) + ");";
   return "ALTER TABLE " + target + " add [" + name + "] " + passed + ";";
 }
 
@@ -98,22 +101,26 @@ bool EnsureColumn(Session& session, std::string_view table, Connection& connecti
                   std::string_view size) {
   if (columnExists(connection, table, column)) return true;
   const std::string word = toUpperGerman(trim(typeWord));
-  if (!ExecuteSQL(session, connection, addColumnStatement(table, isSqlServer, column, typeWord, size))) return false;
+  if (!ExecuteSQL(session, connection, addColumnStatement(table, isSqlServer, column, typeWord, size)))
+    return false;
   const TypeForm* form = typeForm(word);
   if (form == nullptr || form->initial == InitialForm::None || initialValue.empty()) return false;
   const std::string target = tableReference(table);
   if (form->initial == InitialForm::Text) {
-    ExecuteSQL(session, connection, "UPDATE " + target + " SET [" + std::string(column) + "] = " + SqlQuoted(initialValue) + ";");
+    ExecuteSQL(session, connection,
+               "UPDATE " + target + " SET [" + std::string(column) + "] = " + SqlQuoted(initialValue) + ";");
   } else if (isNumeric(initialValue)) {
-    ExecuteSQL(session, connection, "UPDATE " + target + " SET [" + std::string(column) + "] = " + sqlNumberText(initialValue) + ";");
+    ExecuteSQL(
+        session, connection,
+        "UPDATE " + target + " SET [" + std::string(column) + "] = " + sqlNumberText(initialValue) + ";");
   }
   return false;
 }
 
-bool EnsureColumn(Session& session, std::string_view table, std::string_view column, std::string_view typeWord,
-                  std::string_view initialValue, std::string_view size) {
-  return EnsureColumn(session, table, GlobalConnection(session), session.database().useSqlServer, column, typeWord,
-                      initialValue, size);
+bool EnsureColumn(Session& session, std::string_view table, std::string_view column,
+                  std::string_view typeWord, std::string_view initialValue, std::string_view size) {
+  return EnsureColumn(session, table, GlobalConnection(session), session.database().useSqlServer, column,
+                      typeWord, initialValue, size);
 }
 
 }  // namespace orvosal

@@ -19,8 +19,8 @@ bool EnsureColumn(Session& session, std::string_view table, Connection& connecti
                   std::string_view column, std::string_view typeWord, std::string_view initialValue,
                   std::string_view size);
 // The same on the session's connection and dialect.
-bool EnsureColumn(Session& session, std::string_view table, std::string_view column, std::string_view typeWord,
-                  std::string_view initialValue, std::string_view size);
+bool EnsureColumn(Session& session, std::string_view table, std::string_view column,
+                  std::string_view typeWord, std::string_view initialValue, std::string_view size);
 
 // A table name as statements use it: unchanged when it starts with "[", in brackets when it
 // contains a blank.

@@ -17,7 +17,8 @@ bool tableExists(Connection& connection, std::string_view table) {
 
 void ensureColumn(Session& session, Connection& connection, bool isSqlServer, const TableDef& table,
                   const ColumnDef& column) {
-  EnsureColumn(session, table.name, connection, isSqlServer, column.name, column.typeWord, column.initial, column.size);
+  EnsureColumn(session, table.name, connection, isSqlServer, column.name, column.typeWord, column.initial,
+               column.size);
 }
 
 }  // namespace
@@ -28,12 +29,14 @@ std::string createTableStatement(const TableDef& table, bool isSqlServer) {
   if (!isSqlServer) return "CREATE TABLE [" + name + "]([" + key + "] COUNTER PRIMARY KEY);";
   return "CREATE TABLE [" + name + "]([" + key + "] [int] IDENTITY(1,1) NOT NULL, CONSTRAINT [PK_" + name +
          "] PRIMARY KEY CLUSTERED ([" + key +
-         "] ASC) WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, ALLOW_ROW_LOCKS  = ON, "
+         "] ASC) WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, "
+         "ALLOW_ROW_LOCKS  = ON, "
          "ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY]) ON [PRIMARY]";
 }
 
 void EnsureTable(Session& session, Connection& connection, bool isSqlServer, const TableDef& table) {
-  if (!tableExists(connection, table.name)) ExecuteSQL(session, connection, createTableStatement(table, isSqlServer));
+  if (!tableExists(connection, table.name))
+    ExecuteSQL(session, connection, createTableStatement(table, isSqlServer));
   for (const ColumnDef& column : table.columns) ensureColumn(session, connection, isSqlServer, table, column);
 }
 

@@ -35,7 +35,8 @@ const std::vector<int>& UpgradeSteps() {
 }
 
 std::vector<int> Datenbank_Anpassungen(Session& session) {
-  const std::string name = operationName("mdlCreateDatabase", OperationKind::Function, "Datenbank_Anpassungen");
+  const std::string name =
+      operationName("mdlCreateDatabase", OperationKind::Function, "Datenbank_Anpassungen");
   return runOperation(session, name, std::vector<int>{}, [&] {
     Connection& db = GlobalConnection(session);
     const bool server = session.database().useSqlServer;
@@ -48,7 +49,8 @@ std::vector<int> Datenbank_Anpassungen(Session& session) {
       DbTransaction tx(db);
       UpgradeContext context{session, db, server};
       step.run(context);
-      ExecuteSQL(session, db, "Update ProgrammVersion set [DatebaseVersion] =  '" + std::to_string(step.stamp) + "';");
+      ExecuteSQL(session, db,
+                 "Update ProgrammVersion set [DatebaseVersion] =  '" + std::to_string(step.stamp) + "';");
       tx.commit();
       version = step.stamp;
       done.push_back(step.stamp);

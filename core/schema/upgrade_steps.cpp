@@ -38,7 +38,7 @@ void firstBlock(UpgradeContext& c) {
       }
     }
   }
-  run(c, "Drop Table Test");
+  if (TableExists(c.db, "Test")) run(c, "Drop Table Test");
   run(c, "ALTER TABLE Adressen DROP COLUMN [1000er]");
   // The mail account kept in the settings row moves into a table of its own.
   ensureTable(c, "EMailAbrufKonten");
@@ -50,7 +50,8 @@ void firstBlock(UpgradeContext& c) {
   const std::string smtp = settings["SMTPServer"].toText();
   if (trim(pop).empty() && trim(smtp).empty()) return;
   accounts.addNew();
-  for (const char* column : {"AbsenderAdresse", "AbsenderEmail", "SMTPServer", "Pop3Server", "Pop3Username", "Pop3Passwort"}) {
+  for (const char* column :
+       {"AbsenderAdresse", "AbsenderEmail", "SMTPServer", "Pop3Server", "Pop3Username", "Pop3Passwort"}) {
     accounts.set(column, settings[column]);
   }
   accounts.set("SmtpPort", Value(settings["SMTPPort"].toInt()));
@@ -65,8 +66,10 @@ void settingsColumnsFromFile(UpgradeContext& c, int step) {
   if (table == nullptr) return;
   for (const ColumnDef& column : table->columns) {
     if (column.addedBy != step) continue;
-    const std::string fromFile = c.session.settings().ReadSetting(settingsSection(c.session), column.name, column.initial);
-    EnsureColumn(c.session, table->name, c.db, c.isSqlServer, column.name, column.typeWord, fromFile, column.size);
+    const std::string fromFile =
+        c.session.settings().ReadSetting(settingsSection(c.session), column.name, column.initial);
+    EnsureColumn(c.session, table->name, c.db, c.isSqlServer, column.name, column.typeWord, fromFile,
+                 column.size);
   }
 }
 
@@ -112,7 +115,9 @@ void step20191118(UpgradeContext& c) {
 
 void step20191121(UpgradeContext& c) {
   schemaOf(c, 20191121);
-  run(c, "DELETE FROM Files WHERE [ID] NOT IN (SELECT Max([ID]) FROM Files GROUP BY [DateiName], [Art], [IDNummer], [VG])");
+  run(c,
+      "DELETE FROM Files WHERE [ID] NOT IN (SELECT Max([ID]) FROM Files GROUP BY [DateiName], [Art], "
+      "[IDNummer], [VG])");
 }
 
 void step20191122(UpgradeContext& c) {
@@ -177,7 +182,8 @@ void step20201209(UpgradeContext& c) {
 void step20201213(UpgradeContext& c) {
   schemaOf(c, 20201213);
   run(c, "Update Artikel set [StücklistenArtikel] = 0, [MasterArtikel] = 1;");
-  for (Recordset rs(c.db, "SELECT Distinct ArtikelID FROM Stuecklisten where (ArtikelID > 0)"); !rs.eof(); rs.moveNext()) {
+  for (Recordset rs(c.db, "SELECT Distinct ArtikelID FROM Stuecklisten where (ArtikelID > 0)"); !rs.eof();
+       rs.moveNext()) {
     run(c, "Update Artikel set [StücklistenArtikel] = 1, [MasterArtikel] = 0 where ([ID] IN (" +
                std::to_string(rs["ArtikelID"].toInt()) + ")) ;");
   }
@@ -206,12 +212,15 @@ void ensureVersionTable(Session& session, Connection& db, bool isSqlServer) {
   }
   if (!exists) {
     ExecuteSQL(session, db,
-               isSqlServer
-                   ? "CREATE TABLE [ProgrammVersion] ([ID] [int] IDENTITY(1,1) NOT NULL, [Datum] [datetime] NULL, [Version] "
-                     "[nvarchar](15) NULL,  CONSTRAINT [PK_ProgrammVersion] PRIMARY KEY CLUSTERED (     [ID] asc )WITH "
-                     "(PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, ALLOW_ROW_LOCKS  = ON, "
-                     "ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ) ON [PRIMARY] "
-                   : "CREATE TABLE [ProgrammVersion] ([ID] COUNTER PRIMARY KEY, [Datum] Date NULL, [Version] TEXT(15) NULL);");
+               isSqlServer ? "CREATE TABLE [ProgrammVersion] ([ID] [int] IDENTITY(1,1) NOT NULL, [Datum] "
+                             "[datetime] NULL, [Version] "
+                             "[nvarchar](15) NULL,  CONSTRAINT [PK_ProgrammVersion] PRIMARY KEY CLUSTERED (  "
+                             "   [ID] asc )WITH "
+                             "(PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, "
+                             "ALLOW_ROW_LOCKS  = ON, "
+                             "ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ) ON [PRIMARY] "
+                           : "CREATE TABLE [ProgrammVersion] ([ID] COUNTER PRIMARY KEY, [Datum] Date NULL, "
+                             "[Version] TEXT(15) NULL);");
   }
   EnsureColumn(session, "ProgrammVersion", db, isSqlServer, "DatebaseVersion", "Varchar", "", "15");
   // The stamps update the existing row; a database that never had one gets the unstamped one.
@@ -225,24 +234,18 @@ void ensureVersionTable(Session& session, Connection& db, bool isSqlServer) {
 
 const std::vector<UpgradeStep>& upgradeStepList() {
   static const std::vector<UpgradeStep> steps = {
-      {kFirstBlockStamp, firstBlock},     {20190619, step20190619},
-      {20190620, step20190620},           {20190904, step20190904},
-      {20190907, step20190907},           {20191031, step20191031},
-      {20191116, schemaOnly<20191116>},   {20191118, step20191118},
-      {20191119, schemaOnly<20191119>},   {20191120, schemaOnly<20191120>},
-      {20191121, step20191121},           {20191122, step20191122},
-      {20191123, step20191123},   {20191124, schemaOnly<20191124>},
-      {20191125, schemaOnly<20191125>},   {20191126, step20191126},
-      {20191127, step20191127},           {20200603, schemaOnly<20200603>},
-      {20200605, step20200605},           {20201102, step20201102},
-      {20201104, schemaOnly<20201104>},   {20201105, schemaOnly<20201105>},
-      {20201106, schemaOnly<20201106>},   {20201203, step20201203},
-      {20201204, schemaOnly<20201204>},   {20201207, schemaOnly<20201207>},
-      {20201209, step20201209},           {20201210, schemaOnly<20201210>},
-      {20201211, schemaOnly<20201211>},   {20201212, schemaOnly<20201212>},
-      {20201213, step20201213},           {20210509, schemaOnly<20210509>},
-      {20210517, schemaOnly<20210517>},   {20210518, schemaOnly<20210518>},
-      {20220509, step20220509},           {20220510, schemaOnly<20220510>},
+      {kFirstBlockStamp, firstBlock},   {20190619, step20190619},         {20190620, step20190620},
+      {20190904, step20190904},         {20190907, step20190907},         {20191031, step20191031},
+      {20191116, schemaOnly<20191116>}, {20191118, step20191118},         {20191119, schemaOnly<20191119>},
+      {20191120, schemaOnly<20191120>}, {20191121, step20191121},         {20191122, step20191122},
+      {20191123, step20191123},         {20191124, schemaOnly<20191124>}, {20191125, schemaOnly<20191125>},
+      {20191126, step20191126},         {20191127, step20191127},         {20200603, schemaOnly<20200603>},
+      {20200605, step20200605},         {20201102, step20201102},         {20201104, schemaOnly<20201104>},
+      {20201105, schemaOnly<20201105>}, {20201106, schemaOnly<20201106>}, {20201203, step20201203},
+      {20201204, schemaOnly<20201204>}, {20201207, schemaOnly<20201207>}, {20201209, step20201209},
+      {20201210, schemaOnly<20201210>}, {20201211, schemaOnly<20201211>}, {20201212, schemaOnly<20201212>},
+      {20201213, step20201213},         {20210509, schemaOnly<20210509>}, {20210517, schemaOnly<20210517>},
+      {20210518, schemaOnly<20210518>}, {20220509, step20220509},         {20220510, schemaOnly<20220510>},
       {20220511, schemaOnly<20220511>},
   };
   return steps;

@@ -22,7 +22,8 @@ struct SchemaReport {
 // records the program version. Answers false, with the report so far, when the database still
 // holds no table afterwards.
 // `step` receives the caption of each step as it begins.
-bool PrepareDatabaseSchema(Session& session, SchemaReport& report,
-                           const std::function<void(std::string_view)>& step = [](std::string_view) {});
+bool PrepareDatabaseSchema(
+    Session& session, SchemaReport& report,
+    const std::function<void(std::string_view)>& step = [](std::string_view) {});
 
 }  // namespace orvosal

@@ -17,11 +17,14 @@ class ConnectionStatements : public BothEngines {
  protected:
   Connection& db() { return GlobalConnection(session()); }
   void createTable(const std::string& table, const std::string& key = "ID") {
-    const std::string sql =
-        onPostgres() ? "CREATE TABLE [" + table + "]([" + key + "] [int] IDENTITY(1,1) NOT NULL, [Name] [nvarchar](50) NULL, "
-                       "[Betrag] [money] NULL, [Am] [datetime] NULL, CONSTRAINT [PK_" + table + "] PRIMARY KEY CLUSTERED ([" + key +
-                       "] ASC) WITH (PAD_INDEX  = OFF) ON [PRIMARY]) ON [PRIMARY]"
-                     : "CREATE TABLE [" + table + "]([" + key + "] COUNTER PRIMARY KEY, [Name] TEXT(50), [Betrag] MONEY, [Am] date);";
+    const std::string sql = onPostgres()
+                                ? "CREATE TABLE [" + table + "]([" + key +
+                                      "] [int] IDENTITY(1,1) NOT NULL, [Name] [nvarchar](50) NULL, "
+                                      "[Betrag] [money] NULL, [Am] [datetime] NULL, CONSTRAINT [PK_" +
+                                      table + "] PRIMARY KEY CLUSTERED ([" + key +
+                                      "] ASC) WITH (PAD_INDEX  = OFF) ON [PRIMARY]) ON [PRIMARY]"
+                                : "CREATE TABLE [" + table + "]([" + key +
+                                      "] COUNTER PRIMARY KEY, [Name] TEXT(50), [Betrag] MONEY, [Am] date);";
     ASSERT_TRUE(ExecuteGlobal(session(), sql)) << sql;
   }
   std::vector<std::string> column(const std::string& sql, const std::string& field) {
@@ -33,8 +36,10 @@ class ConnectionStatements : public BothEngines {
 
 TEST_P(ConnectionStatements, SelectIntoAnArchiveFileWritesASqliteTable) {
   createTable("Provisionen");
-  ASSERT_TRUE(ExecuteGlobal(session(), "INSERT INTO Provisionen ([Name], [Betrag], [Am]) VALUES ('Müller', 12.5, #3/5/2024#)"));
-  ASSERT_TRUE(ExecuteGlobal(session(), "INSERT INTO Provisionen ([Name], [Betrag], [Am]) VALUES ('Zander', 7, Null)"));
+  ASSERT_TRUE(ExecuteGlobal(
+      session(), "INSERT INTO Provisionen ([Name], [Betrag], [Am]) VALUES ('Müller', 12.5, #3/5/2024#)"));
+  ASSERT_TRUE(ExecuteGlobal(session(),
+                            "INSERT INTO Provisionen ([Name], [Betrag], [Am]) VALUES ('Zander', 7, Null)"));
   const auto archive = engine().folder() / "Archiv 2024.mdb";
   ASSERT_TRUE(ExecuteGlobal(session(), "SELECT * INTO [Provisionen_2024] IN '" + archive.string() +
                                            "' FROM Provisionen WHERE ([Betrag] > 10)"));
@@ -52,7 +57,8 @@ TEST_P(ConnectionStatements, SelectIntoAnArchiveFileWritesASqliteTable) {
 TEST_P(ConnectionStatements, IdentityInsertKeepsKeysAndNewRowsContinueAfterThem) {
   createTable("Versandarten", "VersandartNr");
   ASSERT_TRUE(ExecuteGlobal(session(), "SET IDENTITY_INSERT [Versandarten] ON"));
-  ASSERT_TRUE(ExecuteGlobal(session(), "INSERT INTO Versandarten ([VersandartNr], [Name]) VALUES (7, 'Post'), (42, 'Spedition')"));
+  ASSERT_TRUE(ExecuteGlobal(
+      session(), "INSERT INTO Versandarten ([VersandartNr], [Name]) VALUES (7, 'Post'), (42, 'Spedition')"));
   ASSERT_TRUE(ExecuteGlobal(session(), "SET IDENTITY_INSERT [Versandarten] OFF"));
   Recordset rs(db(), "SELECT Top 1 * FROM Versandarten");
   rs.addNew();
@@ -74,23 +80,30 @@ TEST_P(ConnectionStatements, IndexNamesArePerTable) {
   createTable("Artikel_Bilder");
   createTable("Vermietung");
   for (const char* table : {"Artikel_Bilder", "Vermietung"}) {
-    ASSERT_TRUE(ExecuteGlobal(session(), std::string("ALTER TABLE ") + table + (onPostgres() ? " ADD [ArtikelID] [int] NULL ;" : " ADD COLUMN [ArtikelID] int NULL ;")));
-    EXPECT_TRUE(ExecuteGlobal(session(), std::string("CREATE INDEX IDX_ArtikelID ON ") + table + " (ArtikelID);")) << table;
+    ASSERT_TRUE(ExecuteGlobal(session(), std::string("ALTER TABLE ") + table +
+                                             (onPostgres() ? " ADD [ArtikelID] [int] NULL ;"
+                                                           : " ADD COLUMN [ArtikelID] int NULL ;")));
+    EXPECT_TRUE(
+        ExecuteGlobal(session(), std::string("CREATE INDEX IDX_ArtikelID ON ") + table + " (ArtikelID);"))
+        << table;
   }
 }
 
 TEST_P(ConnectionStatements, OrderAndComparisonsAsAGermanUserExpects) {
   createTable("Adressen");
-  ASSERT_TRUE(ExecuteGlobal(session(), "INSERT INTO Adressen ([Name], [Betrag]) VALUES ('Zander', 1), ('Ärger', 2), "
-                                       "('MÜLLER', Null), ('Müller', 0), (Null, 3)"));
+  ASSERT_TRUE(ExecuteGlobal(session(),
+                            "INSERT INTO Adressen ([Name], [Betrag]) VALUES ('Zander', 1), ('Ärger', 2), "
+                            "('MÜLLER', Null), ('Müller', 0), (Null, 3)"));
   EXPECT_EQ(column("SELECT Name FROM Adressen ORDER BY [Name]", "Name"),
             (std::vector<std::string>{"", "Ärger", "MÜLLER", "Müller", "Zander"}));
   EXPECT_EQ(column("SELECT Name FROM Adressen ORDER BY [Name] DESC", "Name").back(), "");
   EXPECT_EQ(column("SELECT * FROM Adressen WHERE ([Name] IN ('müller')) ORDER BY ID", "Name"),
             (std::vector<std::string>{"MÜLLER", "Müller"}));
   EXPECT_EQ(column("SELECT * FROM Adressen WHERE ([Name] LIKE '%ÜLL%') ORDER BY ID", "Name").size(), 2u);
-  EXPECT_EQ(column("SELECT * FROM Adressen WHERE ([Betrag] IN (0, Null))", "Name"), std::vector<std::string>{"Müller"});
-  EXPECT_EQ(column("SELECT Sum([Betrag]) / 4 * 10 AS Anteil FROM Adressen", "Anteil"), std::vector<std::string>{"15"});
+  EXPECT_EQ(column("SELECT * FROM Adressen WHERE ([Betrag] IN (0, Null))", "Name"),
+            std::vector<std::string>{"Müller"});
+  EXPECT_EQ(column("SELECT Sum([Betrag]) / 4 * 10 AS Anteil FROM Adressen", "Anteil"),
+            std::vector<std::string>{"15"});
   EXPECT_EQ(column("SELECT Top 2 Name FROM ADRESSEN WHERE [name] Is Not Null ORDER BY [Betrag] DESC", "Name"),
             (std::vector<std::string>{"Ärger", "Zander"}));
 }

@@ -33,10 +33,12 @@ TEST_F(ConnectionStringTest, NoSectionGivesTheFileInTheProgramFolderAndWritesThe
 TEST_F(ConnectionStringTest, FileDatabaseVariants) {
   settings().WriteSetting("Database2", "DatabasePath", "/srv/firma/");
   settings().WriteSetting("Database2", "Type", "Access2010");
-  EXPECT_EQ(Get_ConnectionString(session, 2),
-            std::string("Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/srv/firma/Data.mdb;Persist Security Info=FALSE"
-                        ";Jet OLEDB:Database Password=") +
-                kDatabaseFilePassword);
+  EXPECT_EQ(
+      Get_ConnectionString(session, 2),
+      std::string(
+          "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/srv/firma/Data.mdb;Persist Security Info=FALSE"
+          ";Jet OLEDB:Database Password=") +
+          kDatabaseFilePassword);
   settings().WriteSetting("Database3", "Type", "Access97");
   settings().WriteSetting("Database3", "DatabasePath", "/srv/alt");
   EXPECT_NE(Get_ConnectionString(session, 3).find("Data Source=/srv/alt/Data.mdb;Mode="), std::string::npos);
@@ -89,18 +91,19 @@ TEST(ConnectionStringParse, ServerFormsBecomeLibpqKeywords) {
     ASSERT_TRUE(target) << row.server;
     EXPECT_EQ(target->engine, DatabaseTarget::Engine::Postgres);
     EXPECT_TRUE(target->conninfo.starts_with(std::string(row.expectedHostPort) + " dbname='firma' user='u' "
-                                                                                  "password='p w\\''"))
+                                                                                 "password='p w\\''"))
         << target->conninfo;
   }
-  const auto integrated =
-      parseConnectionString("PROVIDER=SQLOLEDB;SERVER=" + computerName() + "\\SQLEXPRESS;DATABASE=orvosal;INTEGRATED SECURITY=SSPI");
+  const auto integrated = parseConnectionString("PROVIDER=SQLOLEDB;SERVER=" + computerName() +
+                                                "\\SQLEXPRESS;DATABASE=orvosal;INTEGRATED SECURITY=SSPI");
   ASSERT_TRUE(integrated);
   EXPECT_EQ(integrated->conninfo.find("user="), std::string::npos);
   EXPECT_NE(integrated->conninfo.find("host='localhost'"), std::string::npos);
 }
 
 TEST(ConnectionStringParse, FileProvidersAndUnknownOnes) {
-  const auto file = parseConnectionString("Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/tmp/x/Data.mdb;Persist Security Info=FALSE");
+  const auto file = parseConnectionString(
+      "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/tmp/x/Data.mdb;Persist Security Info=FALSE");
   ASSERT_TRUE(file);
   EXPECT_EQ(file->engine, DatabaseTarget::Engine::Sqlite);
   EXPECT_EQ(file->file, "/tmp/x/Data.mdb");

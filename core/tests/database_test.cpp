@@ -27,8 +27,10 @@ class DatabaseTest : public BothEngines {
  protected:
   Connection& db() { return GlobalConnection(session()); }
   std::string createTable(const std::string& table) {
-    return onPostgres() ? "CREATE TABLE [" + table + "]([ID] [int] IDENTITY(1,1) NOT NULL, [Name] [nvarchar](50) NULL, "
-                                                    "CONSTRAINT [PK_" + table + "] PRIMARY KEY CLUSTERED ([ID] ASC)) ON [PRIMARY]"
+    return onPostgres() ? "CREATE TABLE [" + table +
+                              "]([ID] [int] IDENTITY(1,1) NOT NULL, [Name] [nvarchar](50) NULL, "
+                              "CONSTRAINT [PK_" +
+                              table + "] PRIMARY KEY CLUSTERED ([ID] ASC)) ON [PRIMARY]"
                         : "CREATE TABLE [" + table + "]([ID] COUNTER PRIMARY KEY, [Name] TEXT(50) NULL);";
   }
   int64_t count(const std::string& table) {
@@ -43,8 +45,10 @@ TEST_P(DatabaseTest, ExecuteGlobalAnswersFalseAndLogsTheStatement) {
   EXPECT_FALSE(ExecuteGlobal(session(), "INSERT INTO [Gibt Es Nicht] ([Name]) VALUES ('x')"));
   EXPECT_FALSE(ExecuteGlobal(session(), "ALTER TABLE [Gibt Es Nicht] ADD COLUMN [X] int"));
   const std::string log = readFile(session().errorLog().sqlLogPath());
-  EXPECT_NE(log.find(" --> SQL Fehler INSERT INTO [Gibt Es Nicht] ([Name]) VALUES ('x')"), std::string::npos) << log;
-  EXPECT_EQ(log.find("ALTER TABLE"), std::string::npos) << "schema statements are expected to fail and stay unlogged";
+  EXPECT_NE(log.find(" --> SQL Fehler INSERT INTO [Gibt Es Nicht] ([Name]) VALUES ('x')"), std::string::npos)
+      << log;
+  EXPECT_EQ(log.find("ALTER TABLE"), std::string::npos)
+      << "schema statements are expected to fail and stay unlogged";
   EXPECT_TRUE(engine().ui().texts("error").empty()) << "statement failures are not shown as operation errors";
 }
 

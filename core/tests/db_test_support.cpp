@@ -17,7 +17,8 @@ namespace {
 std::string uniqueSuffix() {
   static std::atomic<int> counter{0};
   const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-  return std::to_string(getpid()) + "_" + std::to_string(ticks % 1000000000) + "_" + std::to_string(++counter);
+  return std::to_string(getpid()) + "_" + std::to_string(ticks % 1000000000) + "_" +
+         std::to_string(++counter);
 }
 
 void runAdmin(const std::string& conninfo, const std::string& sql) {

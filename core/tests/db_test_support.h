@@ -86,7 +86,7 @@ class BothEngines : public ::testing::TestWithParam<SqlEngine> {
 
 std::string engineName(const ::testing::TestParamInfo<SqlEngine>& info);
 
-#define ORVOSAL_ON_BOTH_ENGINES(Suite)                                                                      \
+#define ORVOSAL_ON_BOTH_ENGINES(Suite)                                                                \
   INSTANTIATE_TEST_SUITE_P(Engines, Suite, ::testing::Values(SqlEngine::Sqlite, SqlEngine::Postgres), \
                            ::orvosal::testing::engineName)
 

@@ -19,19 +19,27 @@ TEST(EnsureColumnStatements, EveryTypeWordInBothDialects) {
     const char* file;
   };
   const Row rows[] = {
-      {"Int", "", "ALTER TABLE Artikel ADD [X] [int] NULL ;", "ALTER TABLE Artikel ADD COLUMN [X] int NULL ;"},
-      {"smallint", "", "ALTER TABLE Artikel ADD [X] [SMALLINT] NULL ;", "ALTER TABLE Artikel ADD COLUMN [X] SMALLINT NULL ;"},
-      {"Money", "", "ALTER TABLE Artikel ADD [X] [money] NULL ;", "ALTER TABLE Artikel ADD COLUMN [X] MONEY NULL ;"},
+      {"Int", "", "ALTER TABLE Artikel ADD [X] [int] NULL ;",
+       "ALTER TABLE Artikel ADD COLUMN [X] int NULL ;"},
+      {"smallint", "", "ALTER TABLE Artikel ADD [X] [SMALLINT] NULL ;",
+       "ALTER TABLE Artikel ADD COLUMN [X] SMALLINT NULL ;"},
+      {"Money", "", "ALTER TABLE Artikel ADD [X] [money] NULL ;",
+       "ALTER TABLE Artikel ADD COLUMN [X] MONEY NULL ;"},
       {"dezimal", "18,4", "ALTER TABLE Artikel ADD [X] [decimal](18,4) NULL ;",
        "ALTER TABLE Artikel ADD COLUMN [X] decimal(18,4) NULL ;"},
-      {"Text", "4", "ALTER TABLE Artikel ADD [X] [text] NULL ;", "ALTER TABLE Artikel ADD COLUMN [X] text NULL ;"},
+      {"Text", "4", "ALTER TABLE Artikel ADD [X] [text] NULL ;",
+       "ALTER TABLE Artikel ADD COLUMN [X] text NULL ;"},
       {"Varchar", "50", "ALTER TABLE Artikel ADD [X] [varchar](50) NULL ;",
        "ALTER TABLE Artikel ADD COLUMN [X] CHAR(50) NULL ;"},
-      {"bit", "", "ALTER TABLE Artikel ADD [X] [bit]  NULL;", "ALTER TABLE Artikel ADD COLUMN [X] BIT  NULL;"},
-      {"date", "", "ALTER TABLE Artikel ADD [X] [datetime] NULL ;", "ALTER TABLE Artikel ADD COLUMN [X] date NULL ;"},
-      {"DATETIME", "", "ALTER TABLE Artikel ADD [X] [datetime] NULL ;", "ALTER TABLE Artikel ADD COLUMN [X] date NULL ;"},
+      {"bit", "", "ALTER TABLE Artikel ADD [X] [bit]  NULL;",
+       "ALTER TABLE Artikel ADD COLUMN [X] BIT  NULL;"},
+      {"date", "", "ALTER TABLE Artikel ADD [X] [datetime] NULL ;",
+       "ALTER TABLE Artikel ADD COLUMN [X] date NULL ;"},
+      {"DATETIME", "", "ALTER TABLE Artikel ADD [X] [datetime] NULL ;",
+       "ALTER TABLE Artikel ADD COLUMN [X] date NULL ;"},
       {"FLOAT", "", "ALTER TABLE Artikel add [X] FLOAT;", "ALTER TABLE Artikel add [X] FLOAT;"},
-      {"nvarchar", "20", "ALTER TABLE Artikel add [X] nvarchar(20);", "ALTER TABLE Artikel add [X] nvarchar(20);"},
+      {"nvarchar", "20", "ALTER TABLE Artikel add [X] nvarchar(20);",
+       "ALTER TABLE Artikel add [X] nvarchar(20);"},
       {"AUTO", "", nullptr, "CREATE TABLE [Artikel] ([X] COUNTER PRIMARY KEY);"},
   };
   for (const auto& row : rows) {
@@ -40,10 +48,12 @@ TEST(EnsureColumnStatements, EveryTypeWordInBothDialects) {
     }
     EXPECT_EQ(addColumnStatement("Artikel", false, "X", row.type, row.size), row.file) << row.type;
   }
-  EXPECT_EQ(addColumnStatement("Kunden Liste", true, "Id", "AUTO", ""),
-            "CREATE TABLE [Kunden Liste] ([Id] [int] IDENTITY(1,1) NOT NULL, CONSTRAINT [PK_KundenListe] PRIMARY KEY "
-            "CLUSTERED ([Id] asc) WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, "
-            "ALLOW_ROW_LOCKS  = ON, ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ) ON [PRIMARY] ");
+  EXPECT_EQ(
+      addColumnStatement("Kunden Liste", true, "Id", "AUTO", ""),
+      "CREATE TABLE [Kunden Liste] ([Id] [int] IDENTITY(1,1) NOT NULL, CONSTRAINT [PK_KundenListe] PRIMARY "
+      "KEY "
+      "CLUSTERED ([Id] asc) WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, "
+      "ALLOW_ROW_LOCKS  = ON, ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ) ON [PRIMARY] ");
   EXPECT_EQ(addColumnStatement("Kunden Liste", false, "PLZ", "VARCHAR", "10"),
             "ALTER TABLE [Kunden Liste] ADD COLUMN [PLZ] CHAR(10) NULL ;");
   EXPECT_EQ(addColumnStatement("[Übersichten]", true, "Von", "Date", ""),
@@ -59,7 +69,8 @@ class EnsureColumnTest : public BothEngines {
   }
   std::vector<std::string> values(const char* column) {
     std::vector<std::string> result;
-    for (Recordset rs(db(), std::string("SELECT [") + column + "] FROM [Lager Orte] ORDER BY ID"); !rs.eof(); rs.moveNext()) {
+    for (Recordset rs(db(), std::string("SELECT [") + column + "] FROM [Lager Orte] ORDER BY ID"); !rs.eof();
+         rs.moveNext()) {
       result.push_back(rs[column].isNull() ? "NULL" : rs[column].toText());
     }
     return result;
@@ -70,7 +81,9 @@ TEST_P(EnsureColumnTest, AddsOnceFillsInitialValuesOnceAndLeavesBitsEmpty) {
   EXPECT_FALSE(ensure("ID", "AUTO", ""));
   EXPECT_TRUE(TableExists(db(), "[Lager Orte]"));
   EXPECT_FALSE(ensure("Name", "VARCHAR", "unbenannt", "30"));
-  for (int i = 0; i < 100; ++i) ASSERT_TRUE(ExecuteGlobal(session(), "INSERT INTO [Lager Orte] ([Name]) VALUES ('R" + std::to_string(i) + "')"));
+  for (int i = 0; i < 100; ++i)
+    ASSERT_TRUE(
+        ExecuteGlobal(session(), "INSERT INTO [Lager Orte] ([Name]) VALUES ('R" + std::to_string(i) + "')"));
 
   EXPECT_FALSE(ensure("Menge", "MONEY", "0"));
   EXPECT_FALSE(ensure("Aktiv", "BIT", "1"));
@@ -96,7 +109,8 @@ TEST_P(EnsureColumnTest, AddsOnceFillsInitialValuesOnceAndLeavesBitsEmpty) {
 TEST_P(EnsureColumnTest, AFailedAddAnswersFalseAndWritesNoInitialValue) {
   EXPECT_FALSE(EnsureColumn(session(), "Fehlt", "Menge", "MONEY", "0", ""));
   EXPECT_FALSE(TableExists(db(), "Fehlt"));
-  EXPECT_FALSE(std::filesystem::exists(session().errorLog().sqlLogPath())) << "only schema statements were tried";
+  EXPECT_FALSE(std::filesystem::exists(session().errorLog().sqlLogPath()))
+      << "only schema statements were tried";
 }
 
 ORVOSAL_ON_BOTH_ENGINES(EnsureColumnTest);

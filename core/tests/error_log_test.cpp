@@ -42,9 +42,8 @@ TEST(ErrorLog, FailedOperationsAreLoggedShownAndAnswerTheirNeutralValue) {
   FixedClock clock(DateTime::parse("05.03.2024 14:30:15").value());
   Session session(folder.path(), ui, clock);
 
-  const int answer = runOperation(session, "mdlTest!Function Rechne()", 0, []() -> int {
-    throw DbError(3709, "Die Verbindung wurde unterbrochen.");
-  });
+  const int answer = runOperation(session, "mdlTest!Function Rechne()", 0,
+                                  []() -> int { throw DbError(3709, "Die Verbindung wurde unterbrochen."); });
   EXPECT_EQ(answer, 0);
   EXPECT_EQ(runOperation(session, "mdlTest!Function Gut()", 0, [] { return 7; }), 7);
   const std::string log = readFile(folder.path() / "error_log.txt");

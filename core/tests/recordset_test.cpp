@@ -19,8 +19,10 @@ class RecordsetTest : public BothEngines {
     const bool server = onPostgres();
     // The table as the schema code writes it for each dialect.
     const std::string create =
-        server ? "CREATE TABLE [Lagerorte]([ID] [int] IDENTITY(1,1) NOT NULL, CONSTRAINT [PK_Lagerorte] PRIMARY KEY "
-                 "CLUSTERED ([ID] ASC) WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, "
+        server ? "CREATE TABLE [Lagerorte]([ID] [int] IDENTITY(1,1) NOT NULL, CONSTRAINT [PK_Lagerorte] "
+                 "PRIMARY KEY "
+                 "CLUSTERED ([ID] ASC) WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY "
+                 "= OFF, "
                  "ALLOW_ROW_LOCKS  = ON, ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY]) ON [PRIMARY]"
                : "CREATE TABLE [Lagerorte]([ID] COUNTER PRIMARY KEY);";
     ASSERT_TRUE(ExecuteGlobal(session(), create));
@@ -31,8 +33,10 @@ class RecordsetTest : public BothEngines {
                                 {"Aktiv", server ? "[bit]" : "BIT"},
                                 {"Fach", server ? "[int]" : "int"}};
     for (const auto& column : columns) {
-      const std::string add = server ? "ALTER TABLE Lagerorte ADD [" + std::string(column[0]) + "] " + column[1] + " NULL ;"
-                                     : "ALTER TABLE Lagerorte ADD COLUMN [" + std::string(column[0]) + "] " + column[1] + " NULL ;";
+      const std::string add =
+          server
+              ? "ALTER TABLE Lagerorte ADD [" + std::string(column[0]) + "] " + column[1] + " NULL ;"
+              : "ALTER TABLE Lagerorte ADD COLUMN [" + std::string(column[0]) + "] " + column[1] + " NULL ;";
       ASSERT_TRUE(ExecuteGlobal(session(), add)) << add;
     }
   }
@@ -146,7 +150,8 @@ TEST_P(RecordsetTest, OptimisticUpdateRefusesWhenAnotherWorkstationChangedTheRow
   EXPECT_NO_THROW(again.update());  // nothing pending
   again.set("Bezeichnung", Value("Zweimal"));
   EXPECT_NO_THROW(again.update());  // the recordset knows its own write
-  ASSERT_TRUE(ExecuteSQL(*other, GlobalConnection(*other), "DELETE Lagerorte WHERE [ID] IN (" + std::to_string(id) + ")"));
+  ASSERT_TRUE(ExecuteSQL(*other, GlobalConnection(*other),
+                         "DELETE Lagerorte WHERE [ID] IN (" + std::to_string(id) + ")"));
   again.set("Bezeichnung", Value("Zu spät"));
   EXPECT_THROW(again.update(), DbError);
 }
@@ -203,8 +208,8 @@ TEST_P(RecordsetTest, ExpressionResultsAreReadOnly) {
 TEST_P(RecordsetTest, LargeResultsAreReadInBatches) {
   DbTransaction tx(db());
   for (int i = 0; i < 2500; ++i) {
-    ASSERT_TRUE(ExecuteGlobal(session(), "INSERT INTO Lagerorte ([Bezeichnung], [Fach]) VALUES ('R" + std::to_string(i) +
-                                             "', " + std::to_string(i) + ")"));
+    ASSERT_TRUE(ExecuteGlobal(session(), "INSERT INTO Lagerorte ([Bezeichnung], [Fach]) VALUES ('R" +
+                                             std::to_string(i) + "', " + std::to_string(i) + ")"));
   }
   tx.commit();
   int64_t sum = 0;

@@ -31,7 +31,8 @@ TEST(SqlHelpers, BooleanConditionsOfBothDialects) {
   EXPECT_EQ(CreateBooleanSelect(true, "Aktiv", false, true), "[Aktiv] IN ('False')");
   EXPECT_EQ(CreateBooleanSelect(false, "Aktiv", true, false), "[Aktiv] = True");
   EXPECT_EQ(CreateBooleanSelect(false, "Aktiv", false, true), "[Aktiv] IN (False)");
-  EXPECT_EQ(CreateBooleanSelect(false, "Belegkopf.BruttoMode", true, false), "[Belegkopf].[BruttoMode] = True");
+  EXPECT_EQ(CreateBooleanSelect(false, "Belegkopf.BruttoMode", true, false),
+            "[Belegkopf].[BruttoMode] = True");
   EXPECT_EQ(CreateBooleanSelect(true, "[Belegkopf].[BruttoMode]", false, false),
             "[Belegkopf].[BruttoMode] = 'False'");
   EXPECT_EQ(CreateBooleanSelect(false, "[Gelöscht]", true, true), "[Gelöscht] IN (True)");

@@ -49,12 +49,20 @@ TEST(TextCompare, EqualsNoCase) {
     const char* b;
     bool equal;
   } cases[] = {
-      {"Müller", "MÜLLER", true}, {"Straße", "STRAßE", true}, {"straße", "STRASSE", false},
-      {"é", "É", true},           {"abc", "abd", false},      {"", "", true},
-      {"a", "ab", false},         {"Ä", "ä", true},
+      {"Müller", "MÜLLER", true},
+      {"Straße", "STRAßE", true},
+      {"straße", "STRASSE", false},
+      {"é", "É", true},
+      {"abc", "abd", false},
+      {"", "", true},
+      {"a", "ab", false},
+      {"Ä", "ä", true},
       // Letters and the signs 0x20 apart from them are not the same.
-      {"[", "{", false},          {"@", "`", false},          {"BelegID", "belegid", true},
-      {"Zähler", "ZÄHLER", true}, {"x1ä", "X1Ö", false},
+      {"[", "{", false},
+      {"@", "`", false},
+      {"BelegID", "belegid", true},
+      {"Zähler", "ZÄHLER", true},
+      {"x1ä", "X1Ö", false},
   };
   for (const auto& c : cases) EXPECT_EQ(equalsNoCase(c.a, c.b), c.equal) << c.a << " / " << c.b;
 }

@@ -76,8 +76,9 @@ TEST_P(UpgradeTest, ANewDatabaseHasEveryTableAndColumnInOrderWithItsKey) {
     std::vector<const ColumnDef*> expected;
     for (const ColumnDef& column : table.columns) {
       if (equalsNoCase(column.name, table.key)) continue;
-      const bool duplicate = std::any_of(expected.begin(), expected.end(),
-                                         [&](const ColumnDef* seen) { return equalsNoCase(seen->name, column.name); });
+      const bool duplicate = std::any_of(expected.begin(), expected.end(), [&](const ColumnDef* seen) {
+        return equalsNoCase(seen->name, column.name);
+      });
       if (!duplicate) expected.push_back(&column);
     }
     ASSERT_EQ(schema.columns.size(), expected.size() + 1);
@@ -99,7 +100,8 @@ TEST_P(UpgradeTest, AnOldDatabaseEndsWithTheCatalogOfANewOne) {
     ASSERT_TRUE(ExecuteGlobal(session(), createTableStatement(table, server())));
     for (const ColumnDef& column : table.columns) {
       if (column.addedBy == 0) {
-        EnsureColumn(session(), table.name, db(), server(), column.name, column.typeWord, column.initial, column.size);
+        EnsureColumn(session(), table.name, db(), server(), column.name, column.typeWord, column.initial,
+                     column.size);
       }
     }
   }
@@ -117,8 +119,10 @@ TEST_P(UpgradeTest, AnOldDatabaseEndsWithTheCatalogOfANewOne) {
   Datenbank_Anpassungen(fresh.session());
   const auto created = catalog(other);
   std::vector<std::string> missing, extra;
-  std::set_difference(created.begin(), created.end(), upgraded.begin(), upgraded.end(), std::back_inserter(missing));
-  std::set_difference(upgraded.begin(), upgraded.end(), created.begin(), created.end(), std::back_inserter(extra));
+  std::set_difference(created.begin(), created.end(), upgraded.begin(), upgraded.end(),
+                      std::back_inserter(missing));
+  std::set_difference(upgraded.begin(), upgraded.end(), created.begin(), created.end(),
+                      std::back_inserter(extra));
   EXPECT_TRUE(missing.empty()) << "missing after upgrade: " << missing.front();
   EXPECT_TRUE(extra.empty()) << "only after upgrade: " << extra.front();
 }
@@ -126,7 +130,8 @@ TEST_P(UpgradeTest, AnOldDatabaseEndsWithTheCatalogOfANewOne) {
 TEST_P(UpgradeTest, ALaterStampRunsOnlyTheLaterStepsAndKeepsWhatEarlierOnesWouldReset) {
   newDatabase();
   ASSERT_TRUE(ExecuteGlobal(session(), "Update ProgrammVersion set [DatebaseVersion] =  '20201203';"));
-  ASSERT_TRUE(ExecuteGlobal(session(), "Update SystemSettings set [SettingValue] = '20' where ([Setting] IN ('MwStSatzGroß'))"));
+  ASSERT_TRUE(ExecuteGlobal(
+      session(), "Update SystemSettings set [SettingValue] = '20' where ([Setting] IN ('MwStSatzGroß'))"));
   const auto ran = Datenbank_Anpassungen(session());
   ASSERT_FALSE(ran.empty());
   EXPECT_EQ(ran.front(), 20201204);
@@ -141,22 +146,26 @@ TEST_P(UpgradeTest, ALaterStampRunsOnlyTheLaterStepsAndKeepsWhatEarlierOnesWould
 
 TEST_P(UpgradeTest, DataStepsRepairWhatTheyFind) {
   newDatabase();
-  ASSERT_TRUE(ExecuteGlobal(session(), "INSERT INTO Files ([DateiName], [Art], [IDNummer], [VG]) VALUES "
-                                       "('a.pdf', 'Beleg', 1, 0), ('a.pdf', 'Beleg', 1, 0), ('b.pdf', 'Beleg', 1, 0)"));
-  ASSERT_TRUE(ExecuteGlobal(session(), "INSERT INTO Artikel ([Artikelnummer], [Warengruppe]) VALUES "
-                                       "('1', 'Mietgeräte'), ('2', 'Werkzeug'), ('3', 'Vermietung')"));
+  ASSERT_TRUE(ExecuteGlobal(session(),
+                            "INSERT INTO Files ([DateiName], [Art], [IDNummer], [VG]) VALUES "
+                            "('a.pdf', 'Beleg', 1, 0), ('a.pdf', 'Beleg', 1, 0), ('b.pdf', 'Beleg', 1, 0)"));
+  ASSERT_TRUE(ExecuteGlobal(session(),
+                            "INSERT INTO Artikel ([Artikelnummer], [Warengruppe]) VALUES "
+                            "('1', 'Mietgeräte'), ('2', 'Werkzeug'), ('3', 'Vermietung')"));
   ASSERT_TRUE(ExecuteGlobal(session(), "INSERT INTO Stuecklisten ([ArtikelID]) VALUES (2), (0)"));
   ASSERT_TRUE(ExecuteGlobal(session(), "INSERT INTO Project ([Bezeichung]) VALUES ('Umbau')"));
   ASSERT_TRUE(ExecuteGlobal(session(), "Update ProgrammVersion set [DatebaseVersion] =  '20191120';"));
   Datenbank_Anpassungen(session());
 
   std::vector<std::string> files;
-  for (Recordset rs(db(), "SELECT * FROM Files ORDER BY ID"); !rs.eof(); rs.moveNext()) files.push_back(rs["DateiName"].toText() + rs["ID"].toText());
+  for (Recordset rs(db(), "SELECT * FROM Files ORDER BY ID"); !rs.eof(); rs.moveNext())
+    files.push_back(rs["DateiName"].toText() + rs["ID"].toText());
   EXPECT_EQ(files, (std::vector<std::string>{"a.pdf2", "b.pdf3"}));
   std::vector<std::string> articles;
   for (Recordset rs(db(), "SELECT * FROM Artikel ORDER BY ID"); !rs.eof(); rs.moveNext()) {
     articles.push_back(rs["Artikelnummer"].toText() + ":" + (rs["Vermietbar"].toBool() ? "M" : "-") +
-                       (rs["StücklistenArtikel"].toBool() ? "S" : "-") + (rs["MasterArtikel"].toBool() ? "H" : "-"));
+                       (rs["StücklistenArtikel"].toBool() ? "S" : "-") +
+                       (rs["MasterArtikel"].toBool() ? "H" : "-"));
   }
   EXPECT_EQ(articles, (std::vector<std::string>{"1:M-H", "2:-S-", "3:M-H"}));
   Recordset project(db(), "SELECT * FROM Project");
@@ -166,8 +175,10 @@ TEST_P(UpgradeTest, DataStepsRepairWhatTheyFind) {
 
 TEST_P(UpgradeTest, TheFirstBlockMovesTheMailAccountAndSettingsBecomeRows) {
   newDatabase();
-  ASSERT_TRUE(ExecuteGlobal(session(), "INSERT INTO Systemeinstellungen ([Pop3Server], [SMTPServer], [SMTPPort], [Pop3SSL], "
-                                       "[AbsenderEmail]) VALUES ('pop.firma.de', 'smtp.firma.de', '587', 1, 'info@firma.de')"));
+  ASSERT_TRUE(
+      ExecuteGlobal(session(),
+                    "INSERT INTO Systemeinstellungen ([Pop3Server], [SMTPServer], [SMTPPort], [Pop3SSL], "
+                    "[AbsenderEmail]) VALUES ('pop.firma.de', 'smtp.firma.de', '587', 1, 'info@firma.de')"));
   ASSERT_TRUE(ExecuteGlobal(session(), "Update ProgrammVersion set [DatebaseVersion] =  '20190101';"));
   Datenbank_Anpassungen(session());
   Recordset account(db(), "SELECT * FROM EMailAbrufKonten");
