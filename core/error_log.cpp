@@ -15,8 +15,11 @@ std::string operationName(std::string_view module, OperationKind kind, std::stri
 }
 
 std::string formatError(long number, std::string_view operation, int line, std::string_view description) {
-  return "Fehler " + std::to_string(number) + " in " + std::string(operation) +
-         " (Line = " + std::to_string(line) + ")\nError = '" + std::string(description) + "'";
+  std::string entry = "Fehler ";
+  entry.append(std::to_string(number)).append(" in ").append(operation);
+  entry.append(" (Line = ").append(std::to_string(line)).append(")\nError = '");
+  entry.append(description).append("'");
+  return entry;
 }
 
 bool isSchemaStatement(std::string_view sql) {
