@@ -10,6 +10,8 @@
 #include <sstream>
 
 #include "core/db/database.h"
+#include "core/schema/seed_defaults.h"
+#include "core/schema/table_creator.h"
 
 namespace orvosal::testing {
 namespace {
@@ -128,6 +130,15 @@ void BothEngines::SetUp() {
   }
   engine_ = std::make_unique<EngineSession>(GetParam());
 }
+
+void SeededBothEngines::SetUp() {
+  BothEngines::SetUp();
+  if (IsSkipped()) return;
+  CreateAllTables(session(), db(), session().database().useSqlServer);
+  SeedDefaults(session(), db(), {}, session().database().useSqlServer);
+}
+
+Connection& SeededBothEngines::db() { return GlobalConnection(session()); }
 
 std::string engineName(const ::testing::TestParamInfo<SqlEngine>& info) {
   return info.param == SqlEngine::Sqlite ? "Sqlite" : "Postgres";

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/clock.h"
+#include "core/db/connection.h"
 #include "core/db/sql_engine.h"
 #include "core/scripted_ui.h"
 #include "core/session.h"
@@ -82,6 +83,13 @@ class BothEngines : public ::testing::TestWithParam<SqlEngine> {
 
  private:
   std::unique_ptr<EngineSession> engine_;
+};
+
+// Both engines with every table created and the default rows seeded, as a started program has them.
+class SeededBothEngines : public BothEngines {
+ protected:
+  void SetUp() override;
+  Connection& db();
 };
 
 std::string engineName(const ::testing::TestParamInfo<SqlEngine>& info);

@@ -7,25 +7,15 @@
 
 #include "core/db/database.h"
 #include "core/db/recordset.h"
-#include "core/schema/seed_defaults.h"
-#include "core/schema/table_creator.h"
 #include "core/tests/db_test_support.h"
 
 namespace orvosal {
 namespace {
 
-using orvosal::testing::BothEngines;
+using orvosal::testing::SeededBothEngines;
 
-class LoadDocumentTypesTest : public BothEngines {
+class LoadDocumentTypesTest : public SeededBothEngines {
  protected:
-  void SetUp() override {
-    BothEngines::SetUp();
-    if (IsSkipped()) return;
-    CreateAllTables(session(), db(), session().database().useSqlServer);
-    SeedDefaults(session(), db(), {}, session().database().useSqlServer);
-  }
-
-  Connection& db() { return GlobalConnection(session()); }
   const DocumentTypeLists& lists() { return session().documentTypes(); }
 
   // "ID Belegtitel reportFile" of each entry.

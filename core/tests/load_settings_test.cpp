@@ -10,8 +10,6 @@
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/profile_file.h"
-#include "core/schema/seed_defaults.h"
-#include "core/schema/table_creator.h"
 #include "core/startup/email_settings.h"
 #include "core/startup/settings_file_flags.h"
 #include "core/startup/settings_migration.h"
@@ -21,7 +19,7 @@
 namespace orvosal {
 namespace {
 
-using orvosal::testing::BothEngines;
+using orvosal::testing::SeededBothEngines;
 using orvosal::testing::TemporaryFolder;
 
 // A session on a bare program folder, for the settings-file steps that need no database.
@@ -143,16 +141,8 @@ TEST_F(SettingsFileTest, TemporaryImagesAndMailsAreDeleted) {
   EXPECT_TRUE(ui_.texts("error").empty());
 }
 
-class LoadSettingsTest : public BothEngines {
+class LoadSettingsTest : public SeededBothEngines {
  protected:
-  void SetUp() override {
-    BothEngines::SetUp();
-    if (IsSkipped()) return;
-    CreateAllTables(session(), db(), session().database().useSqlServer);
-    SeedDefaults(session(), db(), {}, session().database().useSqlServer);
-  }
-
-  Connection& db() { return GlobalConnection(session()); }
   StartupState& state() { return session().startup(); }
 
   void addRow(const std::string& table, std::string_view field, const Value& value) {

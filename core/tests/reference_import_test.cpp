@@ -9,15 +9,13 @@
 
 #include "core/db/database.h"
 #include "core/db/recordset.h"
-#include "core/schema/seed_defaults.h"
-#include "core/schema/table_creator.h"
 #include "core/startup/reference_csv.h"
 #include "core/tests/db_test_support.h"
 
 namespace orvosal {
 namespace {
 
-using orvosal::testing::BothEngines;
+using orvosal::testing::SeededBothEngines;
 using Records = std::vector<std::vector<std::string>>;
 
 Records readAll(std::string_view text) {
@@ -82,16 +80,8 @@ TEST(DecodeReferenceTextTest, Utf8StaysWindows1252IsConverted) {
             "Müller;Straße;€");
 }
 
-class ReferenceImportTest : public BothEngines {
+class ReferenceImportTest : public SeededBothEngines {
  protected:
-  void SetUp() override {
-    BothEngines::SetUp();
-    if (IsSkipped()) return;
-    CreateAllTables(session(), db(), session().database().useSqlServer);
-    SeedDefaults(session(), db(), {}, session().database().useSqlServer);
-  }
-
-  Connection& db() { return GlobalConnection(session()); }
   std::filesystem::path file(std::string_view name) { return engine().folder() / name; }
 
   void write(std::string_view name, std::string_view content) {
