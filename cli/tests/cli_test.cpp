@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "core/settings.h"
 #include "core/tests/db_test_support.h"
 #include "core/version.h"
 
@@ -54,6 +55,56 @@ TEST(Cli, StatusNamesTheProgramFolderAndCreatesIt) {
   EXPECT_NE(run.out.find("Programmordner: " + home.string()), std::string::npos) << run.out;
   EXPECT_NE(run.out.find(std::string("Version: ") + kVersionText), std::string::npos);
   EXPECT_TRUE(std::filesystem::is_directory(home));
+  // The start-up created and updated the database and signed the default user in.
+  EXPECT_NE(run.out.find("Datenbanksystem: SQLite, Datei " + (home / "Data.mdb").string()),
+            std::string::npos);
+  EXPECT_NE(run.out.find("Datenbankversion: 20220511"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Tabellen: 104"), std::string::npos);
+  EXPECT_NE(run.out.find("Angemeldet: "), std::string::npos);
+}
+
+TEST(Cli, StatusOnAServerDatabaseNamedInTheSettings) {
+  const auto server = orvosal::testing::testPostgresServer();
+  if (!server) GTEST_SKIP() << "ORVOSAL_TEST_PG is not set";
+  orvosal::testing::ServerTestDatabase database(*server);
+  TemporaryFolder folder;
+  {
+    SettingsFiles settings(folder.path());
+    settings.WriteSetting("Database1", "Titel", "Firma Server");
+    settings.WriteSetting("Database1", "UseSqlServer", "1");
+    settings.WriteSetting("Database1", "SQLServer", server->host + "," + server->port);
+    settings.WriteSetting("Database1", "SQLDatenbank", database.name());
+    settings.WriteSetting("Database1", "SQLDatenbankDirekt", "1");
+    settings.WriteSetting("Database1", "strDatabaseUser", server->user);
+    settings.WriteSetting("Database1", "strDatabasePassword", server->password);
+  }
+  const CliRun run = runCommandLine({"--home", folder.path().string(), "status"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Datenbank: 1 (Firma Server)"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Datenbanksystem: PostgreSQL, Server " + server->host + "," + server->port),
+            std::string::npos);
+  EXPECT_NE(run.out.find("Datenbankversion: 20220511"), std::string::npos);
+  EXPECT_NE(run.out.find("Tabellen: 104"), std::string::npos);
+  EXPECT_NE(run.out.find("Angemeldet: "), std::string::npos);
+}
+
+TEST(Cli, SignInIsRefusedWithTheWindowsMessages) {
+  TemporaryFolder folder;
+  const std::string home = folder.path().string();
+  const std::string listed = runCommandLine({"--home", home, "sql", "SELECT Name FROM Benutzer"}).out;
+  ASSERT_TRUE(listed.starts_with("Name\n")) << listed;
+  const std::string name = listed.substr(5, listed.find('\n', 5) - 5);
+  ASSERT_EQ(runCommandLine({"--home", home, "sql", "UPDATE Benutzer SET [Passwort] = 'Geheim1'"}).status, 0);
+  ASSERT_EQ(runCommandLine({"--home", home, "sql", "UPDATE Security SET [Benutzerverwaltung] = 1"}).status,
+            0);
+  const CliRun wrong = runCommandLine({"--home", home, "--user", name, "--password", "falsch", "status"});
+  EXPECT_EQ(wrong.status, 1);
+  EXPECT_NE(wrong.err.find("Ungültiges Kennwort, versuchen Sie es erneut!"), std::string::npos) << wrong.err;
+  const CliRun none = runCommandLine({"--home", home, "--password", "Geheim1", "status"});
+  EXPECT_NE(none.err.find("Bitte Benutzername auswählen!"), std::string::npos) << none.err;
+  const CliRun right = runCommandLine({"--home", home, "--user", name, "--password", "Geheim1", "status"});
+  EXPECT_EQ(right.status, 0) << right.err;
+  EXPECT_NE(right.out.find("Angemeldet: " + name), std::string::npos) << right.out;
 }
 
 TEST(Cli, SqlRunsStatementsAndPrintsQueriesAsTabSeparatedLines) {
