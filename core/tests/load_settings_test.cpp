@@ -14,6 +14,7 @@
 #include "core/startup/settings_file_flags.h"
 #include "core/startup/settings_migration.h"
 #include "core/startup/temporary_files.h"
+#include "core/schema/seed_defaults.h"
 #include "core/tests/db_test_support.h"
 
 namespace orvosal {
