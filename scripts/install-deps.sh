@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config python3
+  g++ cmake ninja-build pkg-config python3 ccache
   qt6-base-dev libgl-dev libxkbcommon-dev
   libsqlite3-dev libpq-dev
   libgtest-dev libgmock-dev
