@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <iterator>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "core/db/database.h"
 #include "core/db/recordset.h"
@@ -13,28 +18,44 @@
 #include "core/schema/seed_default_user.h"
 #include "core/schema/table_creator.h"
 #include "core/tests/db_test_support.h"
-#include "core/version.h"
+#include "core/text.h"
 
 namespace orvosal {
 namespace {
 
 using orvosal::testing::BothEngines;
 
-struct VersionCase {
-  int major, minor, revision;
-  const char* text;
-};
+constexpr std::string_view kGolden =
+#include "core/tests/golden/seed_defaults.inc"
+    ;
+
+// Rows as "Table: Field=Value; ..." lines, in the form of the golden file.
+using Rows = std::multiset<std::string>;
+
+Rows goldenRows() {
+  Rows rows;
+  for (const std::string& line : splitString(kGolden, "\n")) {
+    if (line.find(": ") != std::string::npos) rows.insert(line);
+  }
+  return rows;
+}
+
+void expectSameRows(const Rows& actual, const Rows& expected) {
+  std::vector<std::string> missing, unexpected;
+  std::ranges::set_difference(expected, actual, std::back_inserter(missing));
+  std::ranges::set_difference(actual, expected, std::back_inserter(unexpected));
+  EXPECT_EQ(missing, std::vector<std::string>{});
+  EXPECT_EQ(unexpected, std::vector<std::string>{});
+}
 
 TEST(SeedProgramVersionTest, MinorAndRevisionAreThreeDigitsEach) {
-  const VersionCase cases[] = {
-      {2, 1, 5, "2001005"}, {1, 0, 0, "1000000"},   {3, 12, 123, "3012123"},
-      {0, 0, 7, "0000007"}, {10, 0, 1, "10000001"}, {2, 1000, 5, "21000005"},
+  const std::pair<std::array<int, 3>, const char*> cases[] = {
+      {{2, 1, 5}, "2001005"}, {{1, 0, 0}, "1000000"},   {{3, 12, 123}, "3012123"},
+      {{0, 0, 7}, "0000007"}, {{10, 0, 1}, "10000001"}, {{2, 1000, 5}, "21000005"},
   };
-  for (const VersionCase& c : cases) {
-    EXPECT_EQ(programVersionText(c.major, c.minor, c.revision), c.text)
-        << c.major << "." << c.minor << "." << c.revision;
+  for (const auto& [version, text] : cases) {
+    EXPECT_EQ(programVersionText(version[0], version[1], version[2]), text) << text;
   }
-  EXPECT_EQ(programVersionText(), programVersionText(kVersionMajor, kVersionMinor, kVersionPatch));
 }
 
 // Sets an environment variable for the lifetime of the object and restores it afterwards.
@@ -47,31 +68,21 @@ class ScopedEnvironment {
   ~ScopedEnvironment() { set(old_ ? old_->c_str() : nullptr); }
 
  private:
-  void set(const char* value) {
-    if (value != nullptr) {
-      setenv(name_, value, 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
+  void set(const char* value) { value != nullptr ? setenv(name_, value, 1) : unsetenv(name_); }
 
   const char* name_;
   std::optional<std::string> old_;
 };
 
 TEST(SeedDefaultUserNameTest, TakesUserThenUsername) {
+  ScopedEnvironment userName("USERNAME", "anders");
   {
     ScopedEnvironment user("USER", "kasse1");
-    ScopedEnvironment userName("USERNAME", "anders");
     EXPECT_EQ(OperatingSystemUserName(), "kasse1");
   }
-  {
-    ScopedEnvironment user("USER", nullptr);
-    ScopedEnvironment userName("USERNAME", "anders");
-    EXPECT_EQ(OperatingSystemUserName(), "anders");
-  }
   ScopedEnvironment user("USER", nullptr);
-  ScopedEnvironment userName("USERNAME", nullptr);
+  EXPECT_EQ(OperatingSystemUserName(), "anders");
+  ScopedEnvironment noUserName("USERNAME", nullptr);
   EXPECT_FALSE(OperatingSystemUserName().empty());
 }
 
@@ -85,22 +96,36 @@ class SeedDefaultsTest : public BothEngines {
 
   Connection& db() { return GlobalConnection(session()); }
   bool server() { return session().database().useSqlServer; }
-
   void seed(std::string_view version = {}, bool userAdministration = false) {
     SeedDefaults(session(), db(), version, server(), userAdministration);
   }
-
+  Recordset first(const std::string& table) { return Recordset(db(), "SELECT * FROM " + table); }
   int64_t count(const std::string& table) {
-    Recordset rs(db(), "SELECT count(*) as Anzahl FROM " + table);
-    return rs["Anzahl"].toInt();
+    return Recordset(db(), "SELECT count(*) as Anzahl FROM " + table)["Anzahl"].toInt();
   }
 
-  std::map<std::string, std::string> settings() {
-    std::map<std::string, std::string> values;
-    for (Recordset rs(db(), "SELECT * FROM SystemSettings ORDER BY ID"); !rs.eof(); rs.moveNext()) {
-      values[rs["Setting"].toText()] = rs["SettingValue"].toText();
+  // Every seeded table as it stands, each row in the fields that the golden rows name for its table.
+  Rows seededRows() {
+    std::map<std::string, std::vector<std::string>> fields;
+    for (const std::string& line : goldenRows()) {
+      const size_t colon = line.find(": ");
+      std::vector<std::string>& names = fields[line.substr(0, colon)];
+      if (!names.empty()) continue;  // every row of a table names the same fields
+      for (const std::string& part : splitString(line.substr(colon + 2), "; "))
+        names.push_back(part.substr(0, part.find('=')));
     }
-    return values;
+    Rows rows;
+    for (const auto& [table, names] : fields) {
+      for (Recordset rs = first(table); !rs.eof(); rs.moveNext()) {
+        std::string row = table + ":";
+        for (size_t i = 0; i < names.size(); ++i) {
+          const Value value = rs[names[i]];
+          row += (i == 0 ? " " : "; ") + names[i] + "=" + (value.isNull() ? "Null" : value.toText());
+        }
+        rows.insert(row);
+      }
+    }
+    return rows;
   }
 
   void expectNoErrors() { EXPECT_TRUE(engine().ui().texts("error").empty()); }
@@ -108,245 +133,50 @@ class SeedDefaultsTest : public BothEngines {
   ScopedEnvironment user_{"USER", "kassierer"};
 };
 
-TEST_P(SeedDefaultsTest, SecurityAndProgramVersion) {
+TEST_P(SeedDefaultsTest, ANewDatabaseHoldsTheGoldenRows) {
   seed();
-  Recordset security(db(), "SELECT * FROM Security");
-  ASSERT_FALSE(security.eof());
-  EXPECT_EQ(security["Benutzerverwaltung"].toInt(), 0);
-  Recordset version(db(), "SELECT * FROM ProgrammVersion");
-  ASSERT_FALSE(version.eof());
-  EXPECT_EQ(version["DatebaseVersion"].toText(), "20180601");
-  EXPECT_EQ(version["Version"].toText(), programVersionText());
-  EXPECT_EQ(count("Security"), 1);
-  EXPECT_EQ(count("ProgrammVersion"), 1);
+  expectSameRows(seededRows(), goldenRows());
+  EXPECT_EQ(first("ProgrammVersion")["Version"].toText(), programVersionText());
+  // The fixed passwords: six lower-case letters for the first user, two digits for the company.
+  const std::string password = first("Benutzer")["Passwort"].toText();
+  EXPECT_TRUE(password.size() == 6 &&
+              std::ranges::all_of(password, [](char c) { return c >= 'a' && c <= 'z'; }));
+  const std::string master = first("Firmendaten")["MasterPassword"].toText();
+  EXPECT_TRUE(master.size() == 2 && std::ranges::all_of(master, [](char c) { return c >= '0' && c <= '9'; }));
   expectNoErrors();
 }
 
 TEST_P(SeedDefaultsTest, AGivenVersionAndUserAdministrationAreTaken) {
   seed("20191118", true);
-  Recordset security(db(), "SELECT * FROM Security");
-  EXPECT_EQ(security["Benutzerverwaltung"].toInt(), 1);
-  Recordset version(db(), "SELECT * FROM ProgrammVersion");
-  EXPECT_EQ(version["DatebaseVersion"].toText(), "20191118");
-}
-
-struct TypeRow {
-  int id;
-  const char* title;
-  bool sales;
-  int openItems;
-  bool booksStock;
-  int intoStock;
-  int intoAccount;
-};
-
-TEST_P(SeedDefaultsTest, TheFourDocumentTypesWithEveryFlag) {
-  seed();
-  const TypeRow expected[] = {
-      {1, "Angebot", true, 0, false, 0, 1},
-      {2, "Auftragsbestätigung", true, 0, false, 0, 1},
-      {3, "Rechnung", true, 1, true, 0, 1},
-      {4, "Bestellung", false, 1, true, 1, 0},
-  };
-  Recordset rs(db(), "SELECT * FROM Belegarten ORDER BY ID");
-  for (const TypeRow& type : expected) {
-    SCOPED_TRACE(type.title);
-    ASSERT_FALSE(rs.eof());
-    EXPECT_EQ(rs["ID"].toInt(), type.id);
-    EXPECT_EQ(rs["Belegtitel"].toText(), type.title);
-    EXPECT_EQ(rs["Kurztitel"].toText(), type.title);
-    EXPECT_EQ(rs["Formularname"].toText(), type.title);
-    EXPECT_EQ(rs["Kundenbereich"].toBool(), type.sales);
-    EXPECT_EQ(rs["In_Offene_Posten"].toInt(), type.openItems);
-    EXPECT_EQ(rs["Lagerbuchen"].toBool(), type.booksStock);
-    EXPECT_EQ(rs["InsLager"].toInt(), type.intoStock);
-    EXPECT_EQ(rs["InsKonto"].toInt(), type.intoAccount);
-    for (const char* on : {"Aufgabe", "Aktivität"}) EXPECT_TRUE(rs[on].toBool()) << on;
-    for (const char* off : {"NullMengen", "Tausender", "Allgemeine", "BruttoAusgabe"}) {
-      EXPECT_FALSE(rs[off].isNull()) << off;
-      EXPECT_FALSE(rs[off].toBool()) << off;
-    }
-    for (const char* one :
-         {"Aktiv", "Nummer", "Tpye_Absender", "Type_Email", "Priorität", "Nachverfolgung"}) {
-      EXPECT_EQ(rs[one].toInt(), 1) << one;
-    }
-    for (const char* zero :
-         {"Nachkommastellen", "VersandVariante", "Paketdienst", "Provision", "OutlookPreview"}) {
-      EXPECT_FALSE(rs[zero].isNull()) << zero;
-      EXPECT_EQ(rs[zero].toInt(), 0) << zero;
-    }
-    EXPECT_TRUE(rs["BeginnText"].isNull());
-    EXPECT_TRUE(rs["Endtext"].isNull());
-    EXPECT_TRUE(rs["NummerkreisID"].isNull());
-    EXPECT_EQ(rs["EmailEmpfaengerEmail"].toText(), "[Email-Adresse]");
-    EXPECT_EQ(rs["EmailEmpfaengerName"].toText(), "[Vorname] [Nachname]");
-    rs.moveNext();
-  }
-  EXPECT_TRUE(rs.eof());
-}
-
-TEST_P(SeedDefaultsTest, CompanyAccountsAndTicketPrice) {
-  seed();
-  Recordset company(db(), "SELECT * FROM Firmendaten");
-  ASSERT_FALSE(company.eof());
-  EXPECT_EQ(company["Name"].toText(), "Musterfirma");
-  EXPECT_EQ(company["Straße"].toText(), "Mustergasse");
-  EXPECT_EQ(company["PLZ"].toText(), "xxxxx");
-  EXPECT_EQ(company["Ort"].toText(), "Musterhausen");
-  const std::string master = company["MasterPassword"].toText();
-  EXPECT_EQ(master, kDefaultMasterPassword);
-  EXPECT_EQ(master.size(), 2u);
-  EXPECT_NE(master.find_first_of("0123456789"), std::string::npos);
-  EXPECT_EQ(master.find_first_not_of("0123456789"), std::string::npos);
-
-  Recordset accounts(db(), "SELECT * FROM Konten ORDER BY ID");
-  for (const char* name : {"Kasse", "Bank"}) {
-    SCOPED_TRACE(name);
-    ASSERT_FALSE(accounts.eof());
-    EXPECT_EQ(accounts["Bezeichnung"].toText(), name);
-    EXPECT_EQ(accounts["Bankname"].toText(), name);
-    EXPECT_TRUE(accounts["Bankleitzahl"].isNull());
-    EXPECT_TRUE(accounts["Kontonummer"].isNull());
-    EXPECT_EQ(accounts["VE"].toInt(), 2);
-    EXPECT_FALSE(accounts["Start"].isNull());
-    EXPECT_EQ(accounts["Start"].toCurrency(), Currency::fromUnits(0));
-    EXPECT_EQ(accounts["BNummer"].toInt(), 1);
-    EXPECT_FALSE(accounts["DM/Euro"].isNull());
-    EXPECT_EQ(accounts["DM/Euro"].toInt(), 0);
-    accounts.moveNext();
-  }
-  EXPECT_TRUE(accounts.eof());
-
-  Recordset ticket(db(), "SELECT * FROM TicketPreise");
-  ASSERT_FALSE(ticket.eof());
-  EXPECT_EQ(ticket["Bezeichnung"].toText(), "Technikerpreis a 1 min");
-  EXPECT_EQ(ticket["IntervalBezeichnung"].toText(), "Min");
-  EXPECT_EQ(ticket["Mwst"].toInt(), 2);
-  EXPECT_EQ(ticket["Interval"].toInt(), 0);
-  EXPECT_EQ(ticket["Kilometerpreis"].toInt(), 1);
-  EXPECT_EQ(ticket["Preis"].toInt(), 1);
-  EXPECT_EQ(ticket["Toleranz"].toInt(), 0);
-  ticket.moveNext();
-  EXPECT_TRUE(ticket.eof());
-  expectNoErrors();
-}
-
-TEST_P(SeedDefaultsTest, TheFirstUserIsTheOperatingSystemUserWithEveryRightButNoSave) {
-  seed();
-  Recordset user(db(), "SELECT * FROM Benutzer");
-  ASSERT_FALSE(user.eof());
-  EXPECT_EQ(user["Name"].toText(), "kassierer");
-  EXPECT_EQ(user["Kennung"].toText(), "kassierer");
-  const std::string password = user["Passwort"].toText();
-  EXPECT_EQ(password, kDefaultUserPassword);
-  EXPECT_EQ(password.size(), 6u);
-  EXPECT_EQ(password.find_first_not_of("abcdefghijklmnopqrstuvwxyz"), std::string::npos);
-  for (const char* flag : {"Automatic", "Aktiv", "Master"}) EXPECT_TRUE(user[flag].toBool()) << flag;
-  for (const char* right : {"Kassenbuch",      "Artikel",      "Kunden",
-                            "Berichte",        "Lieferanten",  "System",
-                            "Rechnungen",      "Bestellungen", "Auswertungen",
-                            "Provision",       "Email",        "Payment",
-                            "DeleteAktivität", "Change_Beleg", "Lagerbuchen",
-                            "Change_Items",    "Delete_Items", "Projektverwaltung",
-                            "Terminplaner",    "Save_Artikel", "Delete_Artikel",
-                            "Save_Kunde",      "Delete_Kunde", "Save_Lieferant",
-                            "Delete_Lieferant"}) {
-    EXPECT_EQ(user[right].toInt(), 1) << right;
-  }
-  EXPECT_FALSE(user["NoSave"].isNull());
-  EXPECT_EQ(user["NoSave"].toInt(), 0);
-  user.moveNext();
-  EXPECT_TRUE(user.eof());
-}
-
-TEST_P(SeedDefaultsTest, EverySystemSettingWithItsDefault) {
-  seed();
-  const std::map<std::string, std::string> values = settings();
-  EXPECT_EQ(values.size(), 53u);
-  EXPECT_EQ(count("SystemSettings"), 53);
-  const std::pair<const char*, const char*> expected[] = {
-      {"Druckkopien", "1"},
-      {"ZahlFrist1", "14"},
-      {"Mahngebühr4", "10"},
-      {"Frist4", "14"},
-      {"MwStSatzGroß", "19"},
-      {"MwStSatzKlein", "7"},
-      {"MwStSatzSonderGroß", "16"},
-      {"MwStSatzSonderKlein", "5"},
-      {"SRVon", "01.07.2020"},
-      {"SRBis", "31.12.2020"},
-      {"Automatic", "1"},
-      {"Werbung", ""},
-      {"BarcodeTyp", "1073741836"},
-      {"MinBestandWarner", "0"},
-      {"USE_EXTERNAL_PDF", "1"},
-      {"StandartFont", "Arial"},
-      {"StandartFontSize", "10"},
-      {"WriteUserHsitory", "0"},
-      {"CleanActivitäten", "0"},
-      {"Beschreibungslänge", "50"},
-      {"Umbruch", "50"},
-      {"DatevArt", "04"},
-      {"DossraVorlage", "[Kundenname]\\[Jahr]\\[VorgangsNummer]"},
-      {"DossraVorlageCustomer", "[Kundenname]\\[Jahr]"},
-      {"DossraVorlageProject", "[Kundenname]\\[projektbezeichnung]\\[vorgangsnummer]"},
-  };
-  for (const auto& [name, value] : expected) {
-    ASSERT_TRUE(values.contains(name)) << name;
-    EXPECT_EQ(values.at(name), value) << name;
-  }
-  expectNoErrors();
+  EXPECT_EQ(first("Security")["Benutzerverwaltung"].toInt(), 1);
+  EXPECT_EQ(first("ProgrammVersion")["DatebaseVersion"].toText(), "20191118");
 }
 
 TEST_P(SeedDefaultsTest, SeedingAgainChangesNothingAndKeepsWhatTheUserChanged) {
   seed();
-  ASSERT_TRUE(ExecuteGlobal(session(), "Update Firmendaten set [Name] = 'Meine Firma'"));
-  ASSERT_TRUE(ExecuteGlobal(
-      session(), "Update SystemSettings set [SettingValue] = '20' where ([Setting] IN ('MwStSatzGroß'))"));
-  ASSERT_TRUE(ExecuteGlobal(session(), "Update Security set [Benutzerverwaltung] = 1"));
-  ASSERT_TRUE(ExecuteGlobal(session(), "Update Benutzer set [Passwort] = 'anders'"));
-  ASSERT_TRUE(ExecuteGlobal(session(),
-                            "Update Belegarten set [Belegtitel] = 'Kostenvoranschlag' WHERE ([ID] IN (1))"));
-  const auto before = settings();
-
-  seed("20220511", false);
-
-  for (const char* table : {"Security", "ProgrammVersion", "Firmendaten", "Benutzer", "TicketPreise"}) {
-    EXPECT_EQ(count(table), 1) << table;
+  for (const char* change :
+       {"Update Firmendaten set [Name] = 'Meine Firma'",
+        "Update SystemSettings set [SettingValue] = '20' where ([Setting] IN ('MwStSatzGroß'))",
+        "DELETE FROM SystemSettings WHERE ([Setting] IN ('Druckkopien'))",
+        "Update Security set [Benutzerverwaltung] = 1", "Update Benutzer set [Name] = 'anders'",
+        "Update Belegarten set [Belegtitel] = 'Kostenvoranschlag' WHERE ([ID] IN (1))"}) {
+    ASSERT_TRUE(ExecuteGlobal(session(), change)) << change;
   }
-  EXPECT_EQ(count("Belegarten"), 4);
-  EXPECT_EQ(count("Konten"), 2);
-  EXPECT_EQ(settings(), before);
-  EXPECT_EQ(before.at("MwStSatzGroß"), "20");
-  EXPECT_EQ(Recordset(db(), "SELECT * FROM Firmendaten")["Name"].toText(), "Meine Firma");
-  EXPECT_EQ(Recordset(db(), "SELECT * FROM Security")["Benutzerverwaltung"].toInt(), 1);
-  EXPECT_EQ(Recordset(db(), "SELECT * FROM Benutzer")["Passwort"].toText(), "anders");
-  EXPECT_EQ(Recordset(db(), "SELECT * FROM ProgrammVersion")["DatebaseVersion"].toText(), "20180601");
-  EXPECT_EQ(Recordset(db(), "SELECT * FROM Belegarten WHERE ([ID] IN (1))")["Belegtitel"].toText(),
-            "Kostenvoranschlag");
+  Rows before = seededRows();
+  seed("20220511", false);
+  before.insert("SystemSettings: Setting=Druckkopien; SettingValue=1");
+  expectSameRows(seededRows(), before);
   expectNoErrors();
-}
-
-TEST_P(SeedDefaultsTest, AMissingSettingIsAddedAgainAlone) {
-  seed();
-  ASSERT_TRUE(ExecuteGlobal(session(), "DELETE FROM SystemSettings WHERE ([Setting] IN ('Druckkopien'))"));
-  ASSERT_TRUE(ExecuteGlobal(
-      session(), "Update SystemSettings set [SettingValue] = '21' where ([Setting] IN ('ZahlFrist1'))"));
-  seed();
-  const auto values = settings();
-  EXPECT_EQ(values.size(), 53u);
-  EXPECT_EQ(values.at("Druckkopien"), "1");
-  EXPECT_EQ(values.at("ZahlFrist1"), "21");
 }
 
 TEST_P(SeedDefaultsTest, EnsureSystemSettingAddsOnlyAMissingName) {
   EnsureSystemSetting(session(), db(), "O'Brien", "a'b");
   EnsureSystemSetting(session(), db(), "O'Brien", "anders");
   EnsureSystemSetting(session(), db(), "Leer", "");
-  const auto values = settings();
-  ASSERT_EQ(values.size(), 2u);
-  EXPECT_EQ(values.at("O'Brien"), "a'b");
-  EXPECT_EQ(values.at("Leer"), "");
+  Rows settings;
+  for (Recordset rs = first("SystemSettings"); !rs.eof(); rs.moveNext())
+    settings.insert(rs["Setting"].toText() + "=" + rs["SettingValue"].toText());
+  EXPECT_EQ(settings, (Rows{"Leer=", "O'Brien=a'b"}));
   expectNoErrors();
 }
 
@@ -356,9 +186,8 @@ TEST_P(SeedDefaultsTest, AFailingSeederIsReportedAndTheOthersStillRun) {
   const auto errors = engine().ui().texts("error");
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors.front().find("mdlCreateDatabase!Sub SeedDefaults()"), std::string::npos);
-  EXPECT_EQ(count("Benutzer"), 1);
-  EXPECT_EQ(count("SystemSettings"), 53);
-  EXPECT_EQ(count("TicketPreise"), 1);
+  for (const char* table : {"Benutzer", "SystemSettings", "TicketPreise"})
+    EXPECT_GT(count(table), 0) << table;
 }
 
 ORVOSAL_ON_BOTH_ENGINES(SeedDefaultsTest);

@@ -11,7 +11,6 @@
 #include "core/schema/seed_defaults.h"
 #include "core/schema/table_creator.h"
 #include "core/schema/table_def.h"
-#include "core/schema/upgrade_steps.h"
 #include "core/tests/db_test_support.h"
 #include "core/text.h"
 
@@ -19,6 +18,14 @@ namespace orvosal {
 namespace {
 
 using orvosal::testing::BothEngines;
+
+// Every dated step, the first block first, as an old database runs them.
+const std::vector<int> kDatedSteps = {
+    20190601, 20190619, 20190620, 20190904, 20190907, 20191031, 20191116, 20191118, 20191119, 20191120,
+    20191121, 20191122, 20191123, 20191124, 20191125, 20191126, 20191127, 20200603, 20200605, 20201102,
+    20201104, 20201105, 20201106, 20201203, 20201204, 20201207, 20201209, 20201210, 20201211, 20201212,
+    20201213, 20210509, 20210517, 20210518, 20220509, 20220510, 20220511,
+};
 
 ColumnKind kindOfTypeWord(std::string_view word) {
   const std::string upper = toUpperGerman(word);
@@ -64,7 +71,7 @@ class UpgradeTest : public BothEngines {
 
 TEST_P(UpgradeTest, ANewDatabaseHasEveryTableAndColumnInOrderWithItsKey) {
   newDatabase();
-  EXPECT_EQ(ReadDatabaseVersion(db()), UpgradeSteps().back());
+  EXPECT_EQ(ReadDatabaseVersion(db()), 20220511);
   EXPECT_TRUE(engine().ui().texts("error").empty()) << engine().ui().texts("error").front();
   for (const TableDef& table : allTables()) {
     SCOPED_TRACE(std::string(table.name));
@@ -107,9 +114,8 @@ TEST_P(UpgradeTest, AnOldDatabaseEndsWithTheCatalogOfANewOne) {
   }
   SeedDefaults(session(), db(), "20190601", server());
   ASSERT_EQ(ReadDatabaseVersion(db()), 20190601);
-  const auto ran = Datenbank_Anpassungen(session());
-  EXPECT_EQ(ran.front(), kFirstBlockStamp);
-  EXPECT_EQ(ran.size(), UpgradeSteps().size());
+  EXPECT_EQ(Datenbank_Anpassungen(session()), kDatedSteps);
+  EXPECT_EQ(ReadDatabaseVersion(db()), 20220511);
   const auto upgraded = catalog(db());
 
   orvosal::testing::EngineSession fresh(GetParam());
@@ -173,20 +179,37 @@ TEST_P(UpgradeTest, DataStepsRepairWhatTheyFind) {
   EXPECT_EQ(session().settings().ReadSetting("Settings1", "TelefonFormat"), "IVN");
 }
 
-TEST_P(UpgradeTest, TheFirstBlockMovesTheMailAccountAndSettingsBecomeRows) {
+TEST_P(UpgradeTest, TheFirstBlockMovesTheMailAccountWhenEitherServerIsSetAndSettingsBecomeRows) {
   newDatabase();
-  ASSERT_TRUE(
-      ExecuteGlobal(session(),
-                    "INSERT INTO Systemeinstellungen ([Pop3Server], [SMTPServer], [SMTPPort], [Pop3SSL], "
-                    "[AbsenderEmail]) VALUES ('pop.firma.de', 'smtp.firma.de', '587', 1, 'info@firma.de')"));
-  ASSERT_TRUE(ExecuteGlobal(session(), "Update ProgrammVersion set [DatebaseVersion] =  '20190101';"));
-  Datenbank_Anpassungen(session());
-  Recordset account(db(), "SELECT * FROM EMailAbrufKonten");
-  ASSERT_FALSE(account.eof());
-  EXPECT_EQ(account["SMTPServer"].toText(), "smtp.firma.de");
-  EXPECT_EQ(account["SmtpPort"].toInt(), 587);
-  EXPECT_EQ(account["Pop3SSL"].toInt(), 1);
-  EXPECT_EQ(setting("Pop3Server"), "pop.firma.de");
+  ASSERT_TRUE(ExecuteGlobal(session(),
+                            "INSERT INTO Systemeinstellungen ([SMTPPort], [Pop3SSL], [AbsenderEmail]) VALUES "
+                            "('587', 1, 'info@firma.de')"));
+  struct Case {
+    const char* pop;
+    const char* smtp;
+    const char* account;  // "Pop3Server|SMTPServer|SmtpPort|Pop3SSL|AbsenderEmail", empty for none
+  };
+  const Case cases[] = {
+      {"'pop.firma.de'", "'smtp.firma.de'", "pop.firma.de|smtp.firma.de|587|1|info@firma.de"},
+      {"'pop.firma.de'", "Null", "pop.firma.de||587|1|info@firma.de"},
+      {"Null", "'smtp.firma.de'", "|smtp.firma.de|587|1|info@firma.de"},
+      {"' '", "Null", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.pop) + " " + c.smtp);
+    ASSERT_TRUE(ExecuteGlobal(session(), "DELETE FROM EMailAbrufKonten"));
+    ASSERT_TRUE(ExecuteGlobal(session(), std::string("Update Systemeinstellungen set [Pop3Server] = ") +
+                                             c.pop + ", [SMTPServer] = " + c.smtp));
+    ASSERT_TRUE(ExecuteGlobal(session(), "Update ProgrammVersion set [DatebaseVersion] =  '20190101';"));
+    Datenbank_Anpassungen(session());
+    std::string accounts;
+    for (Recordset rs(db(), "SELECT * FROM EMailAbrufKonten"); !rs.eof(); rs.moveNext()) {
+      for (const char* field : {"Pop3Server", "SMTPServer", "SmtpPort", "Pop3SSL"})
+        accounts += rs[field].toText() + "|";
+      accounts += rs["AbsenderEmail"].toText();
+    }
+    EXPECT_EQ(accounts, c.account);
+  }
   EXPECT_EQ(setting("AbsenderEmail"), "info@firma.de");
 }
 
