@@ -25,6 +25,8 @@ const std::vector<std::string>& postgresJetFunctions() {
       "'SELECT length(jet_cstr(value))'",
       "CREATE OR REPLACE FUNCTION jet_len(value numeric) RETURNS integer LANGUAGE sql IMMUTABLE AS "
       "'SELECT length(jet_cstr(value))'",
+      "CREATE OR REPLACE FUNCTION jet_len(value timestamp) RETURNS integer LANGUAGE sql IMMUTABLE AS "
+      "'SELECT length(jet_cstr(value))'",
       "CREATE OR REPLACE FUNCTION jet_mid(value text, start double precision) RETURNS text "
       "LANGUAGE sql IMMUTABLE AS 'SELECT substr(value, start::integer)'",
       "CREATE OR REPLACE FUNCTION jet_mid(value text, start double precision, count double precision) "

@@ -120,7 +120,7 @@ std::string trimRight(std::string_view text) {
 
 void len(sqlite3_context* context, int, sqlite3_value** values) {
   if (isNull(values[0])) return sqlite3_result_null(context);
-  sqlite3_result_int64(context, jetLength(textOf(values[0])));
+  sqlite3_result_int64(context, jetLength(cStrText(values[0])));
 }
 
 void mid(sqlite3_context* context, int count, sqlite3_value** values) {
@@ -181,6 +181,8 @@ void datePart(sqlite3_context* context, int count, sqlite3_value** values) {
 
 void val(sqlite3_context* context, int, sqlite3_value** values) {
   if (isNull(values[0])) return sqlite3_result_null(context);
+  if (sqlite3_value_type(values[0]) != SQLITE_TEXT)
+    return sqlite3_result_double(context, sqlite3_value_double(values[0]));
   sqlite3_result_double(context, jetVal(textOf(values[0])));
 }
 
