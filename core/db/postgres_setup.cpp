@@ -1,15 +1,16 @@
 #include "core/db/postgres_setup.h"
 
+#include <string>
+#include <vector>
+
 namespace orvosal {
 namespace {
 
 // Connections skip the setup when this function exists: a changed setup needs a new number.
-constexpr std::string_view kMarker = "orvosal_setup_2";
+constexpr std::string_view kMarker = "orvosal_setup_3";
 
-}  // namespace
-
-const std::vector<std::string>& postgresDatabaseSetup() {
-  static const std::vector<std::string> statements = {
+std::vector<std::string> setupStatements() {
+  std::vector<std::string> statements = {
       // Text columns: = and IN ignore case (also of umlauts), ORDER BY is German.
       "CREATE COLLATION IF NOT EXISTS orvosal_ci "
       "(provider = icu, locale = 'de-DE-u-ks-level2', deterministic = false)",
@@ -64,10 +65,19 @@ $f$)sql",
       "LANGUAGE sql IMMUTABLE AS 'SELECT round(value, 4)'",
       "CREATE OR REPLACE FUNCTION ccur(value double precision) RETURNS numeric "
       "LANGUAGE sql IMMUTABLE AS 'SELECT round(value::numeric, 4)'",
-
-      // Last, so that its presence means the setup went through.
-      "CREATE OR REPLACE FUNCTION " + std::string(kMarker) + "() RETURNS integer LANGUAGE sql AS 'SELECT 1'",
   };
+  const std::vector<std::string>& jet = postgresJetFunctions();
+  statements.insert(statements.end(), jet.begin(), jet.end());
+  // Last, so that its presence means the setup went through.
+  statements.push_back("CREATE OR REPLACE FUNCTION " + std::string(kMarker) +
+                       "() RETURNS integer LANGUAGE sql AS 'SELECT 1'");
+  return statements;
+}
+
+}  // namespace
+
+const std::vector<std::string>& postgresDatabaseSetup() {
+  static const std::vector<std::string> statements = setupStatements();
   return statements;
 }
 

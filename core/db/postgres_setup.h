@@ -11,6 +11,10 @@ namespace orvosal {
 // ALTER COLUMN. Each can run again without harm.
 const std::vector<std::string>& postgresDatabaseSetup();
 
+// The jet_<name> functions (jet_len, jet_mid, jet_format, jet_dateadd, ...) that translated
+// statements call for the old engines' functions; part of the setup.
+const std::vector<std::string>& postgresJetFunctions();
+
 // Name of the function the setup creates last: when it exists, the setup is complete.
 std::string_view postgresSetupMarker();
 

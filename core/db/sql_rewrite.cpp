@@ -12,8 +12,10 @@ void rewriteExpressions(TokenList& tokens, RewriteContext& context) {
   // Before the names are quoted: the column lookup wants them as written.
   rewriteBooleans(tokens, context.columnKind);
   rewriteFunctions(tokens, context);
+  rewriteJetCalls(tokens);
   rewriteDateLiterals(tokens, context.engine);
-  rewriteConcatenation(tokens);
+  rewriteConcatenation(tokens, context.engine);
+  if (context.engine == SqlEngine::Sqlite) collateTextCalls(tokens);
   if (context.engine == SqlEngine::Postgres) {
     rewriteBitConditions(tokens, context.columnKind);
     rewriteLikeForPostgres(tokens);

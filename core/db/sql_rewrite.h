@@ -33,18 +33,27 @@ void rewriteDistinctRow(TokenList& tokens);
 void rewriteDelete(TokenList& tokens);
 // UPDATE T SET T.C = ... -> SET C = ...
 void rewriteUpdateTargets(TokenList& tokens);
-// SELECT TOP n ... -> SELECT ... LIMIT n, for every SELECT of the statement.
+// SELECT TOP n [PERCENT] ... -> SELECT ... LIMIT n, for every SELECT of the statement; a SELECT
+// joined by UNION becomes a query of its own.
 void rewriteTop(TokenList& tokens);
 // a / b -> a / (1.0 * b), so that division never truncates.
 void rewriteDivision(TokenList& tokens);
-// 'True' / 'False' / TRUE / FALSE standing against a column -> 1 / 0.
+// 'True' / 'False' / TRUE / FALSE standing against a column -> 1 / 0, and -1 against a true/false
+// column -> 1.
 void rewriteBooleans(TokenList& tokens, const ColumnKindLookup& columnKind);
 // Now(), Date(), Nz, IIf, CONVERT; also inlines the clock.
 void rewriteFunctions(TokenList& tokens, RewriteContext& context);
 // #m/d/yyyy# -> the engine's date literal.
 void rewriteDateLiterals(TokenList& tokens, SqlEngine engine);
-// a & b -> a || b.
-void rewriteConcatenation(TokenList& tokens);
+// Len, Mid, Format, DateAdd, ... -> jet_len, jet_mid, ...: helper functions with the old engines'
+// semantics on both engines.
+void rewriteJetCalls(TokenList& tokens);
+// SQLite only: jet_left(...) -> jet_left(...) COLLATE ORVOSAL_CI for the helpers that return text,
+// so that their results compare without regard to case like the columns do (on PostgreSQL the
+// results keep the collation of their arguments).
+void collateTextCalls(TokenList& tokens);
+// a & b -> concat(a, b), Null taken as empty text.
+void rewriteConcatenation(TokenList& tokens, SqlEngine engine);
 
 // PostgreSQL only.
 // WHERE Aktiv -> WHERE Aktiv <> 0 for bit columns standing alone as a condition.

@@ -52,14 +52,15 @@ Counterpart insertColumn(const TokenList& tokens, size_t position) {
   return {Counterpart::Kind::UnnamedColumn, {}};
 }
 
-// Position of the item at `at` in the comma list of the group opened at `open`, when the item is
-// that one token alone.
-std::optional<size_t> listPosition(const TokenList& tokens, size_t open, size_t at) {
-  const bool alone = (tokens[at - 1].isSymbol("(") || tokens[at - 1].isSymbol(",")) &&
-                     at + 1 < tokens.size() && (tokens[at + 1].isSymbol(",") || tokens[at + 1].isSymbol(")"));
+// Position of the item [first, last] in the comma list of the group opened at `open`, when the
+// item is those tokens alone.
+std::optional<size_t> listPosition(const TokenList& tokens, size_t open, size_t first, size_t last) {
+  const bool alone = (tokens[first - 1].isSymbol("(") || tokens[first - 1].isSymbol(",")) &&
+                     last + 1 < tokens.size() &&
+                     (tokens[last + 1].isSymbol(",") || tokens[last + 1].isSymbol(")"));
   if (!alone) return std::nullopt;
   size_t position = 0;
-  for (size_t i = open + 1; i < at; ++i) {
+  for (size_t i = open + 1; i < first; ++i) {
     if (tokens[i].isSymbol("(")) {
       i = tokens.closing(i);
     } else if (tokens[i].isSymbol(",")) {
@@ -69,12 +70,13 @@ std::optional<size_t> listPosition(const TokenList& tokens, size_t open, size_t 
   return position;
 }
 
-Counterpart counterpartOf(const TokenList& tokens, size_t at) {
-  if (at >= 2 && isComparison(tokens[at - 1])) return columnAt(tokens, at - 2);
-  if (at + 1 < tokens.size() && isComparison(tokens[at + 1])) return columnFrom(tokens, at + 2);
-  size_t open = tokens.enclosingGroup(at);
+// What the literal of tokens [first, last] stands against.
+Counterpart counterpartOf(const TokenList& tokens, size_t first, size_t last) {
+  if (first >= 2 && isComparison(tokens[first - 1])) return columnAt(tokens, first - 2);
+  if (last + 1 < tokens.size() && isComparison(tokens[last + 1])) return columnFrom(tokens, last + 2);
+  size_t open = tokens.enclosingGroup(first);
   if (open == tokens.size() || open == 0) return {};
-  const std::optional<size_t> position = listPosition(tokens, open, at);
+  const std::optional<size_t> position = listPosition(tokens, open, first, last);
   if (!position) return {};
   if (tokens[open - 1].is("IN")) {
     size_t before = open - 1;
@@ -88,6 +90,18 @@ Counterpart counterpartOf(const TokenList& tokens, size_t at) {
   }
   if (tokens[open - 1].is("VALUES")) return insertColumn(tokens, *position);
   return {};
+}
+
+// A "-" at `at` that is the sign of -1, not a subtraction.
+bool isMinusOne(const TokenList& tokens, size_t at) {
+  if (!tokens[at].isSymbol("-") || at + 1 >= tokens.size() || tokens[at + 1].kind != TokenKind::Number ||
+      tokens[at + 1].text != "1") {
+    return false;
+  }
+  if (at == 0) return true;
+  const Token& before = tokens[at - 1];
+  return (before.kind == TokenKind::Symbol && !before.isSymbol(")")) ||
+         (isKeyword(before) && !before.is("NULL") && !before.is("END"));
 }
 
 // Words after which a condition starts, and tokens with which one ends.
@@ -120,6 +134,16 @@ void rewriteBitConditions(TokenList& tokens, const ColumnKindLookup& columnKind)
 
 void rewriteBooleans(TokenList& tokens, const ColumnKindLookup& columnKind) {
   for (size_t i = 0; i < tokens.size(); ++i) {
+    // True is -1 in the old engines; true/false columns hold 1.
+    if (columnKind && isMinusOne(tokens, i)) {
+      const Counterpart against = counterpartOf(tokens, i, i + 1);
+      if (against.kind == Counterpart::Kind::Column &&
+          columnKind(lowerName(against.column)) == ColumnKind::Bit) {
+        tokens[i + 1].space = tokens[i].space;
+        tokens.erase(i, i + 1);
+      }
+      continue;
+    }
     Token& token = tokens[i];
     const bool bare = token.is("TRUE") || token.is("FALSE");
     std::string written;
@@ -131,7 +155,7 @@ void rewriteBooleans(TokenList& tokens, const ColumnKindLookup& columnKind) {
     } else {
       continue;
     }
-    const Counterpart against = counterpartOf(tokens, i);
+    const Counterpart against = counterpartOf(tokens, i, i);
     bool asNumber = bare;
     if (against.kind == Counterpart::Kind::UnnamedColumn) {
       asNumber = true;

@@ -17,22 +17,6 @@ size_t chainEnd(const TokenList& tokens, size_t at) {
   return end;
 }
 
-// Where the SELECT at `select` ends: at the ")" closing its group, a ";", UNION, or the end.
-size_t selectEnd(const TokenList& tokens, size_t select) {
-  for (size_t i = select + 1; i < tokens.size(); ++i) {
-    const Token& token = tokens[i];
-    if (token.isSymbol("(")) {
-      i = tokens.closing(i);
-      continue;
-    }
-    if (token.isSymbol(")") || token.isSymbol(";") || token.is("UNION") || token.is("EXCEPT") ||
-        token.is("INTERSECT")) {
-      return i;
-    }
-  }
-  return tokens.size();
-}
-
 }  // namespace
 
 void rewriteJetStrings(TokenList& tokens) {
@@ -97,33 +81,6 @@ void rewriteUpdateTargets(TokenList& tokens) {
     const size_t end = token.isNameLike() ? chainEnd(tokens, i) : i;
     if (end > i + 1 && end < tokens.size() && tokens[end].isSymbol("="))
       eraseKeepingSpace(tokens, i, end - 1);
-  }
-}
-
-void rewriteTop(TokenList& tokens) {
-  for (size_t select = 0; select < tokens.size(); ++select) {
-    if (!tokens[select].is("SELECT")) continue;
-    size_t top = select + 1;
-    while (top < tokens.size() && (tokens[top].is("DISTINCT") || tokens[top].is("ALL"))) ++top;
-    if (top + 1 >= tokens.size() || !tokens[top].is("TOP")) continue;
-    size_t countAt = top + 1;
-    size_t topEnd = top + 2;
-    if (tokens[countAt].isSymbol("(") && top + 3 < tokens.size() && tokens[top + 3].isSymbol(")")) {
-      countAt = top + 2;
-      topEnd = top + 4;
-    }
-    if (tokens[countAt].kind != TokenKind::Number && tokens[countAt].kind != TokenKind::Parameter) continue;
-    if (topEnd < tokens.size() && tokens[topEnd].is("PERCENT")) continue;
-    const std::string_view count = tokens[countAt].text;
-    tokens.erase(top, topEnd);
-    const size_t end = selectEnd(tokens, select);
-    tokens.insert(end, {Token{TokenKind::Word, "LIMIT", " "}, Token{TokenKind::Number, count, " "}});
-  }
-}
-
-void rewriteConcatenation(TokenList& tokens) {
-  for (Token& token : tokens.tokens()) {
-    if (token.isSymbol("&")) token.text = "||";
   }
 }
 

@@ -103,6 +103,7 @@ void registerJetFunctions(sqlite3* db, const Clock& clock) {
   sqlite3_create_function_v2(db, "day", 1, kPure, nullptr, datePart<&Date::day>, nullptr, nullptr, nullptr);
   sqlite3_create_function_v2(db, "year", 1, kPure, nullptr, datePart<&Date::year>, nullptr, nullptr, nullptr);
   sqlite3_create_function_v2(db, "ccur", 1, kPure, nullptr, ccur, nullptr, nullptr, nullptr);
+  registerJetScalarFunctions(db);
   sqlite3_create_function_v2(db, "orvosal_now", 0, SQLITE_UTF8, const_cast<Clock*>(&clock), now, nullptr,
                              nullptr, nullptr);
 }

@@ -14,4 +14,8 @@ inline constexpr const char* kSqliteTextCollation = "ORVOSAL_CI";
 // with the semantics of the old engines.
 void registerJetFunctions(sqlite3* db, const Clock& clock);
 
+// Registers the jet_<name> functions (jet_len, jet_mid, jet_format, jet_dateadd, ...) and concat,
+// which translated statements call for the old engines' functions and the & operator.
+void registerJetScalarFunctions(sqlite3* db);
+
 }  // namespace orvosal

@@ -31,8 +31,9 @@ TEST(SqlTranslatorBooleans, TextNotAgainstAColumnStaysText) {
       {"SELECT IIf(Aktiv, 'True', 'False') FROM K",
        "SELECT CASE WHEN Aktiv THEN 'True' ELSE 'False' END FROM K",
        "SELECT CASE WHEN \"aktiv\" THEN 'True' ELSE 'False' END FROM \"k\""},
-      {"SELECT * FROM K WHERE Left(Name, 4) = 'True'", "SELECT * FROM K WHERE Left(Name, 4) = 'True'",
-       "SELECT * FROM \"k\" WHERE Left(\"name\", 4) = 'True'"},
+      {"SELECT * FROM K WHERE Left(Name, 4) = 'True'",
+       "SELECT * FROM K WHERE jet_left(Name, 4) COLLATE ORVOSAL_CI = 'True'",
+       "SELECT * FROM \"k\" WHERE jet_left(\"name\", 4) = 'True'"},
   });
 }
 

@@ -60,11 +60,16 @@ TEST(SqlTranslatorPostgres, LikeIgnoresCaseWithAGermanCollation) {
        "SELECT * FROM \"k\" WHERE \"name\" COLLATE \"de-DE-x-icu\" ILIKE '%müll%'"},
       {"SELECT * FROM K WHERE K.Name NOT LIKE 'A%'", "SELECT * FROM K WHERE K.Name NOT LIKE 'A%'",
        "SELECT * FROM \"k\" WHERE \"k\".\"name\" COLLATE \"de-DE-x-icu\" NOT ILIKE 'A%'"},
-      {"SELECT * FROM K WHERE Name & Vorname LIKE '%x%'", "SELECT * FROM K WHERE Name || Vorname LIKE '%x%'",
-       "SELECT * FROM \"k\" WHERE (\"name\" || \"vorname\") COLLATE \"de-DE-x-icu\" ILIKE '%x%'"},
+      {"SELECT * FROM K WHERE Name & Vorname LIKE '%x%'",
+       "SELECT * FROM K WHERE concat(Name, Vorname) COLLATE ORVOSAL_CI LIKE '%x%'",
+       "SELECT * FROM \"k\" WHERE concat(jet_cstr(\"name\"), jet_cstr(\"vorname\")) COLLATE \"de-DE-x-icu\" "
+       "ILIKE '%x%'"},
+      {"SELECT * FROM K WHERE Nummer + 1 LIKE '%x%'", "SELECT * FROM K WHERE Nummer + 1 LIKE '%x%'",
+       "SELECT * FROM \"k\" WHERE (\"nummer\" + 1) COLLATE \"de-DE-x-icu\" ILIKE '%x%'"},
       {"SELECT * FROM K WHERE Left(Name, 2) LIKE 'Mü%' AND Ort LIKE 'B%'",
-       "SELECT * FROM K WHERE Left(Name, 2) LIKE 'Mü%' AND Ort LIKE 'B%'",
-       "SELECT * FROM \"k\" WHERE Left(\"name\", 2) COLLATE \"de-DE-x-icu\" ILIKE 'Mü%' AND \"ort\" COLLATE "
+       "SELECT * FROM K WHERE jet_left(Name, 2) COLLATE ORVOSAL_CI LIKE 'Mü%' AND Ort LIKE 'B%'",
+       "SELECT * FROM \"k\" WHERE jet_left(\"name\", 2) COLLATE \"de-DE-x-icu\" ILIKE 'Mü%' AND \"ort\" "
+       "COLLATE "
        "\"de-DE-x-icu\" ILIKE 'B%'"},
   });
 }
