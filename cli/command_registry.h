@@ -34,16 +34,14 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
-// What a command works with: the session (started and signed in when its row asks for it), the
-// global options, its own parsed arguments and the streams.
+// What a command works with: the session (started and signed in when its row asks for it; its Ui
+// asks the questions), the global options, its own parsed arguments and the output streams.
 struct CommandContext {
   Session& session;
   const CliOptions& options;
   const ParsedArguments& arguments;
-  std::istream& in;
   std::ostream& out;
   std::ostream& err;
-  bool interactive;
 };
 
 using CommandHandler = int (*)(CommandContext& context);

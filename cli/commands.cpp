@@ -45,7 +45,7 @@ int runCommand(const CliCommand& command, const CliOptions& options, std::istrea
   if (options.database > 0) session.database().currentNumber = std::to_string(options.database);
   if (command.needsSignIn && !StartForCommand(session, options, in, err, interactive)) return kExitFailure;
 
-  CommandContext context{session, options, std::get<ParsedArguments>(parsed), in, out, err, interactive};
+  CommandContext context{session, options, std::get<ParsedArguments>(parsed), out, err};
   const int status = command.run(context);
   if (status == kExitUsage) err << commandUsage(command);
   return status;
