@@ -121,6 +121,13 @@ bool frmBenutzerverwaltung::openFor(Session& session, Ui& ui, QWidget* parent) {
   return true;
 }
 
+void contributeUserAdministrationMenu(MenuRegistry& registry) {
+  registry.add(
+      {"E&xtras", "mnuBenutzerverwaltung", "Benutzerverwaltung", "", [](Session& session, QWidget* window) {
+         frmBenutzerverwaltung::openFor(session, session.ui(), window);
+       }});
+}
+
 QWidget* frmBenutzerverwaltung::buildFields() {
   auto* fields = new QGroupBox("Benutzer", this);
   name_ = lineEdit(fields, "txtName", 50);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/menu_registry.h"
 #include "core/users/user_row.h"
 
 class QCheckBox;
@@ -55,5 +56,8 @@ class frmBenutzerverwaltung : public QDialog {
   std::map<std::string, QCheckBox*, std::less<>> rights_;
   QCheckBox* signInRequired_ = nullptr;
 };
+
+// Extras → Benutzerverwaltung.
+void contributeUserAdministrationMenu(MenuRegistry& registry);
 
 }  // namespace orvosal

@@ -6,20 +6,18 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
-#include "app/frm_benutzerverwaltung.h"
-#include "app/frm_sql_datenbank_create.h"
-#include "core/schema/copy_to_server.h"
-#include "core/schema/create_database.h"
+#include "core/users/rights.h"
 #include "core/version.h"
 
 namespace orvosal {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent) : MainWindow(desktopMenus(), parent) {}
+
+MainWindow::MainWindow(const MenuRegistry& menus, QWidget* parent) : QMainWindow(parent) {
   setObjectName("frmMain");
   setWindowTitle(kProductName);
   resize(1024, 700);
-  buildMenus();
-  addUserAdministrationMenu();
+  buildMenus(menus);
 
   databaseLabel_ = new QLabel(this);
   databaseLabel_->setObjectName("databaseTitle");
@@ -33,27 +31,37 @@ void MainWindow::setDatabaseTitle(const QString& title) { databaseLabel_->setTex
 
 void MainWindow::setSession(Session* session) {
   session_ = session;
-  for (QAction* action : databaseActions_) action->setEnabled(session_ != nullptr);
+  for (QAction* action : sessionActions_) action->setEnabled(session_ != nullptr);
 }
 
-void MainWindow::buildMenus() {
-  QMenu* file = menuBar()->addMenu("&Datei");
-  file->setObjectName("menuDatei");
-  databaseActions_ = {
-      file->addAction("Datenbank erstellen", this, &MainWindow::createFileDatabase),
-      file->addAction("SQL-Server-Datenbank erstellen", this, &MainWindow::createServerDatabase),
-      file->addAction("Datenbank auf SQL-Server übertragen", this, &MainWindow::copyToServer)};
-  databaseActions_[0]->setObjectName("mnuDatenbankErstellen");
-  databaseActions_[1]->setObjectName("mnuSQLDatenbankErstellen");
-  databaseActions_[2]->setObjectName("mnuDatenbankUebertragen");
-  for (QAction* action : databaseActions_) action->setEnabled(false);
-  file->addSeparator();
+QMenu* MainWindow::menu(const QString& title) {
+  const QString name = "menu" + QString(title).remove('&');
+  if (auto* existing = menuBar()->findChild<QMenu*>(name, Qt::FindDirectChildrenOnly)) return existing;
+  QMenu* created = menuBar()->addMenu(title);
+  created->setObjectName(name);
+  return created;
+}
+
+void MainWindow::buildMenus(const MenuRegistry& menus) {
+  QMenu* file = menu("&Datei");
+  for (const MenuEntry& entry : menus.entries()) {
+    QAction* action = menu(entry.menu)->addAction(entry.caption, this, [this, entry] { run(entry); });
+    action->setObjectName(entry.name);
+    action->setEnabled(false);
+    sessionActions_.append(action);
+  }
+  if (!file->isEmpty()) file->addSeparator();
   QAction* quit = file->addAction("&Beenden", this, &QWidget::close);
   quit->setShortcut(QKeySequence::Quit);
 
-  QMenu* help = menuBar()->addMenu("&Hilfe");
-  help->setObjectName("menuHilfe");
+  QMenu* help = menu("&Hilfe");
   help->addAction(QString("Über %1").arg(kProductName), this, &MainWindow::showAbout);
+}
+
+void MainWindow::run(const MenuEntry& entry) {
+  if (session_ == nullptr) return;
+  if (!entry.right.empty() && !RequireRight(*session_, entry.right)) return;
+  entry.run(*session_, this);
 }
 
 void MainWindow::showAbout() {
@@ -61,33 +69,5 @@ void MainWindow::showAbout() {
                      QString("%1\nVersion: %2\n\nWarenwirtschaft und Rechnungswesen für kleine Betriebe.")
                          .arg(kProductName, kVersionText));
 }
-
-void MainWindow::createFileDatabase() { CreateAccessDatabaseInChosenFolder(*session_); }
-
-void MainWindow::createServerDatabase() {
-  frmSQLDatenbankCreate dialog(this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  const SqlServerDatabaseRequest request = dialog.request();
-  CreateSqlServerDatabase(*session_, request.name, request.server, request.user, request.password,
-                          request.integratedSecurity, request.title);
-}
-
-void MainWindow::copyToServer() {
-  if (const auto target = ChooseServerDatabase(*session_)) Convert_To_SQL_Server(*session_, *target);
-}
-
-void MainWindow::addUserAdministrationMenu() {
-  auto* extras = new QMenu("E&xtras", this);
-  extras->setObjectName("menuExtras");
-  QAction* administration =
-      extras->addAction("Benutzerverwaltung", this, &MainWindow::openUserAdministration);
-  administration->setObjectName("mnuBenutzerverwaltung");
-  administration->setEnabled(false);
-  databaseActions_.append(administration);
-  QMenu* help = menuBar()->findChild<QMenu*>("menuHilfe");
-  menuBar()->insertMenu(help != nullptr ? help->menuAction() : nullptr, extras);
-}
-
-void MainWindow::openUserAdministration() { frmBenutzerverwaltung::openFor(*session_, session_->ui(), this); }
 
 }  // namespace orvosal

@@ -2,39 +2,40 @@
 
 #include <QMainWindow>
 
+#include "app/menu_registry.h"
+
 class QAction;
 class QLabel;
+class QMenu;
 
 namespace orvosal {
 
 class Session;
 
-// The program's main window: menus of the areas, docking panels and the status bar with the
-// database title and the program version.
+// The program's main window: the menus the areas contribute, docking panels and the status bar
+// with the database title and the program version.
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
   explicit MainWindow(QWidget* parent = nullptr);
+  // With the menus of the given registry in place of those of the areas.
+  explicit MainWindow(const MenuRegistry& menus, QWidget* parent = nullptr);
 
   void setDatabaseTitle(const QString& title);
-  // The session the commands work on; the database commands stay disabled until it is set.
+  // The session the commands work on; the contributed commands stay disabled until it is set.
   void setSession(Session* session);
 
  private:
-  void buildMenus();
+  void buildMenus(const MenuRegistry& menus);
+  QMenu* menu(const QString& title);
+  void run(const MenuEntry& entry);
   void showAbout();
-  void createFileDatabase();
-  void createServerDatabase();
-  void copyToServer();
-  // Extras → Benutzerverwaltung, opened for master users only.
-  void addUserAdministrationMenu();
-  void openUserAdministration();
 
   QLabel* databaseLabel_ = nullptr;
   QLabel* versionLabel_ = nullptr;
   Session* session_ = nullptr;
-  QList<QAction*> databaseActions_;
+  QList<QAction*> sessionActions_;
 };
 
 }  // namespace orvosal

@@ -6,81 +6,58 @@
 
 namespace orvosal {
 
-std::string cliUsage() {
-  return "Aufruf: orvosal-cli [Optionen] BEFEHL [Argumente]\n"
-         "\n"
-         "Optionen:\n"
-         "  --home DIR        Programmordner (sonst $ORVOSAL_HOME oder ~/.local/share/Orvosal)\n"
-         "  --db N            Nummer der Datenbank aus system.ini (Database1, Database2, ...)\n"
-         "  --user NAME       Benutzername für die Anmeldung\n"
-         "  --password TEXT   Kennwort (oder Umgebungsvariable ORVOSAL_PASSWORD)\n"
-         "  --yes, --no       Antwort auf Rückfragen ohne Nachfrage\n"
-         "  --version         Programmversion ausgeben\n"
-         "  --help            Diese Hilfe\n"
-         "\n"
-         "Befehle:\n"
-         "  status            Programmordner, Datenbank und Version anzeigen\n"
-         "  sql \"ANWEISUNG\"   Eine SQL-Anweisung auf der Datenbank ausführen; Abfragen werden\n"
-         "                    tabulatorgetrennt mit Kopfzeile ausgegeben\n"
-         "  upgrade           Tabellen anlegen, Grunddaten ergänzen und alle fälligen\n"
-         "                    Datenbankanpassungen ausführen; meldet, was getan wurde\n"
-         "  create-db --sqlite ORDNER [--title TITEL]\n"
-         "                    Neue Datenbankdatei Data.mdb mit allen Tabellen im Ordner anlegen;\n"
-         "                    mit --title als neuer Datenbankeintrag in system.ini\n"
-         "  create-db --server HOST[:PORT] --database NAME [--user BENUTZER --password KENNWORT]\n"
-         "            [--title TITEL]\n"
-         "                    Neue Datenbank auf dem Datenbankserver anlegen, mit Tabellen und\n"
-         "                    Grunddaten füllen und in system.ini eintragen; ohne --user meldet sich\n"
-         "                    der Betriebssystembenutzer an; ohne --password gilt ORVOSAL_PASSWORD\n"
-         "  copy-to-server --db N\n"
-         "                    Die Datenbankdatei (Datenbank nach --db vor dem Befehl, sonst 1) in die\n"
-         "                    Serverdatenbank des Eintrags N übertragen\n";
+const std::vector<OptionSpec>& globalOptions() {
+  static const std::vector<OptionSpec> options = {
+      {"--home", "DIR", "Programmordner (sonst $ORVOSAL_HOME oder ~/.local/share/Orvosal)"},
+      {"--db", "N", "Nummer der Datenbank aus system.ini (Database1, Database2, ...)"},
+      {"--user", "NAME", "Benutzername für die Anmeldung"},
+      {"--password", "TEXT", "Kennwort (oder Umgebungsvariable ORVOSAL_PASSWORD)"},
+      {"--yes", "", "Rückfragen ohne Nachfrage mit Ja beantworten"},
+      {"--no", "", "Rückfragen ohne Nachfrage mit Nein beantworten"},
+      {"--version", "", "Programmversion ausgeben"},
+      {"--help", "", "Diese Hilfe; mit einem Befehl dessen Aufruf"},
+  };
+  return options;
 }
 
 std::variant<CliOptions, std::string> parseCliOptions(const std::vector<std::string>& args) {
   CliOptions options;
-  if (const char* password = std::getenv("ORVOSAL_PASSWORD")) options.password = password;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const auto value = [&]() -> std::optional<std::string> {
-      if (i + 1 >= args.size()) return std::nullopt;
-      return args[++i];
-    };
+  std::vector<std::string> rest;
+  for (const std::string& arg : args) {
     if (equalsNoCase(arg, "/Extend")) {
       options.extend = true;
-    } else if (!options.command.empty()) {
-      options.arguments.push_back(arg);
-    } else if (arg == "--home") {
-      auto folder = value();
-      if (!folder) return std::string("Die Option --home braucht einen Ordner.");
-      options.home = *folder;
-    } else if (arg == "--db") {
-      auto number = value();
-      if (!number || !isNumeric(*number) || std::atoi(number->c_str()) < 1) {
-        return std::string("Die Option --db braucht eine Datenbanknummer ab 1.");
-      }
-      options.database = std::atoi(number->c_str());
-    } else if (arg == "--user") {
-      auto name = value();
-      if (!name) return std::string("Die Option --user braucht einen Benutzernamen.");
-      options.user = *name;
-    } else if (arg == "--password") {
-      auto password = value();
-      if (!password) return std::string("Die Option --password braucht ein Kennwort.");
-      options.password = *password;
-    } else if (arg == "--yes") {
-      options.answers = TerminalUi::Answers::Yes;
-    } else if (arg == "--no") {
-      options.answers = TerminalUi::Answers::No;
-    } else if (arg == "--version") {
-      options.showVersion = true;
-    } else if (arg == "--help" || arg == "-h") {
-      options.showHelp = true;
-    } else if (arg.starts_with("--")) {
-      return "Unbekannte Option: " + arg;
     } else {
-      options.command = arg;
+      rest.push_back(arg == "-h" ? "--help" : arg);
     }
+  }
+  auto parsed = parseArguments(rest, globalOptions(), true);
+  if (auto* message = std::get_if<std::string>(&parsed)) return *message;
+  const ParsedArguments& global = std::get<ParsedArguments>(parsed);
+
+  if (global.has("--home")) options.home = global.value("--home");
+  if (global.has("--db")) {
+    const std::string number = global.value("--db");
+    if (!isNumeric(number) || std::atoi(number.c_str()) < 1) {
+      return std::string("Die Option --db braucht eine Datenbanknummer ab 1.");
+    }
+    options.database = std::atoi(number.c_str());
+  }
+  options.user = global.value("--user");
+  if (global.has("--password")) {
+    options.password = global.value("--password");
+  } else if (const char* password = std::getenv("ORVOSAL_PASSWORD")) {
+    options.password = password;
+  }
+  if (global.has("--yes") && global.has("--no")) {
+    return std::string("Die Optionen --yes und --no schließen sich aus.");
+  }
+  if (global.has("--yes")) options.answers = TerminalUi::Answers::Yes;
+  if (global.has("--no")) options.answers = TerminalUi::Answers::No;
+  options.showVersion = global.has("--version");
+  options.showHelp = global.has("--help");
+  if (!global.positional.empty()) {
+    options.command = global.positional.front();
+    options.arguments.assign(global.positional.begin() + 1, global.positional.end());
   }
   return options;
 }

@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/argument_parser.h"
 #include "cli/terminal_ui.h"
 
 namespace orvosal {
@@ -21,12 +22,13 @@ struct CliOptions {
   bool showVersion = false;
   bool showHelp = false;
   std::string command;
-  std::vector<std::string> arguments;
+  std::vector<std::string> arguments;  // everything after the command, not yet parsed
 };
+
+// The options that stand before the command.
+const std::vector<OptionSpec>& globalOptions();
 
 // The options, or a German message saying what is wrong with the command line.
 std::variant<CliOptions, std::string> parseCliOptions(const std::vector<std::string>& args);
-
-std::string cliUsage();
 
 }  // namespace orvosal

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <iosfwd>
-
-#include "cli/cli_options.h"
+#include <string>
+#include <vector>
 
 namespace orvosal {
 
-// Runs the command line; answers the process exit status. Results go to `out`, messages to `err`.
-int runCli(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err,
+// Runs orvosal-cli with the arguments after the program name; answers the process exit status
+// (command_registry.h). Results go to `out`, messages to `err`. On a terminal (`interactive`)
+// missing answers are asked for on `in`.
+int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
            bool interactive);
 
 }  // namespace orvosal

@@ -8,19 +8,17 @@
 
 namespace orvosal {
 
-int runCopyToServer(Session& session, const CliOptions& options, std::ostream& err) {
-  const auto& arguments = options.arguments;
-  if (arguments.size() != 2 || arguments[0] != "--db" || arguments[1].empty() ||
-      arguments[1].find_first_not_of("0123456789") != std::string::npos ||
-      std::atoi(arguments[1].c_str()) < 1) {
-    err << "Aufruf: orvosal-cli [--db QUELLE] copy-to-server --db N\n";
-    return 2;
+int runCopyToServer(CommandContext& context) {
+  const std::string target = context.arguments.value("--db");
+  if (target.empty() || target.find_first_not_of("0123456789") != std::string::npos ||
+      std::atoi(target.c_str()) < 1) {
+    return kExitUsage;
   }
-  if (!OpenDatabase(session)) {
-    err << "Datenbank kann nicht geöffnet werden\n";
-    return 1;
+  if (!OpenDatabase(context.session)) {
+    context.err << "Datenbank kann nicht geöffnet werden\n";
+    return kExitFailure;
   }
-  return Convert_To_SQL_Server(session, std::atoi(arguments[1].c_str())) ? 0 : 1;
+  return Convert_To_SQL_Server(context.session, std::atoi(target.c_str())) ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace orvosal

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <iosfwd>
-
-#include "cli/cli_options.h"
-#include "core/session.h"
+#include "cli/command_registry.h"
 
 namespace orvosal {
 
 // copy-to-server --db N: copies the database file in use into the server database of entry N.
-int runCopyToServer(Session& session, const CliOptions& options, std::ostream& err);
+int runCopyToServer(CommandContext& context);
 
 }  // namespace orvosal

@@ -1,72 +1,38 @@
 #include "cli/create_db_command.h"
 
-#include <algorithm>
-#include <map>
-#include <optional>
 #include <ostream>
 
 #include "core/schema/create_database.h"
 
 namespace orvosal {
-namespace {
 
-constexpr const char* kUsage =
-    "Aufruf: orvosal-cli create-db --sqlite ORDNER [--title TITEL]\n"
-    "        orvosal-cli create-db --server HOST[:PORT] --database NAME [--user BENUTZER --password "
-    "KENNWORT] "
-    "[--title TITEL]\n";
+int runCreateDb(CommandContext& context) {
+  const ParsedArguments& arguments = context.arguments;
+  if (arguments.has("--sqlite") == arguments.has("--server")) return kExitUsage;
+  const std::string title = arguments.value("--title");
 
-// The arguments as option and value; empty when one is unknown, repeated or has no value.
-std::optional<std::map<std::string, std::string>> optionValues(const std::vector<std::string>& arguments) {
-  static const char* const known[] = {"--sqlite", "--server",   "--database",
-                                      "--user",   "--password", "--title"};
-  std::map<std::string, std::string> values;
-  for (size_t i = 0; i < arguments.size(); i += 2) {
-    if (std::find(std::begin(known), std::end(known), arguments[i]) == std::end(known)) return std::nullopt;
-    if (i + 1 >= arguments.size() || !values.emplace(arguments[i], arguments[i + 1]).second)
-      return std::nullopt;
-  }
-  return values;
-}
-
-}  // namespace
-
-int runCreateDb(Session& session, const CliOptions& options, std::ostream& out, std::ostream& err) {
-  const auto values = optionValues(options.arguments);
-  const auto value = [&](const char* option) {
-    const auto found = values->find(option);
-    return found == values->end() ? std::string() : found->second;
-  };
-  if (!values || values->count("--sqlite") == values->count("--server")) {
-    err << kUsage;
-    return 2;
-  }
-  const std::string title = value("--title");
-
-  if (values->count("--sqlite")) {
-    if (values->count("--database") || values->count("--user") || values->count("--password")) {
-      err << kUsage;
-      return 2;
-    }
-    const std::filesystem::path folder = value("--sqlite");
-    if (!CreateAccessDatabase(session, folder, kFileDatabaseName, true)) return 1;
+  if (arguments.has("--sqlite")) {
+    if (arguments.has("--database") || arguments.has("--user") || arguments.has("--password"))
+      return kExitUsage;
+    const std::filesystem::path folder = arguments.value("--sqlite");
+    if (!CreateAccessDatabase(context.session, folder, kFileDatabaseName, true)) return kExitFailure;
     if (!title.empty()) {
-      out << "Datenbankeintrag " << AddFileDatabaseEntry(session, folder, title) << ": " << title << '\n';
+      context.out << "Datenbankeintrag " << AddFileDatabaseEntry(context.session, folder, title) << ": "
+                  << title << '\n';
     }
-    return 0;
+    return kExitSuccess;
   }
 
-  if (value("--database").empty() || (values->count("--password") && !values->count("--user"))) {
-    err << kUsage;
-    return 2;
+  if (arguments.value("--database").empty() || (arguments.has("--password") && !arguments.has("--user"))) {
+    return kExitUsage;
   }
-  const std::string user = value("--user");
+  const std::string user = arguments.value("--user");
   const std::string password =
-      values->count("--password") ? value("--password") : options.password.value_or("");
-  return CreateSqlServerDatabase(session, value("--database"), value("--server"), user, password,
-                                 user.empty(), title)
-             ? 0
-             : 1;
+      arguments.has("--password") ? arguments.value("--password") : context.options.password.value_or("");
+  return CreateSqlServerDatabase(context.session, arguments.value("--database"), arguments.value("--server"),
+                                 user, password, user.empty(), title)
+             ? kExitSuccess
+             : kExitFailure;
 }
 
 }  // namespace orvosal

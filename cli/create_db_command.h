@@ -1,9 +1,6 @@
 #pragma once
 
-#include <iosfwd>
-
-#include "cli/cli_options.h"
-#include "core/session.h"
+#include "cli/command_registry.h"
 
 namespace orvosal {
 
@@ -12,6 +9,6 @@ namespace orvosal {
 // create-db --server HOST[:PORT] --database NAME [--user U --password P] [--title T]: a new
 // database on the server, entered into "system.ini"; without --user the operating-system user
 // signs in.
-int runCreateDb(Session& session, const CliOptions& options, std::ostream& out, std::ostream& err);
+int runCreateDb(CommandContext& context);
 
 }  // namespace orvosal

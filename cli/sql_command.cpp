@@ -2,53 +2,35 @@
 
 #include <ostream>
 
+#include "cli/table_output.h"
 #include "core/db/database.h"
 #include "core/db/recordset.h"
+#include "core/session.h"
 
 namespace orvosal {
-namespace {
 
-// Tabs and line breaks inside a value would break the line format; they are shown escaped.
-std::string cell(const Value& value) {
-  std::string text;
-  for (char c : value.toText()) {
-    if (c == '\t') {
-      text += "\\t";
-    } else if (c == '\n') {
-      text += "\\n";
-    } else if (c != '\r') {
-      text += c;
-    }
-  }
-  return text;
-}
-
-}  // namespace
-
-int runSql(Session& session, const CliOptions& options, std::ostream& out, std::ostream& err) {
-  if (options.arguments.size() != 1) {
-    err << "Aufruf: orvosal-cli sql \"ANWEISUNG\"\n";
-    return 2;
-  }
-  const std::string& sql = options.arguments.front();
-  Connection& connection = GlobalConnection(session);
+int runSql(CommandContext& context) {
+  const std::string& sql = context.arguments.positional.front();
+  Connection& connection = GlobalConnection(context.session);
   try {
     if (!connection.returnsRows(sql)) {
-      out << connection.execute(sql) << '\n';
-      return 0;
+      context.out << connection.execute(sql) << '\n';
+      return kExitSuccess;
     }
     Recordset rs(connection, sql);
-    for (int i = 0; i < rs.fieldCount(); ++i) out << (i ? "\t" : "") << rs.fieldName(i);
-    out << '\n';
+    std::vector<std::string> fields(static_cast<size_t>(rs.fieldCount()));
+    for (int i = 0; i < rs.fieldCount(); ++i) fields[static_cast<size_t>(i)] = rs.fieldName(i);
+    writeTableRow(context.out, fields);
     for (; !rs.eof(); rs.moveNext()) {
-      for (int i = 0; i < rs.fieldCount(); ++i) out << (i ? "\t" : "") << cell(rs.field(rs.fieldName(i)));
-      out << '\n';
+      for (int i = 0; i < rs.fieldCount(); ++i)
+        fields[static_cast<size_t>(i)] = rs.field(rs.fieldName(i)).toText();
+      writeTableRow(context.out, fields);
     }
-    return 0;
+    return kExitSuccess;
   } catch (const DbError& error) {
-    session.errorLog().logFailedSql(sql, error.text());
-    err << "Fehler " << error.number() << ": " << error.text() << '\n';
-    return 1;
+    context.session.errorLog().logFailedSql(sql, error.text());
+    context.err << "Fehler " << error.number() << ": " << error.text() << '\n';
+    return kExitFailure;
   }
 }
 

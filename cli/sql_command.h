@@ -1,15 +1,13 @@
 #pragma once
 
-#include <iosfwd>
-
-#include "cli/cli_options.h"
-#include "core/session.h"
+#include "cli/command_registry.h"
 
 namespace orvosal {
 
 // Runs one statement on the chosen database: a query prints a header line and its rows separated
-// by tabs, any other statement the number of rows it changed. Non-zero exit with the database's
-// message on failure.
-int runSql(Session& session, const CliOptions& options, std::ostream& out, std::ostream& err);
+// by tabs; any other statement prints the number of rows it changed, and SELECT ... INTO the
+// number of rows it copied into the new table, also into an archive file (IN 'file', a relative
+// path taken from the working folder). On failure the database's message, and nothing changed.
+int runSql(CommandContext& context);
 
 }  // namespace orvosal

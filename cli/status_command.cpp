@@ -5,11 +5,14 @@
 #include "core/db/connection_string.h"
 #include "core/db/database.h"
 #include "core/schema/upgrade.h"
+#include "core/session.h"
 #include "core/version.h"
 
 namespace orvosal {
 
-int runStatus(Session& session, const CliOptions&, std::ostream& out) {
+int runStatus(CommandContext& context) {
+  Session& session = context.session;
+  std::ostream& out = context.out;
   DatabaseState& db = session.database();
   const std::string section = "Database" + db.currentNumber;
   const auto target = parseConnectionString(db.connectionString);
@@ -27,7 +30,7 @@ int runStatus(Session& session, const CliOptions&, std::ostream& out) {
   out << "Tabellen: " << connection.tableNames().size() << '\n';
   out << "Angemeldet: " << session.user().name << (session.user().master ? " (Master)" : "") << '\n';
   out << "Version: " << kVersionText << '\n';
-  return 0;
+  return kExitSuccess;
 }
 
 }  // namespace orvosal

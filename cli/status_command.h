@@ -1,13 +1,10 @@
 #pragma once
 
-#include <iosfwd>
-
-#include "cli/cli_options.h"
-#include "core/session.h"
+#include "cli/command_registry.h"
 
 namespace orvosal {
 
 // Prints the program folder, the database entry in use and the program version.
-int runStatus(Session& session, const CliOptions& options, std::ostream& out);
+int runStatus(CommandContext& context);
 
 }  // namespace orvosal

@@ -3,23 +3,23 @@
 #include <ostream>
 
 #include "core/db/database.h"
+#include "core/session.h"
 #include "core/startup/schema_startup.h"
 
 namespace orvosal {
 
-int runUpgrade(Session& session, const CliOptions& options, std::ostream& out, std::ostream& err) {
-  if (!options.arguments.empty()) {
-    err << "Aufruf: orvosal-cli [--db N] upgrade\n";
-    return 2;
-  }
+int runUpgrade(CommandContext& context) {
+  Session& session = context.session;
+  std::ostream& out = context.out;
+  std::ostream& err = context.err;
   if (!OpenDatabase(session)) {
     err << "Datenbank kann nicht geöffnet werden\n";
-    return 1;
+    return kExitFailure;
   }
   SchemaReport report;
   if (!PrepareDatabaseSchema(session, report)) {
     err << "Datenbank enthält keine Tabellen, Programm kann nicht gestartet werden\n";
-    return 1;
+    return kExitFailure;
   }
   if (report.tablesCreated) out << "Tabellen angelegt (vorher " << report.tablesBefore << " Tabellen)\n";
   out << "Datenbankversion vorher: " << report.versionBefore << '\n';
@@ -31,7 +31,7 @@ int runUpgrade(Session& session, const CliOptions& options, std::ostream& out, s
     out << '\n';
   }
   out << "Datenbankversion jetzt: " << report.versionAfter << '\n';
-  return 0;
+  return kExitSuccess;
 }
 
 }  // namespace orvosal

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/commands.h"
+#include "cli/cli_options.h"
+#include "cli/tests/cli_test_run.h"
 #include "core/settings.h"
 #include "core/tests/db_test_support.h"
 #include "core/version.h"
@@ -10,38 +9,11 @@
 namespace orvosal {
 namespace {
 
+using orvosal::testing::runCommandLine;
 using orvosal::testing::TemporaryFolder;
 
-struct CliRun {
-  int status = 0;
-  std::string out;
-  std::string err;
-};
-
-CliRun runCommandLine(const std::vector<std::string>& args) {
-  CliRun run;
-  auto parsed = parseCliOptions(args);
-  if (auto* message = std::get_if<std::string>(&parsed)) {
-    run.status = 2;
-    run.err = *message;
-    return run;
-  }
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  run.status = runCli(std::get<CliOptions>(parsed), in, out, err, false);
-  run.out = out.str();
-  run.err = err.str();
-  return run;
-}
-
-TEST(Cli, VersionUsageAndBadOptions) {
+TEST(Cli, VersionAndGlobalOptions) {
   EXPECT_EQ(runCommandLine({"--version"}).out, std::string("Orvosal ") + kVersionText + "\n");
-  const CliRun usage = runCommandLine({});
-  EXPECT_EQ(usage.status, 2);
-  EXPECT_NE(usage.err.find("Aufruf: orvosal-cli"), std::string::npos);
-  EXPECT_EQ(runCommandLine({"--db", "null", "status"}).status, 2);
-  EXPECT_EQ(runCommandLine({"--gibtsnicht"}).err, "Unbekannte Option: --gibtsnicht");
   const auto parsed = std::get<CliOptions>(parseCliOptions({"--home", "/x", "sql", "/EXTEND", "SELECT 1"}));
   EXPECT_TRUE(parsed.extend);
   EXPECT_EQ(parsed.arguments, std::vector<std::string>{"SELECT 1"});
@@ -50,7 +22,7 @@ TEST(Cli, VersionUsageAndBadOptions) {
 TEST(Cli, StatusNamesTheProgramFolderAndCreatesIt) {
   TemporaryFolder folder;
   const auto home = folder.path() / "neu";
-  const CliRun run = runCommandLine({"--home", home.string(), "status"});
+  const auto run = runCommandLine({"--home", home.string(), "status"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("Programmordner: " + home.string()), std::string::npos) << run.out;
   EXPECT_NE(run.out.find(std::string("Version: ") + kVersionText), std::string::npos);
@@ -78,7 +50,7 @@ TEST(Cli, StatusOnAServerDatabaseNamedInTheSettings) {
     settings.WriteSetting("Database1", "strDatabaseUser", server->user);
     settings.WriteSetting("Database1", "strDatabasePassword", server->password);
   }
-  const CliRun run = runCommandLine({"--home", folder.path().string(), "status"});
+  const auto run = runCommandLine({"--home", folder.path().string(), "status"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("Datenbank: 1 (Firma Server)"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("Datenbanksystem: PostgreSQL, Server " + server->host + "," + server->port),
@@ -97,12 +69,12 @@ TEST(Cli, SignInIsRefusedWithTheWindowsMessages) {
   ASSERT_EQ(runCommandLine({"--home", home, "sql", "UPDATE Benutzer SET [Passwort] = 'Geheim1'"}).status, 0);
   ASSERT_EQ(runCommandLine({"--home", home, "sql", "UPDATE Security SET [Benutzerverwaltung] = 1"}).status,
             0);
-  const CliRun wrong = runCommandLine({"--home", home, "--user", name, "--password", "falsch", "status"});
+  const auto wrong = runCommandLine({"--home", home, "--user", name, "--password", "falsch", "status"});
   EXPECT_EQ(wrong.status, 1);
   EXPECT_NE(wrong.err.find("Ungültiges Kennwort, versuchen Sie es erneut!"), std::string::npos) << wrong.err;
-  const CliRun none = runCommandLine({"--home", home, "--password", "Geheim1", "status"});
+  const auto none = runCommandLine({"--home", home, "--password", "Geheim1", "status"});
   EXPECT_NE(none.err.find("Bitte Benutzername auswählen!"), std::string::npos) << none.err;
-  const CliRun right = runCommandLine({"--home", home, "--user", name, "--password", "Geheim1", "status"});
+  const auto right = runCommandLine({"--home", home, "--user", name, "--password", "Geheim1", "status"});
   EXPECT_EQ(right.status, 0) << right.err;
   EXPECT_NE(right.out.find("Angemeldet: " + name), std::string::npos) << right.out;
 }
@@ -115,16 +87,16 @@ TEST(Cli, SqlRunsStatementsAndPrintsQueriesAsTabSeparatedLines) {
                             "[Preis] MONEY, [Seit] date)"})
                 .status,
             0);
-  const CliRun insert = runCommandLine({"--home", home, "sql",
-                                        "INSERT INTO Testartikel ([Name], [Preis], [Seit]) VALUES "
-                                        "('Schraube\tM4', 1234.5, #3/5/2024#), ('Mutter', 0.1, Null)"});
+  const auto insert = runCommandLine({"--home", home, "sql",
+                                      "INSERT INTO Testartikel ([Name], [Preis], [Seit]) VALUES "
+                                      "('Schraube\tM4', 1234.5, #3/5/2024#), ('Mutter', 0.1, Null)"});
   EXPECT_EQ(insert.status, 0) << insert.err;
   EXPECT_EQ(insert.out, "2\n");
-  const CliRun query = runCommandLine(
+  const auto query = runCommandLine(
       {"--home", home, "sql", "SELECT Top 5 Name, Preis, Seit FROM Testartikel ORDER BY [ID]"});
   EXPECT_EQ(query.status, 0) << query.err;
   EXPECT_EQ(query.out, "Name\tPreis\tSeit\nSchraube\\tM4\t1234,5\t05.03.2024\nMutter\t0,1\t\n");
-  const CliRun failing = runCommandLine({"--home", home, "sql", "SELECT * FROM Fehlt"});
+  const auto failing = runCommandLine({"--home", home, "sql", "SELECT * FROM Fehlt"});
   EXPECT_EQ(failing.status, 1);
   EXPECT_NE(failing.err.find("Fehler"), std::string::npos);
   EXPECT_NE(failing.err.find("Fehlt"), std::string::npos);
@@ -133,16 +105,16 @@ TEST(Cli, SqlRunsStatementsAndPrintsQueriesAsTabSeparatedLines) {
 TEST(Cli, UpgradeCreatesTheDatabaseOnceAndThenHasNothingToDo) {
   TemporaryFolder folder;
   const std::string home = folder.path().string();
-  const CliRun first = runCommandLine({"--home", home, "upgrade"});
+  const auto first = runCommandLine({"--home", home, "upgrade"});
   EXPECT_EQ(first.status, 0) << first.err;
   EXPECT_NE(first.out.find("Tabellen angelegt (vorher 0 Tabellen)"), std::string::npos) << first.out;
   EXPECT_NE(first.out.find("Datenbankversion vorher: 20180601"), std::string::npos) << first.out;
   EXPECT_NE(first.out.find("Anpassungen durchgeführt: 20190601 20190619"), std::string::npos) << first.out;
   EXPECT_NE(first.out.find("Datenbankversion jetzt: 20220511"), std::string::npos) << first.out;
-  const CliRun second = runCommandLine({"--home", home, "upgrade"});
+  const auto second = runCommandLine({"--home", home, "upgrade"});
   EXPECT_EQ(second.out,
             "Datenbankversion vorher: 20220511\nKeine Anpassungen nötig\nDatenbankversion jetzt: 20220511\n");
-  const CliRun count = runCommandLine({"--home", home, "sql", "SELECT Count(*) AS Anzahl FROM Belegarten"});
+  const auto count = runCommandLine({"--home", home, "sql", "SELECT Count(*) AS Anzahl FROM Belegarten"});
   EXPECT_EQ(count.out, "Anzahl\n4\n");
 }
 

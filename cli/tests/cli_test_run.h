@@ -8,7 +8,8 @@
 
 namespace orvosal::testing {
 
-// One run of orvosal-cli inside the test process, with what it printed.
+// One run of orvosal-cli inside the test process, with what it printed. With input the run counts
+// as one on a terminal.
 struct CliRun {
   int status = 0;
   std::string out;
@@ -16,17 +17,11 @@ struct CliRun {
 };
 
 inline CliRun runCommandLine(const std::vector<std::string>& args, const std::string& input = "") {
-  CliRun run;
-  auto parsed = parseCliOptions(args);
-  if (auto* message = std::get_if<std::string>(&parsed)) {
-    run.status = 2;
-    run.err = *message;
-    return run;
-  }
   std::istringstream in(input);
   std::ostringstream out;
   std::ostringstream err;
-  run.status = runCli(std::get<CliOptions>(parsed), in, out, err, !input.empty());
+  CliRun run;
+  run.status = runCli(args, in, out, err, !input.empty());
   run.out = out.str();
   run.err = err.str();
   return run;

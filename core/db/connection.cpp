@@ -73,8 +73,9 @@ int64_t Connection::execute(std::string_view sql) {
         afterIdentityInsert(translated.table);
         return 0;
       case TranslatedSql::Kind::SelectIntoFile:
-        copyIntoArchive(translated.statements.front(), translated.table, translated.file);
-        return 0;
+        return copyIntoArchive(translated.statements.front(), translated.table, translated.file);
+      case TranslatedSql::Kind::SelectIntoTable:
+        return createTableFromQuery(translated.statements.front(), translated.table);
       case TranslatedSql::Kind::Statement:
         break;
     }
@@ -268,12 +269,22 @@ void Connection::rollback() {
   }
 }
 
-void Connection::copyIntoArchive(const std::string& select, const std::string& table,
-                                 const std::string& file) {
+int64_t Connection::createTableFromQuery(const std::string& createAs, const std::string& table) {
+  forgetSchema();
+  executeStatement(createAs);
+  // SQLite counts no changes for CREATE TABLE ... AS; the new table holds exactly the copied rows.
+  auto count = queryNative("SELECT count(*) FROM " + quoteIdentifier(table), {});
+  count->next();
+  return count->storedValue(0).toInt();
+}
+
+int64_t Connection::copyIntoArchive(const std::string& select, const std::string& table,
+                                    const std::string& file) {
   auto rows = queryNative(select, {});
   SqliteConnection archive(file, clock_);
   std::string create = "CREATE TABLE " + archive.quoteIdentifier(table) + " (";
   std::vector<std::pair<std::string, Value>> fields;
+  int64_t copied = 0;
   for (size_t i = 0; i < rows->columns().size(); ++i) {
     const auto& column = rows->columns()[i];
     create += (i ? ", " : "") + archive.quoteIdentifier(column.name) + " " +
@@ -286,8 +297,10 @@ void Connection::copyIntoArchive(const std::string& select, const std::string& t
   while (rows->next()) {
     for (size_t i = 0; i < fields.size(); ++i) fields[i].second = rows->storedValue(static_cast<int>(i));
     archive.insertRow(schema, fields);
+    ++copied;
   }
   archive.commit();
+  return copied;
 }
 
 }  // namespace orvosal

@@ -131,7 +131,9 @@ class Connection {
 
  private:
   int64_t executeStatement(const std::string& statement);
-  void copyIntoArchive(const std::string& select, const std::string& table, const std::string& file);
+  // SELECT ... INTO: both answer the number of rows copied.
+  int64_t copyIntoArchive(const std::string& select, const std::string& table, const std::string& file);
+  int64_t createTableFromQuery(const std::string& createAs, const std::string& table);
 
   SqlEngine engine_;
   const Clock& clock_;

@@ -62,11 +62,12 @@ std::optional<TranslatedSql> extractSelectInto(TokenList& tokens) {
     result.kind = TranslatedSql::Kind::SelectIntoFile;
     result.table = unquoted(table);
     result.file = unquoted(tokens[end + 1]);
-    result.returnsRows = true;
     end += 2;
   }
   tokens.erase(into, end);
   if (result.kind == TranslatedSql::Kind::Statement) {
+    result.kind = TranslatedSql::Kind::SelectIntoTable;
+    result.table = unquoted(table);
     const std::string_view space = tokens[0].space;
     tokens[0].space = " ";
     tokens.insert(0, {Token{TokenKind::Word, "CREATE", space}, Token{TokenKind::Word, "TABLE", " "},

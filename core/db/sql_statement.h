@@ -21,7 +21,8 @@ std::optional<TranslatedSql> translateCreateDatabase(const TokenList& tokens, Sq
 
 // SELECT ... INTO T [IN 'file'] FROM ...: removes the INTO part. Into an archive file the result
 // is a SelectIntoFile with table and file; otherwise the statement becomes CREATE TABLE T AS
-// SELECT ... and the result is a plain Statement. nullopt when there is no INTO.
+// SELECT ... and the result is a SelectIntoTable. Neither returns rows to the caller: both copy
+// them. nullopt when there is no INTO.
 std::optional<TranslatedSql> extractSelectInto(TokenList& tokens);
 
 }  // namespace orvosal

@@ -60,7 +60,9 @@ TranslatedSql SqlTranslator::translateText(std::string_view sql, bool& usesClock
   for (std::string_view part : parts) {
     TranslatedSql one = translateStatement(part, usesClock);
     if (one.kind == TranslatedSql::Kind::NoOp) continue;
-    if (one.kind != TranslatedSql::Kind::Statement) return one;
+    // Inside a batch a SELECT ... INTO runs as the ordinary statement it was translated to.
+    if (one.kind != TranslatedSql::Kind::Statement && one.kind != TranslatedSql::Kind::SelectIntoTable)
+      return one;
     combined.statements.insert(combined.statements.end(), one.statements.begin(), one.statements.end());
     combined.returnsRows = one.returnsRows;
   }

@@ -20,10 +20,12 @@ struct TranslatedSql {
     IdentityInsertOff,  // explicit keys were written into `table`: move its key sequence on
     CreateDatabase,     // run statements.front() outside any transaction; `table` is the name
     SelectIntoFile,     // create `table` in the archive `file` from the rows of statements.front()
+    SelectIntoTable,    // run statements.front(), which creates `table` from a query
   };
   Kind kind = Kind::Statement;
   std::vector<std::string> statements;
-  std::string table;  // IdentityInsertOff, SelectIntoFile: the table; CreateDatabase: the database;
+  std::string table;  // IdentityInsertOff, SelectIntoFile, SelectIntoTable: the table; CreateDatabase:
+                      // the database;
                       // as spelled in the statement, without brackets
   std::string file;   // SelectIntoFile: the archive's path
   bool returnsRows = false;

@@ -41,8 +41,9 @@ TEST_P(ConnectionStatements, SelectIntoAnArchiveFileWritesASqliteTable) {
   ASSERT_TRUE(ExecuteGlobal(session(),
                             "INSERT INTO Provisionen ([Name], [Betrag], [Am]) VALUES ('Zander', 7, Null)"));
   const auto archive = engine().folder() / "Archiv 2024.mdb";
-  ASSERT_TRUE(ExecuteGlobal(session(), "SELECT * INTO [Provisionen_2024] IN '" + archive.string() +
-                                           "' FROM Provisionen WHERE ([Betrag] > 10)"));
+  ASSERT_EQ(db().execute("SELECT * INTO [Provisionen_2024] IN '" + archive.string() +
+                         "' FROM Provisionen WHERE ([Betrag] > 10)"),
+            1);
   FixedClock clock(DateTime::parse("01.01.2025").value());
   SqliteConnection file(archive, clock);
   Recordset rs(file, "SELECT * FROM Provisionen_2024");
@@ -52,6 +53,14 @@ TEST_P(ConnectionStatements, SelectIntoAnArchiveFileWritesASqliteTable) {
   EXPECT_EQ(rs["Am"].toDateTime(), DateTime::parse("05.03.2024"));
   rs.moveNext();
   EXPECT_TRUE(rs.eof());
+}
+
+TEST_P(ConnectionStatements, SelectIntoATableAnswersTheRowsCopied) {
+  createTable("Provisionen");
+  ASSERT_TRUE(ExecuteGlobal(session(), "INSERT INTO Provisionen ([Name]) VALUES ('a'), ('b'), ('c')"));
+  EXPECT_EQ(db().execute("SELECT [Name] INTO [Provisionen_Kopie] FROM Provisionen WHERE [Name] <> 'b'"), 2);
+  EXPECT_EQ(column("SELECT [Name] FROM Provisionen_Kopie ORDER BY [Name]", "Name"),
+            (std::vector<std::string>{"a", "c"}));
 }
 
 TEST_P(ConnectionStatements, IdentityInsertKeepsKeysAndNewRowsContinueAfterThem) {

@@ -28,7 +28,8 @@ TEST(SqlTranslatorStatements, SpecialStatementsAreAnswered) {
       {"SELECT * INTO [Belege 2023] IN 'C:\\Archiv\\arch.db' FROM Belege WHERE Jahr = 2023",
        Kind::SelectIntoFile, "Belege 2023", "SELECT * FROM Belege WHERE Jahr = 2023",
        "SELECT * FROM \"belege\" WHERE \"jahr\" = 2023"},
-      {"SELECT a, b INTO Kopie FROM T", Kind::Statement, "", "CREATE TABLE Kopie AS SELECT a, b FROM T",
+      {"SELECT a, b INTO Kopie FROM T", Kind::SelectIntoTable, "Kopie",
+       "CREATE TABLE Kopie AS SELECT a, b FROM T",
        "CREATE TABLE \"kopie\" AS SELECT \"a\", \"b\" FROM \"t\""},
       {"UPDATE A SET x = 1; UPDATE B SET y = 2;", Kind::Statement, "",
        "UPDATE A SET x = 1;; UPDATE B SET y = 2;",
@@ -59,7 +60,7 @@ TEST(SqlTranslatorStatements, TellsWhetherRowsComeBack) {
   const std::vector<std::pair<std::string_view, bool>> cases = {
       {"SELECT 1", true},
       {"  select * from T", true},
-      {"SELECT * INTO X IN 'a.db' FROM T", true},
+      {"SELECT * INTO X IN 'a.db' FROM T", false},
       {"SELECT * INTO X FROM T", false},
       {"UPDATE T SET a = 1", false},
       {"INSERT INTO T SELECT * FROM U", false},

@@ -1,0 +1,20 @@
+// The areas that contribute to the desktop's menus, in the order their menus appear. They are
+// called here rather than registered by static objects in their own files, because the linker
+// leaves out the object files of a static library that nothing refers to.
+#include "app/database_menu.h"
+#include "app/frm_benutzerverwaltung.h"
+#include "app/menu_registry.h"
+
+namespace orvosal {
+
+const MenuRegistry& desktopMenus() {
+  static const MenuRegistry registry = [] {
+    MenuRegistry contributed;
+    contributeDatabaseMenu(contributed);
+    contributeUserAdministrationMenu(contributed);
+    return contributed;
+  }();
+  return registry;
+}
+
+}  // namespace orvosal

@@ -1,0 +1,72 @@
+// The table of orvosal-cli's commands; see command_registry.h for the conventions of a row.
+#include "cli/command_registry.h"
+#include "cli/copy_to_server_command.h"
+#include "cli/create_db_command.h"
+#include "cli/sql_command.h"
+#include "cli/status_command.h"
+#include "cli/upgrade_command.h"
+
+namespace orvosal {
+
+const std::vector<CliCommand>& cliCommands() {
+  static const std::vector<CliCommand> commands = {
+      {.name = "status",
+       .synopses = {},
+       .description = "Programmordner, Datenbank und Version anzeigen",
+       .needsSignIn = true,
+       .options = {},
+       .minPositional = 0,
+       .maxPositional = 0,
+       .run = runStatus},
+      {.name = "sql",
+       .synopses = {"\"ANWEISUNG\""},
+       .description = "Eine SQL-Anweisung auf der Datenbank ausführen; Abfragen werden\n"
+                      "tabulatorgetrennt mit Kopfzeile ausgegeben, sonst die Zahl der\n"
+                      "geänderten oder kopierten Datensätze",
+       .needsSignIn = true,
+       .options = {},
+       .minPositional = 1,
+       .maxPositional = 1,
+       .run = runSql},
+      {.name = "upgrade",
+       .synopses = {},
+       .description = "Tabellen anlegen, Grunddaten ergänzen und alle fälligen\n"
+                      "Datenbankanpassungen ausführen; meldet, was getan wurde",
+       .needsSignIn = false,
+       .options = {},
+       .minPositional = 0,
+       .maxPositional = 0,
+       .run = runUpgrade},
+      {.name = "create-db",
+       .synopses = {"--sqlite ORDNER [--title TITEL]",
+                    "--server HOST[:PORT] --database NAME [--user BENUTZER --password KENNWORT]\n"
+                    "            [--title TITEL]"},
+       .description = "Neue Datenbankdatei Data.mdb mit allen Tabellen im Ordner anlegen oder\n"
+                      "neue Datenbank auf dem Datenbankserver anlegen und mit Tabellen und\n"
+                      "Grunddaten füllen; mit --title als neuer Datenbankeintrag in system.ini\n"
+                      "(beim Server immer); ohne --user meldet sich der Betriebssystembenutzer\n"
+                      "an; ohne --password gilt ORVOSAL_PASSWORD",
+       .needsSignIn = false,
+       .options = {{"--sqlite", "ORDNER", ""},
+                   {"--server", "HOST[:PORT]", ""},
+                   {"--database", "NAME", ""},
+                   {"--user", "BENUTZER", ""},
+                   {"--password", "KENNWORT", ""},
+                   {"--title", "TITEL", ""}},
+       .minPositional = 0,
+       .maxPositional = 0,
+       .run = runCreateDb},
+      {.name = "copy-to-server",
+       .synopses = {"--db N"},
+       .description = "Die Datenbankdatei (Datenbank nach --db vor dem Befehl, sonst 1) in die\n"
+                      "Serverdatenbank des Eintrags N übertragen",
+       .needsSignIn = false,
+       .options = {{"--db", "N", ""}},
+       .minPositional = 0,
+       .maxPositional = 0,
+       .run = runCopyToServer},
+  };
+  return commands;
+}
+
+}  // namespace orvosal
