@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QDialog>
-#include <map>
-#include <string>
 #include <vector>
 
+#include "app/record_binding.h"
 #include "core/users/user_row.h"
 
 class QCheckBox;
@@ -45,14 +44,8 @@ class frmBenutzerverwaltung : public QDialog {
   std::vector<UserRow> users_;
   UserRow shown_;
   QListWidget* list_ = nullptr;
+  RecordBinding<UserRow> binding_{UserFields()};
   QLineEdit* name_ = nullptr;
-  QLineEdit* password_ = nullptr;
-  QLineEdit* kennung_ = nullptr;
-  QCheckBox* aktiv_ = nullptr;
-  QCheckBox* master_ = nullptr;
-  QLineEdit* senderAddress_ = nullptr;
-  QLineEdit* senderName_ = nullptr;
-  std::map<std::string, QCheckBox*, std::less<>> rights_;
   QCheckBox* signInRequired_ = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include "core/db/connection_string.h"
 #include "core/db/database.h"
 #include "core/schema/upgrade.h"
+#include "core/users/current_user.h"
 #include "core/version.h"
 
 namespace orvosal {
@@ -25,7 +26,8 @@ int runStatus(Session& session, const CliOptions&, std::ostream& out) {
   Connection& connection = GlobalConnection(session);
   out << "Datenbankversion: " << ReadDatabaseVersion(connection) << '\n';
   out << "Tabellen: " << connection.tableNames().size() << '\n';
-  out << "Angemeldet: " << session.user().name << (session.user().master ? " (Master)" : "") << '\n';
+  out << "Angemeldet: " << session.area<CurrentUser>().name
+      << (session.area<CurrentUser>().master ? " (Master)" : "") << '\n';
   out << "Version: " << kVersionText << '\n';
   return 0;
 }

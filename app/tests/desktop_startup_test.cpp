@@ -15,7 +15,9 @@
 #include "app/splash_window.h"
 #include "core/db/database.h"
 #include "core/scripted_ui.h"
+#include "core/startup/document_type_lists.h"
 #include "core/tests/db_test_support.h"
+#include "core/users/current_user.h"
 
 namespace orvosal {
 namespace {
@@ -51,9 +53,9 @@ TEST(DesktopStartup, AnEmptyFolderReachesTheMainWindowWithTheDefaultUser) {
   ASSERT_EQ(startDesktop(desktop.session, desktop.windows, desktop.window), StartupResult::Ready);
   EXPECT_TRUE(desktop.window.isVisible());
   EXPECT_TRUE(std::filesystem::exists(desktop.folder.path() / "Data.mdb"));
-  EXPECT_TRUE(desktop.session.user().signedIn);
-  EXPECT_TRUE(desktop.session.user().master);
-  EXPECT_EQ(desktop.session.documentTypes().sales.back().reportFile, "Barverkauf.lst");
+  EXPECT_TRUE(desktop.session.area<CurrentUser>().signedIn);
+  EXPECT_TRUE(desktop.session.area<CurrentUser>().master);
+  EXPECT_EQ(desktop.session.area<DocumentTypeLists>().sales.back().reportFile, "Barverkauf.lst");
   EXPECT_EQ(CountTables(desktop.session), 21);
   auto* version = desktop.window.findChild<QLabel*>("versionLabel");
   ASSERT_NE(version, nullptr);

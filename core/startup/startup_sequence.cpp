@@ -9,6 +9,7 @@
 #include "core/startup/schema_startup.h"
 #include "core/startup/settings_file_flags.h"
 #include "core/startup/settings_migration.h"
+#include "core/startup/startup_state.h"
 #include "core/startup/temporary_files.h"
 #include "core/text.h"
 #include "core/ui.h"
@@ -59,7 +60,8 @@ StartupResult Main(Session& session, StartupWindows& windows, std::optional<int>
   LoadCompanyData(session);
 
   step("Benutzer - Anmeldung");
-  const bool signedIn = session.startup().noLogin ? SignInWithoutWindow(session) : windows.signIn(session);
+  const bool signedIn =
+      session.area<StartupState>().noLogin ? SignInWithoutWindow(session) : windows.signIn(session);
   if (!signedIn) return StartupResult::Cancelled;
 
   step("Einstellungen werden geladen");
