@@ -2,6 +2,7 @@
 
 #include "core/db/database.h"
 #include "core/startup/database_choice.h"
+#include "core/startup/display_settings.h"
 #include "core/startup/email_settings.h"
 #include "core/startup/load_document_types.h"
 #include "core/startup/load_settings.h"
@@ -52,6 +53,7 @@ StartupResult Main(Session& session, StartupWindows& windows, std::optional<int>
   step("weitere Daten werden angepasst");
   NoteSachKontenTable(session);
   step("Standartdaten laden");
+  LoadWindowColours(session);
   LoadNoLoginFlag(session);
   ImportReferenceLists(session);
   LoadStartFlags(session);
@@ -70,6 +72,7 @@ StartupResult Main(Session& session, StartupWindows& windows, std::optional<int>
   NoteOptionalTables(session);
 
   step("Usereinstellungen werden geladen");
+  LoadUserOptions(session);
   step("Settings werden geladen");
   LoadSystemSettings(session);
   step("Email-Settings werden geladen");
