@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/display_settings.h"
 #include "app/main_window.h"
 #include "app/window_layout.h"
 
@@ -11,6 +12,7 @@ StartupResult startDesktop(Session& session, StartupWindows& windows, MainWindow
   const StartupResult result = Main(session, windows);
   if (result != StartupResult::Ready) return result;
   window.setSession(&session);
+  applyDisplaySettings(session, window);
   const std::string section = "Database" + session.database().currentNumber;
   window.setDatabaseTitle(QString::fromStdString(session.settings().ReadSetting(section, "Titel", "")));
   restoreWindowLayout(window, session.settings());

@@ -131,21 +131,28 @@ void contributeUserAdministrationMenu(MenuRegistry& registry) {
 QWidget* frmBenutzerverwaltung::buildFields() {
   auto* fields = new QGroupBox("Benutzer", this);
   name_ = lineEdit(fields, "txtName", 50);
-  password_ = lineEdit(fields, "txtKennwort", 50);
-  password_->setEchoMode(QLineEdit::PasswordEchoOnEdit);
-  kennung_ = lineEdit(fields, "txtKennung", 50);
-  aktiv_ = checkBox(fields, "Aktiv", "chkAktiv");
-  master_ = checkBox(fields, "Master (Administrator)", "chkMaster");
-  senderAddress_ = lineEdit(fields, "txtEmailAbsenderAdresse", 255);
-  senderName_ = lineEdit(fields, "txtEmailAbsenderName", 255);
+  QLineEdit* password = lineEdit(fields, "txtKennwort", 50);
+  password->setEchoMode(QLineEdit::PasswordEchoOnEdit);
+  QLineEdit* kennung = lineEdit(fields, "txtKennung", 50);
+  QCheckBox* aktiv = checkBox(fields, "Aktiv", "chkAktiv");
+  QCheckBox* master = checkBox(fields, "Master (Administrator)", "chkMaster");
+  QLineEdit* senderAddress = lineEdit(fields, "txtEmailAbsenderAdresse", 255);
+  QLineEdit* senderName = lineEdit(fields, "txtEmailAbsenderName", 255);
+  binding_.bind("Name", name_);
+  binding_.bind("Passwort", password, Entry::AsTyped);
+  binding_.bind("Kennung", kennung);
+  binding_.bind("Aktiv", aktiv);
+  binding_.bind("Master", master);
+  binding_.bind("EmailAbsenderAdresse", senderAddress);
+  binding_.bind("EmailAbsenderName", senderName);
   auto* form = new QFormLayout(fields);
   form->addRow("Name:", name_);
-  form->addRow("Kennwort:", password_);
-  form->addRow("Kennung:", kennung_);
-  form->addRow("", aktiv_);
-  form->addRow("", master_);
-  form->addRow("E-Mail-Absenderadresse:", senderAddress_);
-  form->addRow("E-Mail-Absendername:", senderName_);
+  form->addRow("Kennwort:", password);
+  form->addRow("Kennung:", kennung);
+  form->addRow("", aktiv);
+  form->addRow("", master);
+  form->addRow("E-Mail-Absenderadresse:", senderAddress);
+  form->addRow("E-Mail-Absendername:", senderName);
   return fields;
 }
 
@@ -156,7 +163,7 @@ QWidget* frmBenutzerverwaltung::buildRights() {
   for (std::string_view right : kUserRights) {
     const QString name = QString::fromUtf8(right.data(), static_cast<qsizetype>(right.size()));
     QCheckBox* check = checkBox(box, kRightCaptions.at(right), "chk" + name);
-    rights_.emplace(std::string(right), check);
+    binding_.bind(right, check);
     grid->addWidget(check, index / 3, index % 3);
     ++index;
   }
@@ -187,29 +194,12 @@ void frmBenutzerverwaltung::showChosen() {
 
 void frmBenutzerverwaltung::showUser(const UserRow& user) {
   shown_ = user;
-  name_->setText(q(user.name));
-  password_->setText(q(user.password));
-  kennung_->setText(q(user.kennung));
-  aktiv_->setChecked(user.aktiv);
-  master_->setChecked(user.master);
-  senderAddress_->setText(q(user.emailSenderAddress));
-  senderName_->setText(q(user.emailSenderName));
-  for (const auto& [right, check] : rights_) {
-    const auto found = user.rights.find(right);
-    check->setChecked(found != user.rights.end() && found->second > 0);
-  }
+  binding_.show(user);
 }
 
 UserRow frmBenutzerverwaltung::entered() const {
   UserRow user = shown_;
-  user.name = name_->text().trimmed().toStdString();
-  user.password = password_->text().toStdString();
-  user.kennung = kennung_->text().trimmed().toStdString();
-  user.aktiv = aktiv_->isChecked();
-  user.master = master_->isChecked();
-  user.emailSenderAddress = senderAddress_->text().trimmed().toStdString();
-  user.emailSenderName = senderName_->text().trimmed().toStdString();
-  for (const auto& [right, check] : rights_) user.rights[right] = check->isChecked() ? 1 : 0;
+  binding_.enter(user);
   return user;
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QDialog>
-#include <map>
-#include <string>
 #include <vector>
 
 #include "app/menu_registry.h"
+#include "app/record_binding.h"
 #include "core/users/user_row.h"
 
 class QCheckBox;
@@ -46,14 +45,8 @@ class frmBenutzerverwaltung : public QDialog {
   std::vector<UserRow> users_;
   UserRow shown_;
   QListWidget* list_ = nullptr;
+  RecordBinding<UserRow> binding_{UserFields()};
   QLineEdit* name_ = nullptr;
-  QLineEdit* password_ = nullptr;
-  QLineEdit* kennung_ = nullptr;
-  QCheckBox* aktiv_ = nullptr;
-  QCheckBox* master_ = nullptr;
-  QLineEdit* senderAddress_ = nullptr;
-  QLineEdit* senderName_ = nullptr;
-  std::map<std::string, QCheckBox*, std::less<>> rights_;
   QCheckBox* signInRequired_ = nullptr;
 };
 

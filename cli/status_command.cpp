@@ -6,6 +6,7 @@
 #include "core/db/database.h"
 #include "core/schema/upgrade.h"
 #include "core/session.h"
+#include "core/users/current_user.h"
 #include "core/version.h"
 
 namespace orvosal {
@@ -28,7 +29,8 @@ int runStatus(CommandContext& context) {
   Connection& connection = GlobalConnection(session);
   out << "Datenbankversion: " << ReadDatabaseVersion(connection) << '\n';
   out << "Tabellen: " << connection.tableNames().size() << '\n';
-  out << "Angemeldet: " << session.user().name << (session.user().master ? " (Master)" : "") << '\n';
+  out << "Angemeldet: " << session.area<CurrentUser>().name
+      << (session.area<CurrentUser>().master ? " (Master)" : "") << '\n';
   out << "Version: " << kVersionText << '\n';
   return kExitSuccess;
 }

@@ -15,7 +15,10 @@
 #include "app/splash_window.h"
 #include "core/db/database.h"
 #include "core/scripted_ui.h"
+#include "core/startup/display_settings.h"
+#include "core/startup/document_type_lists.h"
 #include "core/tests/db_test_support.h"
+#include "core/users/current_user.h"
 
 namespace orvosal {
 namespace {
@@ -51,14 +54,30 @@ TEST(DesktopStartup, AnEmptyFolderReachesTheMainWindowWithTheDefaultUser) {
   ASSERT_EQ(startDesktop(desktop.session, desktop.windows, desktop.window), StartupResult::Ready);
   EXPECT_TRUE(desktop.window.isVisible());
   EXPECT_TRUE(std::filesystem::exists(desktop.folder.path() / "Data.mdb"));
-  EXPECT_TRUE(desktop.session.user().signedIn);
-  EXPECT_TRUE(desktop.session.user().master);
-  EXPECT_EQ(desktop.session.documentTypes().sales.back().reportFile, "Barverkauf.lst");
+  EXPECT_TRUE(desktop.session.area<CurrentUser>().signedIn);
+  EXPECT_TRUE(desktop.session.area<CurrentUser>().master);
+  EXPECT_EQ(desktop.session.area<DocumentTypeLists>().sales.back().reportFile, "Barverkauf.lst");
   EXPECT_EQ(CountTables(desktop.session), 21);
   auto* version = desktop.window.findChild<QLabel*>("versionLabel");
   ASSERT_NE(version, nullptr);
   EXPECT_TRUE(version->text().startsWith("Version: "));
   EXPECT_TRUE(desktop.ui.texts("error").empty()) << desktop.ui.texts("error").front();
+}
+
+TEST(DesktopStartup, TheWindowColoursOfTheSettingsFileColourTheProgram) {
+  const QPalette before = QApplication::palette();
+  {
+    Desktop desktop;
+    desktop.session.settings().WriteSetting("Settings1", "MainBackColor", "12632256");
+    desktop.session.settings().WriteSetting("Settings1", "TextBackColor", "14804479");
+    desktop.session.settings().WriteSetting("Settings1", "ToolTipps", "0");
+    ASSERT_EQ(startDesktop(desktop.session, desktop.windows, desktop.window), StartupResult::Ready);
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_EQ(QApplication::palette().color(QPalette::Base), QColor(255, 229, 225));
+    EXPECT_EQ(desktop.window.palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_FALSE(desktop.session.area<UserOptions>().toolTipps);
+  }
+  QApplication::setPalette(before);
 }
 
 TEST(DesktopStartup, TwoDatabasesAskWithTheRememberedOnePreselected) {

@@ -14,6 +14,7 @@
 
 #include "app/main_window.h"
 #include "app/tests/user_window_fixture.h"
+#include "core/users/current_user.h"
 #include "core/users/sign_in.h"
 
 namespace orvosal {
@@ -150,7 +151,7 @@ TEST_F(FrmBenutzerverwaltungTest, OnlyAMasterOrTheMasterPasswordOpensIt) {
   EXPECT_EQ(ui_.texts("input"), std::vector<std::string>{"Bitte Passwort zum Berechtigung eingeben!"});
   EXPECT_EQ(lastMessage(), "Keine Berechtigung für diesen Programmteil");
 
-  session_.user().master = true;
+  session_.area<CurrentUser>().master = true;
   bool shown = false;
   QTimer::singleShot(0, [&] {
     auto* window = qobject_cast<frmBenutzerverwaltung*>(QApplication::activeModalWidget());

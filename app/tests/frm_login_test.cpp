@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "app/tests/user_window_fixture.h"
+#include "core/users/current_user.h"
 #include "core/users/password_scramble.h"
 
 namespace orvosal {
@@ -89,7 +90,7 @@ TEST_F(FrmLoginTest, EachRefusalIsShownAndTheWindowStaysOpen) {
   EXPECT_EQ(lastMessage(), "Anmelden: Ungültiges Kennwort, versuchen Sie es erneut!");
   EXPECT_EQ(QApplication::focusWidget(), password());
   EXPECT_EQ(password()->selectedText(), "Winter") << "the next try overwrites the wrong password";
-  EXPECT_FALSE(session_.user().signedIn);
+  EXPECT_FALSE(session_.area<CurrentUser>().signedIn);
   EXPECT_EQ(setting("Settings1", "Auto"), "<fehlt>");
 }
 
@@ -104,7 +105,7 @@ TEST_F(FrmLoginTest, AUserDeactivatedMeanwhileIsRefused) {
   type("Sommer1");
   click("cmdOK");
   EXPECT_EQ(lastMessage(), "Anmelden: Ungültiges Kennwort, versuchen Sie es erneut!");
-  EXPECT_FALSE(session_.user().signedIn);
+  EXPECT_FALSE(session_.area<CurrentUser>().signedIn);
 }
 
 TEST_F(FrmLoginTest, ACorrectSignInClosesTheWindowAndRemembersTheChoices) {
@@ -119,7 +120,7 @@ TEST_F(FrmLoginTest, ACorrectSignInClosesTheWindowAndRemembersTheChoices) {
   EXPECT_EQ(window_->result(), QDialog::Accepted);
   EXPECT_FALSE(window_->isVisible());
   EXPECT_TRUE(ui_.shown().empty());
-  EXPECT_EQ(session_.user().id, meier.id);
+  EXPECT_EQ(session_.area<CurrentUser>().id, meier.id);
   EXPECT_EQ(setting("Settings1", "Username"), "Meier");
   EXPECT_EQ(setting("Settings1", "Auto"), "1");
   EXPECT_EQ(UnscramblePassword(setting("Settings1", "AutoPass")), "Sommer1");
@@ -133,7 +134,7 @@ TEST_F(FrmLoginTest, CancelClosesWithoutSignIn) {
   type("Sommer1");
   click("cmdAbbrechen");
   EXPECT_EQ(window_->result(), QDialog::Rejected);
-  EXPECT_FALSE(session_.user().signedIn);
+  EXPECT_FALSE(session_.area<CurrentUser>().signedIn);
   EXPECT_EQ(setting("Settings1", "Auto"), "<fehlt>");
 }
 

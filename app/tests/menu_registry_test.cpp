@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/tests/user_window_fixture.h"
+#include "core/users/current_user.h"
 
 namespace orvosal {
 namespace {
@@ -49,12 +50,12 @@ TEST_F(MenuRegistryTest, AnEntryRunsOnlyWithASessionAndItsRight) {
   window.setSession(&session_);
   ASSERT_TRUE(invoice->isEnabled());
 
-  session_.user().rights["Rechnungen"] = 0;
+  session_.area<CurrentUser>().rights["Rechnungen"] = 0;
   invoice->trigger();
   EXPECT_TRUE(ran_.empty());
   EXPECT_EQ(ui_.texts("message"), std::vector<std::string>{"Keine Berechtigung für diesen Programmteil"});
 
-  session_.user().rights["Rechnungen"] = 1;
+  session_.area<CurrentUser>().rights["Rechnungen"] = 1;
   invoice->trigger();
   window.findChild<QAction*>("mnuImport")->trigger();
   EXPECT_EQ(ran_, (std::vector<std::string>{"Rechnung", "Import"}));

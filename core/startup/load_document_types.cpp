@@ -4,6 +4,7 @@
 #include "core/db/recordset.h"
 #include "core/db/sql_helpers.h"
 #include "core/operation_guard.h"
+#include "core/startup/document_type_lists.h"
 #include "core/startup/row_fields.h"
 
 namespace orvosal {
@@ -50,7 +51,7 @@ void LoadDocumentTypes(Session& session) {
     lists.sales = activeTypes(session, true);
     lists.sales.push_back(cashSale());
     lists.purchase = activeTypes(session, false);
-    session.documentTypes() = std::move(lists);
+    session.area<DocumentTypeLists>() = std::move(lists);
     return 0;
   });
 }

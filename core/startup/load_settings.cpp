@@ -7,6 +7,7 @@
 #include "core/db/recordset.h"
 #include "core/operation_guard.h"
 #include "core/startup/row_fields.h"
+#include "core/startup/startup_state.h"
 
 namespace orvosal {
 namespace {
@@ -38,28 +39,29 @@ std::optional<DateTime> earliestOf(Connection& connection, std::string_view sql,
 
 void NoteSachKontenTable(Session& session) {
   runStep(session, "NoteSachKontenTable", [&](Connection& connection) {
-    session.startup().hasSachKonten04 = TableExists(connection, "sSachKto04");
+    session.area<StartupState>().hasSachKonten04 = TableExists(connection, "sSachKto04");
   });
 }
 
 void LoadNoLoginFlag(Session& session) {
   runStep(session, "LoadNoLoginFlag", [&](Connection& connection) {
     Recordset rs(connection, "SELECT Top 1 * FROM Security");
-    session.startup().noLogin = rs.eof() || rs["Benutzerverwaltung"].toInt() <= 0;
+    session.area<StartupState>().noLogin = rs.eof() || rs["Benutzerverwaltung"].toInt() <= 0;
   });
 }
 
 void LoadCompanyData(Session& session) {
   runStep(session, "LoadCompanyData", [&](Connection& connection) {
     Recordset rs(connection, "SELECT Top 1 * FROM Firmendaten ORDER BY ID");
-    session.company().fields = rs.eof() ? decltype(CompanyData::fields){} : RowFields(rs, "Firmendaten");
+    session.area<CompanyData>().fields =
+        rs.eof() ? decltype(CompanyData::fields){} : RowFields(rs, "Firmendaten");
   });
 }
 
 void NoteOptionalTables(Session& session) {
   runStep(session, "NoteOptionalTables", [&](Connection& connection) {
-    session.startup().hasVorwahlen = TableExists(connection, "sVorwahlen");
-    session.startup().hasArtikelToKunde = TableExists(connection, "Artikel_to_Kunde");
+    session.area<StartupState>().hasVorwahlen = TableExists(connection, "sVorwahlen");
+    session.area<StartupState>().hasArtikelToKunde = TableExists(connection, "Artikel_to_Kunde");
   });
 }
 
@@ -78,7 +80,7 @@ void LoadEarliestDate(Session& session) {
     std::optional<DateTime> earliest =
         earliestOf(connection, "SELECT min(Belegdatum) as Datum FROM Belegkopf", "Datum", std::nullopt);
     earliest = earliestOf(connection, "SELECT min(Datum) as Dat FROM Buchungen", "Dat", earliest);
-    session.startup().earliestDate = earliest;
+    session.area<StartupState>().earliestDate = earliest;
   });
 }
 

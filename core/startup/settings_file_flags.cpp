@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "core/operation_guard.h"
+#include "core/startup/startup_state.h"
 #include "core/text.h"
 
 namespace orvosal {
@@ -36,7 +37,7 @@ void runStep(Session& session, std::string_view name, Body&& body,
 
 void LoadStartFlags(Session& session) {
   runStep(session, "LoadStartFlags", [&](SettingsFiles& settings, const std::string& section) {
-    StartupState& state = session.startup();
+    StartupState& state = session.area<StartupState>();
     state.useIniPathForDocuments = settings.NormaliseFlag(section, "UseIniPathForDocuments", false);
     state.geplanteAufgaben = settings.NormaliseFlag(section, "GeplanteAufgaben", false);
     state.minZeitDiff = wholeNumberOr(settings.ReadSetting(section, "MinZeitDiff"), kDefaultMinZeitDiff);
@@ -46,14 +47,14 @@ void LoadStartFlags(Session& session) {
 
 void LoadTelefonie(Session& session) {
   runStep(session, "LoadTelefonie", [&](SettingsFiles& settings, const std::string& section) {
-    session.startup().telefonie = settings.NormaliseFlag(section, "Telefonie", false);
+    session.area<StartupState>().telefonie = settings.NormaliseFlag(section, "Telefonie", false);
   });
 }
 
 void LoadTelefonFormat(Session& session) {
   runStep(session, "LoadTelefonFormat", [&](SettingsFiles& settings, const std::string& section) {
-    session.startup().telefonFormat = settings.ReadSetting(section, "TelefonFormat");
-    settings.WriteSetting(section, "TelefonFormat", session.startup().telefonFormat);
+    session.area<StartupState>().telefonFormat = settings.ReadSetting(section, "TelefonFormat");
+    settings.WriteSetting(section, "TelefonFormat", session.area<StartupState>().telefonFormat);
   });
 }
 

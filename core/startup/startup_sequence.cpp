@@ -2,6 +2,7 @@
 
 #include "core/db/database.h"
 #include "core/startup/database_choice.h"
+#include "core/startup/display_settings.h"
 #include "core/startup/email_settings.h"
 #include "core/startup/load_document_types.h"
 #include "core/startup/load_settings.h"
@@ -9,6 +10,7 @@
 #include "core/startup/schema_startup.h"
 #include "core/startup/settings_file_flags.h"
 #include "core/startup/settings_migration.h"
+#include "core/startup/startup_state.h"
 #include "core/startup/temporary_files.h"
 #include "core/text.h"
 #include "core/ui.h"
@@ -51,6 +53,7 @@ StartupResult Main(Session& session, StartupWindows& windows, std::optional<int>
   step("weitere Daten werden angepasst");
   NoteSachKontenTable(session);
   step("Standartdaten laden");
+  LoadWindowColours(session);
   LoadNoLoginFlag(session);
   ImportReferenceLists(session);
   LoadStartFlags(session);
@@ -59,7 +62,8 @@ StartupResult Main(Session& session, StartupWindows& windows, std::optional<int>
   LoadCompanyData(session);
 
   step("Benutzer - Anmeldung");
-  const bool signedIn = session.startup().noLogin ? SignInWithoutWindow(session) : windows.signIn(session);
+  const bool signedIn =
+      session.area<StartupState>().noLogin ? SignInWithoutWindow(session) : windows.signIn(session);
   if (!signedIn) return StartupResult::Cancelled;
 
   step("Einstellungen werden geladen");
@@ -68,6 +72,7 @@ StartupResult Main(Session& session, StartupWindows& windows, std::optional<int>
   NoteOptionalTables(session);
 
   step("Usereinstellungen werden geladen");
+  LoadUserOptions(session);
   step("Settings werden geladen");
   LoadSystemSettings(session);
   step("Email-Settings werden geladen");

@@ -7,6 +7,7 @@
 
 #include "core/db/database.h"
 #include "core/db/recordset.h"
+#include "core/startup/document_type_lists.h"
 #include "core/tests/db_test_support.h"
 
 namespace orvosal {
@@ -16,7 +17,7 @@ using orvosal::testing::SeededBothEngines;
 
 class LoadDocumentTypesTest : public SeededBothEngines {
  protected:
-  const DocumentTypeLists& lists() { return session().documentTypes(); }
+  const DocumentTypeLists& lists() { return session().area<DocumentTypeLists>(); }
 
   // "ID Belegtitel reportFile" of each entry.
   static std::vector<std::string> summary(const std::vector<DocumentTypeEntry>& types) {

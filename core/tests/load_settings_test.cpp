@@ -10,12 +10,14 @@
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/profile_file.h"
+#include "core/schema/seed_defaults.h"
 #include "core/startup/email_settings.h"
 #include "core/startup/settings_file_flags.h"
 #include "core/startup/settings_migration.h"
+#include "core/startup/startup_state.h"
 #include "core/startup/temporary_files.h"
-#include "core/schema/seed_defaults.h"
 #include "core/tests/db_test_support.h"
+#include "core/users/current_user.h"
 
 namespace orvosal {
 namespace {
@@ -42,12 +44,12 @@ class SettingsFileTest : public ::testing::Test {
 };
 
 TEST_F(SettingsFileTest, StartFlagsDefaultAndAreWrittenBack) {
-  session_.startup().minZeitDiff = 0;
-  session_.startup().geplanteAufgaben = true;
+  session_.area<StartupState>().minZeitDiff = 0;
+  session_.area<StartupState>().geplanteAufgaben = true;
   LoadStartFlags(session_);
-  EXPECT_FALSE(session_.startup().useIniPathForDocuments);
-  EXPECT_FALSE(session_.startup().geplanteAufgaben);
-  EXPECT_EQ(session_.startup().minZeitDiff, 60);
+  EXPECT_FALSE(session_.area<StartupState>().useIniPathForDocuments);
+  EXPECT_FALSE(session_.area<StartupState>().geplanteAufgaben);
+  EXPECT_EQ(session_.area<StartupState>().minZeitDiff, 60);
   EXPECT_EQ(read("Settings1", "UseIniPathForDocuments"), "0");
   EXPECT_EQ(read("Settings1", "GeplanteAufgaben"), "0");
   EXPECT_EQ(read("Settings1", "MinZeitDiff"), "60");
@@ -60,9 +62,9 @@ TEST_F(SettingsFileTest, StartFlagsAreNormalisedInTheCurrentDatabasesSection) {
   settings().WriteSetting("Settings2", "MinZeitDiff", " 15 ");
   settings().WriteSetting("Settings1", "GeplanteAufgaben", "1");
   LoadStartFlags(session_);
-  EXPECT_TRUE(session_.startup().useIniPathForDocuments);
-  EXPECT_FALSE(session_.startup().geplanteAufgaben);
-  EXPECT_EQ(session_.startup().minZeitDiff, 15);
+  EXPECT_TRUE(session_.area<StartupState>().useIniPathForDocuments);
+  EXPECT_FALSE(session_.area<StartupState>().geplanteAufgaben);
+  EXPECT_EQ(session_.area<StartupState>().minZeitDiff, 15);
   EXPECT_EQ(read("Settings2", "UseIniPathForDocuments"), "1");
   EXPECT_EQ(read("Settings2", "GeplanteAufgaben"), "0");
   EXPECT_EQ(read("Settings2", "MinZeitDiff"), "15");
@@ -72,15 +74,15 @@ TEST_F(SettingsFileTest, StartFlagsAreNormalisedInTheCurrentDatabasesSection) {
 TEST_F(SettingsFileTest, MinZeitDiffThatIsNoNumberFallsBackTo60) {
   settings().WriteSetting("Settings1", "MinZeitDiff", "zehn");
   LoadStartFlags(session_);
-  EXPECT_EQ(session_.startup().minZeitDiff, 60);
+  EXPECT_EQ(session_.area<StartupState>().minZeitDiff, 60);
   EXPECT_EQ(read("Settings1", "MinZeitDiff"), "60");
 }
 
 TEST_F(SettingsFileTest, TelefonieAndTelefonFormat) {
   LoadTelefonie(session_);
   LoadTelefonFormat(session_);
-  EXPECT_FALSE(session_.startup().telefonie);
-  EXPECT_EQ(session_.startup().telefonFormat, "");
+  EXPECT_FALSE(session_.area<StartupState>().telefonie);
+  EXPECT_EQ(session_.area<StartupState>().telefonFormat, "");
   EXPECT_EQ(read("Settings1", "Telefonie"), "0");
   EXPECT_EQ(read("Settings1", "TelefonFormat"), "");
 
@@ -88,8 +90,8 @@ TEST_F(SettingsFileTest, TelefonieAndTelefonFormat) {
   settings().WriteSetting("Settings1", "TelefonFormat", "IVN");
   LoadTelefonie(session_);
   LoadTelefonFormat(session_);
-  EXPECT_TRUE(session_.startup().telefonie);
-  EXPECT_EQ(session_.startup().telefonFormat, "IVN");
+  EXPECT_TRUE(session_.area<StartupState>().telefonie);
+  EXPECT_EQ(session_.area<StartupState>().telefonFormat, "IVN");
   EXPECT_EQ(read("Settings1", "Telefonie"), "1");
   EXPECT_EQ(read("Settings1", "TelefonFormat"), "IVN");
 }
@@ -144,7 +146,7 @@ TEST_F(SettingsFileTest, TemporaryImagesAndMailsAreDeleted) {
 
 class LoadSettingsTest : public SeededBothEngines {
  protected:
-  StartupState& state() { return session().startup(); }
+  StartupState& state() { return session().area<StartupState>(); }
 
   void addRow(const std::string& table, std::string_view field, const Value& value) {
     Recordset rs(db(), "SELECT Top 1 * FROM " + table);
@@ -158,7 +160,7 @@ class LoadSettingsTest : public SeededBothEngines {
 TEST_P(LoadSettingsTest, CompanyDataOfTheFirstRow) {
   addRow("Firmendaten", "Name", Value("Zweite Firma"));
   LoadCompanyData(session());
-  const CompanyData& company = session().company();
+  const CompanyData& company = session().area<CompanyData>();
   EXPECT_EQ(company.text("Name"), "Musterfirma");
   EXPECT_EQ(company.text("straße"), "Mustergasse");
   EXPECT_EQ(company.text("MasterPassword"), kDefaultMasterPassword);
@@ -235,7 +237,7 @@ TEST_P(LoadSettingsTest, EarliestDateOfDocumentsAndBookings) {
 
 TEST_P(LoadSettingsTest, UserWithoutOwnSenderTakesTheSystemsAccount) {
   LoadEmailSettings(session());  // no account: nothing changes
-  EXPECT_EQ(session().user().emailSenderAddress, "");
+  EXPECT_EQ(session().area<CurrentUser>().emailSenderAddress, "");
 
   Recordset rs(db(), "SELECT Top 1 * FROM EMailAbrufKonten");
   rs.addNew();
@@ -243,14 +245,14 @@ TEST_P(LoadSettingsTest, UserWithoutOwnSenderTakesTheSystemsAccount) {
   rs.set("AbsenderAdresse", Value("Musterfirma Vertrieb"));
   rs.update();
   LoadEmailSettings(session());
-  EXPECT_EQ(session().user().emailSenderAddress, "info@musterfirma.de");
-  EXPECT_EQ(session().user().emailSenderName, "Musterfirma Vertrieb");
+  EXPECT_EQ(session().area<CurrentUser>().emailSenderAddress, "info@musterfirma.de");
+  EXPECT_EQ(session().area<CurrentUser>().emailSenderName, "Musterfirma Vertrieb");
 
-  session().user().emailSenderAddress = "anna@musterfirma.de";
-  session().user().emailSenderName = "Anna Muster";
+  session().area<CurrentUser>().emailSenderAddress = "anna@musterfirma.de";
+  session().area<CurrentUser>().emailSenderName = "Anna Muster";
   LoadEmailSettings(session());
-  EXPECT_EQ(session().user().emailSenderAddress, "anna@musterfirma.de");
-  EXPECT_EQ(session().user().emailSenderName, "Anna Muster");
+  EXPECT_EQ(session().area<CurrentUser>().emailSenderAddress, "anna@musterfirma.de");
+  EXPECT_EQ(session().area<CurrentUser>().emailSenderName, "Anna Muster");
   expectNoErrors();
 }
 

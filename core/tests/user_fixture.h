@@ -8,6 +8,7 @@
 #include "core/db/recordset.h"
 #include "core/schema/seed_defaults.h"
 #include "core/schema/table_creator.h"
+#include "core/startup/startup_state.h"
 #include "core/tests/db_test_support.h"
 #include "core/users/user_row.h"
 
@@ -63,7 +64,7 @@ class UserFixture : public BothEngines {
   void loadCompany() {
     Recordset rs(db(), "SELECT * FROM Firmendaten");
     for (int i = 0; i < rs.fieldCount(); ++i)
-      session().company().fields[rs.fieldName(i)] = rs[rs.fieldName(i)];
+      session().area<CompanyData>().fields[rs.fieldName(i)] = rs[rs.fieldName(i)];
   }
 
   void expectNoErrors() { EXPECT_TRUE(ui().texts("error").empty()) << ui().texts("error").front(); }

@@ -2,7 +2,9 @@
 
 #include <set>
 
+#include "core/startup/startup_state.h"
 #include "core/tests/user_fixture.h"
+#include "core/users/current_user.h"
 #include "core/users/password_check.h"
 #include "core/users/password_scramble.h"
 #include "core/users/rights.h"
@@ -69,20 +71,20 @@ TEST_P(PasswordCheckTest, TheMasterPasswordCountsOnlyInItsExactCase) {
 }
 
 TEST_P(PasswordCheckTest, WithoutUserAdministrationOnlyTheMasterPasswordCounts) {
-  session().startup().noLogin = true;
+  session().area<StartupState>().noLogin = true;
   EXPECT_FALSE(CheckPassword(session(), "Sommer1"));
   EXPECT_TRUE(CheckPassword(session(), "Chef7"));
 }
 
 TEST_P(PasswordCheckTest, AnEmptyTextNeverCounts) {
-  session().user().password.clear();
-  session().company().fields["MasterPassword"] = Value("");
+  session().area<CurrentUser>().password.clear();
+  session().area<CompanyData>().fields["MasterPassword"] = Value("");
   EXPECT_FALSE(CheckPassword(session(), ""));
   EXPECT_FALSE(CheckPassword(session(), "Chef7"));
 }
 
 TEST_P(PasswordCheckTest, AMasterUserIsNeverAsked) {
-  session().user().master = true;
+  session().area<CurrentUser>().master = true;
   EXPECT_TRUE(Check_Master_Berechtigung(session()));
   EXPECT_TRUE(ui().shown().empty());
 }
@@ -105,7 +107,7 @@ TEST_P(PasswordCheckTest, AnyOtherUserIsAskedForAPassword) {
 TEST_P(PasswordCheckTest, AMissingRightIsRefusedWithAMessage) {
   EXPECT_TRUE(RequireRight(session(), "Save_Artikel"));
   EXPECT_TRUE(ui().shown().empty());
-  session().user().rights["Save_Artikel"] = 0;
+  session().area<CurrentUser>().rights["Save_Artikel"] = 0;
   EXPECT_FALSE(RequireRight(session(), "Save_Artikel"));
   EXPECT_FALSE(RequireRight(session(), "KeinRecht"));
   ASSERT_EQ(ui().shown().size(), 2u);

@@ -4,6 +4,7 @@
 
 #include "core/schema/seed_default_user.h"
 #include "core/tests/user_fixture.h"
+#include "core/users/current_user.h"
 #include "core/users/password_scramble.h"
 
 namespace orvosal {
@@ -21,7 +22,7 @@ TEST_P(SignInTest, CheckLoginLoadsTheWholeRowAndRemembersTheName) {
       std::to_string(id) + "))");
 
   ASSERT_TRUE(CheckLogin(session(), "Meier", "Sommer1"));
-  const CurrentUser& user = session().user();
+  const CurrentUser& user = session().area<CurrentUser>();
   EXPECT_TRUE(user.signedIn);
   EXPECT_EQ(user.id, id);
   EXPECT_EQ(user.name, "Meier");
@@ -44,7 +45,7 @@ TEST_P(SignInTest, AWrongPasswordLoadsNothing) {
   addUser("Meier", "Sommer1");
   EXPECT_FALSE(CheckLogin(session(), "Meier", "Winter1"));
   EXPECT_FALSE(CheckLogin(session(), "Schulz", "Sommer1"));
-  EXPECT_FALSE(session().user().signedIn);
+  EXPECT_FALSE(session().area<CurrentUser>().signedIn);
   EXPECT_EQ(setting("Settings1", "Username"), "<fehlt>");
   expectNoErrors();
 }
@@ -52,7 +53,7 @@ TEST_P(SignInTest, AWrongPasswordLoadsNothing) {
 TEST_P(SignInTest, AnInactiveUserCannotSignInWithTheRightPassword) {
   addUser("Meier", "Sommer1", false);
   EXPECT_FALSE(CheckLogin(session(), "Meier", "Sommer1"));
-  EXPECT_FALSE(session().user().signedIn);
+  EXPECT_FALSE(session().area<CurrentUser>().signedIn);
 }
 
 TEST_P(SignInTest, QuotesInNameAndPasswordAreTakenLiterally) {
@@ -97,7 +98,7 @@ TEST_P(SignInTest, EachRefusalNamesItsMessageAndWritesNothing) {
     EXPECT_EQ(outcome.title, c.title);
     EXPECT_EQ(outcome.focusPassword, c.focusPassword);
   }
-  EXPECT_FALSE(session().user().signedIn);
+  EXPECT_FALSE(session().area<CurrentUser>().signedIn);
   for (const char* key : {"Username", "Auto", "AutoPass"})
     EXPECT_EQ(setting("Settings1", key), "<fehlt>") << key;
   EXPECT_EQ(setting("DBSettings", "Mobile"), "<fehlt>");
@@ -168,9 +169,9 @@ TEST_P(SignInTest, WithoutSignInTheFirstUserActsEvenWhenInactive) {
           "))");
 
   ASSERT_TRUE(SignInWithoutWindow(session()));
-  EXPECT_EQ(session().user().id, first);
-  EXPECT_FALSE(session().user().aktiv);
-  EXPECT_FALSE(session().user().allows("Kassenbuch"));
+  EXPECT_EQ(session().area<CurrentUser>().id, first);
+  EXPECT_FALSE(session().area<CurrentUser>().aktiv);
+  EXPECT_FALSE(session().area<CurrentUser>().allows("Kassenbuch"));
   EXPECT_EQ(setting("Settings1", "Username"), "<fehlt>");
 }
 
@@ -178,7 +179,7 @@ TEST_P(SignInTest, WithoutSignInAnEmptyUserTableReceivesTheDefaultUser) {
   execute("DELETE FROM Benutzer");
   ASSERT_TRUE(SignInWithoutWindow(session()));
   EXPECT_EQ(count("Benutzer"), 1);
-  const CurrentUser& user = session().user();
+  const CurrentUser& user = session().area<CurrentUser>();
   EXPECT_TRUE(user.signedIn);
   EXPECT_EQ(user.name, OperatingSystemUserName());
   EXPECT_EQ(user.password, kDefaultUserPassword);

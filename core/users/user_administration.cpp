@@ -6,7 +6,9 @@
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/operation_guard.h"
+#include "core/startup/startup_state.h"
 #include "core/text.h"
+#include "core/users/current_user.h"
 #include "core/users/user_history.h"
 
 namespace orvosal {
@@ -104,8 +106,8 @@ UserChangeOutcome SaveUser(Session& session, UserRow& user) {
         user.id = rs["ID"].toInt();
         WriteUserHistory(session, (adding ? "Benutzer angelegt: " : "Benutzer geändert: ") + user.name,
                          kUserAdministrationForm, user.id);
-        if (session.user().signedIn && session.user().id == user.id)
-          static_cast<UserRow&>(session.user()) = user;
+        if (session.area<CurrentUser>().signedIn && session.area<CurrentUser>().id == user.id)
+          static_cast<UserRow&>(session.area<CurrentUser>()) = user;
         return UserChangeOutcome{true, adding ? "Daten gespeichert" : "Änderungen gespeichert"};
       });
 }
@@ -113,7 +115,7 @@ UserChangeOutcome SaveUser(Session& session, UserRow& user) {
 UserChangeOutcome DeleteUser(Session& session, int64_t id) {
   return runOperation(session, operationName(kModule, OperationKind::Function, "DeleteUser"),
                       UserChangeOutcome{}, [&] {
-                        if (session.user().signedIn && session.user().id == id) {
+                        if (session.area<CurrentUser>().signedIn && session.area<CurrentUser>().id == id) {
                           return refused("Der angemeldete Benutzer kann nicht gelöscht werden!");
                         }
                         const std::vector<UserRow> before = readUsers(session);
@@ -156,7 +158,7 @@ UserChangeOutcome SetSignInRequired(Session& session, bool required) {
         }
         rs.set("Benutzerverwaltung", Value(required ? 1 : 0));
         rs.update();
-        session.startup().noLogin = !required;
+        session.area<StartupState>().noLogin = !required;
         WriteUserHistory(session, required ? "Anmeldung eingeschaltet" : "Anmeldung ausgeschaltet",
                          kUserAdministrationForm, 0);
         return UserChangeOutcome{true, "Änderungen gespeichert"};

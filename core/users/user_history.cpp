@@ -3,6 +3,7 @@
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/operation_guard.h"
+#include "core/users/current_user.h"
 
 namespace orvosal {
 namespace {
@@ -32,7 +33,7 @@ void WriteUserHistory(Session& session, std::string_view infotext, std::string_v
   runOperation(session, operationName("mdlBenutzer", OperationKind::Sub, "WriteUserHistory"), 0, [&] {
     Recordset rs(GlobalConnection(session), "SELECT Top 1 * from User_History");
     rs.addNew();
-    rs.set("UserID", Value(session.user().id));
+    rs.set("UserID", Value(session.area<CurrentUser>().id));
     rs.set("Datum", Value(session.clock().today()));
     rs.set("Infotext", Value(fitColumn(infotext, rs.definedSize("Infotext"))));
     rs.set("FormName", Value(fitColumn(formName, rs.definedSize("FormName"))));

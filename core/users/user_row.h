@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace orvosal {
+#include "core/records/field_table.h"
 
-class Recordset;
+namespace orvosal {
 
 // The right columns of `Benutzer` in table order; each holds 1 (allowed) or 0 (forbidden).
 inline constexpr std::array<std::string_view, 26> kUserRights = {
@@ -35,6 +35,10 @@ struct UserRow {
 
   bool operator==(const UserRow&) const = default;
 };
+
+// The columns of `Benutzer` and where UserRow keeps them: the key, the user's fields, then the
+// rights in the order of kUserRights.
+FieldTable<UserRow> UserFields();
 
 // Reads the current row of a recordset on `Benutzer`; a right column the row lacks counts as 0.
 UserRow ReadUserRow(const Recordset& rs);
