@@ -1,5 +1,7 @@
 #include "core/session.h"
 
+#include "core/schema/column_spelling.h"
+
 namespace orvosal {
 
 Session::Session(std::filesystem::path programFolder, Ui& ui, const Clock& clock)
@@ -7,6 +9,8 @@ Session::Session(std::filesystem::path programFolder, Ui& ui, const Clock& clock
       ui_(ui),
       clock_(clock),
       settings_(programFolder_),
-      errorLog_(programFolder_, clock_, ui_) {}
+      errorLog_(programFolder_, clock_, ui_) {
+  database_.columnSpelling = schemaColumnSpelling;
+}
 
 }  // namespace orvosal

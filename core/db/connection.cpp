@@ -1,6 +1,7 @@
 #include "core/db/connection.h"
 
 #include "core/db/db_error.h"
+#include "core/db/result_names.h"
 #include "core/db/sql_translator.h"
 #include "core/db/sql_unicode.h"
 #include "core/db/sqlite_connection.h"
@@ -115,12 +116,15 @@ std::unique_ptr<RowSource> Connection::query(std::string_view sql) {
     throw DbError(db_errors::kStatementFailed, "Die Anweisung liefert keine Datensätze.", std::string(sql));
   }
   try {
-    if (depth_ == 0 || !failureAbortsTransaction()) return queryNative(translated.statements.front(), {});
+    if (depth_ == 0 || !failureAbortsTransaction()) {
+      return withProgramColumnNames(queryNative(translated.statements.front(), {}), translated,
+                                    columnSpelling_);
+    }
     executeNative("SAVEPOINT orvosal_statement", {});
     try {
       auto rows = queryNative(translated.statements.front(), {});
       executeNative("RELEASE SAVEPOINT orvosal_statement", {});
-      return rows;
+      return withProgramColumnNames(std::move(rows), translated, columnSpelling_);
     } catch (const DbError&) {
       executeNative("ROLLBACK TO SAVEPOINT orvosal_statement", {});
       executeNative("RELEASE SAVEPOINT orvosal_statement", {});
@@ -132,10 +136,11 @@ std::unique_ptr<RowSource> Connection::query(std::string_view sql) {
   }
 }
 
-const TableSchema& Connection::tableSchema(std::string_view table) {
+std::shared_ptr<const TableSchema> Connection::sharedTableSchema(std::string_view table) {
   const std::string key = lowerName(table);
   auto found = schemas_.find(key);
-  if (found == schemas_.end()) found = schemas_.emplace(key, readTableSchema(table)).first;
+  if (found == schemas_.end())
+    found = schemas_.emplace(key, std::make_shared<const TableSchema>(readTableSchema(table))).first;
   return found->second;
 }
 
@@ -218,8 +223,12 @@ int64_t Connection::updateRow(const TableSchema& table, const Value& key,
   bool first = true;
   for (const auto& [name, value] : changes) {
     const ColumnInfo* column = table.find(name);
+    if (column == nullptr) {
+      throw DbError(db_errors::kFieldNotFound,
+                    "Das Feld '" + name + "' gibt es in der Tabelle '" + table.name + "' nicht.");
+    }
     params.push_back(convertForColumn(table, column->name, value));
-    sql += (first ? "" : ", ") + quoteIdentifier(column ? column->name : name) + " = " +
+    sql += (first ? "" : ", ") + quoteIdentifier(column->name) + " = " +
            placeholder(static_cast<int>(params.size()));
     first = false;
   }

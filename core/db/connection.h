@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -42,6 +43,10 @@ class RowSource {
   }
 };
 
+// The spelling of a column as the program's schema writes it ("Belegnummer", "Straße"), found by
+// table and column name in any case; empty when the schema does not know the column.
+using ColumnSpelling = std::function<std::string_view(std::string_view table, std::string_view column)>;
+
 // The columns of one table and its auto-increment key, read from the engine's catalog.
 struct TableSchema {
   std::string name;  // as the catalog spells it
@@ -65,13 +70,19 @@ class Connection {
   int64_t execute(std::string_view sql);
   // True when the statement yields rows (a query) rather than changing data.
   bool returnsRows(std::string_view sql);
-  // Opens a result for reading.
+  // Opens a result for reading. Its columns are named as the program spells them, on every
+  // engine alike (see programColumnNames).
   std::unique_ptr<RowSource> query(std::string_view sql);
+  // The schema's spelling of the result columns that are plain table columns.
+  void setColumnSpelling(ColumnSpelling spelling) { columnSpelling_ = std::move(spelling); }
 
   // Tables of the database (user tables only), in the catalog's spelling.
   virtual std::vector<std::string> tableNames() = 0;
-  // Catalog of one table; cached until the next schema statement. Throws when it does not exist.
-  const TableSchema& tableSchema(std::string_view table);
+  // Catalog of one table; cached until the next schema statement or outer rollback, which is as
+  // long as the reference stays valid. Throws when it does not exist.
+  const TableSchema& tableSchema(std::string_view table) { return *sharedTableSchema(table); }
+  // The same, valid for as long as the caller holds it (an open recordset).
+  std::shared_ptr<const TableSchema> sharedTableSchema(std::string_view table);
 
   // Row writes of the recordsets, with values bound, never inlined.
   int64_t insertRow(const TableSchema& table, const std::vector<std::pair<std::string, Value>>& fields);
@@ -138,7 +149,8 @@ class Connection {
   SqlEngine engine_;
   const Clock& clock_;
   std::unique_ptr<SqlTranslator> translator_;
-  std::map<std::string, TableSchema, std::less<>> schemas_;  // by lower-cased name
+  ColumnSpelling columnSpelling_;
+  std::map<std::string, std::shared_ptr<const TableSchema>, std::less<>> schemas_;  // by lower-cased name
   std::optional<std::map<std::string, ColumnKind, std::less<>>> kindsByName_;
   int depth_ = 0;
 };

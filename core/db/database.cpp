@@ -77,6 +77,7 @@ bool OpenDatabase(Session& session) {
     db.useSqlServer = parseConnectionString(db.connectionString).value_or(DatabaseTarget{}).engine ==
                       DatabaseTarget::Engine::Postgres;
     db.connection = ConnectTo(db.connectionString, session.clock());
+    db.connection->setColumnSpelling(db.columnSpelling);
     return true;
   } catch (const std::exception&) {
     db.connection.reset();

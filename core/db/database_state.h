@@ -15,6 +15,7 @@ struct DatabaseState {
   bool useSqlServer = false;
   std::string currentNumber = "1";
   std::unique_ptr<Connection> connection;
+  ColumnSpelling columnSpelling;
 };
 
 }  // namespace orvosal

@@ -111,7 +111,7 @@ long Recordset::definedSize(std::string_view name) const {
 }
 
 const TableSchema& Recordset::updatableTable() {
-  if (table_ != nullptr) return *table_;
+  if (table_) return *table_;
   std::string base;
   for (const auto& column : columns()) {
     if (column.baseTable.empty()) continue;
@@ -124,15 +124,15 @@ const TableSchema& Recordset::updatableTable() {
                   "Die Datensätze dieser Abfrage können nicht geändert werden (keine einzelne Tabelle).",
                   sql_);
   }
-  const TableSchema& schema = connection_.tableSchema(base);
-  if (schema.keyColumn.empty()) {
+  std::shared_ptr<const TableSchema> schema = connection_.sharedTableSchema(base);
+  if (schema->keyColumn.empty()) {
     throw DbError(db_errors::kStatementFailed,
-                  "Die Tabelle '" + schema.name +
+                  "Die Tabelle '" + schema->name +
                       "' hat keinen Schlüssel; ihre Datensätze können nicht geändert werden.",
                   sql_);
   }
-  table_ = &schema;
-  return schema;
+  table_ = std::move(schema);
+  return *table_;
 }
 
 void Recordset::addNew() {

@@ -59,7 +59,9 @@ class Recordset {
   std::vector<std::pair<size_t, Value>> pending_;
   bool adding_ = false;
   bool deleted_ = false;
-  const TableSchema* table_ = nullptr;
+  // Held, not borrowed: the connection drops its catalog cache on schema statements and rollbacks
+  // while the recordset stays open.
+  std::shared_ptr<const TableSchema> table_;
 
   // Field names as the caller spells them, resolved once: operations read the same few names
   // for every row.

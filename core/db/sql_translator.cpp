@@ -2,6 +2,7 @@
 
 #include "core/db/sql_ddl.h"
 #include "core/db/sql_rewrite.h"
+#include "core/db/sql_select_items.h"
 #include "core/db/sql_statement.h"
 
 namespace orvosal {
@@ -65,6 +66,8 @@ TranslatedSql SqlTranslator::translateText(std::string_view sql, bool& usesClock
       return one;
     combined.statements.insert(combined.statements.end(), one.statements.begin(), one.statements.end());
     combined.returnsRows = one.returnsRows;
+    combined.selectItems = std::move(one.selectItems);
+    combined.aliases = std::move(one.aliases);
   }
   if (combined.statements.empty()) combined.kind = TranslatedSql::Kind::NoOp;
   return combined;
@@ -88,11 +91,15 @@ TranslatedSql SqlTranslator::translateStatement(std::string_view sql, bool& uses
   }
   TranslatedSql result;
   if (tokens[0].is("SELECT")) {
+    std::vector<SelectItemName> items = selectItemNames(tokens);
+    std::vector<std::string> aliases = writtenAliases(tokens);
     if (std::optional<TranslatedSql> into = extractSelectInto(tokens)) {
       result = *into;
     } else {
       result.returnsRows = true;
     }
+    result.selectItems = std::move(items);
+    result.aliases = std::move(aliases);
   } else {
     result.returnsRows = tokens[0].is("WITH") || tokens[0].is("VALUES");
   }

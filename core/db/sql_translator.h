@@ -12,6 +12,14 @@
 
 namespace orvosal {
 
+// An item of a query's select list as the statement writes it: the spelling of its alias, or of the
+// column it names; `*` and `T.*` stand for several columns.
+struct SelectItemName {
+  bool star = false;
+  std::string alias;   // AS Anzahl, or an alias without AS
+  std::string column;  // a plain column reference without alias: its column part
+};
+
 // The result of translating one statement of the program's SQL into the engine's dialect.
 struct TranslatedSql {
   enum class Kind {
@@ -29,6 +37,8 @@ struct TranslatedSql {
                       // as spelled in the statement, without brackets
   std::string file;   // SelectIntoFile: the archive's path
   bool returnsRows = false;
+  std::vector<SelectItemName> selectItems;  // a SELECT: the items of its first select list
+  std::vector<std::string> aliases;         // a SELECT: every alias written with AS, as written
 };
 
 // Translates statements written in the conventions of the program (square-bracket names, Top n,
