@@ -134,4 +134,30 @@ std::string postgresParameter(const Value& value) {
   return value.toText();
 }
 
+void appendCopyField(std::string& out, const Value& value) {
+  if (value.isNull()) {
+    out += "\\N";
+    return;
+  }
+  const std::string text = postgresParameter(value);
+  for (const char c : text) {
+    switch (c) {
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        out += c;
+    }
+  }
+}
+
 }  // namespace orvosal

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <cstdio>
+#include <memory>
 
 #include "core/db/db_error.h"
 #include "core/db/sql_unicode.h"
@@ -236,6 +237,30 @@ int64_t SqliteConnection::insertReturningKey(const std::string& sql, const std::
                                              const std::string&) {
   executeNative(sql, params);
   return sqlite3_last_insert_rowid(db_);
+}
+
+void SqliteConnection::insertRowsNative(const std::string& table, const std::vector<std::string>& columns,
+                                        const RowFeed& feed) {
+  std::string names;
+  std::string marks;
+  for (size_t i = 0; i < columns.size(); ++i) {
+    names += (i ? ", " : "") + columns[i];
+    marks += (i ? ", ?" : "?") + std::to_string(i + 1);
+  }
+  const std::string sql = "INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")";
+  if (db_ == nullptr)
+    throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.", sql);
+  // A statement of its own, not the shared cache: the feed may run statements on this connection.
+  sqlite3_stmt* raw = nullptr;
+  if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &raw, nullptr) != SQLITE_OK)
+    fail(sql);
+  const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+  std::vector<Value> row;
+  while (feed(row)) {
+    bindAll(raw, row);
+    if (sqlite3_step(raw) != SQLITE_DONE) fail(sql);
+    sqlite3_reset(raw);
+  }
 }
 
 std::vector<std::string> SqliteConnection::tableNames() {
