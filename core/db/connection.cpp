@@ -35,7 +35,7 @@ Value convertedFor(std::string_view table, const ColumnInfo& column, Value value
   switch (column.kind) {
     case ColumnKind::Text: {
       if (!value.isText()) value = Value(value.toText());
-      const size_t length = utf8Length(value.toText());
+      const size_t length = utf8Length(*value.textIfAny());
       if (column.definedSize > 0 && length > static_cast<size_t>(column.definedSize)) {
         throw DbError(db_errors::kValueTooLong,
                       "Der Text für das Feld '" + column.name + "' der Tabelle '" + std::string(table) +

@@ -139,25 +139,26 @@ void appendCopyField(std::string& out, const Value& value) {
     out += "\\N";
     return;
   }
-  const std::string text = postgresParameter(value);
-  for (const char c : text) {
-    switch (c) {
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      default:
-        out += c;
-    }
+  const std::string* text = value.textIfAny();
+  if (text == nullptr) {
+    // Numbers and moments have none of the characters COPY escapes.
+    out += postgresParameter(value);
+    return;
   }
+  size_t plainFrom = 0;
+  for (size_t i = 0; i < text->size(); ++i) {
+    const char c = (*text)[i];
+    const char* escaped = c == '\\'   ? "\\\\"
+                          : c == '\t' ? "\\t"
+                          : c == '\n' ? "\\n"
+                          : c == '\r' ? "\\r"
+                                      : nullptr;
+    if (escaped == nullptr) continue;
+    out.append(*text, plainFrom, i - plainFrom);
+    out += escaped;
+    plainFrom = i + 1;
+  }
+  out.append(*text, plainFrom);
 }
 
 }  // namespace orvosal

@@ -28,7 +28,7 @@ void bindValue(sqlite3_stmt* statement, int index, const Value& value) {
     const std::string iso = value.toDateTime()->toIso();
     sqlite3_bind_text(statement, index, iso.c_str(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
   } else {
-    const std::string text = value.toText();
+    const std::string& text = *value.textIfAny();  // every other kind is bound above
     sqlite3_bind_text(statement, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
   }
 }
@@ -87,11 +87,11 @@ class SqliteRows final : public RowSource {
   const std::vector<ResultColumn>& columns() const override { return columns_; }
 
   bool next() override {
-    if (++row_ < batch_.size()) return true;
+    if (++row_ < filled_) return true;
     if (statement_ == nullptr) return false;
     fetchBatch();
     row_ = 0;
-    return !batch_.empty();
+    return filled_ > 0;
   }
 
   Value storedValue(int column) const override { return batch_[row_][static_cast<size_t>(column)]; }
@@ -100,9 +100,11 @@ class SqliteRows final : public RowSource {
  private:
   static constexpr size_t kBatchSize = 256;
 
+  // Rows of the batch keep their storage from one batch to the next (a row handed out by
+  // takeRow() comes back as the caller's previous row).
   void fetchBatch() {
-    batch_.clear();
-    while (batch_.size() < kBatchSize) {
+    filled_ = 0;
+    while (filled_ < kBatchSize) {
       const int rc = sqlite3_step(statement_);
       if (rc == SQLITE_DONE) {
         finish();
@@ -113,11 +115,10 @@ class SqliteRows final : public RowSource {
         finish();
         throw DbError(db_errors::kStatementFailed, message);
       }
-      std::vector<Value> values;
-      values.reserve(columns_.size());
-      for (size_t i = 0; i < columns_.size(); ++i)
-        values.push_back(readStored(statement_, static_cast<int>(i)));
-      batch_.push_back(std::move(values));
+      if (filled_ == batch_.size()) batch_.emplace_back();
+      std::vector<Value>& values = batch_[filled_++];
+      values.resize(columns_.size());
+      for (size_t i = 0; i < values.size(); ++i) values[i] = readStored(statement_, static_cast<int>(i));
     }
   }
 
@@ -130,6 +131,7 @@ class SqliteRows final : public RowSource {
   sqlite3_stmt* statement_;
   std::vector<ResultColumn> columns_;
   std::vector<std::vector<Value>> batch_;
+  size_t filled_ = 0;  // rows of batch_ that hold the current batch
   size_t row_ = static_cast<size_t>(-1);
 };
 
