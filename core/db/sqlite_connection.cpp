@@ -37,17 +37,20 @@ void bindAll(sqlite3_stmt* statement, const std::vector<Value>& params) {
   for (size_t i = 0; i < params.size(); ++i) bindValue(statement, static_cast<int>(i + 1), params[i]);
 }
 
+// Reads through the column's value object: one call into the engine per field rather than one
+// per accessor (each takes the connection's lock; a connection serves one thread at a time).
 Value readStored(sqlite3_stmt* statement, int column) {
-  switch (sqlite3_column_type(statement, column)) {
+  sqlite3_value* stored = sqlite3_column_value(statement, column);
+  switch (sqlite3_value_type(stored)) {
     case SQLITE_NULL:
       return Value();
     case SQLITE_INTEGER:
-      return Value(static_cast<int64_t>(sqlite3_column_int64(statement, column)));
+      return Value(static_cast<int64_t>(sqlite3_value_int64(stored)));
     case SQLITE_FLOAT:
-      return Value(sqlite3_column_double(statement, column));
+      return Value(sqlite3_value_double(stored));
     default: {
-      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-      return Value(std::string(text, static_cast<size_t>(sqlite3_column_bytes(statement, column))));
+      const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(stored));
+      return Value(std::string(text, static_cast<size_t>(sqlite3_value_bytes(stored))));
     }
   }
 }
