@@ -1,12 +1,15 @@
 // Inserts 100,000 rows through the recordset (AddNew/Update in one transaction) and reads them all
 // back, on SQLite and, when ORVOSAL_TEST_PG names a server, on PostgreSQL; then does the same work
-// with the engine's own C API and prints both figures and their ratio.
+// with the engine's own C API and prints both figures and their ratio. Reads are the best of
+// fifteen runs, on SQLite in processor time.
 #include <libpq-fe.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -25,6 +28,22 @@ double seconds(const std::function<void()>& work) {
   const auto start = std::chrono::steady_clock::now();
   work();
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Processor time of this program: reads on the embedded engine do all their work here, so this
+// keeps other load on the machine out of their figures.
+double cpuSeconds(const std::function<void()>& work) {
+  const std::clock_t start = std::clock();
+  work();
+  return static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+}
+
+// Reads are short; the best of several runs keeps passing load out of the figure.
+double bestOf(int runs, const std::function<double(const std::function<void()>&)>& measure,
+              const std::function<void()>& work) {
+  double best = measure(work);
+  for (int i = 1; i < runs; ++i) best = std::min(best, measure(work));
+  return best;
 }
 
 void report(const char* engine, const char* what, double layer, double raw) {
@@ -62,7 +81,7 @@ void benchSqlite(const std::filesystem::path& folder) {
     db.execute(
         "CREATE TABLE [Messung]([ID] COUNTER PRIMARY KEY, [Name] TEXT(50), [Preis] MONEY, [Menge] int)");
     layerIn = seconds([&] { layerInsert(db); });
-    layerOut = seconds([&] { layerRead(db); });
+    layerOut = bestOf(15, cpuSeconds, [&] { layerRead(db); });
   }
   sqlite3* raw = nullptr;
   sqlite3_open((folder / "raw.db").c_str(), &raw);
@@ -88,7 +107,7 @@ void benchSqlite(const std::filesystem::path& folder) {
     sqlite3_finalize(insert);
     sqlite3_exec(raw, "COMMIT", nullptr, nullptr, nullptr);
   });
-  rawOut = seconds([&] {
+  rawOut = bestOf(15, cpuSeconds, [&] {
     sqlite3_stmt* select = nullptr;
     sqlite3_prepare_v2(raw, "SELECT * FROM Messung", -1, &select, nullptr);
     int64_t sum = 0;
@@ -122,7 +141,7 @@ void benchPostgres(const std::string& server) {
         "NULL, "
         "[Menge] [int] NULL, CONSTRAINT [PK_Roh] PRIMARY KEY CLUSTERED ([ID] ASC)) ON [PRIMARY]");
     layerIn = seconds([&] { layerInsert(db); });
-    layerOut = seconds([&] { layerRead(db); });
+    layerOut = bestOf(15, seconds, [&] { layerRead(db); });
   }
   PGconn* raw = PQconnectdb(conninfo.c_str());
   rawIn = seconds([&] {
@@ -137,7 +156,7 @@ void benchPostgres(const std::string& server) {
     }
     PQclear(PQexec(raw, "COMMIT"));
   });
-  rawOut = seconds([&] {
+  rawOut = bestOf(15, seconds, [&] {
     PQclear(PQexec(raw, "BEGIN"));
     PQclear(PQexec(raw, "DECLARE c NO SCROLL CURSOR FOR SELECT * FROM roh"));
     int64_t sum = 0;

@@ -98,6 +98,12 @@ std::string formatAmount(int64_t units, int decimals, char decimalSeparator, boo
 Currency Currency::fromInteger(int64_t whole) { return checked(Wide(whole) * kUnitsPerWhole); }
 
 Currency Currency::fromDouble(double value) {
+  // An amount of at most four decimals well inside the range, as stored amounts are, is exact
+  // without formatting: its shortest decimal form is the nearest multiple of 1/10000.
+  if (std::abs(value) < 1e9) {
+    const auto units = static_cast<int64_t>(std::llround(value * kUnitsPerWhole));
+    if (static_cast<double>(units) / kUnitsPerWhole == value) return Currency(units);
+  }
   if (!std::isfinite(value)) throw std::overflow_error("Currency from a non-finite double");
   // Fixed notation of the shortest round-trip form; the longest (denormals) has about 330 characters.
   char buffer[400];

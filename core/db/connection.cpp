@@ -5,6 +5,7 @@
 #include "core/db/sql_translator.h"
 #include "core/db/sql_unicode.h"
 #include "core/db/sqlite_connection.h"
+#include "core/db/transaction.h"
 #include "core/text.h"
 
 namespace orvosal {
@@ -27,6 +28,53 @@ DbError mismatch(std::string_view table, std::string_view column, const Value& v
 bool changesSchema(std::string_view statement) {
   const std::string start = toUpperGerman(trim(statement.substr(0, 8)));
   return start.starts_with("CREATE") || start.starts_with("ALTER") || start.starts_with("DROP");
+}
+
+// The value as `column` stores it; throws when it does not fit.
+Value convertedFor(std::string_view table, const ColumnInfo& column, Value value) {
+  if (value.isNull()) return value;
+  switch (column.kind) {
+    case ColumnKind::Text: {
+      if (!value.isText()) value = Value(value.toText());
+      const size_t length = utf8Length(*value.textIfAny());
+      if (column.definedSize > 0 && length > static_cast<size_t>(column.definedSize)) {
+        throw DbError(db_errors::kValueTooLong,
+                      "Der Text für das Feld '" + column.name + "' der Tabelle '" + std::string(table) +
+                          "' ist zu lang: " + std::to_string(length) + " Zeichen, erlaubt sind " +
+                          std::to_string(column.definedSize) + ".");
+      }
+      return value;
+    }
+    case ColumnKind::DateTime: {
+      if (value.isDateTime()) return value;
+      if (value.isText()) {
+        if (trim(value.toText()).empty()) return Value();
+        if (auto moment = value.toDateTime()) return Value(*moment);
+        throw mismatch(table, column.name, value);
+      }
+      if (auto moment = value.toDateTime()) return Value(*moment);
+      throw mismatch(table, column.name, value);
+    }
+    case ColumnKind::Integer:
+    case ColumnKind::Bit: {
+      if (value.isInteger() && column.kind == ColumnKind::Integer) return value;
+      if (value.isText() && !isNumeric(value.toText())) throw mismatch(table, column.name, value);
+      if (column.kind == ColumnKind::Bit) return Value(int64_t{value.toBool() ? 1 : 0});
+      return Value(value.toCurrency().rounded(0, Rounding::HalfEven).units() / 10000);
+    }
+    case ColumnKind::Currency:
+    case ColumnKind::Decimal:
+      if (value.isCurrency()) return value;
+      if (value.isText() && !isNumeric(value.toText())) throw mismatch(table, column.name, value);
+      return Value(value.toCurrency());
+    case ColumnKind::Double:
+      if (value.isDouble()) return value;
+      if (value.isText() && !isNumeric(value.toText())) throw mismatch(table, column.name, value);
+      return Value(value.toDouble());
+    case ColumnKind::Unknown:
+      break;
+  }
+  return value;
 }
 
 }  // namespace
@@ -147,47 +195,8 @@ std::shared_ptr<const TableSchema> Connection::sharedTableSchema(std::string_vie
 Value Connection::convertForColumn(const TableSchema& schema, std::string_view columnName,
                                    const Value& value) const {
   const ColumnInfo* column = schema.find(columnName);
-  const std::string_view table = schema.name;
   if (value.isNull() || column == nullptr) return value;
-  switch (column->kind) {
-    case ColumnKind::Text: {
-      Value text = value.isText() ? value : Value(value.toText());
-      const size_t length = utf8Length(text.toText());
-      if (column->definedSize > 0 && length > static_cast<size_t>(column->definedSize)) {
-        throw DbError(db_errors::kValueTooLong,
-                      "Der Text für das Feld '" + column->name + "' der Tabelle '" + std::string(table) +
-                          "' ist zu lang: " + std::to_string(length) + " Zeichen, erlaubt sind " +
-                          std::to_string(column->definedSize) + ".");
-      }
-      return text;
-    }
-    case ColumnKind::DateTime: {
-      if (value.isDateTime()) return value;
-      if (value.isText()) {
-        if (trim(value.toText()).empty()) return Value();
-        if (auto moment = value.toDateTime()) return Value(*moment);
-        throw mismatch(table, column->name, value);
-      }
-      if (auto moment = value.toDateTime()) return Value(*moment);
-      throw mismatch(table, column->name, value);
-    }
-    case ColumnKind::Integer:
-    case ColumnKind::Bit: {
-      if (value.isText() && !isNumeric(value.toText())) throw mismatch(table, column->name, value);
-      if (column->kind == ColumnKind::Bit) return Value(int64_t{value.toBool() ? 1 : 0});
-      return Value(value.toCurrency().rounded(0, Rounding::HalfEven).units() / 10000);
-    }
-    case ColumnKind::Currency:
-    case ColumnKind::Decimal:
-      if (value.isText() && !isNumeric(value.toText())) throw mismatch(table, column->name, value);
-      return Value(value.toCurrency());
-    case ColumnKind::Double:
-      if (value.isText() && !isNumeric(value.toText())) throw mismatch(table, column->name, value);
-      return Value(value.toDouble());
-    case ColumnKind::Unknown:
-      break;
-  }
-  return value;
+  return convertedFor(schema.name, *column, value);
 }
 
 int64_t Connection::insertRow(const TableSchema& table,
@@ -251,6 +260,42 @@ int64_t Connection::deleteRow(const TableSchema& table, const Value& key,
     sql += " AND " + sameValueCondition(quoteIdentifier(name), static_cast<int>(params.size()));
   }
   return executeNative(sql, params);
+}
+
+int64_t Connection::insertRows(const TableSchema& table, const std::vector<std::string>& columns,
+                               const RowFeed& feed) {
+  std::vector<const ColumnInfo*> infos;
+  std::vector<std::string> quoted;
+  for (const std::string& name : columns) {
+    const ColumnInfo* column = table.find(name);
+    if (column == nullptr) {
+      throw DbError(db_errors::kFieldNotFound,
+                    "Das Feld '" + name + "' gibt es in der Tabelle '" + table.name + "' nicht.");
+    }
+    infos.push_back(column);
+    quoted.push_back(quoteIdentifier(column->name));
+  }
+  if (infos.empty()) {
+    throw DbError(db_errors::kStatementFailed,
+                  "Für das Schreiben in die Tabelle '" + table.name + "' ist kein Feld genannt.");
+  }
+  const std::string tableName = table.name;  // the schema may be re-read when the unit is undone
+  int64_t written = 0;
+  const RowFeed converted = [&](std::vector<Value>& row) {
+    if (!feed(row)) return false;
+    if (row.size() != infos.size()) {
+      throw DbError(db_errors::kStatementFailed, "Die Zeile für die Tabelle '" + tableName + "' hat " +
+                                                     std::to_string(row.size()) + " Werte statt " +
+                                                     std::to_string(infos.size()) + ".");
+    }
+    for (size_t i = 0; i < row.size(); ++i) row[i] = convertedFor(tableName, *infos[i], std::move(row[i]));
+    ++written;
+    return true;
+  };
+  DbTransaction unit(*this);
+  insertRowsNative(quoteIdentifier(tableName), quoted, converted);
+  unit.commit();
+  return written;
 }
 
 void Connection::begin() {

@@ -94,6 +94,15 @@ class Connection {
   int64_t deleteRow(const TableSchema& table, const Value& key,
                     const std::vector<std::pair<std::string, Value>>& originals);
 
+  // Supplies the rows of a bulk write one after the other: fills `row` with one value per column,
+  // in the order the columns were named, and answers true; answers false when no row is left.
+  using RowFeed = std::function<bool(std::vector<Value>& row)>;
+  // Writes many rows into one table as one unit: every row arrives or, when one fails (in the
+  // feed, in the conversion or on the engine), none does, and the failure is thrown. Values are
+  // converted as for insertRow and travel bound, never inlined; when the key column is among the
+  // columns its values are kept. Answers the number of rows written.
+  int64_t insertRows(const TableSchema& table, const std::vector<std::string>& columns, const RowFeed& feed);
+
   // The value as the column stores it; throws DbError when it does not fit (a text too long for
   // the column, a text that is no date for a date column, ...).
   Value convertForColumn(const TableSchema& table, std::string_view column, const Value& value) const;
@@ -120,6 +129,10 @@ class Connection {
                                                  const std::vector<Value>& params) = 0;
   virtual int64_t insertReturningKey(const std::string& sql, const std::vector<Value>& params,
                                      const std::string& keyColumn) = 0;
+  // The engine's fastest way to write the rows of a bulk write (quoted names, converted values,
+  // at least one column); the caller holds the transaction.
+  virtual void insertRowsNative(const std::string& table, const std::vector<std::string>& columns,
+                                const RowFeed& feed) = 0;
   virtual TableSchema readTableSchema(std::string_view table) = 0;
   // Every column name of the database (lower-cased) with its kind.
   virtual std::vector<std::pair<std::string, ColumnKind>> readAllColumnKinds() = 0;

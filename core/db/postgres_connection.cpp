@@ -165,12 +165,16 @@ PostgresConnection::Result PostgresConnection::run(const std::string& sql, const
   Result result(raw);
   const ExecStatusType status = raw ? PQresultStatus(raw) : PGRES_FATAL_ERROR;
   if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return result;
+  throw failure(raw, sql);
+}
+
+DbError PostgresConnection::failure(PGresult* raw, const std::string& sql) const {
   const char* state = raw ? PQresultErrorField(raw, PG_DIAG_SQLSTATE) : nullptr;
   const bool lost =
       PQstatus(conn_) != CONNECTION_OK || (state != nullptr && std::string_view(state).starts_with("08"));
   std::string message(trim(raw ? PQresultErrorMessage(raw) : PQerrorMessage(conn_)));
   if (message.empty()) message = std::string(trim(PQerrorMessage(conn_)));
-  throw DbError(lost ? db_errors::kConnectionLost : db_errors::kStatementFailed, message, sql);
+  return DbError(lost ? db_errors::kConnectionLost : db_errors::kStatementFailed, message, sql);
 }
 
 int64_t PostgresConnection::executeNative(const std::string& sql, const std::vector<Value>& params) {
@@ -203,6 +207,65 @@ int64_t PostgresConnection::insertReturningKey(const std::string& sql, const std
   const std::string text = result.rows() > 0 ? result.text(0, 0) : std::string();
   std::from_chars(text.data(), text.data() + text.size(), key);
   return key;
+}
+
+void PostgresConnection::insertRowsNative(const std::string& table, const std::vector<std::string>& columns,
+                                          const RowFeed& feed) {
+  std::string sql = "COPY " + table + " (";
+  for (size_t i = 0; i < columns.size(); ++i) sql += (i ? ", " : "") + columns[i];
+  sql += ") FROM STDIN";
+  if (conn_ == nullptr)
+    throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.", sql);
+  {
+    Result start(PQexec(conn_, sql.c_str()));
+    if (start.result == nullptr || PQresultStatus(start.result) != PGRES_COPY_IN)
+      throw failure(start.result, sql);
+  }
+  // Rows travel in COPY's text form, many to a message; the server checks and stores them as
+  // they come and reports the first failure at the end.
+  constexpr size_t kChunk = 256 * 1024;
+  std::string data;
+  data.reserve(kChunk + 4096);
+  std::vector<Value> row;
+  try {
+    while (feed(row)) {
+      for (size_t i = 0; i < row.size(); ++i) {
+        if (i > 0) data += '\t';
+        appendCopyField(data, row[i]);
+      }
+      data += '\n';
+      if (data.size() >= kChunk) {
+        sendCopyData(data, sql);
+        data.clear();
+      }
+    }
+    sendCopyData(data, sql);
+  } catch (...) {
+    endCopy("Das Schreiben wurde abgebrochen.");
+    throw;
+  }
+  Result end = endCopy(nullptr);
+  if (end.result == nullptr || PQresultStatus(end.result) != PGRES_COMMAND_OK) throw failure(end.result, sql);
+}
+
+void PostgresConnection::sendCopyData(const std::string& data, const std::string& sql) {
+  if (!data.empty() && PQputCopyData(conn_, data.data(), static_cast<int>(data.size())) != 1) {
+    throw failure(nullptr, sql);
+  }
+}
+
+PostgresConnection::Result PostgresConnection::endCopy(const char* abortReason) {
+  Result last(nullptr);
+  if (PQputCopyEnd(conn_, abortReason) != 1) return last;
+  // The final result of the COPY, then nothing; anything else is read off so the connection is ready.
+  while (PGresult* next = PQgetResult(conn_)) {
+    if (last.result == nullptr) {
+      last = Result(next);
+    } else {
+      PQclear(next);
+    }
+  }
+  return last;
 }
 
 std::vector<std::string> PostgresConnection::tableNames() {

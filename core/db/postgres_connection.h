@@ -7,9 +7,12 @@
 #include "core/db/connection.h"
 
 struct pg_conn;
+struct pg_result;
 typedef unsigned int Oid;
 
 namespace orvosal {
+
+class DbError;
 
 // The server engine: one libpq connection to a PostgreSQL database. Text columns compare like the
 // old engines (case-insensitive, German order) through the collation the setup creates; names are
@@ -30,6 +33,8 @@ class PostgresConnection final : public Connection {
   std::unique_ptr<RowSource> queryNative(const std::string& sql, const std::vector<Value>& params) override;
   int64_t insertReturningKey(const std::string& sql, const std::vector<Value>& params,
                              const std::string& keyColumn) override;
+  void insertRowsNative(const std::string& table, const std::vector<std::string>& columns,
+                        const RowFeed& feed) override;
   TableSchema readTableSchema(std::string_view table) override;
   std::vector<std::pair<std::string, ColumnKind>> readAllColumnKinds() override;
   std::string placeholder(int index) const override { return "$" + std::to_string(index); }
@@ -45,6 +50,11 @@ class PostgresConnection final : public Connection {
   void open();
   void prepareDatabase();
   Result run(const std::string& sql, const std::vector<Value>& params);
+  // The failure a result (or, without one, the connection) reports.
+  DbError failure(pg_result* raw, const std::string& sql) const;
+  void sendCopyData(const std::string& data, const std::string& sql);
+  // Ends a COPY, with `abortReason` as its failure when not null, and answers its final result.
+  Result endCopy(const char* abortReason);
   // Name of the table with that catalog id and its column names by attribute number.
   const std::pair<std::string, std::map<int, std::string>>& tableColumns(Oid table);
 

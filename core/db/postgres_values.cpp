@@ -134,4 +134,31 @@ std::string postgresParameter(const Value& value) {
   return value.toText();
 }
 
+void appendCopyField(std::string& out, const Value& value) {
+  if (value.isNull()) {
+    out += "\\N";
+    return;
+  }
+  const std::string* text = value.textIfAny();
+  if (text == nullptr) {
+    // Numbers and moments have none of the characters COPY escapes.
+    out += postgresParameter(value);
+    return;
+  }
+  size_t plainFrom = 0;
+  for (size_t i = 0; i < text->size(); ++i) {
+    const char c = (*text)[i];
+    const char* escaped = c == '\\'   ? "\\\\"
+                          : c == '\t' ? "\\t"
+                          : c == '\n' ? "\\n"
+                          : c == '\r' ? "\\r"
+                                      : nullptr;
+    if (escaped == nullptr) continue;
+    out.append(*text, plainFrom, i - plainFrom);
+    out += escaped;
+    plainFrom = i + 1;
+  }
+  out.append(*text, plainFrom);
+}
+
 }  // namespace orvosal

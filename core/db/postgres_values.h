@@ -16,5 +16,8 @@ ColumnInfo postgresColumnForCatalog(std::string name, std::string_view formatted
                                     std::string_view typeName);
 Value postgresValue(ColumnKind kind, std::string_view text);
 std::string postgresParameter(const Value& value);
+// Appends the value as one field of COPY's text format: \N for Null, backslash, tab, line feed
+// and carriage return escaped, everything else in the form of a bound parameter.
+void appendCopyField(std::string& out, const Value& value);
 
 }  // namespace orvosal

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <cstdio>
+#include <memory>
 
 #include "core/db/db_error.h"
 #include "core/db/sql_unicode.h"
@@ -27,7 +28,7 @@ void bindValue(sqlite3_stmt* statement, int index, const Value& value) {
     const std::string iso = value.toDateTime()->toIso();
     sqlite3_bind_text(statement, index, iso.c_str(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
   } else {
-    const std::string text = value.toText();
+    const std::string& text = *value.textIfAny();  // every other kind is bound above
     sqlite3_bind_text(statement, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
   }
 }
@@ -36,17 +37,20 @@ void bindAll(sqlite3_stmt* statement, const std::vector<Value>& params) {
   for (size_t i = 0; i < params.size(); ++i) bindValue(statement, static_cast<int>(i + 1), params[i]);
 }
 
+// Reads through the column's value object: one call into the engine per field rather than one
+// per accessor (each takes the connection's lock; a connection serves one thread at a time).
 Value readStored(sqlite3_stmt* statement, int column) {
-  switch (sqlite3_column_type(statement, column)) {
+  sqlite3_value* stored = sqlite3_column_value(statement, column);
+  switch (sqlite3_value_type(stored)) {
     case SQLITE_NULL:
       return Value();
     case SQLITE_INTEGER:
-      return Value(static_cast<int64_t>(sqlite3_column_int64(statement, column)));
+      return Value(static_cast<int64_t>(sqlite3_value_int64(stored)));
     case SQLITE_FLOAT:
-      return Value(sqlite3_column_double(statement, column));
+      return Value(sqlite3_value_double(stored));
     default: {
-      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-      return Value(std::string(text, static_cast<size_t>(sqlite3_column_bytes(statement, column))));
+      const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(stored));
+      return Value(std::string(text, static_cast<size_t>(sqlite3_value_bytes(stored))));
     }
   }
 }
@@ -86,11 +90,11 @@ class SqliteRows final : public RowSource {
   const std::vector<ResultColumn>& columns() const override { return columns_; }
 
   bool next() override {
-    if (++row_ < batch_.size()) return true;
+    if (++row_ < filled_) return true;
     if (statement_ == nullptr) return false;
     fetchBatch();
     row_ = 0;
-    return !batch_.empty();
+    return filled_ > 0;
   }
 
   Value storedValue(int column) const override { return batch_[row_][static_cast<size_t>(column)]; }
@@ -99,9 +103,11 @@ class SqliteRows final : public RowSource {
  private:
   static constexpr size_t kBatchSize = 256;
 
+  // Rows of the batch keep their storage from one batch to the next (a row handed out by
+  // takeRow() comes back as the caller's previous row).
   void fetchBatch() {
-    batch_.clear();
-    while (batch_.size() < kBatchSize) {
+    filled_ = 0;
+    while (filled_ < kBatchSize) {
       const int rc = sqlite3_step(statement_);
       if (rc == SQLITE_DONE) {
         finish();
@@ -112,11 +118,10 @@ class SqliteRows final : public RowSource {
         finish();
         throw DbError(db_errors::kStatementFailed, message);
       }
-      std::vector<Value> values;
-      values.reserve(columns_.size());
-      for (size_t i = 0; i < columns_.size(); ++i)
-        values.push_back(readStored(statement_, static_cast<int>(i)));
-      batch_.push_back(std::move(values));
+      if (filled_ == batch_.size()) batch_.emplace_back();
+      std::vector<Value>& values = batch_[filled_++];
+      values.resize(columns_.size());
+      for (size_t i = 0; i < values.size(); ++i) values[i] = readStored(statement_, static_cast<int>(i));
     }
   }
 
@@ -129,6 +134,7 @@ class SqliteRows final : public RowSource {
   sqlite3_stmt* statement_;
   std::vector<ResultColumn> columns_;
   std::vector<std::vector<Value>> batch_;
+  size_t filled_ = 0;  // rows of batch_ that hold the current batch
   size_t row_ = static_cast<size_t>(-1);
 };
 
@@ -236,6 +242,30 @@ int64_t SqliteConnection::insertReturningKey(const std::string& sql, const std::
                                              const std::string&) {
   executeNative(sql, params);
   return sqlite3_last_insert_rowid(db_);
+}
+
+void SqliteConnection::insertRowsNative(const std::string& table, const std::vector<std::string>& columns,
+                                        const RowFeed& feed) {
+  std::string names;
+  std::string marks;
+  for (size_t i = 0; i < columns.size(); ++i) {
+    names += (i ? ", " : "") + columns[i];
+    marks += (i ? ", ?" : "?") + std::to_string(i + 1);
+  }
+  const std::string sql = "INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")";
+  if (db_ == nullptr)
+    throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.", sql);
+  // A statement of its own, not the shared cache: the feed may run statements on this connection.
+  sqlite3_stmt* raw = nullptr;
+  if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &raw, nullptr) != SQLITE_OK)
+    fail(sql);
+  const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+  std::vector<Value> row;
+  while (feed(row)) {
+    bindAll(raw, row);
+    if (sqlite3_step(raw) != SQLITE_DONE) fail(sql);
+    sqlite3_reset(raw);
+  }
 }
 
 std::vector<std::string> SqliteConnection::tableNames() {

@@ -33,6 +33,8 @@ class SqliteConnection final : public Connection {
   std::unique_ptr<RowSource> queryNative(const std::string& sql, const std::vector<Value>& params) override;
   int64_t insertReturningKey(const std::string& sql, const std::vector<Value>& params,
                              const std::string& keyColumn) override;
+  void insertRowsNative(const std::string& table, const std::vector<std::string>& columns,
+                        const RowFeed& feed) override;
   TableSchema readTableSchema(std::string_view table) override;
   std::vector<std::pair<std::string, ColumnKind>> readAllColumnKinds() override;
   std::string placeholder(int index) const override { return "?" + std::to_string(index); }

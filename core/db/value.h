@@ -44,6 +44,8 @@ class Value {
   bool toBool() const;
   // Numbers in German form ("1234,5"), dates as "dd.mm.yyyy" or "dd.mm.yyyy hh:mm:ss".
   std::string toText() const;
+  // The text a text value holds, without a copy; null for any other kind.
+  const std::string* textIfAny() const { return std::get_if<std::string>(&data_); }
   // Empty for Null and for text that is no date (German or ISO form).
   std::optional<DateTime> toDateTime() const;
 

@@ -58,23 +58,22 @@ TableSchema targetTable(Session& session, Connection& target, std::string_view t
 void copyTable(Session& session, Connection& source, Connection& target, const std::string& table) {
   auto rows = source.query("SELECT * FROM [" + table + "]");
   const TableSchema schema = targetTable(session, target, table, rows->columns());
-  std::vector<std::pair<std::string, Value>> fields;
+  std::vector<std::string> columns;
   for (const auto& column : rows->columns()) {
     const ColumnInfo* info = schema.find(column.name);
     if (info == nullptr) {
       throw DbError(db_errors::kFieldNotFound,
                     "Das Feld '" + column.name + "' gibt es in der Zieldatenbank nicht.");
     }
-    fields.emplace_back(info->name, Value());
+    columns.push_back(info->name);
   }
   target.execute("Truncate TABLE " + tableReference(table));
   target.execute("SET IDENTITY_INSERT [" + table + "] ON");
-  std::vector<Value> row;
-  while (rows->next()) {
+  target.insertRows(schema, columns, [&](std::vector<Value>& row) {
+    if (!rows->next()) return false;
     rows->takeRow(row);
-    for (size_t i = 0; i < fields.size(); ++i) fields[i].second = std::move(row[i]);
-    target.insertRow(schema, fields);
-  }
+    return true;
+  });
   target.execute("SET IDENTITY_INSERT [" + table + "] OFF");
 }
 

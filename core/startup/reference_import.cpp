@@ -87,31 +87,33 @@ void replaceRows(Session& session, std::string_view fileName, std::string_view t
   std::vector<std::string> fields;
   if (!reader.next(fields)) throw ReferenceFileError(1, "Die Datei enthält keine Kopfzeile.");
   const std::vector<ImportColumn> columns = headerColumns(schema, fields, table);
-  std::vector<std::pair<std::string, Value>> row;
-  for (const ImportColumn& column : columns) row.emplace_back(column.info->name, Value());
+  std::vector<std::string> names;
+  for (const ImportColumn& column : columns) names.push_back(column.info->name);
 
   const std::string caption = std::string(fileName) + " wird eingelesen";
   const int expected = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
   DbTransaction transaction(connection);
   connection.execute("DELETE FROM [" + std::string(table) + "]");
   int imported = 0;
-  while (reader.next(fields)) {
-    if (fields.size() != row.size()) {
+  connection.insertRows(schema, names, [&](std::vector<Value>& row) {
+    if (!reader.next(fields)) return false;
+    if (fields.size() != names.size()) {
       throw ReferenceFileError(reader.line(), "Die Zeile hat " + std::to_string(fields.size()) +
                                                   " Felder, die Kopfzeile nennt " +
-                                                  std::to_string(row.size()) + " Spalten.");
+                                                  std::to_string(names.size()) + " Spalten.");
     }
+    row.resize(names.size());
     for (size_t i = 0; i < row.size(); ++i) {
-      row[i].second = fields[i].empty() ? Value() : Value(std::move(fields[i]));
+      row[i] = fields[i].empty() ? Value() : Value(std::move(fields[i]));
       try {
-        connection.convertForColumn(schema, row[i].first, row[i].second);
+        row[i] = connection.convertForColumn(schema, names[i], row[i]);
       } catch (const DbError& error) {
-        throw ReferenceFileError(reader.line(), unfitValue(columns[i], row[i].second, error));
+        throw ReferenceFileError(reader.line(), unfitValue(columns[i], row[i], error));
       }
     }
-    connection.insertRow(schema, row);
     if (++imported % kProgressStep == 0) session.ui().progress(caption, imported, expected);
-  }
+    return true;
+  });
   if (imported == 0) throw ReferenceFileError(reader.line(), "Die Datei enthält keine Datenzeilen.");
   transaction.commit();
 }
