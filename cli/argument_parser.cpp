@@ -23,14 +23,14 @@ std::variant<ParsedArguments, std::string> parseArguments(const std::vector<std:
       parsed.positional.push_back(arg);
       continue;
     }
-    const auto spec = std::find_if(accepted.begin(), accepted.end(),
-                                   [&](const OptionSpec& option) { return option.name == arg; });
-    if (spec == accepted.end()) return "Unbekannte Option: " + arg;
+    const auto known = std::find_if(accepted.begin(), accepted.end(),
+                                    [&](const OptionSpec& option) { return option.name == arg; });
+    if (known == accepted.end()) return "Unbekannte Option: " + arg;
     if (parsed.has(arg)) return "Die Option " + arg + " ist mehrfach angegeben.";
     std::string value;
-    if (!spec->valueName.empty()) {
+    if (!known->valueName.empty()) {
       if (i + 1 >= args.size()) {
-        return "Die Option " + arg + " braucht einen Wert (" + std::string(spec->valueName) + ").";
+        return "Die Option " + arg + " braucht einen Wert (" + std::string(known->valueName) + ").";
       }
       value = args[++i];
     }
