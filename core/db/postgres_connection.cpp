@@ -138,11 +138,23 @@ void PostgresConnection::open() {
 
 void PostgresConnection::prepareDatabase() {
   // The collation and the helper functions live in the database; they are created once and
-  // then only looked up, so that workstations starting together do not replace them twice.
-  Result marker =
-      run("SELECT 1 FROM pg_proc WHERE proname = '" + std::string(postgresSetupMarker()) + "'", {});
-  if (marker.rows() > 0) return;
-  for (const auto& statement : postgresDatabaseSetup()) run(statement, {});
+  // then only looked up. Connections that find them missing at the same moment take turns
+  // under a lock of this database and look again, since the server refuses two concurrent
+  // replacements of one function; the setup is one transaction, so it is there whole or not.
+  const std::string markerQuery =
+      "SELECT 1 FROM pg_proc WHERE proname = '" + std::string(postgresSetupMarker()) + "'";
+  if (run(markerQuery, {}).rows() > 0) return;
+  run("BEGIN", {});
+  try {
+    run("SELECT pg_advisory_xact_lock(hashtext('orvosal_setup'))", {});
+    if (run(markerQuery, {}).rows() == 0) {
+      for (const auto& statement : postgresDatabaseSetup()) run(statement, {});
+    }
+    run("COMMIT", {});
+  } catch (...) {
+    PQclear(PQexec(conn_, "ROLLBACK"));
+    throw;
+  }
 }
 
 PostgresConnection::Result PostgresConnection::run(const std::string& sql, const std::vector<Value>& params) {

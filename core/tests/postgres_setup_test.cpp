@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/db/postgres_connection.h"
+#include "core/db/recordset.h"
+#include "core/tests/db_test_support.h"
 #include "core/tests/sql_translator_test_support.h"
 
 namespace orvosal::testing {
@@ -35,6 +42,33 @@ TEST(PostgresSetup, FunctionsBehaveLikeTheOldEngines) {
        "t|f|t"},
   };
   for (const auto& [sql, expected] : cases) EXPECT_EQ(db.queryNative(sql), Rows{expected}) << sql;
+}
+
+// Workstations that start together on a new server database all find the helper functions
+// missing at once; each must still connect, and the setup is there once afterwards.
+TEST(PostgresSetup, ConnectionsOpeningANewDatabaseTogetherAllSucceed) {
+  const auto server = testPostgresServer();
+  if (!server) GTEST_SKIP() << "ORVOSAL_TEST_PG is not set";
+  ServerTestDatabase database(*server);
+  FixedClock clock(testMoment());
+  std::vector<std::string> failures(6);
+  std::vector<std::thread> starts;
+  for (auto& failure : failures) {
+    starts.emplace_back([&] {
+      try {
+        PostgresConnection connection(database.conninfo(), clock);
+      } catch (const std::exception& error) {
+        failure = error.what();
+      }
+    });
+  }
+  for (auto& start : starts) start.join();
+  EXPECT_EQ(failures, std::vector<std::string>(6)) << "every connection opens";
+
+  PostgresConnection check(database.conninfo(), clock);
+  Recordset marker(check, "SELECT count(*) AS Anzahl FROM pg_proc WHERE proname = '" +
+                              std::string(postgresSetupMarker()) + "'");
+  EXPECT_EQ(marker.field("Anzahl").toInt(), 1);
 }
 
 }  // namespace
