@@ -201,26 +201,37 @@ Value Connection::convertForColumn(const TableSchema& schema, std::string_view c
 
 int64_t Connection::insertRow(const TableSchema& table,
                               const std::vector<std::pair<std::string, Value>>& fields) {
-  std::string names;
-  std::string marks;
+  // The statement text depends only on the table and the columns named; a recordset that adds
+  // many rows names the same ones each time, so the text is built once and found by that key.
+  std::string key = table.name;
   std::vector<Value> params;
+  params.reserve(fields.size());
   for (const auto& [name, value] : fields) {
     const ColumnInfo* column = table.find(name);
     if (column == nullptr) {
       throw DbError(db_errors::kFieldNotFound,
                     "Das Feld '" + name + "' gibt es in der Tabelle '" + table.name + "' nicht.");
     }
-    if (!names.empty()) {
-      names += ", ";
-      marks += ", ";
-    }
-    names += quoteIdentifier(column->name);
-    params.push_back(convertForColumn(table, column->name, value));
-    marks += placeholder(static_cast<int>(params.size()));
+    key += '\x1f';
+    key += column->name;
+    params.push_back(convertedFor(table.name, *column, value));
+  }
+  auto text = insertTexts_.find(key);
+  if (text == insertTexts_.end()) text = insertTexts_.emplace(key, insertText(table, fields)).first;
+  return insertReturningKey(text->second, params, table.keyColumn);
+}
+
+std::string Connection::insertText(const TableSchema& table,
+                                   const std::vector<std::pair<std::string, Value>>& fields) const {
+  std::string names;
+  std::string marks;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    names += (i ? ", " : "") + quoteIdentifier(table.find(fields[i].first)->name);
+    marks += (i ? ", " : "") + placeholder(static_cast<int>(i + 1));
   }
   std::string sql = "INSERT INTO " + quoteIdentifier(table.name);
-  sql += params.empty() ? std::string(" DEFAULT VALUES") : " (" + names + ") VALUES (" + marks + ")";
-  return insertReturningKey(sql, params, table.keyColumn);
+  sql += fields.empty() ? std::string(" DEFAULT VALUES") : " (" + names + ") VALUES (" + marks + ")";
+  return sql;
 }
 
 int64_t Connection::updateRow(const TableSchema& table, const Value& key,

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/clock.h"
@@ -147,6 +148,7 @@ class Connection {
   SqlTranslator& translator() { return *translator_; }
   void forgetSchema() {
     schemas_.clear();
+    insertTexts_.clear();
     kindsByName_.reset();
     onSchemaChanged();
   }
@@ -155,6 +157,8 @@ class Connection {
 
  private:
   int64_t executeStatement(const std::string& statement);
+  std::string insertText(const TableSchema& table,
+                         const std::vector<std::pair<std::string, Value>>& fields) const;
   // SELECT ... INTO: both answer the number of rows copied.
   int64_t copyIntoArchive(const std::string& select, const std::string& table, const std::string& file);
   int64_t createTableFromQuery(const std::string& createAs, const std::string& table);
@@ -165,6 +169,7 @@ class Connection {
   ColumnSpelling columnSpelling_;
   std::map<std::string, std::shared_ptr<const TableSchema>, std::less<>> schemas_;  // by lower-cased name
   std::optional<std::map<std::string, ColumnKind, std::less<>>> kindsByName_;
+  std::unordered_map<std::string, std::string> insertTexts_;  // by table and column names
   int depth_ = 0;
 };
 

@@ -178,7 +178,7 @@ void Recordset::update() {
   if (adding_) {
     const int64_t key = connection_.insertRow(table, changes);
     std::vector<Value> row(columns().size());
-    for (const auto& [index, value] : pending_) row[index] = value;
+    for (auto& [index, value] : pending_) row[index] = std::move(value);
     for (size_t i = 0; i < columns().size(); ++i) {
       if (equalsNoCase(columns()[i].baseColumn, table.keyColumn)) row[i] = Value(key);
     }

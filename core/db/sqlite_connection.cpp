@@ -188,8 +188,8 @@ sqlite3_stmt* SqliteConnection::prepared(const std::string& sql) {
   if (db_ == nullptr)
     throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.", sql);
   if (auto found = statements_.find(sql); found != statements_.end()) {
+    // Every use binds all of the statement's parameters, so old bindings need no clearing.
     sqlite3_reset(found->second);
-    sqlite3_clear_bindings(found->second);
     return found->second;
   }
   sqlite3_stmt* statement = nullptr;
