@@ -15,36 +15,6 @@ constexpr const char* kWindows1252 = "WINDOWS-1252";
 constexpr const char* kCp850 = "CP850";
 constexpr const char* kCp437 = "CP437";
 
-// Length of the valid UTF-8 sequence that starts `text` (not empty), or 0 when it is invalid.
-size_t utf8SequenceLength(std::string_view text) {
-  const auto byte = [text](size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) return 1;
-  size_t length = 0;
-  // Allowed range of the second byte; narrower than usual where it excludes overlong forms,
-  // surrogates and code points above U+10FFFF.
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
-  for (size_t i = 2; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return 0;
-  }
-  return length;
-}
-
 class Iconv {
  public:
   Iconv(const char* to, const char* from) : handle_(iconv_open(to, from)) {
@@ -89,6 +59,35 @@ std::string toUtf8(std::string_view text, const char* codepage) {
 }
 
 }  // namespace
+
+size_t utf8SequenceLength(std::string_view text) {
+  const auto byte = [text](size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return 1;
+  size_t length = 0;
+  // Allowed range of the second byte; narrower than usual where it excludes overlong forms,
+  // surrogates and code points above U+10FFFF.
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+  for (size_t i = 2; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+  }
+  return length;
+}
 
 std::string utf8ToWindows1252(std::string_view utf8) { return fromUtf8(utf8, kWindows1252); }
 

@@ -18,6 +18,9 @@ std::string cp850ToUtf8(std::string_view text);
 std::string utf8ToCp437(std::string_view utf8);
 std::string cp437ToUtf8(std::string_view text);
 
+// Length of the valid UTF-8 sequence that starts `text` (not empty), or 0 when it is invalid.
+size_t utf8SequenceLength(std::string_view text);
+
 // True for valid UTF-8, which includes pure ASCII and the empty text: no stray continuation
 // bytes, no truncated, overlong or surrogate sequences, nothing above U+10FFFF. A single-byte
 // code page text with umlauts practically never passes.

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "cli/cli_options.h"
 #include "cli/tests/cli_test_run.h"
 #include "core/settings.h"
@@ -33,6 +37,20 @@ TEST(Cli, StatusNamesTheProgramFolderAndCreatesIt) {
   EXPECT_NE(run.out.find("Datenbankversion: 20220511"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("Tabellen: 104"), std::string::npos);
   EXPECT_NE(run.out.find("Angemeldet: "), std::string::npos);
+}
+
+TEST(Cli, AReferenceListThatCannotBeReadIsReportedAndTheProgramStillStarts) {
+  TemporaryFolder folder;
+  std::ofstream(folder.path() / "sPLZ.csv", std::ios::binary)
+      << "PLZ;Ort\n80331;M\xC3\xBCnchen\n50667;K\xF6ln\n";
+  const auto run = runCommandLine({"--home", folder.path().string(), "status"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("Die Datei \"sPLZ.csv\" wurde nicht eingelesen.\nZeile 3:"), std::string::npos)
+      << run.err;
+  std::ifstream log(folder.path() / "error_log.txt");
+  const std::string logged((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+  EXPECT_NE(logged.find("\"sPLZ.csv\" wurde nicht eingelesen"), std::string::npos) << logged;
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "sPLZ.csv"));
 }
 
 TEST(Cli, StatusOnAServerDatabaseNamedInTheSettings) {

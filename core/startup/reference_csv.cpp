@@ -1,14 +1,51 @@
 #include "core/startup/reference_csv.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "core/codepage.h"
 #include "core/text.h"
 
 namespace orvosal {
 
+namespace {
+
+int lineAt(std::string_view text, size_t position) {
+  return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(position), '\n'));
+}
+
+}  // namespace
+
 std::string DecodeReferenceText(std::string_view bytes) {
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
-  return looksLikeUtf8(bytes) ? std::string(bytes) : windows1252ToUtf8(bytes);
+  const bool markedUtf8 = bytes.starts_with(kByteOrderMark);
+  if (markedUtf8) bytes.remove_prefix(kByteOrderMark.size());
+  // A NUL byte is no character of either encoding; one engine would keep it and the other refuse
+  // the row, so the file is refused alike on both.
+  if (const size_t nul = bytes.find('\0'); nul != std::string_view::npos) {
+    throw ReferenceFileError(lineAt(bytes, nul), "Die Zeile enthält ein Nullzeichen (Byte 0).");
+  }
+  // A file is one encoding or the other: UTF-8 when its non-ASCII bytes all form UTF-8
+  // characters, Windows-1252 when none does. A mixture would turn the UTF-8 characters into
+  // garbage ("MÃ¼nchen"), so it is refused at the first byte that does not fit.
+  bool utf8Seen = markedUtf8;
+  std::optional<size_t> firstForeign;
+  for (size_t i = 0; i < bytes.size();) {
+    const size_t length = utf8SequenceLength(bytes.substr(i));
+    if (length == 0) {
+      if (!firstForeign) firstForeign = i;
+      ++i;
+      continue;
+    }
+    if (length > 1) utf8Seen = true;
+    i += length;
+  }
+  if (!firstForeign) return std::string(bytes);
+  if (!utf8Seen) return windows1252ToUtf8(bytes);
+  throw ReferenceFileError(lineAt(bytes, *firstForeign),
+                           "Die Datei ist sonst in UTF-8 geschrieben, diese Zeile aber nicht (Byte " +
+                               std::to_string(static_cast<unsigned char>(bytes[*firstForeign])) +
+                               "). Bitte speichern Sie die Datei einheitlich in UTF-8.");
 }
 
 bool CsvRecordReader::skipBlankLine() {

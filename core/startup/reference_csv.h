@@ -19,7 +19,8 @@ class ReferenceFileError : public std::runtime_error {
 };
 
 // The text of a reference file in UTF-8: a file that is valid UTF-8 (a byte-order mark is
-// dropped) is taken as it is, any other is read as Windows-1252.
+// dropped) is taken as it is, one without any UTF-8 character is read as Windows-1252. Throws
+// ReferenceFileError for a file that mixes both or holds a NUL byte.
 std::string DecodeReferenceText(std::string_view bytes);
 
 // Reads the records of semicolon-separated text one after the other. A field may be enclosed in

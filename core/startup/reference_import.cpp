@@ -135,8 +135,9 @@ bool ImportReferenceFile(Session& session, std::string_view fileName, std::strin
                         try {
                           replaceRows(session, fileName, table, DecodeReferenceText(readWholeFile(path)));
                         } catch (const ReferenceFileError& fault) {
-                          session.ui().message(faultMessage(fileName, table, fault), "Referenzdaten einlesen",
-                                               MessageKind::Warning);
+                          const std::string message = faultMessage(fileName, table, fault);
+                          session.errorLog().record(message);
+                          session.ui().message(message, "Referenzdaten einlesen", MessageKind::Warning);
                           return false;
                         }
                         std::filesystem::path done = path;

@@ -17,6 +17,8 @@ namespace {
 
 using orvosal::testing::SeededBothEngines;
 using Records = std::vector<std::vector<std::string>>;
+using namespace std::string_literals;
+using namespace std::string_view_literals;
 
 Records readAll(std::string_view text) {
   CsvRecordReader reader(text);
@@ -78,6 +80,26 @@ TEST(DecodeReferenceTextTest, Utf8StaysWindows1252IsConverted) {
   EXPECT_EQ(DecodeReferenceText("M\xFCller;Stra\xDF"
                                 "e;\x80"),
             "Müller;Straße;€");
+}
+
+int decodeFaultLine(std::string_view bytes) {
+  try {
+    DecodeReferenceText(bytes);
+  } catch (const ReferenceFileError& fault) {
+    return fault.line();
+  }
+  return 0;
+}
+
+TEST(DecodeReferenceTextTest, MixedEncodingsAndNulBytesAreRefusedAtTheirLine) {
+  const std::pair<std::string_view, int> cases[] = {
+      {"Ort\nM\xC3\xBCnchen\nK\xF6ln\n", 3},  // UTF-8 first, then one Windows-1252 byte
+      {"Ort\nK\xF6ln\nM\xC3\xBCnchen\n", 2},  // the other way round
+      {"\xEF\xBB\xBFOrt\nK\xF6ln\n", 2},      // the byte-order mark promises UTF-8
+      {"Ort\nBer\0lin\n"sv, 2},               // NUL, even in ASCII text
+      {"Ort\nK\xF6ln\nM\xFCnchen\n", 0},      // Windows-1252 throughout
+  };
+  for (const auto& [bytes, line] : cases) EXPECT_EQ(decodeFaultLine(bytes), line) << bytes;
 }
 
 class ReferenceImportTest : public SeededBothEngines {
@@ -177,6 +199,25 @@ TEST_P(ReferenceImportTest, AMalformedLineLeavesTheTableAndNamesFileAndLine) {
   write("sBank.csv", "Bankname;Ort\nErste;Berlin\n");
   EXPECT_TRUE(ImportReferenceFile(session(), "sBank.csv", "sBank"));
   EXPECT_EQ(rows("sBank", {"Bankname", "Ort"}), (std::vector<std::string>{"Erste|Berlin"}));
+}
+
+TEST_P(ReferenceImportTest, EncodingFaultsLeaveTheTableAndReachTheLog) {
+  write("sPLZ.csv", "PLZ;Ort\n10115;Berlin\n");
+  ASSERT_TRUE(ImportReferenceFile(session(), "sPLZ.csv", "sPLZ"));
+  write("sPLZ.csv", "PLZ;Ort\n80331;M\xC3\xBCnchen\n50667;K\xF6ln\n");
+  EXPECT_FALSE(ImportReferenceFile(session(), "sPLZ.csv", "sPLZ"));
+  write("sPLZ.csv", "PLZ;Ort\n20095;Ham\0burg\n"s);
+  EXPECT_FALSE(ImportReferenceFile(session(), "sPLZ.csv", "sPLZ"));
+  EXPECT_EQ(rows("sPLZ", {"PLZ", "Ort"}), (std::vector<std::string>{"10115|Berlin"}));
+  ASSERT_EQ(messages().size(), 2u);
+  EXPECT_NE(messages()[0].find("Zeile 3: Die Datei ist sonst in UTF-8 geschrieben, diese Zeile aber nicht"),
+            std::string::npos)
+      << messages()[0];
+  EXPECT_NE(messages()[1].find("Zeile 2: Die Zeile enthält ein Nullzeichen (Byte 0)."), std::string::npos)
+      << messages()[1];
+  std::ifstream log(engine().folder() / "error_log.txt");
+  const std::string logged((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+  EXPECT_NE(logged.find("Zeile 2: Die Zeile enthält ein Nullzeichen"), std::string::npos) << logged;
 }
 
 TEST_P(ReferenceImportTest, HeaderFaultsAreReportedOnLineOne) {
