@@ -121,7 +121,7 @@ void benchCopyToServer(const std::filesystem::path& folder, const Server& server
   Connection& file = GlobalConnection(session);
   {
     DbTransaction tx(file);
-    EnsureTable(session, file, false, *findTable("Adressen"));
+    EnsureTable(session, file, *findTable("Adressen"));
     tx.commit();
   }
   fillAddresses(file);
@@ -152,7 +152,7 @@ void benchPostalCodes(const char* engine, const std::filesystem::path& folder,
   Connection& db = GlobalConnection(session);
   {
     DbTransaction tx(db);
-    EnsureTable(session, db, session.database().useSqlServer, *findTable("sPLZ"));
+    EnsureTable(session, db, *findTable("sPLZ"));
     tx.commit();
   }
   writePostalCodes(folder / "sPLZ.csv");

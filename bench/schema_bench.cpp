@@ -24,9 +24,8 @@ using namespace orvosal;
 
 void schemaWork(Session& session) {
   Connection& db = GlobalConnection(session);
-  const bool server = session.database().useSqlServer;
-  CreateAllTables(session, db, server);
-  SeedDefaults(session, db, "", server);
+  CreateAllTables(session, db);
+  SeedDefaults(session, db, "");
   Datenbank_Anpassungen(session);
   Write_Last_Version(session);
 }

@@ -27,8 +27,8 @@ class UserWindowFixture : public ::testing::Test {
     session_.settings().WriteSetting("Database1", "Titel", "Test");
     session_.settings().WriteSetting("Database1", "UseSqlServer", "0");
     ASSERT_TRUE(OpenDatabase(session_));
-    CreateAllTables(session_, GlobalConnection(session_), false);
-    SeedDefaults(session_, GlobalConnection(session_), "", false);
+    CreateAllTables(session_, GlobalConnection(session_));
+    SeedDefaults(session_, GlobalConnection(session_), "");
   }
 
   UserRow addUser(const std::string& name, const std::string& password, bool aktiv = true,

@@ -90,7 +90,7 @@ const ColumnInfo* TableSchema::find(std::string_view column) const {
 }
 
 Connection::Connection(SqlEngine engine, const Clock& clock)
-    : engine_(engine), clock_(clock), translator_(std::make_unique<SqlTranslator>(engine, clock)) {
+    : dialect_(engine), clock_(clock), translator_(std::make_unique<SqlTranslator>(engine, clock)) {
   translator_->setColumnKindLookup([this](std::string_view name) { return columnKindAnywhere(name); });
 }
 

@@ -12,6 +12,7 @@
 
 #include "core/clock.h"
 #include "core/db/column_info.h"
+#include "core/db/dialect.h"
 #include "core/db/sql_engine.h"
 #include "core/db/value.h"
 
@@ -65,7 +66,9 @@ class Connection {
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
 
-  SqlEngine engine() const { return engine_; }
+  SqlEngine engine() const { return dialect_.engine(); }
+  // What differs in the SQL text written for this connection's engine.
+  const Dialect& dialect() const { return dialect_; }
 
   // Runs one statement; answers the number of rows it changed.
   int64_t execute(std::string_view sql);
@@ -163,7 +166,7 @@ class Connection {
   int64_t copyIntoArchive(const std::string& select, const std::string& table, const std::string& file);
   int64_t createTableFromQuery(const std::string& createAs, const std::string& table);
 
-  SqlEngine engine_;
+  Dialect dialect_;
   const Clock& clock_;
   std::unique_ptr<SqlTranslator> translator_;
   ColumnSpelling columnSpelling_;

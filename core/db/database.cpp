@@ -21,7 +21,7 @@ std::string Get_ConnectionString(Session& session, int databaseNumber) {
   const std::string type = settings.ReadSetting(section, "Type", "");
 
   if (!isAboveZero(useServer)) {
-    db.useSqlServer = false;
+    db.dialect = Dialect(SqlEngine::Sqlite);
     std::string folder = settings.ReadSetting(section, "DatabasePath", session.programFolder().string());
     if (!folder.ends_with('/')) folder += '/';
     if (type.empty() || type == "Access97" || type == "Access2000") {
@@ -42,7 +42,7 @@ std::string Get_ConnectionString(Session& session, int databaseNumber) {
   const std::string user = settings.ReadSetting(section, "strDatabaseUser", "sa");
   const std::string password = settings.ReadSetting(section, "strDatabasePassword", kDefaultServerPassword);
   const std::string direct = settings.ReadSetting(section, "SQLDatenbankDirekt", "0");
-  db.useSqlServer = true;
+  db.dialect = Dialect(SqlEngine::Postgres);
   if (!isAboveZero(direct)) {
     if (type.empty()) settings.WriteSetting(section, "Type", "SQL-Server");
     return "PROVIDER=SQLOLEDB;SERVER=" + server + ";DATABASE=" + database + ";INTEGRATED SECURITY=SSPI";
@@ -74,8 +74,9 @@ bool OpenDatabase(Session& session) {
   try {
     db.connection.reset();
     if (db.connectionString.empty()) db.connectionString = Get_ConnectionString(session, 0);
-    db.useSqlServer = parseConnectionString(db.connectionString).value_or(DatabaseTarget{}).engine ==
-                      DatabaseTarget::Engine::Postgres;
+    const bool server = parseConnectionString(db.connectionString).value_or(DatabaseTarget{}).engine ==
+                        DatabaseTarget::Engine::Postgres;
+    db.dialect = Dialect(server ? SqlEngine::Postgres : SqlEngine::Sqlite);
     db.connection = ConnectTo(db.connectionString, session.clock());
     db.connection->setColumnSpelling(db.columnSpelling);
     return true;

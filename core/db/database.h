@@ -14,7 +14,7 @@ inline constexpr const char* kDatabaseFilePassword = "orvo";
 inline constexpr const char* kDefaultServerPassword = "orv2sa";
 
 // Builds the connection string of database entry `databaseNumber` (0: the current one) from
-// "system.ini", sets the dialect flag, and writes the entry's `Type` when it is still empty.
+// "system.ini", sets the session's dialect, and writes the entry's `Type` when it is still empty.
 std::string Get_ConnectionString(Session& session, int databaseNumber);
 
 // Opens the session's connection with the stored connection string (built for the current

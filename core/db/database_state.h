@@ -7,12 +7,12 @@
 
 namespace orvosal {
 
-// The open database of a session: its connection string, the dialect flag (true when the
-// database is the server engine and SQL text is written in the server's forms), the number of
-// the database entry in use, and the connection itself.
+// The open database of a session: its connection string, its dialect (known from the connection
+// string before the connection opens), the number of the database entry in use, and the
+// connection itself.
 struct DatabaseState {
   std::string connectionString;
-  bool useSqlServer = false;
+  Dialect dialect{SqlEngine::Sqlite};
   std::string currentNumber = "1";
   std::unique_ptr<Connection> connection;
   ColumnSpelling columnSpelling;

@@ -23,20 +23,15 @@ std::string SqlQuoted(std::string_view value, Asterisk asterisk) {
   return "'" + SqlText(value, asterisk) + "'";
 }
 
-std::string SqlDate(bool useSqlServer, const Value& value) {
+std::string SqlDate(const Dialect& dialect, const Value& value) {
   const auto moment = value.toDateTime();
-  if (!moment) return "Null";
-  const Date day = moment->date();
-  if (useSqlServer) return "CONVERT(datetime,'" + day.toGerman() + "', 104)";
-  return "#" + std::to_string(day.month()) + "/" + std::to_string(day.day()) + "/" +
-         std::to_string(day.year()) + "#";
+  return moment ? dialect.dateLiteral(moment->date()) : "Null";
 }
 
-std::string CreateBooleanSelect(bool useSqlServer, std::string_view field, bool value, bool useIn) {
+std::string CreateBooleanSelect(const Dialect& dialect, std::string_view field, bool value, bool useIn) {
   std::string name = "[" + replaceAll(std::string(field), ".", "].[") + "]";
   name = replaceAll(replaceAll(name, "[[", "["), "]]", "]");
-  const std::string word = value ? "True" : "False";
-  const std::string literal = useSqlServer ? "'" + word + "'" : word;
+  const std::string literal = dialect.booleanLiteral(value);
   return useIn ? name + " IN (" + literal + ")" : name + " = " + literal;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/db/dialect.h"
 #include "core/db/value.h"
 
 namespace orvosal {
@@ -16,13 +17,14 @@ std::string SqlText(std::string_view value, Asterisk asterisk = Asterisk::Remove
 // The same, enclosed in single quotes.
 std::string SqlQuoted(std::string_view value, Asterisk asterisk = Asterisk::Remove);
 
-// The date literal of the dialect: "CONVERT(datetime,'05.03.2024', 104)" on the server,
-// "#3/5/2024#" on the file database; "Null" for a value that is no date.
-std::string SqlDate(bool useSqlServer, const Value& value);
+// The dialect's date literal of the value's day (see Dialect::dateLiteral); "Null" for a value that
+// is no date.
+std::string SqlDate(const Dialect& dialect, const Value& value);
 
-// A condition on a true/false column: "[Aktiv] = 'True'" on the server, "[Aktiv] = True" on the
-// file database, or the IN form; "Tabelle.Feld" becomes "[Tabelle].[Feld]".
-std::string CreateBooleanSelect(bool useSqlServer, std::string_view field, bool value, bool useIn);
+// A condition on a true/false column with the dialect's true/false word: "[Aktiv] = 'True'" on the
+// server, "[Aktiv] = True" on the file database, or the IN form; "Tabelle.Feld" becomes
+// "[Tabelle].[Feld]".
+std::string CreateBooleanSelect(const Dialect& dialect, std::string_view field, bool value, bool useIn);
 
 // A number for SQL text: decimal point, no grouping ("1234.50").
 std::string SqlNumber(const Value& value, int decimals = 2);

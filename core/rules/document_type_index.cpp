@@ -12,20 +12,20 @@ namespace {
 
 // The active types of one area in ascending `ID` order: a document of an active type stores its
 // type's position in this list as `Belegart`.
-std::vector<int64_t> activeDocumentTypeIds(Connection& connection, bool useSqlServer, bool sales) {
+std::vector<int64_t> activeDocumentTypeIds(Connection& connection, bool sales) {
   std::vector<int64_t> ids;
   Recordset rs(connection, "SELECT * FROM Belegarten WHERE (" +
-                               CreateBooleanSelect(useSqlServer, "Kundenbereich", sales, false) +
+                               CreateBooleanSelect(connection.dialect(), "Kundenbereich", sales, false) +
                                " AND Aktiv IN(1)) ORDER BY ID;");
   for (; !rs.eof(); rs.moveNext()) ids.push_back(rs["ID"].toInt());
   return ids;
 }
 
-void fillTypeIds(Connection& connection, bool useSqlServer, bool sales) {
-  const std::vector<int64_t> types = activeDocumentTypeIds(connection, useSqlServer, sales);
+void fillTypeIds(Connection& connection, bool sales) {
+  const std::vector<int64_t> types = activeDocumentTypeIds(connection, sales);
   Recordset rs(connection,
                "SELECT BelegID, BelegartenID, Belegart FROM Belegkopf WHERE ([BelegartenID] IS Null AND " +
-                   CreateBooleanSelect(useSqlServer, "Kunde", sales, false) +
+                   CreateBooleanSelect(connection.dialect(), "Kunde", sales, false) +
                    " AND [Belegart] < 10000) ORDER BY BelegID");
   for (; !rs.eof(); rs.moveNext()) {
     const int64_t position = rs["Belegart"].toInt();
@@ -39,8 +39,7 @@ void fillTypeIds(Connection& connection, bool useSqlServer, bool sales) {
 
 void BelegArtenIDAnpassen(Session& session, Connection& connection) {
   runOperation(session, operationName("mdl1System", OperationKind::Sub, "BelegArtenIDAnpassen"), 0, [&] {
-    const bool useSqlServer = session.database().useSqlServer;
-    for (const bool sales : {true, false}) fillTypeIds(connection, useSqlServer, sales);
+    for (const bool sales : {true, false}) fillTypeIds(connection, sales);
     return 0;
   });
 }

@@ -14,10 +14,10 @@ constexpr std::string_view kTitle = "Datenbank auf SQL-Server übertragen";
 std::string entrySection(int number) { return "Database" + std::to_string(number); }
 
 std::unique_ptr<Connection> openTarget(Session& session, int number) {
-  // Building the string sets the dialect flag, but the open database stays the file database.
-  const bool useSqlServer = session.database().useSqlServer;
+  // Building the string sets the dialect, but the open database stays the file database.
+  const Dialect dialect = session.database().dialect;
   const std::string connectionString = Get_ConnectionString(session, number);
-  session.database().useSqlServer = useSqlServer;
+  session.database().dialect = dialect;
   try {
     return ConnectTo(connectionString, session.clock());
   } catch (const std::exception&) {
@@ -47,7 +47,7 @@ TableSchema targetTable(Session& session, Connection& target, std::string_view t
   const TableSchema* schema = findSchema(target, table);
   const TableDef* definition = findTable(table);
   if ((schema == nullptr || lacksColumn(*schema, sourceColumns)) && definition != nullptr) {
-    EnsureTable(session, target, true, *definition);
+    EnsureTable(session, target, *definition);
     schema = findSchema(target, table);
   }
   if (schema == nullptr)
@@ -112,7 +112,7 @@ bool Convert_To_SQL_Server(Session& session, int targetDatabaseNumber) {
     // Every table is read from one state of the file and written in one unit on the server.
     DbTransaction snapshot(*source);
     DbTransaction copy(*target);
-    if (createTables) CreateAllTables(session, *target, true);
+    if (createTables) CreateAllTables(session, *target);
     for (size_t i = 0; i < tables.size(); ++i) {
       table = tables[i];
       ui.progress("Tabelle " + table, static_cast<int>(i + 1), static_cast<int>(tables.size()));

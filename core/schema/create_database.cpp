@@ -105,7 +105,7 @@ bool CreateAccessDatabase(Session& session, const std::filesystem::path& folder,
     auto connection = ConnectTo(fileDatabaseConnectionString(folder, name, withPassword), session.clock());
     {
       DbTransaction tables(*connection);
-      CreateAllTables(session, *connection, false);
+      CreateAllTables(session, *connection);
       tables.commit();
     }
     session.ui().message("Die Datenbank '" + file.string() + "' wurde erstellt.", kTitle,
@@ -154,10 +154,10 @@ bool CreateSqlServerDatabase(Session& session, std::string_view name, std::strin
     // server would not allow.
     {
       DbTransaction schema(*connection);
-      CreateAllTables(session, *connection, true);
+      CreateAllTables(session, *connection);
       schema.commit();
     }
-    SeedDefaults(session, *connection, kNewServerDatabaseVersion, true);
+    SeedDefaults(session, *connection, kNewServerDatabaseVersion);
 
     const std::string section = "Database" + std::to_string(FirstFreeDatabaseNumber(session.settings()));
     SettingsFiles& settings = session.settings();

@@ -72,23 +72,24 @@ std::string tableReference(std::string_view table) {
   return std::string(table);
 }
 
-std::string addColumnStatement(std::string_view table, bool isSqlServer, std::string_view column,
+std::string addColumnStatement(std::string_view table, const Dialect& dialect, std::string_view column,
                                std::string_view typeWord, std::string_view size) {
   const std::string word = toUpperGerman(trim(typeWord));
   const std::string target = tableReference(table);
   const std::string name(column);
   if (word == "AUTO") {
     const std::string bare = withoutBrackets(table);
-    if (!isSqlServer) return "CREATE TABLE [" + bare + "] ([" + name + "] COUNTER PRIMARY KEY);";
-    return "CREATE TABLE [" + bare + "] ([" + name + "] [int] IDENTITY(1,1) NOT NULL, CONSTRAINT [PK_" +
-           replaceAll(bare, " ", "") + "] PRIMARY KEY CLUSTERED ([" + name +
-           "] asc) WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, "
-           "ALLOW_ROW_LOCKS  = ON, "
-           "ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ) ON [PRIMARY] ";
+    return std::string(dialect.spelling(
+        "CREATE TABLE [" + bare + "] ([" + name + "] [int] IDENTITY(1,1) NOT NULL, CONSTRAINT [PK_" +
+            replaceAll(bare, " ", "") + "] PRIMARY KEY CLUSTERED ([" + name +
+            "] asc) WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, "
+            "ALLOW_ROW_LOCKS  = ON, "
+            "ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ) ON [PRIMARY] ",
+        "CREATE TABLE [" + bare + "] ([" + name + "] COUNTER PRIMARY KEY);"));
   }
   if (const TypeForm* form = typeForm(word)) {
-    const std::string suffix = replaceAll(isSqlServer ? form->serverSuffix : form->fileSuffix, "#", size);
-    return "ALTER TABLE " + target + (isSqlServer ? " ADD [" : " ADD COLUMN [") + name + suffix;
+    const std::string suffix = replaceAll(dialect.spelling(form->serverSuffix, form->fileSuffix), "#", size);
+    return "ALTER TABLE " + target + " " + std::string(dialect.addColumnWords()) + " [" + name + suffix;
   }
   const std::string passed(trim(typeWord));
   if (isSizeAboveZero(size))
@@ -96,12 +97,12 @@ std::string addColumnStatement(std::string_view table, bool isSqlServer, std::st
   return "ALTER TABLE " + target + " add [" + name + "] " + passed + ";";
 }
 
-bool EnsureColumn(Session& session, std::string_view table, Connection& connection, bool isSqlServer,
-                  std::string_view column, std::string_view typeWord, std::string_view initialValue,
-                  std::string_view size) {
+bool EnsureColumn(Session& session, std::string_view table, Connection& connection, std::string_view column,
+                  std::string_view typeWord, std::string_view initialValue, std::string_view size) {
   if (columnExists(connection, table, column)) return true;
   const std::string word = toUpperGerman(trim(typeWord));
-  if (!ExecuteSQL(session, connection, addColumnStatement(table, isSqlServer, column, typeWord, size)))
+  if (!ExecuteSQL(session, connection,
+                  addColumnStatement(table, connection.dialect(), column, typeWord, size)))
     return false;
   const TypeForm* form = typeForm(word);
   if (form == nullptr || form->initial == InitialForm::None || initialValue.empty()) return false;
@@ -119,8 +120,7 @@ bool EnsureColumn(Session& session, std::string_view table, Connection& connecti
 
 bool EnsureColumn(Session& session, std::string_view table, std::string_view column,
                   std::string_view typeWord, std::string_view initialValue, std::string_view size) {
-  return EnsureColumn(session, table, GlobalConnection(session), session.database().useSqlServer, column,
-                      typeWord, initialValue, size);
+  return EnsureColumn(session, table, GlobalConnection(session), column, typeWord, initialValue, size);
 }
 
 }  // namespace orvosal

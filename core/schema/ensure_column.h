@@ -10,15 +10,15 @@ namespace orvosal {
 
 // The statement that adds a column of the given type word (AUTO creates the table with the column
 // as its key), in the dialect's form.
-std::string addColumnStatement(std::string_view table, bool isSqlServer, std::string_view column,
+std::string addColumnStatement(std::string_view table, const Dialect& dialect, std::string_view column,
                                std::string_view typeWord, std::string_view size);
 
 // Makes sure the column exists: answers true when it was already there; otherwise adds it (and
 // writes the initial value into the existing rows once) and answers false, also when adding failed.
-bool EnsureColumn(Session& session, std::string_view table, Connection& connection, bool isSqlServer,
-                  std::string_view column, std::string_view typeWord, std::string_view initialValue,
-                  std::string_view size);
-// The same on the session's connection and dialect.
+// The statement is written in the connection's dialect.
+bool EnsureColumn(Session& session, std::string_view table, Connection& connection, std::string_view column,
+                  std::string_view typeWord, std::string_view initialValue, std::string_view size);
+// The same on the session's connection.
 bool EnsureColumn(Session& session, std::string_view table, std::string_view column,
                   std::string_view typeWord, std::string_view initialValue, std::string_view size);
 

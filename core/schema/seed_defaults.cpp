@@ -72,7 +72,7 @@ void seedTicketPrices(Connection& connection) {
 }  // namespace
 
 void SeedDefaults(Session& session, Connection& connection, std::string_view databaseVersion,
-                  bool /*isSqlServer*/, bool withUserAdministration) {
+                  bool withUserAdministration) {
   const std::string name = operationName("mdlCreateDatabase", OperationKind::Sub, "SeedDefaults");
   const auto seed = [&](auto&& seeder, std::source_location where = std::source_location::current()) {
     runOperation(

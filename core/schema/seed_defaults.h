@@ -19,8 +19,8 @@ inline constexpr const char* kDefaultMasterPassword = "17";
 // second run changes nothing: Security, ProgrammVersion, Belegarten, Firmendaten, Konten, Benutzer;
 // the SystemSettings defaults are added one by one where their name is missing; then TicketPreise.
 // A seeder that fails is reported and the next one runs. The rows are written through recordsets,
-// which both dialects take alike, so `isSqlServer` changes nothing here.
+// which both dialects take alike.
 void SeedDefaults(Session& session, Connection& connection, std::string_view databaseVersion,
-                  bool isSqlServer, bool withUserAdministration = false);
+                  bool withUserAdministration = false);
 
 }  // namespace orvosal

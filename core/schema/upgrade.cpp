@@ -39,15 +39,14 @@ std::vector<int> Datenbank_Anpassungen(Session& session) {
       operationName("mdlCreateDatabase", OperationKind::Function, "Datenbank_Anpassungen");
   return runOperation(session, name, std::vector<int>{}, [&] {
     Connection& db = GlobalConnection(session);
-    const bool server = session.database().useSqlServer;
-    ensureVersionTable(session, db, server);
+    ensureVersionTable(session, db);
     std::vector<int> done;
     int version = ReadDatabaseVersion(db);
     for (const auto& step : upgradeStepList()) {
       const bool due = step.stamp == kFirstBlockStamp ? version <= step.stamp : version < step.stamp;
       if (!due) continue;
       DbTransaction tx(db);
-      UpgradeContext context{session, db, server};
+      UpgradeContext context{session, db};
       step.run(context);
       ExecuteSQL(session, db,
                  "Update ProgrammVersion set [DatebaseVersion] =  '" + std::to_string(step.stamp) + "';");

@@ -14,10 +14,10 @@ namespace {
 
 bool run(UpgradeContext& c, const std::string& sql) { return ExecuteSQL(c.session, c.db, sql); }
 
-void schemaOf(UpgradeContext& c, int step) { EnsureStepSchema(c.session, c.db, c.isSqlServer, step); }
+void schemaOf(UpgradeContext& c, int step) { EnsureStepSchema(c.session, c.db, step); }
 
 void ensureTable(UpgradeContext& c, std::string_view name) {
-  if (const TableDef* table = findTable(name)) EnsureTable(c.session, c.db, c.isSqlServer, *table);
+  if (const TableDef* table = findTable(name)) EnsureTable(c.session, c.db, *table);
 }
 
 std::string settingsSection(Session& session) { return "Settings" + session.database().currentNumber; }
@@ -68,8 +68,7 @@ void settingsColumnsFromFile(UpgradeContext& c, int step) {
     if (column.addedBy != step) continue;
     const std::string fromFile =
         c.session.settings().ReadSetting(settingsSection(c.session), column.name, column.initial);
-    EnsureColumn(c.session, table->name, c.db, c.isSqlServer, column.name, column.typeWord, fromFile,
-                 column.size);
+    EnsureColumn(c.session, table->name, c.db, column.name, column.typeWord, fromFile, column.size);
   }
 }
 
@@ -110,7 +109,7 @@ void step20191031(UpgradeContext& c) {
 
 void step20191118(UpgradeContext& c) {
   schemaOf(c, 20191118);
-  CreateAllTables(c.session, c.db, c.isSqlServer);
+  CreateAllTables(c.session, c.db);
 }
 
 void step20191121(UpgradeContext& c) {
@@ -129,7 +128,7 @@ void step20191122(UpgradeContext& c) {
 void step20191123(UpgradeContext& c) {
   schemaOf(c, 20191123);
   ensureTable(c, "Lagerbuchung");
-  EnsureColumn(c.session, "Versand_Bewegungen", c.db, c.isSqlServer, "LagerbuchungsID", "INT", "0", "");
+  EnsureColumn(c.session, "Versand_Bewegungen", c.db, "LagerbuchungsID", "INT", "0", "");
 }
 
 void step20191126(UpgradeContext& c) {
@@ -203,7 +202,7 @@ void schemaOnly(UpgradeContext& c) {
 
 }  // namespace
 
-void ensureVersionTable(Session& session, Connection& db, bool isSqlServer) {
+void ensureVersionTable(Session& session, Connection& db) {
   bool exists = true;
   try {
     db.tableSchema("ProgrammVersion");
@@ -212,17 +211,18 @@ void ensureVersionTable(Session& session, Connection& db, bool isSqlServer) {
   }
   if (!exists) {
     ExecuteSQL(session, db,
-               isSqlServer ? "CREATE TABLE [ProgrammVersion] ([ID] [int] IDENTITY(1,1) NOT NULL, [Datum] "
-                             "[datetime] NULL, [Version] "
-                             "[nvarchar](15) NULL,  CONSTRAINT [PK_ProgrammVersion] PRIMARY KEY CLUSTERED (  "
-                             "   [ID] asc )WITH "
-                             "(PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, "
-                             "ALLOW_ROW_LOCKS  = ON, "
-                             "ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ) ON [PRIMARY] "
-                           : "CREATE TABLE [ProgrammVersion] ([ID] COUNTER PRIMARY KEY, [Datum] Date NULL, "
-                             "[Version] TEXT(15) NULL);");
+               db.dialect().spelling(
+                   "CREATE TABLE [ProgrammVersion] ([ID] [int] IDENTITY(1,1) NOT NULL, [Datum] "
+                   "[datetime] NULL, [Version] "
+                   "[nvarchar](15) NULL,  CONSTRAINT [PK_ProgrammVersion] PRIMARY KEY CLUSTERED (  "
+                   "   [ID] asc )WITH "
+                   "(PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, "
+                   "ALLOW_ROW_LOCKS  = ON, "
+                   "ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ) ON [PRIMARY] ",
+                   "CREATE TABLE [ProgrammVersion] ([ID] COUNTER PRIMARY KEY, [Datum] Date NULL, "
+                   "[Version] TEXT(15) NULL);"));
   }
-  EnsureColumn(session, "ProgrammVersion", db, isSqlServer, "DatebaseVersion", "Varchar", "", "15");
+  EnsureColumn(session, "ProgrammVersion", db, "DatebaseVersion", "Varchar", "", "15");
   // The stamps update the existing row; a database that never had one gets the unstamped one.
   Recordset rs(db, "SELECT Top 1 * FROM ProgrammVersion");
   if (rs.eof()) {

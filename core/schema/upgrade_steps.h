@@ -12,7 +12,6 @@ inline constexpr int kFirstBlockStamp = 20190601;
 struct UpgradeContext {
   Session& session;
   Connection& db;
-  bool isSqlServer;
 };
 
 struct UpgradeStep {
@@ -24,6 +23,6 @@ struct UpgradeStep {
 const std::vector<UpgradeStep>& upgradeStepList();
 
 // Makes sure `ProgrammVersion` with its version column and one row exist, so steps can be stamped.
-void ensureVersionTable(Session& session, Connection& db, bool isSqlServer);
+void ensureVersionTable(Session& session, Connection& db);
 
 }  // namespace orvosal

@@ -14,7 +14,7 @@ std::vector<DocumentTypeEntry> activeTypes(Session& session, bool sales) {
   std::vector<DocumentTypeEntry> types;
   Recordset rs(GlobalConnection(session),
                "SELECT * FROM Belegarten WHERE (" +
-                   CreateBooleanSelect(session.database().useSqlServer, "Kundenbereich", sales, false) +
+                   CreateBooleanSelect(session.database().dialect, "Kundenbereich", sales, false) +
                    " AND Aktiv IN(1)) ORDER BY ID;");
   for (; !rs.eof(); rs.moveNext()) {
     DocumentTypeEntry& type = types.emplace_back();

@@ -10,16 +10,15 @@ namespace orvosal {
 bool PrepareDatabaseSchema(Session& session, SchemaReport& report,
                            const std::function<void(std::string_view)>& step) {
   Connection& db = GlobalConnection(session);
-  const bool server = session.database().useSqlServer;
   report.tablesBefore = CountTables(session);
   if (report.tablesBefore < 20) {
     step("Datenbank wird erstellt, das kann eine Weile dauern.");
-    CreateAllTables(session, db, server);
+    CreateAllTables(session, db);
     report.tablesCreated = true;
     if (CountTables(session) == 0) return false;
   }
   step("Datenbank Anpassungen werden durchgeführt");
-  SeedDefaults(session, db, "", server);
+  SeedDefaults(session, db, "");
   report.versionBefore = ReadDatabaseVersion(db);
   report.stepsRun = Datenbank_Anpassungen(session);
   Write_Last_Version(session);

@@ -20,13 +20,13 @@ class ConnectionStringTest : public ::testing::Test {
 };
 
 TEST_F(ConnectionStringTest, NoSectionGivesTheFileInTheProgramFolderAndWritesTheType) {
-  session.database().useSqlServer = true;
+  session.database().dialect = Dialect(SqlEngine::Postgres);
   const std::string expected = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder.path().string() +
                                "/Data.mdb;Mode=ReadWrite|Share Deny None;Persist Security Info=FALSE"
                                ";Jet OLEDB:Database Password=" +
                                kDatabaseFilePassword;
   EXPECT_EQ(Get_ConnectionString(session, 0), expected);
-  EXPECT_FALSE(session.database().useSqlServer);
+  EXPECT_EQ(session.database().dialect.engine(), SqlEngine::Sqlite);
   EXPECT_EQ(settings().ReadSetting("Database1", "Type"), "Access2000");
 }
 
@@ -51,7 +51,7 @@ TEST_F(ConnectionStringTest, ServerWithoutKeysUsesIntegratedSecurityOnThisComput
   settings().WriteSetting("Database1", "UseSqlServer", "1");
   EXPECT_EQ(Get_ConnectionString(session, 0), "PROVIDER=SQLOLEDB;SERVER=" + computerName() +
                                                   "\\SQLEXPRESS;DATABASE=orvosal;INTEGRATED SECURITY=SSPI");
-  EXPECT_TRUE(session.database().useSqlServer);
+  EXPECT_EQ(session.database().dialect.engine(), SqlEngine::Postgres);
   EXPECT_EQ(settings().ReadSetting("Database1", "Type"), "SQL-Server");
 }
 
@@ -69,7 +69,7 @@ TEST_F(ConnectionStringTest, ServerWithLoginAndTheCurrentNumber) {
   // Switched back to a file database while the type still names the server: no string at all.
   settings().WriteSetting("Database2", "UseSqlServer", "nein");
   EXPECT_EQ(Get_ConnectionString(session, 0), "");
-  EXPECT_FALSE(session.database().useSqlServer);
+  EXPECT_EQ(session.database().dialect.engine(), SqlEngine::Sqlite);
 }
 
 TEST(ConnectionStringParse, ServerFormsBecomeLibpqKeywords) {

@@ -124,8 +124,8 @@ class CopyToServer : public ::testing::Test {
 
   void createSourceTables(const std::vector<std::string>& only = {}) {
     DbTransaction tx(source());
-    if (only.empty()) CreateAllTables(session(), source(), false);
-    for (const auto& table : only) EnsureTable(session(), source(), false, *findTable(table));
+    if (only.empty()) CreateAllTables(session(), source());
+    for (const auto& table : only) EnsureTable(session(), source(), *findTable(table));
     tx.commit();
   }
 
@@ -164,7 +164,8 @@ TEST_F(CopyToServer, EveryKeyAndValueArrivesAndNewRowsGetFreshKeys) {
   EXPECT_EQ(target().tableNames().size(), source().tableNames().size());
   EXPECT_EQ(countRows(target(), "Adressen"), 1500);
   EXPECT_EQ(firstDifference(source(), target()), "");
-  EXPECT_FALSE(session().database().useSqlServer) << "the open database is still the file database";
+  EXPECT_EQ(session().database().dialect.engine(), SqlEngine::Sqlite)
+      << "the open database is still the file database";
 
   // Buchungen: key Zähler, plus an ordinary column named ID; the last copied key is 3 * 1199 + 5.
   Recordset added(target(), "SELECT Top 1 * FROM Buchungen");
@@ -253,7 +254,7 @@ TEST(CopyToServerRefusals, AnUnreachableOrNonServerTargetIsRefused) {
   EXPECT_EQ(file.ui().texts("message"),
             (std::vector<std::string>{"Datenbankverbindung kann nicht hergestellt werden",
                                       "Die Datenbank 1 ist keine SQL-Server-Datenbank."}));
-  EXPECT_FALSE(file.session().database().useSqlServer);
+  EXPECT_EQ(file.session().database().dialect.engine(), SqlEngine::Sqlite);
 
   file.session().settings().WriteSetting("Database2", "UseSqlServer", "0");
   EXPECT_EQ(ChooseServerDatabase(file.session()), std::nullopt);

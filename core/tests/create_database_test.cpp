@@ -64,7 +64,7 @@ TEST_F(CreateDatabase, ANewFileHoldsEveryTableAndOpensThroughItsEntry) {
   session_.database().currentNumber = "2";
   ASSERT_TRUE(OpenDatabase(session_));
   EXPECT_EQ(CountTables(session_), 21);
-  EXPECT_FALSE(session_.database().useSqlServer);
+  EXPECT_EQ(session_.database().dialect.engine(), SqlEngine::Sqlite);
   EXPECT_EQ(session_.settings().ReadSetting("Database2", "Titel"), "Filiale Süd");
 }
 
@@ -161,7 +161,7 @@ TEST_F(CreateServerDatabase, CreatesSeedsAndEntersTheDatabaseAndTellsHowToSignIn
   session_.database().currentNumber = "2";
   ASSERT_TRUE(OpenDatabase(session_));
   Connection& db = GlobalConnection(session_);
-  EXPECT_TRUE(session_.database().useSqlServer);
+  EXPECT_EQ(session_.database().dialect.engine(), SqlEngine::Postgres);
   EXPECT_GE(db.tableNames().size(), tablesOfTheCreator());
   Recordset version(db, "SELECT Top 1 * FROM ProgrammVersion ORDER BY [ID] DESC");
   EXPECT_EQ(version["DatebaseVersion"].toText(), "20191118");

@@ -134,8 +134,8 @@ void BothEngines::SetUp() {
 void SeededBothEngines::SetUp() {
   BothEngines::SetUp();
   if (IsSkipped()) return;
-  CreateAllTables(session(), db(), session().database().useSqlServer);
-  SeedDefaults(session(), db(), {}, session().database().useSqlServer);
+  CreateAllTables(session(), db());
+  SeedDefaults(session(), db(), {});
 }
 
 Connection& SeededBothEngines::db() { return GlobalConnection(session()); }

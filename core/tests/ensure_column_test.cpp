@@ -12,6 +12,8 @@ namespace {
 using orvosal::testing::BothEngines;
 
 TEST(EnsureColumnStatements, EveryTypeWordInBothDialects) {
+  const Dialect server(SqlEngine::Postgres);
+  const Dialect file(SqlEngine::Sqlite);
   struct Row {
     const char* type;
     const char* size;
@@ -44,26 +46,25 @@ TEST(EnsureColumnStatements, EveryTypeWordInBothDialects) {
   };
   for (const auto& row : rows) {
     if (row.server) {
-      EXPECT_EQ(addColumnStatement("Artikel", true, "X", row.type, row.size), row.server) << row.type;
+      EXPECT_EQ(addColumnStatement("Artikel", server, "X", row.type, row.size), row.server) << row.type;
     }
-    EXPECT_EQ(addColumnStatement("Artikel", false, "X", row.type, row.size), row.file) << row.type;
+    EXPECT_EQ(addColumnStatement("Artikel", file, "X", row.type, row.size), row.file) << row.type;
   }
   EXPECT_EQ(
-      addColumnStatement("Kunden Liste", true, "Id", "AUTO", ""),
+      addColumnStatement("Kunden Liste", server, "Id", "AUTO", ""),
       "CREATE TABLE [Kunden Liste] ([Id] [int] IDENTITY(1,1) NOT NULL, CONSTRAINT [PK_KundenListe] PRIMARY "
       "KEY "
       "CLUSTERED ([Id] asc) WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, "
       "ALLOW_ROW_LOCKS  = ON, ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ) ON [PRIMARY] ");
-  EXPECT_EQ(addColumnStatement("Kunden Liste", false, "PLZ", "VARCHAR", "10"),
+  EXPECT_EQ(addColumnStatement("Kunden Liste", file, "PLZ", "VARCHAR", "10"),
             "ALTER TABLE [Kunden Liste] ADD COLUMN [PLZ] CHAR(10) NULL ;");
-  EXPECT_EQ(addColumnStatement("[Übersichten]", true, "Von", "Date", ""),
+  EXPECT_EQ(addColumnStatement("[Übersichten]", server, "Von", "Date", ""),
             "ALTER TABLE [Übersichten] ADD [Von] [datetime] NULL ;");
 }
 
 class EnsureColumnTest : public BothEngines {
  protected:
   Connection& db() { return GlobalConnection(session()); }
-  bool server() { return session().database().useSqlServer; }
   bool ensure(const char* column, const char* type, const char* initial, const char* size = "") {
     return EnsureColumn(session(), "Lager Orte", column, type, initial, size);
   }

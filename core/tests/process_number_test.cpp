@@ -29,7 +29,7 @@ class ProcessNumberTest : public BothEngines {
   void SetUp() override {
     BothEngines::SetUp();
     if (IsSkipped()) return;
-    CreateAllTables(session(), db(), session().database().useSqlServer);
+    CreateAllTables(session(), db());
   }
 
   Connection& db() { return GlobalConnection(session()); }

@@ -32,7 +32,7 @@ class RepairTest : public BothEngines {
   void SetUp() override {
     BothEngines::SetUp();
     if (IsSkipped()) return;
-    CreateAllTables(session(), db(), session().database().useSqlServer);
+    CreateAllTables(session(), db());
   }
 
   Connection& db() { return GlobalConnection(session()); }

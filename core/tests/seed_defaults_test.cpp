@@ -91,13 +91,12 @@ class SeedDefaultsTest : public BothEngines {
   void SetUp() override {
     BothEngines::SetUp();
     if (IsSkipped()) return;
-    CreateAllTables(session(), db(), server());
+    CreateAllTables(session(), db());
   }
 
   Connection& db() { return GlobalConnection(session()); }
-  bool server() { return session().database().useSqlServer; }
   void seed(std::string_view version = {}, bool userAdministration = false) {
-    SeedDefaults(session(), db(), version, server(), userAdministration);
+    SeedDefaults(session(), db(), version, userAdministration);
   }
   Recordset first(const std::string& table) { return Recordset(db(), "SELECT * FROM " + table); }
   int64_t count(const std::string& table) {

@@ -6,36 +6,41 @@ namespace orvosal {
 namespace {
 
 TEST(SqlHelpers, DateLiteralsOfBothDialects) {
+  const Dialect server(SqlEngine::Postgres);
+  const Dialect file(SqlEngine::Sqlite);
   struct Row {
     Value value;
-    bool server;
+    const Dialect& dialect;
     const char* expected;
   };
   const Row rows[] = {
-      {Value(Date::fromYmd(2024, 3, 5).value()), true, "CONVERT(datetime,'05.03.2024', 104)"},
-      {Value(Date::fromYmd(2024, 3, 5).value()), false, "#3/5/2024#"},
-      {Value("31.12.2023"), false, "#12/31/2023#"},
-      {Value("31.12.2023 17:45:00"), true, "CONVERT(datetime,'31.12.2023', 104)"},
-      {Value("kein Datum"), false, "Null"},
-      {Value("kein Datum"), true, "Null"},
-      {Value(), true, "Null"},
-      {Value(""), false, "Null"},
+      {Value(Date::fromYmd(2024, 3, 5).value()), server, "CONVERT(datetime,'05.03.2024', 104)"},
+      {Value(Date::fromYmd(2024, 3, 5).value()), file, "#3/5/2024#"},
+      {Value("31.12.2023"), file, "#12/31/2023#"},
+      {Value("31.12.2023 17:45:00"), server, "CONVERT(datetime,'31.12.2023', 104)"},
+      {Value("kein Datum"), file, "Null"},
+      {Value("kein Datum"), server, "Null"},
+      {Value(), server, "Null"},
+      {Value(""), file, "Null"},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(SqlDate(row.server, row.value), row.expected) << row.value.toText() << " server=" << row.server;
+    EXPECT_EQ(SqlDate(row.dialect, row.value), row.expected)
+        << row.value.toText() << " server=" << (row.dialect == server);
   }
 }
 
 TEST(SqlHelpers, BooleanConditionsOfBothDialects) {
-  EXPECT_EQ(CreateBooleanSelect(true, "Aktiv", true, false), "[Aktiv] = 'True'");
-  EXPECT_EQ(CreateBooleanSelect(true, "Aktiv", false, true), "[Aktiv] IN ('False')");
-  EXPECT_EQ(CreateBooleanSelect(false, "Aktiv", true, false), "[Aktiv] = True");
-  EXPECT_EQ(CreateBooleanSelect(false, "Aktiv", false, true), "[Aktiv] IN (False)");
-  EXPECT_EQ(CreateBooleanSelect(false, "Belegkopf.BruttoMode", true, false),
+  const Dialect server(SqlEngine::Postgres);
+  const Dialect file(SqlEngine::Sqlite);
+  EXPECT_EQ(CreateBooleanSelect(server, "Aktiv", true, false), "[Aktiv] = 'True'");
+  EXPECT_EQ(CreateBooleanSelect(server, "Aktiv", false, true), "[Aktiv] IN ('False')");
+  EXPECT_EQ(CreateBooleanSelect(file, "Aktiv", true, false), "[Aktiv] = True");
+  EXPECT_EQ(CreateBooleanSelect(file, "Aktiv", false, true), "[Aktiv] IN (False)");
+  EXPECT_EQ(CreateBooleanSelect(file, "Belegkopf.BruttoMode", true, false),
             "[Belegkopf].[BruttoMode] = True");
-  EXPECT_EQ(CreateBooleanSelect(true, "[Belegkopf].[BruttoMode]", false, false),
+  EXPECT_EQ(CreateBooleanSelect(server, "[Belegkopf].[BruttoMode]", false, false),
             "[Belegkopf].[BruttoMode] = 'False'");
-  EXPECT_EQ(CreateBooleanSelect(false, "[Gelöscht]", true, true), "[Gelöscht] IN (True)");
+  EXPECT_EQ(CreateBooleanSelect(file, "[Gelöscht]", true, true), "[Gelöscht] IN (True)");
 }
 
 TEST(SqlHelpers, TextPreparationDoublesQuotesAndHandlesAsterisks) {

@@ -55,11 +55,10 @@ std::set<std::string> catalog(Connection& db) {
 class UpgradeTest : public BothEngines {
  protected:
   Connection& db() { return GlobalConnection(session()); }
-  bool server() { return session().database().useSqlServer; }
 
   void newDatabase() {
-    CreateAllTables(session(), db(), server());
-    SeedDefaults(session(), db(), "", server());
+    CreateAllTables(session(), db());
+    SeedDefaults(session(), db(), "");
     Datenbank_Anpassungen(session());
   }
 
@@ -104,15 +103,14 @@ TEST_P(UpgradeTest, AnOldDatabaseEndsWithTheCatalogOfANewOne) {
   // Tables with only the columns they had from the start, stamped as the first block left them.
   for (const TableDef& table : allTables()) {
     if (table.createdBy != 0) continue;
-    ASSERT_TRUE(ExecuteGlobal(session(), createTableStatement(table, server())));
+    ASSERT_TRUE(ExecuteGlobal(session(), db().dialect().keyTableStatement(table.name, table.key)));
     for (const ColumnDef& column : table.columns) {
       if (column.addedBy == 0) {
-        EnsureColumn(session(), table.name, db(), server(), column.name, column.typeWord, column.initial,
-                     column.size);
+        EnsureColumn(session(), table.name, db(), column.name, column.typeWord, column.initial, column.size);
       }
     }
   }
-  SeedDefaults(session(), db(), "20190601", server());
+  SeedDefaults(session(), db(), "20190601");
   ASSERT_EQ(ReadDatabaseVersion(db()), 20190601);
   EXPECT_EQ(Datenbank_Anpassungen(session()), kDatedSteps);
   EXPECT_EQ(ReadDatabaseVersion(db()), 20220511);
@@ -120,8 +118,8 @@ TEST_P(UpgradeTest, AnOldDatabaseEndsWithTheCatalogOfANewOne) {
 
   orvosal::testing::EngineSession fresh(GetParam());
   Connection& other = GlobalConnection(fresh.session());
-  CreateAllTables(fresh.session(), other, server());
-  SeedDefaults(fresh.session(), other, "", server());
+  CreateAllTables(fresh.session(), other);
+  SeedDefaults(fresh.session(), other, "");
   Datenbank_Anpassungen(fresh.session());
   const auto created = catalog(other);
   std::vector<std::string> missing, extra;

@@ -21,12 +21,11 @@ class UserFixture : public BothEngines {
   void SetUp() override {
     BothEngines::SetUp();
     if (IsSkipped()) return;
-    CreateAllTables(session(), db(), server());
-    SeedDefaults(session(), db(), "", server());
+    CreateAllTables(session(), db());
+    SeedDefaults(session(), db(), "");
   }
 
   Connection& db() { return GlobalConnection(session()); }
-  bool server() { return session().database().useSqlServer; }
   ScriptedUi& ui() { return engine().ui(); }
 
   // Adds a user with every right granted.

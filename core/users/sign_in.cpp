@@ -14,7 +14,7 @@ namespace {
 std::string settingsSection(Session& session) { return "Settings" + session.database().currentNumber; }
 
 std::string activeCondition(Session& session) {
-  return CreateBooleanSelect(session.database().useSqlServer, "Aktiv", true, false);
+  return CreateBooleanSelect(session.database().dialect, "Aktiv", true, false);
 }
 
 std::vector<std::string> activeUserNames(Session& session) {
