@@ -2,7 +2,7 @@
 // with all its digits, and an amount too large for the currency type as an error, never as 0.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <stdexcept>
 
 #include "core/db/database.h"
 #include "core/db/recordset.h"
@@ -51,6 +51,12 @@ TEST_P(ExactValuesTest, NumbersThatAreNoMoneyKeepEveryDigit) {
     EXPECT_TRUE(value.isNumber());
     EXPECT_EQ(value.toDouble(), row.number);
     EXPECT_EQ(value.toText(), row.shown);
+  }
+  // More digits than a double holds: PostgreSQL's numeric keeps them all, as text.
+  if (onPostgres()) {
+    const Value longNumber = first("SELECT 12345678901234567890.123456789 AS x");
+    EXPECT_EQ(longNumber.toText(), "12345678901234567890,123456789");
+    EXPECT_THROW(longNumber.toCurrency(), std::overflow_error);
   }
 }
 
