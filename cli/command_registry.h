@@ -56,6 +56,9 @@ struct CliCommand {
   std::vector<OptionSpec> options;
   size_t minPositional = 0;
   size_t maxPositional = 0;
+  // Checks the arguments further before anything starts: a German message makes the command line
+  // wrong (exit status 2). May be null.
+  std::string (*checkArguments)(const ParsedArguments& arguments) = nullptr;
   CommandHandler run = nullptr;
 };
 

@@ -20,13 +20,14 @@ const std::vector<CliCommand>& cliCommands() {
        .run = runStatus},
       {.name = "sql",
        .synopses = {"\"ANWEISUNG\""},
-       .description = "Eine SQL-Anweisung auf der Datenbank ausführen; Abfragen werden\n"
+       .description = "Genau eine SQL-Anweisung auf der Datenbank ausführen; Abfragen werden\n"
                       "tabulatorgetrennt mit Kopfzeile ausgegeben, sonst die Zahl der\n"
                       "geänderten oder kopierten Datensätze",
        .needsSignIn = true,
        .options = {},
        .minPositional = 1,
        .maxPositional = 1,
+       .checkArguments = checkSqlArguments,
        .run = runSql},
       {.name = "upgrade",
        .synopses = {},

@@ -20,6 +20,9 @@ std::variant<ParsedArguments, std::string> commandArguments(const CliCommand& co
     const std::string name(command.name);
     if (arguments->positional.size() < command.minPositional) return "Zu wenige Argumente für " + name + ".";
     if (arguments->positional.size() > command.maxPositional) return "Zu viele Argumente für " + name + ".";
+    if (command.checkArguments != nullptr) {
+      if (std::string message = command.checkArguments(*arguments); !message.empty()) return message;
+    }
   }
   return parsed;
 }

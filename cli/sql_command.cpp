@@ -5,9 +5,20 @@
 #include "cli/table_output.h"
 #include "core/db/database.h"
 #include "core/db/recordset.h"
+#include "core/db/sql_statement_split.h"
 #include "core/session.h"
 
 namespace orvosal {
+
+std::string checkSqlArguments(const ParsedArguments& arguments) {
+  const size_t count = splitStatements(arguments.positional.front()).size();
+  if (count == 0) return "Keine Anweisung angegeben: nur Leerzeichen, Bemerkungen oder \";\".";
+  if (count > 1) {
+    return "sql führt genau eine Anweisung aus; angegeben sind " + std::to_string(count) +
+           " (durch \";\" getrennt). Es wurde nichts ausgeführt.";
+  }
+  return {};
+}
 
 int runSql(CommandContext& context) {
   const std::string& sql = context.arguments.positional.front();

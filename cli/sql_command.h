@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "cli/command_registry.h"
 
 namespace orvosal {
@@ -9,5 +11,9 @@ namespace orvosal {
 // number of rows it copied into the new table, also into an archive file (IN 'file', a relative
 // path taken from the working folder). On failure the database's message, and nothing changed.
 int runSql(CommandContext& context);
+
+// The statement must be exactly one: a second one after a ";" is refused, and so is a text of
+// nothing but blanks, comments and ";". A single ";" at the end is part of the one statement.
+std::string checkSqlArguments(const ParsedArguments& arguments);
 
 }  // namespace orvosal

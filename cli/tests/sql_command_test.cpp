@@ -90,6 +90,49 @@ TEST_P(CliSql, AFailingCopyExitsWithTheMessageAndWritesNothing) {
   EXPECT_EQ(rows("SELECT Count(*) AS N FROM Benutzer"), "1\n");
 }
 
+TEST_P(CliSql, RunsExactlyOneStatementAndRefusesAnythingElseUnchanged) {
+  const std::string refused[] = {"SELECT 1; DELETE FROM Belegarten",
+                                 "DELETE FROM Belegarten WHERE ID = 1; DELETE FROM Belegarten",
+                                 "",
+                                 "  ",
+                                 ";",
+                                 "-- nur eine Bemerkung",
+                                 "/* nur eine Bemerkung */ ;"};
+  for (const std::string& statement : refused) {
+    SCOPED_TRACE(statement);
+    const auto run = sql(statement);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("Anweisung"), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(rows("SELECT Count(*) AS N FROM Belegarten"), "4\n");
+  const auto withSemicolon = sql("SELECT Count(*) AS N FROM Belegarten;");
+  EXPECT_EQ(withSemicolon.status, 0) << withSemicolon.err;
+  EXPECT_EQ(withSemicolon.out, "N\n4\n");
+}
+
+TEST_P(CliSql, PrintsWhatTheStatementAsWrittenGives) {
+  const struct {
+    std::string statement;
+    std::string out;
+  } cases[] = {
+      {"SELECT ID FROM Benutzer -- wer?", "ID\n1\n"},
+      {"SELECT 1/2", "1/2\n0,5\n"},
+      {"SELECT ID/2 FROM Benutzer", "ID/2\n0,5\n"},
+      {"SELECT 0.123456789 AS x", "x\n0,123456789\n"},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.statement);
+    const auto run = sql(row.statement);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, row.out);
+  }
+  const auto unclosed = sql("SELECT \"abc FROM Benutzer");
+  EXPECT_EQ(unclosed.status, 1);
+  EXPECT_EQ(unclosed.out, "");
+  EXPECT_NE(unclosed.err.find("Syntaxfehler"), std::string::npos) << unclosed.err;
+}
+
 ORVOSAL_ON_BOTH_ENGINES(CliSql);
 
 }  // namespace

@@ -13,6 +13,7 @@ inline constexpr long kStatementFailed = -2147217900;
 inline constexpr long kRowChangedByOthers = -2147217864;
 inline constexpr long kValueTooLong = -2147217887;
 inline constexpr long kTypeMismatch = 13;
+inline constexpr long kOverflow = 6;  // a number too large for the type that must hold it
 inline constexpr long kNoCurrentRow = 3021;
 inline constexpr long kFieldNotFound = 3265;
 }  // namespace db_errors
@@ -36,5 +37,13 @@ class DbError : public std::runtime_error {
   std::string text_;
   std::string sql_;
 };
+
+// A number read from the database that the currency type cannot hold; `number` as the engine gave it.
+inline DbError currencyOverflow(const std::string& number, std::string sql = {}) {
+  return DbError(db_errors::kOverflow,
+                 "Der Wert " + number +
+                     " ist zu groß für einen Währungsbetrag (erlaubt sind höchstens 922337203685477,5807).",
+                 std::move(sql));
+}
 
 }  // namespace orvosal

@@ -203,7 +203,8 @@ std::unique_ptr<RowSource> PostgresConnection::queryNative(const std::string& sq
   const std::string cursor = "orvosal_cursor_" + std::to_string(++cursorCount_);
   const std::string fetch = "FETCH " + std::to_string(kFetchSize) + " FROM " + cursor;
   const std::string declare = "DECLARE " + cursor + " NO SCROLL CURSOR WITH HOLD FOR " + sql;
-  if (params.empty()) return std::make_unique<PostgresRows>(*this, run(declare + ";" + fetch, {}), cursor);
+  // The line break ends a line comment at the end of the statement, which would swallow the FETCH.
+  if (params.empty()) return std::make_unique<PostgresRows>(*this, run(declare + "\n;" + fetch, {}), cursor);
   run(declare, params);
   return std::make_unique<PostgresRows>(*this, run(fetch, {}), cursor);
 }

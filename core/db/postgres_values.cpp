@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "core/db/db_error.h"
 #include "core/text.h"
 
 namespace orvosal {
@@ -30,14 +31,43 @@ long lengthInParentheses(std::string_view type) {
   return length;
 }
 
-// A numeric text ("-1234.50000") as a currency amount, exact to four decimals, beyond rounded
-// half to even.
-Currency numericToCurrency(std::string_view text) {
+// A numeric text ("-1234.5000") in German form ("-1234,5000"); numeric has no thousands separator.
+std::string germanNumeric(std::string_view text) {
   std::string german(text);
   for (char& c : german) {
     if (c == '.') c = ',';
   }
-  return Currency::parse(german).value_or(Currency());
+  return german;
+}
+
+// A numeric text without the zeros that end its decimals, nor a point left without any.
+std::string_view withoutTrailingZeros(std::string_view text) {
+  if (text.find('.') == std::string_view::npos) return text;
+  while (text.ends_with('0')) text.remove_suffix(1);
+  if (text.ends_with('.')) text.remove_suffix(1);
+  return text;
+}
+
+// A numeric that is no money column (a computed one, a sum, a decimal column) with all its digits.
+// An amount of at most four decimals inside the currency range is exactly a currency value, as
+// money is, and stays exact in further sums; a double holds a number whose shortest form reads
+// back as the same digits (1e15, 0.0000001, 0.123456789), and so compares and computes as numbers
+// do on SQLite; any longer number stays the exact text, in German form.
+Value exactNumeric(std::string_view text) {
+  const std::string_view plain = withoutTrailingZeros(text);
+  const size_t point = plain.find('.');
+  const bool fourDecimals = point == std::string_view::npos || plain.size() - point - 1 <= 4;
+  if (fourDecimals) {
+    if (std::optional<Currency> amount = Currency::parse(germanNumeric(plain))) return Value(*amount);
+  }
+  double number = 0;
+  const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), number);
+  if (error == std::errc() && end == plain.data() + plain.size()) {
+    char buffer[400];  // fixed notation of any finite double fits
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed);
+    if (written.ec == std::errc() && std::string_view(buffer, written.ptr) == plain) return Value(number);
+  }
+  return Value(germanNumeric(text));
 }
 
 }  // namespace
@@ -103,9 +133,14 @@ Value postgresValue(ColumnKind kind, std::string_view text) {
       std::from_chars(text.data(), text.data() + text.size(), number);
       return Value(number);
     }
-    case ColumnKind::Currency:
+    case ColumnKind::Currency: {
+      // numeric(19,4) holds amounts beyond the currency range; one of them is an error, never 0.
+      std::optional<Currency> amount = Currency::parse(germanNumeric(text));
+      if (!amount) throw currencyOverflow(germanNumeric(text));
+      return Value(*amount);
+    }
     case ColumnKind::Decimal:
-      return Value(numericToCurrency(text));
+      return exactNumeric(text);
     case ColumnKind::Double: {
       double number = 0;
       std::from_chars(text.data(), text.data() + text.size(), number);

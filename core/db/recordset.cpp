@@ -1,5 +1,7 @@
 #include "core/db/recordset.h"
 
+#include <stdexcept>
+
 #include "core/db/db_error.h"
 #include "core/text.h"
 
@@ -21,6 +23,20 @@ std::string_view tablePrefix(std::string_view name) {
   if (table.size() >= 2 && table.front() == '[' && table.back() == ']')
     table = table.substr(1, table.size() - 2);
   return table;
+}
+
+// A decimal column's value without the loss of a digit: an amount the currency type holds exactly
+// becomes one, as money does, so that sums and comparisons stay exact; any other number keeps
+// every digit as it is (0.123456 is no 0.1235).
+Value decimalValue(const Value& stored) {
+  if (!stored.isDouble() && !stored.isInteger()) return stored;
+  try {
+    const Currency amount = stored.toCurrency();
+    if (stored.isInteger() || amount.toDouble() == stored.toDouble()) return Value(amount);
+  } catch (const std::overflow_error&) {
+    // Beyond the currency range: the number as it is.
+  }
+  return stored;
 }
 
 }  // namespace
@@ -50,6 +66,10 @@ std::optional<size_t> Recordset::findColumn(std::string_view name) const {
 }
 
 std::optional<size_t> Recordset::matchColumn(std::string_view name) const {
+  // The whole name first: a computed column's name may hold a point ("Preis*1.5").
+  for (size_t i = 0; i < columns().size(); ++i) {
+    if (equalsNoCase(columns()[i].name, name)) return i;
+  }
   const std::string_view column = withoutTablePrefix(name);
   const std::string_view table = tablePrefix(name);
   std::optional<size_t> match;
@@ -72,8 +92,13 @@ Value Recordset::typed(size_t column, const Value& stored) const {
   if (stored.isNull()) return stored;
   switch (columns()[column].info.kind) {
     case ColumnKind::Currency:
+      try {
+        return Value(stored.toCurrency());
+      } catch (const std::overflow_error&) {
+        throw currencyOverflow(stored.toText(), sql_);
+      }
     case ColumnKind::Decimal:
-      return Value(stored.toCurrency());
+      return decimalValue(stored);
     case ColumnKind::Bit:
       return Value(stored.toBool());
     case ColumnKind::Integer:

@@ -30,6 +30,9 @@ std::vector<const SelectItemName*> itemsByColumn(size_t columnCount,
 std::string programName(const ResultColumn& column, const SelectItemName* item,
                         const TranslatedSql& statement, const ColumnSpelling& spelling) {
   if (item != nullptr && !item->alias.empty()) return item->alias;
+  // A computed column is named as written: the engines name it each in their own way, from
+  // "?column?" to the rewritten text ("1/2.0"), and a rewrite is no business of the caller.
+  if (item != nullptr && !item->written.empty()) return item->written;
   // A result name other than its table column's comes from an alias further inside.
   if (spelling && !column.baseColumn.empty() && equalsNoCase(column.name, column.baseColumn)) {
     const std::string_view spelled = spelling(column.baseTable, column.baseColumn);

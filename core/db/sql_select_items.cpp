@@ -34,7 +34,8 @@ bool isNameToken(const Token& token) {
 // A token after which a name is an alias written without AS: the end of an operand.
 bool endsOperand(const Token& token) {
   return token.isSymbol(")") || isNameToken(token) || token.is("END") || token.is("NULL") ||
-         token.kind == TokenKind::String || token.kind == TokenKind::Number || token.kind == TokenKind::Date;
+         token.kind == TokenKind::String || token.kind == TokenKind::JetString ||
+         token.kind == TokenKind::Number || token.kind == TokenKind::Date;
 }
 
 SelectItemName itemName(const TokenList& tokens, size_t begin, size_t end) {
@@ -52,11 +53,18 @@ SelectItemName itemName(const TokenList& tokens, size_t begin, size_t end) {
       return item;
     }
   }
-  for (size_t i = begin; i < end; ++i) {
-    const bool expected = (i - begin) % 2 == 0 ? isNameToken(tokens[i]) : tokens[i].isSymbol(".");
-    if (!expected) return item;
+  bool columnReference = count % 2 == 1;
+  for (size_t i = begin; i < end && columnReference; ++i)
+    columnReference = (i - begin) % 2 == 0 ? isNameToken(tokens[i]) : tokens[i].isSymbol(".");
+  if (columnReference) {
+    item.column = unquoted(last);
+  } else {
+    // Token by token, so that comments and blanks behind the item stay out.
+    for (size_t i = begin; i < end; ++i) {
+      if (i > begin) item.written += tokens[i].space;
+      item.written += tokens[i].text;
+    }
   }
-  if (count % 2 == 1) item.column = unquoted(last);
   return item;
 }
 

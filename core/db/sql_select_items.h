@@ -8,7 +8,7 @@
 namespace orvosal {
 
 // The items of the first select list of a SELECT statement, in the spelling of the statement
-// (before any rewrite); empty when the statement is no SELECT.
+// (to be taken before any rewrite); empty when the statement is no SELECT.
 std::vector<SelectItemName> selectItemNames(const TokenList& tokens);
 
 // Every name written after AS anywhere in the statement (subqueries too), except the types of

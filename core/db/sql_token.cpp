@@ -5,8 +5,11 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Length of the blanks and comments starting at `pos`.
-size_t spaceLength(std::string_view sql, size_t pos) {
+constexpr size_t kNeverClosed = std::string_view::npos;
+
+// Length of the blanks and comments starting at `pos`; `unclosed` is set to the position of a
+// comment that runs to the end without its "*/".
+size_t spaceLength(std::string_view sql, size_t pos, size_t& unclosed) {
   const size_t start = pos;
   while (pos < sql.size()) {
     const char c = sql[pos];
@@ -17,6 +20,7 @@ size_t spaceLength(std::string_view sql, size_t pos) {
       pos = end == std::string_view::npos ? sql.size() : end;
     } else if (sql.substr(pos, 2) == "/*") {
       const size_t end = sql.find("*/", pos + 2);
+      if (end == std::string_view::npos) unclosed = pos;
       pos = end == std::string_view::npos ? sql.size() : end + 2;
     } else {
       break;
@@ -25,8 +29,8 @@ size_t spaceLength(std::string_view sql, size_t pos) {
   return pos - start;
 }
 
-// Position behind a quoted part opened at `pos` with `quote` and closed by `close`, where a
-// doubled `close` stands for the character itself.
+// Position behind a quoted part opened at `pos` and closed by `close`, where a doubled `close`
+// stands for the character itself; kNeverClosed when the text ends before the part does.
 size_t quotedEnd(std::string_view sql, size_t pos, char close) {
   for (size_t i = pos + 1; i < sql.size(); ++i) {
     if (sql[i] != close) continue;
@@ -36,7 +40,7 @@ size_t quotedEnd(std::string_view sql, size_t pos, char close) {
     }
     return i + 1;
   }
-  return sql.size();
+  return kNeverClosed;
 }
 
 // A date literal "#...#" on one line made of digits, letters, blanks and date punctuation.
@@ -86,22 +90,27 @@ struct Lexeme {
   TokenKind kind;
   size_t begin;
   size_t end;
+  bool closed = true;
 };
+
+// A quoted part from `begin`; one that the text never closes runs to the end.
+Lexeme quoted(TokenKind kind, std::string_view sql, size_t begin, char close) {
+  const size_t end = quotedEnd(sql, begin, close);
+  return {kind, begin, end == kNeverClosed ? sql.size() : end, end != kNeverClosed};
+}
 
 Lexeme lexeme(std::string_view sql, size_t pos) {
   const char c = sql[pos];
   const char next = pos + 1 < sql.size() ? sql[pos + 1] : '\0';
   switch (c) {
-    case '[': {
-      const size_t end = quotedEnd(sql, pos, ']');
-      return {TokenKind::Name, pos, end};
-    }
+    case '[':
+      return quoted(TokenKind::Name, sql, pos, ']');
     case '`':
-      return {TokenKind::Name, pos, quotedEnd(sql, pos, '`')};
+      return quoted(TokenKind::Name, sql, pos, '`');
     case '\'':
-      return {TokenKind::String, pos, quotedEnd(sql, pos, '\'')};
+      return quoted(TokenKind::String, sql, pos, '\'');
     case '"':
-      return {TokenKind::JetString, pos, quotedEnd(sql, pos, '"')};
+      return quoted(TokenKind::JetString, sql, pos, '"');
     case '#':
       if (const size_t end = dateEnd(sql, pos); end != 0) return {TokenKind::Date, pos, end};
       break;
@@ -116,7 +125,7 @@ Lexeme lexeme(std::string_view sql, size_t pos) {
     case 'N':
     case 'n':
       // N'text' is a T-SQL Unicode string: the same as 'text' here.
-      if (next == '\'') return {TokenKind::String, pos + 1, quotedEnd(sql, pos + 1, '\'')};
+      if (next == '\'') return quoted(TokenKind::String, sql, pos + 1, '\'');
       break;
     default:
       break;
@@ -149,8 +158,9 @@ bool Token::is(std::string_view upperWord) const {
 TokenList::TokenList(std::string_view sql) {
   tokens_.reserve(sql.size() / 4 + 4);
   size_t pos = 0;
+  size_t unclosed = std::string_view::npos;  // none so far
   while (true) {
-    const size_t spaceEnd = pos + spaceLength(sql, pos);
+    const size_t spaceEnd = pos + spaceLength(sql, pos, unclosed);
     if (spaceEnd >= sql.size()) {
       trailing_ = sql.substr(pos);
       break;
@@ -158,8 +168,24 @@ TokenList::TokenList(std::string_view sql) {
     const Lexeme found = lexeme(sql, spaceEnd);
     tokens_.push_back(
         {found.kind, sql.substr(found.begin, found.end - found.begin), sql.substr(pos, spaceEnd - pos)});
+    if (!found.closed) unclosed = found.begin;
     pos = found.end;
   }
+  if (unclosed == std::string_view::npos) return;
+  unclosed_ = sql.substr(unclosed);
+  // The position counts UTF-8 characters, not bytes, as an editor shows them.
+  for (size_t i = 0; i < unclosed; ++i) {
+    if ((static_cast<unsigned char>(sql[i]) & 0xC0) != 0x80) ++unclosedPosition_;
+  }
+}
+
+std::string TokenList::unclosedMessage() const {
+  if (unclosed_.empty()) return {};
+  const bool comment = unclosed_.starts_with("/*");
+  const std::string_view opener = comment ? unclosed_.substr(0, 2) : unclosed_.substr(0, 1);
+  const std::string_view closer = comment ? "*/" : opener == "[" ? "]" : opener;
+  return "Syntaxfehler: Zu " + std::string(opener) + " an Stelle " + std::to_string(unclosedPosition_ + 1) +
+         " fehlt das schließende " + std::string(closer) + ".";
 }
 
 std::string_view TokenList::keep(std::string text) { return kept_.emplace_back(std::move(text)); }

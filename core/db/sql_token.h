@@ -67,6 +67,11 @@ class TokenList {
   // Index of the "(" of the innermost group around `at`, or size() at the top level.
   size_t enclosingGroup(size_t at) const;
 
+  // A German syntax error naming the quote (' " [ `) or comment (/*) that the statement opens and
+  // never closes, with its character position; empty when everything is closed. Such a part runs
+  // to the end of the statement as one token or comment.
+  std::string unclosedMessage() const;
+
   // The statement text again, with the original spacing where nothing was rewritten.
   std::string render() const { return render(0, tokens_.size()); }
   std::string render(size_t from, size_t to) const;
@@ -74,6 +79,8 @@ class TokenList {
  private:
   std::vector<Token> tokens_;
   std::string_view trailing_;
+  std::string_view unclosed_;  // from the unclosed quote or comment to the end
+  size_t unclosedPosition_ = 0;
   std::deque<std::string> kept_;
 };
 

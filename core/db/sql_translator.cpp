@@ -1,9 +1,11 @@
 #include "core/db/sql_translator.h"
 
+#include "core/db/db_error.h"
 #include "core/db/sql_ddl.h"
 #include "core/db/sql_rewrite.h"
 #include "core/db/sql_select_items.h"
 #include "core/db/sql_statement.h"
+#include "core/db/sql_statement_split.h"
 
 namespace orvosal {
 namespace {
@@ -45,18 +47,8 @@ TranslatedSql SqlTranslator::translate(std::string_view sql) {
 }
 
 TranslatedSql SqlTranslator::translateText(std::string_view sql, bool& usesClock) const {
-  // Split at each ";" that has more tokens after it.
-  const TokenList tokens(sql);
-  std::vector<std::string_view> parts;
-  size_t start = 0;
-  for (size_t i = 0; i + 1 < tokens.size(); ++i) {
-    if (!tokens[i].isSymbol(";")) continue;
-    const size_t end = static_cast<size_t>(tokens[i].text.data() - sql.data()) + 1;
-    parts.push_back(sql.substr(start, end - start));
-    start = static_cast<size_t>(tokens[i + 1].text.data() - sql.data());
-  }
-  if (parts.empty()) return translateStatement(sql, usesClock);
-  parts.push_back(sql.substr(start));
+  const std::vector<std::string_view> parts = splitStatements(sql);
+  if (parts.size() <= 1) return translateStatement(sql, usesClock);
   TranslatedSql combined;
   for (std::string_view part : parts) {
     TranslatedSql one = translateStatement(part, usesClock);
@@ -75,11 +67,19 @@ TranslatedSql SqlTranslator::translateText(std::string_view sql, bool& usesClock
 
 TranslatedSql SqlTranslator::translateStatement(std::string_view sql, bool& usesClock) const {
   TokenList tokens(sql);
+  // A quote or comment left open would take the rest of the statement with it; running what is
+  // left, or guessing where it should end, would run another statement than the one written.
+  if (std::string message = tokens.unclosedMessage(); !message.empty())
+    throw DbError(db_errors::kStatementFailed, std::move(message), std::string(sql));
   if (tokens.size() == 0 || (tokens.size() == 1 && tokens[0].isSymbol(";"))) {
     TranslatedSql nothing;
     nothing.kind = TranslatedSql::Kind::NoOp;
     return nothing;
   }
+  // The select list as written, before any rewrite changes its text.
+  const bool select = tokens[0].is("SELECT");
+  std::vector<SelectItemName> items = select ? selectItemNames(tokens) : std::vector<SelectItemName>();
+  std::vector<std::string> aliases = select ? writtenAliases(tokens) : std::vector<std::string>();
   RewriteContext context{engine_, clock_, columnKind_};
   rewriteJetStrings(tokens);
   removeSchemaPrefix(tokens);
@@ -90,9 +90,7 @@ TranslatedSql SqlTranslator::translateStatement(std::string_view sql, bool& uses
     }
   }
   TranslatedSql result;
-  if (tokens[0].is("SELECT")) {
-    std::vector<SelectItemName> items = selectItemNames(tokens);
-    std::vector<std::string> aliases = writtenAliases(tokens);
+  if (select) {
     if (std::optional<TranslatedSql> into = extractSelectInto(tokens)) {
       result = *into;
     } else {

@@ -12,12 +12,13 @@
 
 namespace orvosal {
 
-// An item of a query's select list as the statement writes it: the spelling of its alias, or of the
-// column it names; `*` and `T.*` stand for several columns.
+// An item of a query's select list as the statement writes it: the spelling of its alias, of the
+// column it names, or of the expression it computes; `*` and `T.*` stand for several columns.
 struct SelectItemName {
   bool star = false;
-  std::string alias;   // AS Anzahl, or an alias without AS
-  std::string column;  // a plain column reference without alias: its column part
+  std::string alias;    // AS Anzahl, or an alias without AS
+  std::string column;   // a plain column reference without alias: its column part
+  std::string written;  // any other item without alias: its text as written ("1/2", "Count(*)")
 };
 
 // The result of translating one statement of the program's SQL into the engine's dialect.

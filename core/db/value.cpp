@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 
 #include "core/text.h"
 
@@ -66,7 +67,12 @@ Currency Value::toCurrency() const {
   if (isInteger()) return Currency::fromInteger(std::get<int64_t>(data_));
   if (isDouble()) return Currency::fromDouble(std::get<double>(data_));
   if (isBool()) return Currency::fromInteger(std::get<bool>(data_) ? 1 : 0);
-  if (isText()) return Currency::parse(std::get<std::string>(data_)).value_or(Currency());
+  if (isText()) {
+    const std::string& text = std::get<std::string>(data_);
+    if (std::optional<Currency> amount = Currency::parse(text)) return *amount;
+    if (isNumeric(text)) throw std::overflow_error("Currency from a number out of range");
+    return Currency();
+  }
   if (isDateTime()) return Currency::fromDouble(std::get<DateTime>(data_).toOleDate());
   return Currency();
 }

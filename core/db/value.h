@@ -37,7 +37,8 @@ class Value {
   bool isBool() const { return std::holds_alternative<bool>(data_); }
   bool isNumber() const { return isInteger() || isDouble() || isCurrency() || isBool(); }
 
-  // Null gives the neutral value (0, empty text, false); a text that is no number gives 0.
+  // Null gives the neutral value (0, empty text, false); a text that is no number gives 0. A number
+  // beyond the currency range throws std::overflow_error from toCurrency() and toInt().
   int64_t toInt() const;
   double toDouble() const;
   Currency toCurrency() const;

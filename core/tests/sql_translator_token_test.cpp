@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/db/sql_statement_split.h"
 #include "core/db/sql_token.h"
 #include "core/tests/sql_translator_test_support.h"
 
@@ -57,6 +58,22 @@ TEST(SqlTokenizer, KeepsWordsApartWhenTokensAreJoined) {
   TokenList list("a");
   list.insert(1, list.make(TokenKind::Word, "b", ""));
   EXPECT_EQ(list.render(), "a b");
+}
+
+TEST(SqlTokenizer, SplitsATextIntoItsStatements) {
+  using Parts = std::vector<std::string_view>;
+  const std::vector<std::pair<std::string_view, Parts>> cases = {
+      {"SELECT 1", {"SELECT 1"}},
+      {" SELECT 1; ", {"SELECT 1;"}},
+      {"SELECT 1; -- Ende", {"SELECT 1;"}},
+      {"SELECT ';' AS a;DELETE FROM T", {"SELECT ';' AS a;", "DELETE FROM T"}},
+      {"SELECT 1;; /* x; */ SELECT 2 -- y", {"SELECT 1;", "SELECT 2 -- y"}},
+      {"SELECT 'a; DELETE FROM T", {"SELECT 'a; DELETE FROM T"}},
+      {"", {}},
+      {" ; ;", {}},
+      {"-- nur eine Bemerkung; mehr nicht", {}},
+  };
+  for (const auto& [text, parts] : cases) EXPECT_EQ(splitStatements(text), parts) << text;
 }
 
 TEST(SqlTokenizer, UnquotesNames) {
