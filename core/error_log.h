@@ -30,6 +30,9 @@ class ErrorLog {
 
   // Writes the entry in the common form and shows it through the error window.
   void report(std::string_view operation, long number, std::string_view description, int line = 0);
+  // Writes the entry in the common form without showing it, for failures the caller tells the
+  // user about in words of its own.
+  void record(std::string_view operation, long number, std::string_view description, int line = 0);
   // Appends "SQL Fehler " + statement (and the database's message on the next line), unless it
   // is a schema statement.
   void logFailedSql(std::string_view sql, std::string_view message = {});
