@@ -41,7 +41,8 @@ std::string folderWithSeparator(const std::filesystem::path& folder) {
 std::string fileDatabaseConnectionString(const std::filesystem::path& folder, std::string_view name,
                                          bool withPassword) {
   std::string text = "Provider=Microsoft.Jet.OLEDB.4.0;";
-  text += "Data Source=" + connectionStringValue(folderWithSeparator(folder) + std::string(name) + ".mdb") + ";";
+  text +=
+      "Data Source=" + connectionStringValue(folderWithSeparator(folder) + std::string(name) + ".mdb") + ";";
   if (withPassword) text += "Jet OLEDB:Database Password=" + std::string(kDatabaseFilePassword) + ";";
   return text + "Jet OLEDB:Engine Type=5;";
 }

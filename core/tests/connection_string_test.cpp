@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/db/database.h"
-#include "core/text.h"
 #include "core/tests/db_test_support.h"
+#include "core/text.h"
 
 namespace orvosal {
 namespace {
@@ -80,8 +80,8 @@ TEST(ConnectionStringParse, ServerFormsBecomeLibpqKeywords) {
     const char* port;
   };
   const Row rows[] = {
-      {"db1", "db1", ""},        {"db1\\SQLEXPRESS", "db1", ""}, {"db1,5433", "db1", "5433"},
-      {"db1:5433", "db1", "5433"}, {"(local)", "localhost", ""}, {".", "localhost", ""},
+      {"db1", "db1", ""},          {"db1\\SQLEXPRESS", "db1", ""}, {"db1,5433", "db1", "5433"},
+      {"db1:5433", "db1", "5433"}, {"(local)", "localhost", ""},   {".", "localhost", ""},
   };
   for (const auto& row : rows) {
     const auto target = parseConnectionString(std::string("PROVIDER=SQLOLEDB;Server=") + row.server +
@@ -137,14 +137,13 @@ TEST_P(ConnectionStringValues, ReadBackUnchangedFromEveryEntryKind) {
   settings().WriteSetting("Database2", "strDatabasePassword", value);
   const auto server = parseConnectionString(Get_ConnectionString(session, 2));
   ASSERT_TRUE(server);
-  EXPECT_EQ(server->parameters,
-            (PostgresParameters{{"host", "db1"},
-                                {"port", "5433"},
-                                {"dbname", toLowerGerman("firma" + value)},
-                                {"user", "u" + value},
-                                {"password", value},
-                                {"connect_timeout", "10"},
-                                {"application_name", "Orvosal"}}));
+  EXPECT_EQ(server->parameters, (PostgresParameters{{"host", "db1"},
+                                                    {"port", "5433"},
+                                                    {"dbname", toLowerGerman("firma" + value)},
+                                                    {"user", "u" + value},
+                                                    {"password", value},
+                                                    {"connect_timeout", "10"},
+                                                    {"application_name", "Orvosal"}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ConnectionStringValues,

@@ -35,9 +35,7 @@ class ScratchMount {
     if (mounted_) ::umount2(at_.c_str(), MNT_DETACH);
   }
   bool mounted() const { return mounted_; }
-  bool makeReadOnly() {
-    return ::mount("tmpfs", at_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-  }
+  bool makeReadOnly() { return ::mount("tmpfs", at_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0; }
   // Writes one file until nothing more fits.
   void fill() {
     std::ofstream out(at_ / "voll.bin", std::ios::binary);
@@ -141,14 +139,19 @@ TEST_F(OpenFailure, AFullDiskIsReportedAsSuch) {
 TEST(OpenFailureReason, EngineCodesBecomeReasons) {
   const std::pair<int, std::string_view> sqlite[] = {
       {SQLITE_FULL, open_reasons::kDiskFull},
-      {SQLITE_NOTADB, open_reasons::kNotADatabase},    {SQLITE_READONLY_DBMOVED, open_reasons::kReadOnly},
-      {SQLITE_CANTOPEN_ISDIR, open_reasons::kNoAccess}, {SQLITE_BUSY, open_reasons::kLocked},
-      {SQLITE_CORRUPT, open_reasons::kDamaged},        {SQLITE_ERROR, open_reasons::kOther},
+      {SQLITE_NOTADB, open_reasons::kNotADatabase},
+      {SQLITE_READONLY_DBMOVED, open_reasons::kReadOnly},
+      {SQLITE_CANTOPEN_ISDIR, open_reasons::kNoAccess},
+      {SQLITE_BUSY, open_reasons::kLocked},
+      {SQLITE_CORRUPT, open_reasons::kDamaged},
+      {SQLITE_ERROR, open_reasons::kOther},
   };
   for (const auto& [code, reason] : sqlite) EXPECT_EQ(sqliteOpenFailureReason(code), reason) << code;
   const std::pair<const char*, std::string_view> postgres[] = {
-      {"53100", open_reasons::kDiskFull},   {"28P01", open_reasons::kWrongPassword},
-      {"28000", open_reasons::kSignInRefused}, {"53300", open_reasons::kServerBusy},
+      {"53100", open_reasons::kDiskFull},
+      {"28P01", open_reasons::kWrongPassword},
+      {"28000", open_reasons::kSignInRefused},
+      {"53300", open_reasons::kServerBusy},
       {"42P01", ""},
   };
   for (const auto& [state, reason] : postgres) EXPECT_EQ(postgresStateReason(state), reason) << state;
