@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
+
 namespace orvosal {
 
 std::string cannotOpenMessage(std::string_view reason) {
@@ -21,7 +23,9 @@ std::string unreachableServerReason(std::string_view host, std::string_view port
          " ist nicht erreichbar.";
 }
 
-std::string sqliteOpenFailureReason(int code) {
+std::string sqliteOpenFailureReason(int code, int systemError) {
+  if (systemError == ENOSPC) return std::string(open_reasons::kDiskFull);
+  if (systemError == EROFS) return std::string(open_reasons::kReadOnly);
   switch (code & 0xFF) {
     case SQLITE_FULL:
       return std::string(open_reasons::kDiskFull);

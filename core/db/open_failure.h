@@ -48,8 +48,9 @@ std::string missingFolderReason(const std::filesystem::path& folder);
 std::string missingServerDatabaseReason(std::string_view database);
 std::string unreachableServerReason(std::string_view host, std::string_view port);
 
-// The reason for an SQLite result code met while opening (extended codes are welcome).
-std::string sqliteOpenFailureReason(int code);
+// The reason for an SQLite result code met while opening (extended codes are welcome), or for
+// the operating system's error number behind it (ENOSPC is a full disk whatever the code).
+std::string sqliteOpenFailureReason(int code, int systemError = 0);
 
 // The reason for a PostgreSQL SQLSTATE met while opening; empty when the state tells none.
 std::string postgresStateReason(std::string_view sqlState);

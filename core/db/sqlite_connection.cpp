@@ -175,8 +175,9 @@ void SqliteConnection::open() {
     }
   } catch (const DbError& error) {
     const int code = sqlite3_extended_errcode(db_);
+    const int systemError = sqlite3_system_errno(db_);
     close();
-    throw DbOpenError(sqliteOpenFailureReason(code),
+    throw DbOpenError(sqliteOpenFailureReason(code, systemError),
                       "Die Datenbankdatei '" + file_.string() + "': " + error.text());
   }
 }

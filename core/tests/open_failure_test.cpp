@@ -125,13 +125,20 @@ TEST_F(OpenFailure, AReadOnlyDatabaseFileIsRefusedAtOpen) {
 }
 
 TEST_F(OpenFailure, AFullDiskIsReportedAsSuch) {
-  const fs::path folder = data_.path() / "voll";
-  ScratchMount mount(folder, "size=64k");
-  if (!mount.mounted()) GTEST_SKIP() << "needs root and a mountable tmpfs to fill a disk for real";
-  mount.fill();
-  useFolder(folder);
-  EXPECT_EQ(openingFails(), open_reasons::kDiskFull);
-  EXPECT_NE(errorLog().find("full"), std::string::npos) << errorLog();
+  for (const bool existing : {false, true}) {
+    const fs::path folder = data_.path() / (existing ? "voll_bestand" : "voll_neu");
+    ScratchMount mount(folder, "size=1m");
+    if (!mount.mounted()) GTEST_SKIP() << "needs root and a mountable tmpfs to fill a disk for real";
+    if (existing) {
+      SqliteConnection database(folder / "Data.mdb", clock_);
+      database.execute("CREATE TABLE [Kunden]([ID] COUNTER PRIMARY KEY)");
+    }
+    mount.fill();
+    useFolder(folder);
+    session_.database().connectionString.clear();
+    EXPECT_EQ(openingFails(), open_reasons::kDiskFull) << (existing ? "existing database" : "new database");
+  }
+  EXPECT_NE(errorLog().find("OpenDatabase()"), std::string::npos) << errorLog();
 }
 
 // The engines' codes for the causes that cannot all be brought about on every machine (a wrong
@@ -147,6 +154,8 @@ TEST(OpenFailureReason, EngineCodesBecomeReasons) {
       {SQLITE_ERROR, open_reasons::kOther},
   };
   for (const auto& [code, reason] : sqlite) EXPECT_EQ(sqliteOpenFailureReason(code), reason) << code;
+  EXPECT_EQ(sqliteOpenFailureReason(SQLITE_IOERR_WRITE, ENOSPC), open_reasons::kDiskFull);
+  EXPECT_EQ(sqliteOpenFailureReason(SQLITE_CANTOPEN, EROFS), open_reasons::kReadOnly);
   const std::pair<const char*, std::string_view> postgres[] = {
       {"53100", open_reasons::kDiskFull},
       {"28P01", open_reasons::kWrongPassword},
