@@ -49,10 +49,11 @@ std::vector<int> SettingsFiles::databaseEntryNumbers() const {
     bool isEntry = true;
     for (std::size_t i = 0; i < section.size() && isEntry; ++i) {
       const char c = section[i];
-      isEntry = i < kPrefix.size() ? (c | 0x20) == kPrefix[i] : c >= '0' && c <= '9';
+      // The number as written by "Database" + number: digits without a leading zero.
+      const char lowest = i == kPrefix.size() ? '1' : '0';
+      isEntry = i < kPrefix.size() ? (c | 0x20) == kPrefix[i] : c >= lowest && c <= '9';
     }
-    if (isEntry && std::stoi(section.substr(kPrefix.size())) > 0)
-      numbers.push_back(std::stoi(section.substr(kPrefix.size())));
+    if (isEntry) numbers.push_back(std::stoi(section.substr(kPrefix.size())));
   }
   std::ranges::sort(numbers);
   const auto [first, last] = std::ranges::unique(numbers);
