@@ -7,6 +7,7 @@
 #include "core/clock.h"
 #include "core/program_folder.h"
 #include "core/session.h"
+#include "core/startup/database_choice.h"
 #include "core/version.h"
 
 namespace orvosal {
@@ -45,7 +46,8 @@ int runCommand(const CliCommand& command, const CliOptions& options, std::istrea
   TerminalUi ui(in, err, options.answers, interactive);
   Session session(folder, ui, clock);
   session.setExtendedFunctions(options.extend);
-  if (options.database > 0) session.database().currentNumber = std::to_string(options.database);
+  session.database().currentNumber =
+      std::to_string(options.database > 0 ? options.database : DefaultDatabaseNumber(session.settings()));
   if (command.needsSignIn && !StartForCommand(session, options, in, err, interactive)) return kExitFailure;
 
   CommandContext context{session, options, std::get<ParsedArguments>(parsed), out, err};

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "core/db/database.h"
+#include "core/db/open_failure.h"
 #include "core/schema/copy_to_server.h"
 
 namespace orvosal {
@@ -14,8 +15,9 @@ int runCopyToServer(CommandContext& context) {
       std::atoi(target.c_str()) < 1) {
     return kExitUsage;
   }
-  if (!OpenDatabase(context.session)) {
-    context.err << "Datenbank kann nicht geöffnet werden\n";
+  std::string reason;
+  if (!OpenDatabase(context.session, &reason)) {
+    context.err << cannotOpenMessage(reason) << '\n';
     return kExitFailure;
   }
   return Convert_To_SQL_Server(context.session, std::atoi(target.c_str())) ? kExitSuccess : kExitFailure;

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "core/db/database.h"
+#include "core/db/open_failure.h"
 #include "core/session.h"
 #include "core/startup/schema_startup.h"
 
@@ -12,8 +13,9 @@ int runUpgrade(CommandContext& context) {
   Session& session = context.session;
   std::ostream& out = context.out;
   std::ostream& err = context.err;
-  if (!OpenDatabase(session)) {
-    err << "Datenbank kann nicht geöffnet werden\n";
+  std::string reason;
+  if (!OpenDatabase(session, &reason)) {
+    err << cannotOpenMessage(reason) << '\n';
     return kExitFailure;
   }
   SchemaReport report;

@@ -39,6 +39,10 @@ void ErrorLog::report(std::string_view operation, long number, std::string_view 
   ui_.showError(entry);
 }
 
+void ErrorLog::record(std::string_view operation, long number, std::string_view description, int line) {
+  append(errorLogPath(), formatError(number, operation, line, description));
+}
+
 void ErrorLog::logFailedSql(std::string_view sql, std::string_view message) {
   if (isSchemaStatement(sql)) return;
   std::string entry = "SQL Fehler " + std::string(sql);

@@ -30,8 +30,9 @@ class ErrorLog {
 
   // Writes the entry in the common form and shows it through the error window.
   void report(std::string_view operation, long number, std::string_view description, int line = 0);
-  // Writes a text to error_log.txt without showing it (it was shown in words of its own).
-  void record(std::string_view text) { append(errorLogPath(), text); }
+  // Writes the entry in the common form without showing it, for failures the caller tells the
+  // user about in words of its own.
+  void record(std::string_view operation, long number, std::string_view description, int line = 0);
   // Appends "SQL Fehler " + statement (and the database's message on the next line), unless it
   // is a schema statement.
   void logFailedSql(std::string_view sql, std::string_view message = {});

@@ -1,6 +1,7 @@
 #include "core/profile_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <utility>
 
 namespace orvosal {
@@ -234,9 +236,45 @@ void insertLine(Lines& lines, std::size_t at, std::string text, const std::strin
   lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), end});
 }
 
+// The lock files this thread holds, with how often each was taken.
+thread_local std::map<std::string, int> heldLocks;
+
 }  // namespace
 
+ProfileLock::ProfileLock(const fs::path& file) : key_(file.string() + ".lock") {
+  if (auto held = heldLocks.find(key_); held != heldLocks.end()) {
+    ++held->second;
+    held_ = true;
+    return;
+  }
+  std::error_code error;
+  if (file.has_parent_path()) fs::create_directories(file.parent_path(), error);
+  fd_ = ::open(key_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (fd_ < 0) return;
+  int rc = 0;
+  do {
+    rc = ::flock(fd_, LOCK_EX);
+  } while (rc != 0 && errno == EINTR);
+  if (rc != 0) {
+    ::close(fd_);
+    fd_ = -1;
+    return;
+  }
+  heldLocks[key_] = 1;
+  held_ = true;
+}
+
+ProfileLock::~ProfileLock() {
+  if (!held_) return;
+  auto held = heldLocks.find(key_);
+  if (--held->second > 0) return;
+  heldLocks.erase(held);
+  ::close(fd_);  // closing releases the lock
+}
+
 ProfileFile::ProfileFile(fs::path path) : path_(std::move(path)) {}
+
+bool ProfileFile::readable() const { return load(path_).has_value(); }
 
 std::optional<std::string> ProfileFile::find(std::string_view section, std::string_view key) const {
   const std::optional<std::string> content = load(path_);
@@ -261,7 +299,9 @@ std::string ProfileFile::read(std::string_view section, std::string_view key,
 bool ProfileFile::write(std::string_view section, std::string_view key, std::string_view value) {
   section = trim(section);
   key = trim(key);
-  if (!validSection(section) || !validKey(key) || !fitsOnLine(value)) return false;
+  if (!validSection(section) || !validKey(key) || !fitsOnLine(value) || !readable()) return false;
+  const ProfileLock lock(path_);
+  if (!lock.held()) return false;
   const std::optional<std::string> content = load(path_);
   if (!content) return false;
   Lines lines = splitLines(*content);
@@ -291,6 +331,9 @@ bool ProfileFile::write(std::string_view section, std::string_view key, std::str
 }
 
 bool ProfileFile::remove(std::string_view section, std::string_view key) {
+  if (!find(section, key)) return readable();
+  const ProfileLock lock(path_);
+  if (!lock.held()) return false;
   const std::optional<std::string> content = load(path_);
   if (!content) return false;
   Lines lines = splitLines(*content);

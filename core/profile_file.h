@@ -9,11 +9,30 @@
 
 namespace orvosal {
 
+// Holds the lock file beside an INI file ("system.ini.lock") exclusively while it lives, so that
+// writers in other processes and threads wait; a thread that holds it already may take it again.
+// Readers never wait: a file is always replaced whole.
+class ProfileLock {
+ public:
+  explicit ProfileLock(const std::filesystem::path& file);
+  ~ProfileLock();
+  ProfileLock(const ProfileLock&) = delete;
+  ProfileLock& operator=(const ProfileLock&) = delete;
+  // False when the lock file could not be created (the folder cannot be written).
+  bool held() const { return held_; }
+
+ private:
+  std::string key_;
+  int fd_ = -1;
+  bool held_ = false;
+};
+
 // One INI file read and written the way the classic Windows profile functions
 // do it: "[Section]" headers, "key=value" lines, ';' or '#' comment lines.
 // Section and key names match without regard to case, the first occurrence
 // wins. Writing keeps every untouched line byte-for-byte and replaces the
-// file atomically. Nothing is cached: every call looks at the file itself.
+// file atomically, under the file's lock, so concurrent writers lose nothing.
+// Nothing is cached: every call looks at the file itself.
 class ProfileFile {
  public:
   // Values are returned as if copied into a 255-byte buffer with its
@@ -39,6 +58,12 @@ class ProfileFile {
 
   // Deletes every line of the key in its section; true when it is gone.
   bool remove(std::string_view section, std::string_view key);
+
+  // True when the file is missing or can be read; false for one without read
+  // permission or a folder in its place.
+  bool readable() const;
+  // The file's write lock, for changes that must see each other (read, then write).
+  ProfileLock lock() const { return ProfileLock(path_); }
 
   // Names in file order as first spelled, each once.
   std::vector<std::string> sections() const;

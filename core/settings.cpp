@@ -41,6 +41,26 @@ bool SettingsFiles::DeleteSetting(std::string_view section, std::string_view key
   return settings_.remove(section, key);
 }
 
+std::vector<int> SettingsFiles::databaseEntryNumbers() const {
+  constexpr std::string_view kPrefix = "database";
+  std::vector<int> numbers;
+  for (const std::string& section : settings_.sections()) {
+    if (section.size() <= kPrefix.size() || section.size() > kPrefix.size() + 6) continue;
+    bool isEntry = true;
+    for (std::size_t i = 0; i < section.size() && isEntry; ++i) {
+      const char c = section[i];
+      // The number as written by "Database" + number: digits without a leading zero.
+      const char lowest = i == kPrefix.size() ? '1' : '0';
+      isEntry = i < kPrefix.size() ? (c | 0x20) == kPrefix[i] : c >= lowest && c <= '9';
+    }
+    if (isEntry) numbers.push_back(std::stoi(section.substr(kPrefix.size())));
+  }
+  std::ranges::sort(numbers);
+  const auto [first, last] = std::ranges::unique(numbers);
+  numbers.erase(first, last);
+  return numbers;
+}
+
 bool SettingsFiles::ReadFlag(std::string_view section, std::string_view key, bool defaultOn) const {
   const std::optional<std::string> value = settings_.find(section, key);
   return value ? isPositiveNumber(*value) : defaultOn;

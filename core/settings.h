@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/profile_file.h"
 
@@ -25,6 +26,14 @@ class SettingsFiles {
                           std::string_view defaultValue = "") const;
   bool WriteSetting(std::string_view section, std::string_view key, std::string_view value);
   bool DeleteSetting(std::string_view section, std::string_view key);
+
+  // False when "system.ini" exists but cannot be read (no permission, or not a file): its
+  // values must then not be replaced by defaults.
+  bool settingsReadable() const { return settings_.readable(); }
+  // The numbers of the database entries that exist (sections "Database" + number), ascending.
+  std::vector<int> databaseEntryNumbers() const;
+  // Holds off every other writer of "system.ini" while several settings change together.
+  ProfileLock lockSettings() const { return settings_.lock(); }
 
   // A flag is on when its value is a number above 0; a missing key gives defaultOn.
   bool ReadFlag(std::string_view section, std::string_view key, bool defaultOn = false) const;

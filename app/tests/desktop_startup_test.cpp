@@ -123,7 +123,9 @@ TEST(DesktopStartup, AnUnreachableDatabaseEndsWithTheMessage) {
   desktop.session.settings().WriteSetting("Database1", "DatabasePath",
                                           (desktop.folder.path() / "fehlt").string());
   EXPECT_EQ(startDesktop(desktop.session, desktop.windows, desktop.window), StartupResult::Failed);
-  EXPECT_EQ(desktop.ui.texts("message"), std::vector<std::string>{"Datenbank kann nicht geöffnet werden"});
+  EXPECT_EQ(desktop.ui.texts("message"),
+            std::vector<std::string>{"Datenbank kann nicht geöffnet werden: Den Ordner '" +
+                                     (desktop.folder.path() / "fehlt").string() + "' gibt es nicht."});
 }
 
 }  // namespace

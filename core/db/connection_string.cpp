@@ -2,37 +2,50 @@
 
 #include <unistd.h>
 
-#include <map>
+#include <algorithm>
 
 #include "core/text.h"
 
 namespace orvosal {
 namespace {
 
-std::map<std::string, std::string> keyValues(std::string_view text) {
-  std::map<std::string, std::string> result;
-  for (const std::string& part : splitString(std::string(text), ";")) {
-    const size_t equals = part.find('=');
-    if (equals == std::string::npos) continue;
-    result.emplace(toUpperGerman(trim(part.substr(0, equals))), trim(part.substr(equals + 1)));
-  }
-  return result;
-}
+constexpr std::string_view kBlanks = " \t";
 
-std::string conninfoValue(std::string_view value) {
-  std::string quoted = "'";
-  for (char c : value) {
-    if (c == '\'' || c == '\\') quoted += '\\';
-    quoted += c;
-  }
-  return quoted + "'";
-}
+bool isBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
 
 std::string localHostName(std::string host) {
   if (host.empty() || host == "." || equalsNoCase(host, "(local)") || equalsNoCase(host, computerName())) {
     return "localhost";
   }
   return host;
+}
+
+// Reads a value from `at` up to the ';' that ends it; a value that starts with a quote ends at
+// the closing quote (a doubled quote inside stands for one).
+std::string readValue(std::string_view text, size_t& at) {
+  while (at < text.size() && isBlank(text[at])) ++at;
+  if (at < text.size() && (text[at] == '"' || text[at] == '\'')) {
+    const char quote = text[at++];
+    std::string value;
+    while (at < text.size()) {
+      if (text[at] == quote) {
+        if (at + 1 < text.size() && text[at + 1] == quote) {
+          value += quote;
+          at += 2;
+          continue;
+        }
+        ++at;
+        break;
+      }
+      value += text[at++];
+    }
+    while (at < text.size() && text[at] != ';') ++at;
+    return value;
+  }
+  const size_t end = std::min(text.find(';', at), text.size());
+  std::string value(trim(text.substr(at, end - at)));
+  at = end;
+  return value;
 }
 
 }  // namespace
@@ -43,8 +56,44 @@ std::string computerName() {
   return name;
 }
 
-std::string postgresConninfo(std::string_view server, std::string_view database, std::string_view user,
-                             std::string_view password) {
+std::string connectionStringValue(std::string_view value) {
+  const bool plain = value.find(';') == std::string_view::npos &&
+                     (value.empty() || (!isBlank(value.front()) && !isBlank(value.back()) &&
+                                        value.front() != '"' && value.front() != '\''));
+  if (plain) return std::string(value);
+  const char quote =
+      value.find('"') != std::string_view::npos && value.find('\'') == std::string_view::npos ? '\'' : '"';
+  std::string quoted(1, quote);
+  for (char c : value) {
+    if (c == quote) quoted += quote;
+    quoted += c;
+  }
+  return quoted + quote;
+}
+
+std::vector<std::pair<std::string, std::string>> connectionStringPairs(std::string_view text) {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  size_t at = 0;
+  while (at < text.size()) {
+    const size_t equals = text.find('=', at);
+    const size_t semicolon = text.find(';', at);
+    if (equals == std::string_view::npos) break;
+    if (semicolon < equals) {  // a part without a value
+      at = semicolon + 1;
+      continue;
+    }
+    const std::string key = toUpperGerman(trim(text.substr(at, equals - at)));
+    at = equals + 1;
+    std::string value = readValue(text, at);
+    if (at < text.size()) ++at;  // the ';'
+    const bool known = std::ranges::any_of(pairs, [&](const auto& pair) { return pair.first == key; });
+    if (!key.empty() && !known) pairs.emplace_back(key, std::move(value));
+  }
+  return pairs;
+}
+
+PostgresParameters postgresParameters(std::string_view server, std::string_view database,
+                                      std::string_view user, std::string_view password) {
   std::string host(trim(server));
   std::string port;
   if (const size_t backslash = host.find('\\'); backslash != std::string::npos) host.erase(backslash);
@@ -52,19 +101,30 @@ std::string postgresConninfo(std::string_view server, std::string_view database,
     port = trim(host.substr(separator + 1));
     host = trim(host.substr(0, separator));
   }
-  std::string conninfo = "host=" + conninfoValue(localHostName(host));
-  if (!port.empty()) conninfo += " port=" + conninfoValue(port);
-  conninfo += " dbname=" + conninfoValue(toLowerGerman(database));
-  if (!user.empty()) conninfo += " user=" + conninfoValue(user);
-  if (!password.empty()) conninfo += " password=" + conninfoValue(password);
-  return conninfo + " connect_timeout=10 application_name=Orvosal";
+  PostgresParameters parameters{{"host", localHostName(host)}};
+  if (!port.empty()) parameters.emplace_back("port", port);
+  parameters.emplace_back("dbname", toLowerGerman(database));
+  if (!user.empty()) parameters.emplace_back("user", user);
+  if (!password.empty()) parameters.emplace_back("password", password);
+  parameters.emplace_back("connect_timeout", "10");
+  parameters.emplace_back("application_name", "Orvosal");
+  return parameters;
+}
+
+std::string parameterValue(const PostgresParameters& parameters, std::string_view keyword) {
+  for (const auto& [key, value] : parameters) {
+    if (key == keyword) return value;
+  }
+  return {};
 }
 
 std::optional<DatabaseTarget> parseConnectionString(std::string_view connectionString) {
-  const auto keys = keyValues(connectionString);
-  const auto get = [&](const char* key) {
-    auto found = keys.find(key);
-    return found == keys.end() ? std::string() : found->second;
+  const auto pairs = connectionStringPairs(connectionString);
+  const auto get = [&](std::string_view key) {
+    for (const auto& [name, value] : pairs) {
+      if (name == key) return value;
+    }
+    return std::string();
   };
   const std::string provider = toUpperGerman(get("PROVIDER"));
   DatabaseTarget target;
@@ -78,8 +138,8 @@ std::optional<DatabaseTarget> parseConnectionString(std::string_view connectionS
   if (provider == "SQLOLEDB") {
     const bool integrated = !get("INTEGRATED SECURITY").empty();
     target.engine = DatabaseTarget::Engine::Postgres;
-    target.conninfo = postgresConninfo(get("SERVER"), get("DATABASE"), integrated ? "" : get("UID"),
-                                       integrated ? "" : get("PWD"));
+    target.parameters = postgresParameters(get("SERVER"), get("DATABASE"), integrated ? "" : get("UID"),
+                                           integrated ? "" : get("PWD"));
     return target;
   }
   return std::nullopt;

@@ -1,12 +1,18 @@
 #include "core/db/database.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "core/db/connection_string.h"
+#include "core/db/open_failure.h"
 #include "core/db/postgres_connection.h"
 #include "core/db/sqlite_connection.h"
 #include "core/text.h"
 
 namespace orvosal {
 namespace {
+
+constexpr std::string_view kModule = "mdlDatabase";
 
 bool isAboveZero(const std::string& text) { return isNumeric(text) && Value(text).toDouble() > 0; }
 
@@ -26,12 +32,12 @@ std::string Get_ConnectionString(Session& session, int databaseNumber) {
     if (!folder.ends_with('/')) folder += '/';
     if (type.empty() || type == "Access97" || type == "Access2000") {
       if (type.empty()) settings.WriteSetting(section, "Type", "Access2000");
-      return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder + "Data.mdb" +
+      return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + connectionStringValue(folder + "Data.mdb") +
              ";Mode=ReadWrite|Share Deny None;Persist Security Info=FALSE" +
              ";Jet OLEDB:Database Password=" + kDatabaseFilePassword;
     }
     if (type == "Access2010") {
-      return "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=" + folder + "Data.mdb" +
+      return "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=" + connectionStringValue(folder + "Data.mdb") +
              ";Persist Security Info=FALSE" + ";Jet OLEDB:Database Password=" + kDatabaseFilePassword;
     }
     return "";
@@ -45,34 +51,58 @@ std::string Get_ConnectionString(Session& session, int databaseNumber) {
   db.dialect = Dialect(SqlEngine::Postgres);
   if (!isAboveZero(direct)) {
     if (type.empty()) settings.WriteSetting(section, "Type", "SQL-Server");
-    return "PROVIDER=SQLOLEDB;SERVER=" + server + ";DATABASE=" + database + ";INTEGRATED SECURITY=SSPI";
+    return "PROVIDER=SQLOLEDB;SERVER=" + connectionStringValue(server) +
+           ";DATABASE=" + connectionStringValue(database) + ";INTEGRATED SECURITY=SSPI";
   }
   if (type.empty()) settings.WriteSetting(section, "Type", "SQL-Server (User-Anmeldung)");
-  return "PROVIDER=SQLOLEDB;Server=" + server + ";Database=" + database + ";UID=" + user +
-         ";PWD=" + password + ";";
+  return "PROVIDER=SQLOLEDB;Server=" + connectionStringValue(server) +
+         ";Database=" + connectionStringValue(database) + ";UID=" + connectionStringValue(user) +
+         ";PWD=" + connectionStringValue(password) + ";";
 }
 
 std::unique_ptr<Connection> ConnectTo(std::string_view connectionString, const Clock& clock) {
   const auto target = parseConnectionString(connectionString);
   if (!target) {
-    throw DbError(db_errors::kConnectionClosed,
-                  "Die Verbindungszeichenfolge nennt keine bekannte Datenbank: '" +
-                      std::string(connectionString) + "'");
+    throw DbOpenError(std::string(open_reasons::kUnknownConnection),
+                      "Die Verbindungszeichenfolge nennt keine bekannte Datenbank: '" +
+                          std::string(connectionString) + "'");
   }
   if (target->engine == DatabaseTarget::Engine::Sqlite) {
     if (!std::filesystem::is_directory(target->file.parent_path())) {
-      throw DbError(db_errors::kConnectionClosed,
-                    "Das Verzeichnis '" + target->file.parent_path().string() + "' gibt es nicht.");
+      throw DbOpenError(missingFolderReason(target->file.parent_path()),
+                        "Das Verzeichnis '" + target->file.parent_path().string() + "' gibt es nicht.");
     }
     return std::make_unique<SqliteConnection>(target->file, clock);
   }
-  return std::make_unique<PostgresConnection>(target->conninfo, clock);
+  return std::make_unique<PostgresConnection>(target->parameters, clock);
 }
 
-bool OpenDatabase(Session& session) {
+std::optional<std::string> SettingsProblem(const Session& session, int databaseNumber) {
+  const SettingsFiles& settings = session.settings();
+  if (!settings.settingsReadable()) {
+    return "Die Einstellungsdatei '" + (session.programFolder() / SettingsFiles::kSettingsFileName).string() +
+           "' kann nicht gelesen werden.";
+  }
+  const std::vector<int> entries = settings.databaseEntryNumbers();
+  if (std::ranges::find(entries, databaseNumber) != entries.end()) return std::nullopt;
+  if (entries.empty() && databaseNumber == 1) return std::nullopt;
+  return "Den Datenbankeintrag " + std::to_string(databaseNumber) + " gibt es in " +
+         std::string(SettingsFiles::kSettingsFileName) + " nicht.";
+}
+
+bool OpenDatabase(Session& session, std::string* failureReason) {
   DatabaseState& db = session.database();
-  try {
+  db.connection.reset();
+  const auto fail = [&](std::string reason) {
     db.connection.reset();
+    if (failureReason != nullptr) *failureReason = std::move(reason);
+    return false;
+  };
+  if (db.connectionString.empty()) {
+    const int number = isNumeric(db.currentNumber) ? std::atoi(db.currentNumber.c_str()) : 0;
+    if (auto problem = SettingsProblem(session, number)) return fail(std::move(*problem));
+  }
+  try {
     if (db.connectionString.empty()) db.connectionString = Get_ConnectionString(session, 0);
     const bool server = parseConnectionString(db.connectionString).value_or(DatabaseTarget{}).engine ==
                         DatabaseTarget::Engine::Postgres;
@@ -80,9 +110,13 @@ bool OpenDatabase(Session& session) {
     db.connection = ConnectTo(db.connectionString, session.clock());
     db.connection->setColumnSpelling(db.columnSpelling);
     return true;
-  } catch (const std::exception&) {
-    db.connection.reset();
-    return false;
+  } catch (const std::exception& error) {
+    const auto* open = dynamic_cast<const DbOpenError*>(&error);
+    const auto* failure = dynamic_cast<const DbError*>(&error);
+    session.errorLog().record(operationName(kModule, OperationKind::Function, "OpenDatabase"),
+                              failure != nullptr ? failure->number() : db_errors::kConnectionClosed,
+                              error.what());
+    return fail(open != nullptr ? open->reason() : std::string(open_reasons::kOther));
   }
 }
 

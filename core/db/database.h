@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,8 +19,14 @@ inline constexpr const char* kDefaultServerPassword = "orv2sa";
 std::string Get_ConnectionString(Session& session, int databaseNumber);
 
 // Opens the session's connection with the stored connection string (built for the current
-// entry when empty); false on any failure.
-bool OpenDatabase(Session& session);
+// entry when empty); false on any failure. The reason, in words for the user, goes to
+// `failureReason` when given; the engine's own text goes to "error_log.txt".
+bool OpenDatabase(Session& session, std::string* failureReason = nullptr);
+
+// What keeps the settings from naming database entry `databaseNumber`: a "system.ini" that
+// cannot be read, or an entry that does not exist while others do (entry 1 of an install
+// without any entry is the program folder's database). Nothing when the entry can be used.
+std::optional<std::string> SettingsProblem(const Session& session, int databaseNumber);
 
 // Opens a connection to whatever the connection string names; throws DbError.
 std::unique_ptr<Connection> ConnectTo(std::string_view connectionString, const Clock& clock);

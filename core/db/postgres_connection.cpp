@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/db/db_error.h"
+#include "core/db/open_failure.h"
 #include "core/db/postgres_setup.h"
 #include "core/db/postgres_values.h"
 #include "core/db/sql_unicode.h"
@@ -31,6 +32,22 @@ struct PostgresConnection::Result {
 namespace {
 
 constexpr int kFetchSize = 1000;
+
+PostgresParameters parametersOf(const std::string& conninfo) {
+  char* error = nullptr;
+  PQconninfoOption* options = PQconninfoParse(conninfo.c_str(), &error);
+  if (options == nullptr) {
+    const std::string message = error != nullptr ? error : "out of memory";
+    PQfreemem(error);
+    throw DbError(db_errors::kConnectionClosed, "Ungültige Verbindungsangabe: " + message);
+  }
+  PostgresParameters parameters;
+  for (PQconninfoOption* option = options; option->keyword != nullptr; ++option) {
+    if (option->val != nullptr) parameters.emplace_back(option->keyword, option->val);
+  }
+  PQconninfoFree(options);
+  return parameters;
+}
 
 bool isSelect(std::string_view sql) {
   const std::string start = toUpperGerman(trim(sql.substr(0, 16)));
@@ -114,26 +131,46 @@ class PostgresRows final : public RowSource {
   bool finished_ = true;
 };
 
-PostgresConnection::PostgresConnection(std::string conninfo, const Clock& clock)
-    : Connection(SqlEngine::Postgres, clock), conninfo_(std::move(conninfo)) {
+PostgresConnection::PostgresConnection(PostgresParameters parameters, const Clock& clock,
+                                       Preparation preparation)
+    : Connection(SqlEngine::Postgres, clock), parameters_(std::move(parameters)), preparation_(preparation) {
   open();
 }
+
+PostgresConnection::PostgresConnection(const std::string& conninfo, const Clock& clock)
+    : PostgresConnection(parametersOf(conninfo), clock) {}
 
 PostgresConnection::~PostgresConnection() {
   if (conn_ != nullptr) PQfinish(conn_);
 }
 
 void PostgresConnection::open() {
-  conn_ = PQconnectdb(conninfo_.c_str());
+  std::vector<const char*> keywords;
+  std::vector<const char*> values;
+  for (const auto& [keyword, value] : parameters_) {
+    keywords.push_back(keyword.c_str());
+    values.push_back(value.c_str());
+  }
+  keywords.push_back(nullptr);
+  values.push_back(nullptr);
+  conn_ = PQconnectdbParams(keywords.data(), values.data(), 0);
   if (PQstatus(conn_) != CONNECTION_OK) {
     const std::string message(trim(PQerrorMessage(conn_)));
+    std::string reason = postgresConnectFailureReason(conn_, parameters_);
     PQfinish(conn_);
     conn_ = nullptr;
-    throw DbError(db_errors::kConnectionClosed, "Keine Verbindung zum Datenbankserver: " + message);
+    throw DbOpenError(std::move(reason), "Keine Verbindung zum Datenbankserver: " + message);
   }
-  PQsetClientEncoding(conn_, "UTF8");
-  run("SET datestyle = 'ISO, DMY'; SET client_min_messages = warning", {});
-  prepareDatabase();
+  try {
+    PQsetClientEncoding(conn_, "UTF8");
+    run("SET datestyle = 'ISO, DMY'; SET client_min_messages = warning", {});
+    if (preparation_ == Preparation::HelperFunctions) prepareDatabase();
+  } catch (const DbError& error) {
+    std::string reason = postgresStateReason(lastState_);
+    PQfinish(conn_);
+    conn_ = nullptr;
+    throw DbOpenError(reason.empty() ? std::string(open_reasons::kOther) : std::move(reason), error.text());
+  }
 }
 
 void PostgresConnection::prepareDatabase() {
@@ -182,6 +219,7 @@ PostgresConnection::Result PostgresConnection::run(const std::string& sql, const
 
 DbError PostgresConnection::failure(PGresult* raw, const std::string& sql) const {
   const char* state = raw ? PQresultErrorField(raw, PG_DIAG_SQLSTATE) : nullptr;
+  lastState_ = state != nullptr ? state : "";
   const bool lost =
       PQstatus(conn_) != CONNECTION_OK || (state != nullptr && std::string_view(state).starts_with("08"));
   std::string message(trim(raw ? PQresultErrorMessage(raw) : PQerrorMessage(conn_)));

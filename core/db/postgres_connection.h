@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "core/db/connection.h"
+#include "core/db/connection_string.h"
 
 struct pg_conn;
 struct pg_result;
@@ -19,8 +20,14 @@ class DbError;
 // lower-cased and quoted by the translation.
 class PostgresConnection final : public Connection {
  public:
-  // `conninfo` in libpq's keyword form ("host=... port=... dbname=... user=...").
-  PostgresConnection(std::string conninfo, const Clock& clock);
+  // Whether opening makes sure the database holds the collation and helper functions that
+  // translated statements use; a connection that only creates databases leaves its own alone.
+  enum class Preparation { HelperFunctions, None };
+
+  PostgresConnection(PostgresParameters parameters, const Clock& clock,
+                     Preparation preparation = Preparation::HelperFunctions);
+  // `conninfo` given whole in libpq's keyword form ("host=... port=... dbname=... user=...").
+  PostgresConnection(const std::string& conninfo, const Clock& clock);
   ~PostgresConnection() override;
 
   std::vector<std::string> tableNames() override;
@@ -58,7 +65,9 @@ class PostgresConnection final : public Connection {
   // Name of the table with that catalog id and its column names by attribute number.
   const std::pair<std::string, std::map<int, std::string>>& tableColumns(Oid table);
 
-  std::string conninfo_;
+  PostgresParameters parameters_;
+  Preparation preparation_;
+  mutable std::string lastState_;  // SQLSTATE of the last failure
   pg_conn* conn_ = nullptr;
   int cursorCount_ = 0;
   std::unordered_map<Oid, std::pair<std::string, std::map<int, std::string>>> tableColumns_;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/db/db_error.h"
+#include "core/db/open_failure.h"
 #include "core/db/sql_unicode.h"
 #include "core/db/sqlite_functions.h"
 #include "core/text.h"
@@ -153,14 +154,31 @@ void SqliteConnection::open() {
     const std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
     sqlite3_close(db_);
     db_ = nullptr;
-    throw DbError(db_errors::kConnectionClosed,
-                  "Die Datenbankdatei '" + file_.string() + "' kann nicht geöffnet werden: " + message);
+    throw DbOpenError(sqliteOpenFailureReason(rc),
+                      "Die Datenbankdatei '" + file_.string() + "' kann nicht geöffnet werden: " + message);
+  }
+  // The engine falls back to reading when the file cannot be written; a database that every
+  // operation writes to is refused here rather than at its first change.
+  if (sqlite3_db_readonly(db_, "main") == 1) {
+    close();
+    throw DbOpenError(std::string(open_reasons::kReadOnly),
+                      "Die Datenbankdatei '" + file_.string() + "' kann nur gelesen werden.");
   }
   sqlite3_extended_result_codes(db_, 1);
   sqlite3_busy_timeout(db_, 5000);
   registerJetFunctions(db_, clock_);
-  for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL"}) {
-    executeNative(pragma, {});
+  try {
+    // The first statements read the file's header: a file that is no database fails here, and
+    // switching the journal writes, so a full disk shows here too.
+    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL"}) {
+      executeNative(pragma, {});
+    }
+  } catch (const DbError& error) {
+    const int code = sqlite3_extended_errcode(db_);
+    const int systemError = sqlite3_system_errno(db_);
+    close();
+    throw DbOpenError(sqliteOpenFailureReason(code, systemError),
+                      "Die Datenbankdatei '" + file_.string() + "': " + error.text());
   }
 }
 

@@ -3,7 +3,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "core/db/connection_string.h"
 #include "core/db/database.h"
+#include "core/db/postgres_connection.h"
 #include "core/db/transaction.h"
 #include "core/schema/seed_default_user.h"
 #include "core/schema/seed_defaults.h"
@@ -39,29 +41,29 @@ std::string folderWithSeparator(const std::filesystem::path& folder) {
 std::string fileDatabaseConnectionString(const std::filesystem::path& folder, std::string_view name,
                                          bool withPassword) {
   std::string text = "Provider=Microsoft.Jet.OLEDB.4.0;";
-  text += "Data Source=" + folderWithSeparator(folder) + std::string(name) + ".mdb;";
+  text +=
+      "Data Source=" + connectionStringValue(folderWithSeparator(folder) + std::string(name) + ".mdb") + ";";
   if (withPassword) text += "Jet OLEDB:Database Password=" + std::string(kDatabaseFilePassword) + ";";
   return text + "Jet OLEDB:Engine Type=5;";
 }
 
 std::string serverConnectionString(std::string_view server, std::string_view database, std::string_view user,
                                    std::string_view password, bool sqlLogin) {
-  const std::string host(server);
   if (!sqlLogin)
-    return "PROVIDER=SQLOLEDB;SERVER=" + host + ";DATABASE=" + std::string(database) +
-           ";INTEGRATED SECURITY=SSPI";
-  return "PROVIDER=SQLOLEDB;Server=" + host + ";Database=" + std::string(database) +
-         ";UID=" + std::string(user) + ";PWD=" + std::string(password) + ";";
+    return "PROVIDER=SQLOLEDB;SERVER=" + connectionStringValue(server) +
+           ";DATABASE=" + connectionStringValue(database) + ";INTEGRATED SECURITY=SSPI";
+  return "PROVIDER=SQLOLEDB;Server=" + connectionStringValue(server) +
+         ";Database=" + connectionStringValue(database) + ";UID=" + connectionStringValue(user) +
+         ";PWD=" + connectionStringValue(password) + ";";
 }
 
-std::string maintenanceConnectionString(std::string_view server, std::string_view user,
-                                        std::string_view password, bool sqlLogin) {
-  const std::string host(server);
-  const std::string database(kMaintenanceDatabase);
-  if (!sqlLogin)
-    return "PROVIDER=SQLOLEDB;SERVER=" + host + ";DATABASE=" + database + ";INTEGRATED SECURITY=SSPI";
-  return "PROVIDER=SQLOLEDB;Server=" + host + ";DATABASE=" + database + ";Uid=" + std::string(user) +
-         ";Pwd=" + std::string(password) + ";";
+// The server's own database, reached only to create the new one: its catalog stays as it is.
+std::unique_ptr<Connection> connectToMaintenanceDatabase(Session& session, std::string_view server,
+                                                         std::string_view user, std::string_view password,
+                                                         bool sqlLogin) {
+  return std::make_unique<PostgresConnection>(
+      postgresParameters(server, kMaintenanceDatabase, sqlLogin ? user : "", sqlLogin ? password : ""),
+      session.clock(), PostgresConnection::Preparation::None);
 }
 
 // Creates the file only when there is none, so an existing database is never opened as new.
@@ -137,8 +139,7 @@ bool CreateSqlServerDatabase(Session& session, std::string_view name, std::strin
                         "' darf nur Buchstaben, Ziffern und Unterstriche enthalten.");
     }
     {
-      auto maintenance =
-          ConnectTo(maintenanceConnectionString(server, user, password, sqlLogin), session.clock());
+      auto maintenance = connectToMaintenanceDatabase(session, server, user, password, sqlLogin);
       const std::string create = "CREATE DATABASE " + std::string(name);
       try {
         maintenance->execute(create);
@@ -159,8 +160,9 @@ bool CreateSqlServerDatabase(Session& session, std::string_view name, std::strin
     }
     SeedDefaults(session, *connection, kNewServerDatabaseVersion);
 
-    const std::string section = "Database" + std::to_string(FirstFreeDatabaseNumber(session.settings()));
     SettingsFiles& settings = session.settings();
+    const ProfileLock entries = settings.lockSettings();
+    const std::string section = "Database" + std::to_string(FirstFreeDatabaseNumber(settings));
     settings.WriteSetting(section, "Titel", title.empty() ? name : title);
     settings.WriteSetting(section, "SQLServer", server);
     settings.WriteSetting(section, "SQLDatenbank", name);
@@ -183,9 +185,10 @@ bool CreateSqlServerDatabase(Session& session, std::string_view name, std::strin
 }
 
 int AddFileDatabaseEntry(Session& session, const std::filesystem::path& folder, std::string_view title) {
-  const int number = FirstFreeDatabaseNumber(session.settings());
-  const std::string section = "Database" + std::to_string(number);
   SettingsFiles& settings = session.settings();
+  const ProfileLock entries = settings.lockSettings();
+  const int number = FirstFreeDatabaseNumber(settings);
+  const std::string section = "Database" + std::to_string(number);
   settings.WriteSetting(section, "Titel", title);
   settings.WriteSetting(section, "UseSqlServer", "0");
   settings.WriteSetting(section, "Type", "Access2000");
@@ -195,7 +198,9 @@ int AddFileDatabaseEntry(Session& session, const std::filesystem::path& folder, 
 
 int FirstFreeDatabaseNumber(const SettingsFiles& settings) {
   int number = 1;
-  while (!settings.ReadSetting("Database" + std::to_string(number), "Titel", "").empty()) ++number;
+  for (const int taken : settings.databaseEntryNumbers()) {
+    if (taken == number) ++number;
+  }
   return number;
 }
 

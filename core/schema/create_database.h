@@ -28,7 +28,8 @@ bool CreateSqlServerDatabase(Session& session, std::string_view name, std::strin
 // Adds a database entry for the file database in `folder`; answers its number.
 int AddFileDatabaseEntry(Session& session, const std::filesystem::path& folder, std::string_view title);
 
-// The first number whose database entry has no title: where the list of databases ends.
+// The lowest number that no database entry of "system.ini" uses, titled or not. Callers that
+// write the new entry hold the settings lock from here to the last key.
 int FirstFreeDatabaseNumber(const SettingsFiles& settings);
 
 }  // namespace orvosal

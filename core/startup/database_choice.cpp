@@ -8,12 +8,16 @@ namespace orvosal {
 
 std::vector<DatabaseEntry> ConfiguredDatabases(const SettingsFiles& settings) {
   std::vector<DatabaseEntry> entries;
-  for (int number = 1;; ++number) {
+  for (const int number : settings.databaseEntryNumbers()) {
     const std::string title = settings.ReadSetting("Database" + std::to_string(number), "Titel", "");
-    if (title.empty()) break;
-    entries.push_back({number, title});
+    entries.push_back({number, title.empty() ? "Datenbank " + std::to_string(number) : title});
   }
   return entries;
+}
+
+int DefaultDatabaseNumber(const SettingsFiles& settings) {
+  const std::vector<int> numbers = settings.databaseEntryNumbers();
+  return numbers.empty() ? 1 : numbers.front();
 }
 
 int RememberedDatabasePosition(const SettingsFiles& settings, size_t entryCount) {
@@ -24,7 +28,7 @@ int RememberedDatabasePosition(const SettingsFiles& settings, size_t entryCount)
 
 std::optional<int> ChooseDatabase(SettingsFiles& settings, StartupWindows& windows) {
   const auto entries = ConfiguredDatabases(settings);
-  if (entries.size() < 2) return 1;
+  if (entries.size() < 2) return DefaultDatabaseNumber(settings);
   const auto chosen = windows.chooseDatabase(entries, RememberedDatabasePosition(settings, entries.size()));
   if (!chosen || *chosen < 0 || static_cast<size_t>(*chosen) >= entries.size()) return std::nullopt;
   settings.WriteSetting("DBSettings", "Standartdatenbank", std::to_string(*chosen));

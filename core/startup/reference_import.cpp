@@ -128,23 +128,24 @@ std::string faultMessage(std::string_view fileName, std::string_view table, cons
 }  // namespace
 
 bool ImportReferenceFile(Session& session, std::string_view fileName, std::string_view table) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, "ImportReferenceFile"), false,
-                      [&] {
-                        const std::filesystem::path path = session.programFolder() / fileName;
-                        if (!std::filesystem::is_regular_file(path)) return false;
-                        try {
-                          replaceRows(session, fileName, table, DecodeReferenceText(readWholeFile(path)));
-                        } catch (const ReferenceFileError& fault) {
-                          const std::string message = faultMessage(fileName, table, fault);
-                          session.errorLog().record(message);
-                          session.ui().message(message, "Referenzdaten einlesen", MessageKind::Warning);
-                          return false;
-                        }
-                        std::filesystem::path done = path;
-                        done += ".imported";
-                        std::filesystem::rename(path, done);
-                        return true;
-                      });
+  return runOperation(
+      session, operationName(kModule, OperationKind::Function, "ImportReferenceFile"), false, [&] {
+        const std::filesystem::path path = session.programFolder() / fileName;
+        if (!std::filesystem::is_regular_file(path)) return false;
+        try {
+          replaceRows(session, fileName, table, DecodeReferenceText(readWholeFile(path)));
+        } catch (const ReferenceFileError& fault) {
+          const std::string message = faultMessage(fileName, table, fault);
+          session.errorLog().record(operationName(kModule, OperationKind::Function, "ImportReferenceFile"), 0,
+                                    message);
+          session.ui().message(message, "Referenzdaten einlesen", MessageKind::Warning);
+          return false;
+        }
+        std::filesystem::path done = path;
+        done += ".imported";
+        std::filesystem::rename(path, done);
+        return true;
+      });
 }
 
 void ImportReferenceLists(Session& session) {

@@ -1,6 +1,7 @@
 #include "core/startup/startup_sequence.h"
 
 #include "core/db/database.h"
+#include "core/db/open_failure.h"
 #include "core/startup/database_choice.h"
 #include "core/startup/display_settings.h"
 #include "core/startup/email_settings.h"
@@ -43,7 +44,8 @@ StartupResult Main(Session& session, StartupWindows& windows, std::optional<int>
   db.connectionString.clear();
 
   step("Datenbank wird geöffnet");
-  if (!OpenDatabase(session)) return fail("Datenbank kann nicht geöffnet werden");
+  std::string reason;
+  if (!OpenDatabase(session, &reason)) return fail(cannotOpenMessage(reason));
 
   SchemaReport report;
   if (!PrepareDatabaseSchema(session, report, step)) {

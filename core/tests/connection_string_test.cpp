@@ -4,6 +4,7 @@
 
 #include "core/db/database.h"
 #include "core/tests/db_test_support.h"
+#include "core/text.h"
 
 namespace orvosal {
 namespace {
@@ -75,31 +76,79 @@ TEST_F(ConnectionStringTest, ServerWithLoginAndTheCurrentNumber) {
 TEST(ConnectionStringParse, ServerFormsBecomeLibpqKeywords) {
   struct Row {
     const char* server;
-    const char* expectedHostPort;
+    const char* host;
+    const char* port;
   };
   const Row rows[] = {
-      {"db1", "host='db1'"},
-      {"db1\\SQLEXPRESS", "host='db1'"},
-      {"db1,5433", "host='db1' port='5433'"},
-      {"db1:5433", "host='db1' port='5433'"},
-      {"(local)", "host='localhost'"},
-      {".", "host='localhost'"},
+      {"db1", "db1", ""},          {"db1\\SQLEXPRESS", "db1", ""}, {"db1,5433", "db1", "5433"},
+      {"db1:5433", "db1", "5433"}, {"(local)", "localhost", ""},   {".", "localhost", ""},
   };
   for (const auto& row : rows) {
     const auto target = parseConnectionString(std::string("PROVIDER=SQLOLEDB;Server=") + row.server +
                                               ";Database=Firma;UID=u;PWD=p w';");
     ASSERT_TRUE(target) << row.server;
     EXPECT_EQ(target->engine, DatabaseTarget::Engine::Postgres);
-    EXPECT_TRUE(target->conninfo.starts_with(std::string(row.expectedHostPort) + " dbname='firma' user='u' "
-                                                                                 "password='p w\\''"))
-        << target->conninfo;
+    const PostgresParameters& parameters = target->parameters;
+    EXPECT_EQ(parameterValue(parameters, "host"), row.host) << row.server;
+    EXPECT_EQ(parameterValue(parameters, "port"), row.port) << row.server;
+    EXPECT_EQ(parameterValue(parameters, "dbname"), "firma");
+    EXPECT_EQ(parameterValue(parameters, "user"), "u");
+    EXPECT_EQ(parameterValue(parameters, "password"), "p w'");
   }
   const auto integrated = parseConnectionString("PROVIDER=SQLOLEDB;SERVER=" + computerName() +
                                                 "\\SQLEXPRESS;DATABASE=orvosal;INTEGRATED SECURITY=SSPI");
   ASSERT_TRUE(integrated);
-  EXPECT_EQ(integrated->conninfo.find("user="), std::string::npos);
-  EXPECT_NE(integrated->conninfo.find("host='localhost'"), std::string::npos);
+  EXPECT_EQ(parameterValue(integrated->parameters, "user"), "");
+  EXPECT_EQ(parameterValue(integrated->parameters, "host"), "localhost");
 }
+
+TEST(ConnectionStringParse, ValuesAreQuotedOnlyWhenTheyWouldBreakTheString) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"/srv/firma/Data.mdb", "/srv/firma/Data.mdb"},
+      {"", ""},
+      {"a=b", "a=b"},
+      {"Firma;GmbH", "\"Firma;GmbH\""},
+      {"Sagt \"Hallo\";", "'Sagt \"Hallo\";'"},
+      {"O'Brien \"&\" Co;", "\"O'Brien \"\"&\"\" Co;\""},
+      {" vorne", "\" vorne\""},
+      {"hinten ", "\"hinten \""},
+      {"'zitiert'", "\"'zitiert'\""},
+  };
+  for (const auto& [value, written] : rows) EXPECT_EQ(connectionStringValue(value), written) << value;
+}
+
+class ConnectionStringValues : public ConnectionStringTest,
+                               public ::testing::WithParamInterface<const char*> {};
+
+// A value from the settings reads back from the connection string exactly as it was written,
+// whatever separators or quotes it holds, and changes no other part of the string.
+TEST_P(ConnectionStringValues, ReadBackUnchangedFromEveryEntryKind) {
+  const std::string value = GetParam();
+  settings().WriteSetting("Database1", "DatabasePath", "/tmp/p/" + value);
+  const auto file = parseConnectionString(Get_ConnectionString(session, 1));
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->file, "/tmp/p/" + value + "/Data.mdb");
+
+  settings().WriteSetting("Database2", "UseSqlServer", "1");
+  settings().WriteSetting("Database2", "SQLDatenbankDirekt", "1");
+  settings().WriteSetting("Database2", "SQLServer", "db1,5433");
+  settings().WriteSetting("Database2", "SQLDatenbank", "firma" + value);
+  settings().WriteSetting("Database2", "strDatabaseUser", "u" + value);
+  settings().WriteSetting("Database2", "strDatabasePassword", value);
+  const auto server = parseConnectionString(Get_ConnectionString(session, 2));
+  ASSERT_TRUE(server);
+  EXPECT_EQ(server->parameters, (PostgresParameters{{"host", "db1"},
+                                                    {"port", "5433"},
+                                                    {"dbname", toLowerGerman("firma" + value)},
+                                                    {"user", "u" + value},
+                                                    {"password", value},
+                                                    {"connect_timeout", "10"},
+                                                    {"application_name", "Orvosal"}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ConnectionStringValues,
+                         ::testing::Values("Firma;GmbH", "ab;cd", "a;Data Source=/etc/x", "Sagt \"Hallo\";x",
+                                           "O'Brien;\"Co\"", "'x;y'", "a==b; c", "plain"));
 
 TEST(ConnectionStringParse, FileProvidersAndUnknownOnes) {
   const auto file = parseConnectionString(

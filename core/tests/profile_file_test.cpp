@@ -4,8 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace orvosal {
 namespace {
@@ -33,6 +36,7 @@ class ProfileFileTest : public ::testing::Test {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder_))
       names.push_back(entry.path().filename().string());
+    std::ranges::sort(names);
     return names;
   }
 
@@ -174,7 +178,8 @@ TEST_F(ProfileFileAtomicTest, LeavesNoTemporaryFilesAndKeepsPermissions) {
   ProfileFile profile(file());
   for (int i = 0; i < 5; ++i) ASSERT_TRUE(profile.write("S", "k" + std::to_string(i), "v"));
   ASSERT_TRUE(profile.remove("S", "k0"));
-  EXPECT_EQ(folderEntries(), std::vector<std::string>{"system.ini"});
+  EXPECT_EQ(folderEntries(), (std::vector<std::string>{"system.ini", "system.ini.lock"}))
+      << "the lock file stays, so that every writer locks the same file";
   EXPECT_EQ(fs::status(file()).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
@@ -190,6 +195,42 @@ TEST_F(ProfileFileAtomicTest, UnwritablePlaceFailsWithoutThrowing) {
   EXPECT_EQ(ProfileFile(folder_ / "ordner.ini").read("S", "k", "vorgabe"), "vorgabe");
   EXPECT_EQ(folderEntries().size(), 2u);
   EXPECT_EQ(content(), "[S]\nk=v\n");
+}
+
+// Every write reads the whole file and replaces it; writers that overlap must wait for each other,
+// or the later replacement drops the earlier one's key.
+TEST_F(ProfileFileAtomicTest, ParallelWritersLoseNoKey) {
+  constexpr int kWriters = 8;
+  constexpr int kKeysEach = 25;
+  std::vector<std::thread> writers;
+  std::atomic<int> failedWrites{0};
+  for (int writer = 0; writer < kWriters; ++writer) {
+    writers.emplace_back([&, writer] {
+      ProfileFile own(file());
+      for (int key = 0; key < kKeysEach; ++key) {
+        const std::string name = "k" + std::to_string(writer) + "_" + std::to_string(key);
+        if (!own.write("Database" + std::to_string(writer), name, name)) ++failedWrites;
+      }
+    });
+  }
+  for (auto& writer : writers) writer.join();
+  EXPECT_EQ(failedWrites, 0);
+  ProfileFile profile(file());
+  int found = 0;
+  for (int writer = 0; writer < kWriters; ++writer)
+    found += static_cast<int>(profile.keys("Database" + std::to_string(writer)).size());
+  EXPECT_EQ(found, kWriters * kKeysEach);
+}
+
+// A change made of several writes (read a free number, then write the entry) holds the lock
+// over all of them; the writes inside take it again without waiting for themselves.
+TEST_F(ProfileFileAtomicTest, TheLockIsTakenAgainByItsOwnThread) {
+  ProfileFile profile(file());
+  const ProfileLock outer = profile.lock();
+  ASSERT_TRUE(outer.held());
+  EXPECT_TRUE(profile.write("S", "k", "1"));
+  EXPECT_TRUE(profile.remove("S", "k"));
+  EXPECT_EQ(profile.keys("S"), std::vector<std::string>{});
 }
 
 }  // namespace
