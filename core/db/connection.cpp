@@ -314,6 +314,12 @@ void Connection::begin() {
   ++depth_;
 }
 
+void Connection::beginExclusive(std::string_view lockName) {
+  if (depth_ > 0) return begin();
+  beginExclusiveNative(lockName);
+  ++depth_;
+}
+
 void Connection::commit() {
   if (depth_ == 0) return;
   --depth_;

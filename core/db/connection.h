@@ -115,6 +115,12 @@ class Connection {
   void begin();
   void commit();
   void rollback();
+  // Begins the outermost transaction as the only writer among the connections that begin theirs
+  // this way under the same name, waiting while another holds it: SQLite takes the database's
+  // write lock at once, PostgreSQL an advisory lock on the name held to the transaction's end.
+  // Work that must not run twice at once (creating a database) goes inside. Inside a transaction
+  // it is an ordinary inner level.
+  void beginExclusive(std::string_view lockName);
   int transactionDepth() const { return depth_; }
 
   virtual bool isAlive() = 0;
@@ -143,6 +149,8 @@ class Connection {
   virtual std::string placeholder(int index) const = 0;
   virtual void createDatabase(const std::string& sql) = 0;
   virtual void afterIdentityInsert(const std::string& table) = 0;
+  // Begins the outermost transaction holding the engine's lock for `lockName`.
+  virtual void beginExclusiveNative(std::string_view lockName) = 0;
   // True when a failed statement aborts the open transaction (PostgreSQL).
   virtual bool failureAbortsTransaction() const = 0;
   // Compares a stored value with a bound one, exactly (no collation, Null equals Null).

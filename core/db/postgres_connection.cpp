@@ -227,6 +227,16 @@ DbError PostgresConnection::failure(PGresult* raw, const std::string& sql) const
   return DbError(lost ? db_errors::kConnectionLost : db_errors::kStatementFailed, message, sql);
 }
 
+void PostgresConnection::beginExclusiveNative(std::string_view lockName) {
+  run("BEGIN", {});
+  try {
+    run("SELECT pg_advisory_xact_lock(hashtext($1))", {Value(std::string(lockName))});
+  } catch (const DbError&) {
+    run("ROLLBACK", {});
+    throw;
+  }
+}
+
 int64_t PostgresConnection::executeNative(const std::string& sql, const std::vector<Value>& params) {
   Result result = run(sql, params);
   const char* tuples = PQcmdTuples(result.result);

@@ -15,6 +15,10 @@ namespace orvosal {
 namespace {
 
 constexpr size_t kMaxCachedStatements = 64;
+// How long a statement waits for another connection's write lock before it fails; exclusive work
+// (see beginExclusive) waits longer, since the other side may be creating a whole database.
+constexpr int kBusyMilliseconds = 5000;
+constexpr int kExclusiveBusyMilliseconds = 300000;
 
 void bindValue(sqlite3_stmt* statement, int index, const Value& value) {
   if (value.isNull()) {
@@ -165,7 +169,7 @@ void SqliteConnection::open() {
                       "Die Datenbankdatei '" + file_.string() + "' kann nur gelesen werden.");
   }
   sqlite3_extended_result_codes(db_, 1);
-  sqlite3_busy_timeout(db_, 5000);
+  sqlite3_busy_timeout(db_, kBusyMilliseconds);
   registerJetFunctions(db_, clock_);
   try {
     // The first statements read the file's header: a file that is no database fails here, and
@@ -180,6 +184,19 @@ void SqliteConnection::open() {
     throw DbOpenError(sqliteOpenFailureReason(code, systemError),
                       "Die Datenbankdatei '" + file_.string() + "': " + error.text());
   }
+}
+
+void SqliteConnection::beginExclusiveNative(std::string_view) {
+  // The file has one write lock for everything; the name adds nothing. Another workstation may
+  // hold the lock for as long as its exclusive work takes (creating a database takes seconds), so
+  // this waits longer than an ordinary statement does.
+  if (db_ == nullptr)
+    throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.",
+                  "BEGIN IMMEDIATE");
+  sqlite3_busy_timeout(db_, kExclusiveBusyMilliseconds);
+  const int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+  sqlite3_busy_timeout(db_, kBusyMilliseconds);
+  if (rc != SQLITE_OK) fail("BEGIN IMMEDIATE");
 }
 
 void SqliteConnection::close() {

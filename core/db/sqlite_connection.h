@@ -40,6 +40,7 @@ class SqliteConnection final : public Connection {
   std::string placeholder(int index) const override { return "?" + std::to_string(index); }
   void createDatabase(const std::string& sql) override;
   void afterIdentityInsert(const std::string&) override {}
+  void beginExclusiveNative(std::string_view lockName) override;
   bool failureAbortsTransaction() const override { return false; }
   std::string sameValueCondition(const std::string& quotedColumn, int index) const override;
 
