@@ -36,24 +36,28 @@ struct PostgresServer {
 };
 std::optional<PostgresServer> testPostgresServer();
 
-// A database of its own on the test server, created empty and dropped at the end.
+// A database of its own on the test server, created empty (or as a copy of the template database
+// `copyOf`) and dropped at the end.
 class ServerTestDatabase {
  public:
-  explicit ServerTestDatabase(const PostgresServer& server);
+  explicit ServerTestDatabase(const PostgresServer& server, const std::string& copyOf = "");
   ~ServerTestDatabase();
   const std::string& name() const { return name_; }
   std::string conninfo() const;
+  // Renames the database to `target` and leaves it on the server at the end.
+  void keepAs(const std::string& target);
 
  private:
   PostgresServer server_;
   std::string name_;
 };
 
-// A session on a temporary program folder whose database entry 1 is an empty database of the
-// given engine, opened through the ordinary connection-string path.
+// A session on a temporary program folder whose database entry 1 is a database of the given
+// engine, opened through the ordinary connection-string path: empty, or when `seeded` a copy of a
+// database with every table and the default rows (made once per test binary and reused).
 class EngineSession {
  public:
-  explicit EngineSession(SqlEngine engine);
+  explicit EngineSession(SqlEngine engine, bool seeded = false);
   ~EngineSession();
   Session& session() { return *session_; }
   ScriptedUi& ui() { return ui_; }
@@ -63,8 +67,12 @@ class EngineSession {
   void configureEntry(int number);
   // A second, independent session on the same database (another workstation).
   std::unique_ptr<Session> secondWorkstation(Ui& ui);
+  // Closes the session and keeps its database under `target` (a file path or a database name).
+  void keepDatabaseAs(const std::string& target);
 
  private:
+  std::filesystem::path databaseFile() const;  // the SQLite file of database entry 1
+
   SqlEngine engine_;
   TemporaryFolder folder_;
   ScriptedUi ui_;
@@ -77,6 +85,7 @@ class EngineSession {
 class BothEngines : public ::testing::TestWithParam<SqlEngine> {
  protected:
   void SetUp() override;
+  void openEngine(bool seeded);
   Session& session() { return engine_->session(); }
   EngineSession& engine() { return *engine_; }
   bool onPostgres() const { return GetParam() == SqlEngine::Postgres; }

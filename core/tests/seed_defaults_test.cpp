@@ -98,13 +98,17 @@ class SeedDefaultsTest : public BothEngines {
   void seed(std::string_view version = {}, bool userAdministration = false) {
     SeedDefaults(session(), db(), version, userAdministration);
   }
-  Recordset first(const std::string& table) { return Recordset(db(), "SELECT * FROM " + table); }
+  Recordset first(const std::string& table) { return first(db(), table); }
+  static Recordset first(Connection& connection, const std::string& table) {
+    return Recordset(connection, "SELECT * FROM " + table);
+  }
   int64_t count(const std::string& table) {
     return Recordset(db(), "SELECT count(*) as Anzahl FROM " + table)["Anzahl"].toInt();
   }
 
   // Every seeded table as it stands, each row in the fields that the golden rows name for its table.
-  Rows seededRows() {
+  Rows seededRows() { return seededRows(db()); }
+  static Rows seededRows(Connection& connection) {
     std::map<std::string, std::vector<std::string>> fields;
     for (const std::string& line : goldenRows()) {
       const size_t colon = line.find(": ");
@@ -115,7 +119,7 @@ class SeedDefaultsTest : public BothEngines {
     }
     Rows rows;
     for (const auto& [table, names] : fields) {
-      for (Recordset rs = first(table); !rs.eof(); rs.moveNext()) {
+      for (Recordset rs = first(connection, table); !rs.eof(); rs.moveNext()) {
         std::string row = table + ":";
         for (size_t i = 0; i < names.size(); ++i) {
           const Value value = rs[names[i]];
@@ -187,6 +191,26 @@ TEST_P(SeedDefaultsTest, AFailingSeederIsReportedAndTheOthersStillRun) {
   EXPECT_NE(errors.front().find("mdlCreateDatabase!Sub SeedDefaults()"), std::string::npos);
   for (const char* table : {"Benutzer", "SystemSettings", "TicketPreise"})
     EXPECT_GT(count(table), 0) << table;
+}
+
+// The seeded database the test fixtures copy holds what seeding writes, and new rows get the same
+// numbers as in a freshly seeded database.
+TEST_P(SeedDefaultsTest, ACopyOfTheSeededTemplateIsLikeAFreshlySeededDatabase) {
+  seed();
+  orvosal::testing::EngineSession copy(GetParam(), true);
+  Connection& copied = GlobalConnection(copy.session());
+  expectSameRows(seededRows(copied), seededRows());
+  const auto addRow = [](Connection& connection, const std::string& table, const char* field) {
+    Recordset rs(connection, "SELECT Top 1 * FROM " + table);
+    rs.addNew();
+    rs.set(field, Value("Neu"));
+    rs.update();
+    return rs["ID"].toInt();
+  };
+  for (const auto& [table, field] : {std::pair{"Konten", "Bezeichnung"},
+                                     std::pair{"Belegarten", "Belegtitel"}, std::pair{"Benutzer", "Name"}}) {
+    EXPECT_EQ(addRow(copied, table, field), addRow(db(), table, field)) << table;
+  }
 }
 
 ORVOSAL_ON_BOTH_ENGINES(SeedDefaultsTest);

@@ -7,7 +7,6 @@
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/schema/seed_defaults.h"
-#include "core/schema/table_creator.h"
 #include "core/startup/startup_state.h"
 #include "core/tests/db_test_support.h"
 #include "core/users/user_row.h"
@@ -16,16 +15,8 @@ namespace orvosal::testing {
 
 // A seeded database of either engine (its first user is the default user) with helpers to add
 // users the way another program version or workstation would have stored them.
-class UserFixture : public BothEngines {
+class UserFixture : public SeededBothEngines {
  protected:
-  void SetUp() override {
-    BothEngines::SetUp();
-    if (IsSkipped()) return;
-    CreateAllTables(session(), db());
-    SeedDefaults(session(), db(), "");
-  }
-
-  Connection& db() { return GlobalConnection(session()); }
   ScriptedUi& ui() { return engine().ui(); }
 
   // Adds a user with every right granted.
