@@ -5,7 +5,11 @@ set -euo pipefail
 build_dir=${1:-build}
 here=$(cd "$(dirname "$0")" && pwd)
 export QT_QPA_PLATFORM=offscreen
-run_ctest() { ctest --test-dir "$build_dir" --output-on-failure -j2 --timeout 600; }
+# ORVOSAL_CTEST_EXCLUDE, when set, is a regular expression of test names to leave out.
+run_ctest() {
+  ctest --test-dir "$build_dir" --output-on-failure -j2 --timeout 600 \
+    ${ORVOSAL_CTEST_EXCLUDE:+-E "$ORVOSAL_CTEST_EXCLUDE"}
+}
 if [ -n "${ORVOSAL_TEST_PG:-}" ]; then
   run_ctest
 else
