@@ -14,11 +14,18 @@ std::string Dialect::booleanLiteral(bool value) const {
 }
 
 std::string Dialect::keyTableStatement(std::string_view table, std::string_view key) const {
+  return tableStatement(table, key, {});
+}
+
+std::string Dialect::tableStatement(std::string_view table, std::string_view key,
+                                    std::span<const std::string> columnDefinitions) const {
   const std::string name(table);
   const std::string column(key);
-  if (!server()) return "CREATE TABLE [" + name + "]([" + column + "] COUNTER PRIMARY KEY);";
-  return "CREATE TABLE [" + name + "]([" + column + "] [int] IDENTITY(1,1) NOT NULL, CONSTRAINT [PK_" + name +
-         "] PRIMARY KEY CLUSTERED ([" + column +
+  std::string further;
+  for (const std::string& definition : columnDefinitions) further += ", " + definition;
+  if (!server()) return "CREATE TABLE [" + name + "]([" + column + "] COUNTER PRIMARY KEY" + further + ");";
+  return "CREATE TABLE [" + name + "]([" + column + "] [int] IDENTITY(1,1) NOT NULL" + further +
+         ", CONSTRAINT [PK_" + name + "] PRIMARY KEY CLUSTERED ([" + column +
          "] ASC) WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, "
          "ALLOW_ROW_LOCKS  = ON, "
          "ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY]) ON [PRIMARY]";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,10 @@ class Dialect {
   // Creates a table with only its key column: "COUNTER" on the file database; on the server an
   // "[int] IDENTITY(1,1)" with the clustered primary key "PK_" + table.
   std::string keyTableStatement(std::string_view table, std::string_view key) const;
+  // The same table created with further columns after the key, each given as its definition
+  // ("[Name] CHAR(50) NULL"), in one statement.
+  std::string tableStatement(std::string_view table, std::string_view key,
+                             std::span<const std::string> columnDefinitions) const;
   // What follows "ALTER TABLE " + table to add a column: "ADD" on the server, "ADD COLUMN" on the
   // file database.
   std::string_view addColumnWords() const;

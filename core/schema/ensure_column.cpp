@@ -11,23 +11,24 @@ enum class InitialForm { None, Number, Text };
 
 struct TypeForm {
   std::string_view word;
-  std::string_view serverSuffix;
-  std::string_view fileSuffix;
+  std::string_view serverType;
+  std::string_view fileType;
+  std::string_view terminator;  // what ends the adding statement after the type
   InitialForm initial;
   bool sized;
 };
 
-// The statement suffix of each type word in both dialects; "#" stands for the size.
+// The column type of each type word in both dialects; "#" stands for the size.
 constexpr TypeForm kTypeForms[] = {
-    {"INT", "] [int] NULL ;", "] int NULL ;", InitialForm::Number, false},
-    {"SMALLINT", "] [SMALLINT] NULL ;", "] SMALLINT NULL ;", InitialForm::Number, false},
-    {"MONEY", "] [money] NULL ;", "] MONEY NULL ;", InitialForm::Number, false},
-    {"DEZIMAL", "] [decimal](#) NULL ;", "] decimal(#) NULL ;", InitialForm::Number, true},
-    {"TEXT", "] [text] NULL ;", "] text NULL ;", InitialForm::Text, false},
-    {"VARCHAR", "] [varchar](#) NULL ;", "] CHAR(#) NULL ;", InitialForm::Text, true},
-    {"BIT", "] [bit]  NULL;", "] BIT  NULL;", InitialForm::None, false},
-    {"DATE", "] [datetime] NULL ;", "] date NULL ;", InitialForm::None, false},
-    {"DATETIME", "] [datetime] NULL ;", "] date NULL ;", InitialForm::None, false},
+    {"INT", "[int] NULL", "int NULL", " ;", InitialForm::Number, false},
+    {"SMALLINT", "[SMALLINT] NULL", "SMALLINT NULL", " ;", InitialForm::Number, false},
+    {"MONEY", "[money] NULL", "MONEY NULL", " ;", InitialForm::Number, false},
+    {"DEZIMAL", "[decimal](#) NULL", "decimal(#) NULL", " ;", InitialForm::Number, true},
+    {"TEXT", "[text] NULL", "text NULL", " ;", InitialForm::Text, false},
+    {"VARCHAR", "[varchar](#) NULL", "CHAR(#) NULL", " ;", InitialForm::Text, true},
+    {"BIT", "[bit]  NULL", "BIT  NULL", ";", InitialForm::None, false},
+    {"DATE", "[datetime] NULL", "date NULL", " ;", InitialForm::None, false},
+    {"DATETIME", "[datetime] NULL", "date NULL", " ;", InitialForm::None, false},
 };
 
 const TypeForm* typeForm(std::string_view upperWord) {
@@ -72,12 +73,24 @@ std::string tableReference(std::string_view table) {
   return std::string(table);
 }
 
+std::optional<std::string> columnDefinition(const Dialect& dialect, std::string_view column,
+                                            std::string_view typeWord, std::string_view size) {
+  const std::string word = toUpperGerman(trim(typeWord));
+  if (word == "AUTO") return std::nullopt;
+  const std::string name = "[" + std::string(column) + "] ";
+  if (const TypeForm* form = typeForm(word))
+    return name + replaceAll(dialect.spelling(form->serverType, form->fileType), "#", size);
+  const std::string passed(trim(typeWord));
+  if (isSizeAboveZero(size)) return name + passed + "(" + std::string(size) + ")";
+  return name + passed;
+}
+
 std::string addColumnStatement(std::string_view table, const Dialect& dialect, std::string_view column,
                                std::string_view typeWord, std::string_view size) {
   const std::string word = toUpperGerman(trim(typeWord));
   const std::string target = tableReference(table);
-  const std::string name(column);
   if (word == "AUTO") {
+    const std::string name(column);
     const std::string bare = withoutBrackets(table);
     return std::string(dialect.spelling(
         "CREATE TABLE [" + bare + "] ([" + name + "] [int] IDENTITY(1,1) NOT NULL, CONSTRAINT [PK_" +
@@ -87,14 +100,12 @@ std::string addColumnStatement(std::string_view table, const Dialect& dialect, s
             "ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ) ON [PRIMARY] ",
         "CREATE TABLE [" + bare + "] ([" + name + "] COUNTER PRIMARY KEY);"));
   }
-  if (const TypeForm* form = typeForm(word)) {
-    const std::string suffix = replaceAll(dialect.spelling(form->serverSuffix, form->fileSuffix), "#", size);
-    return "ALTER TABLE " + target + " " + std::string(dialect.addColumnWords()) + " [" + name + suffix;
-  }
-  const std::string passed(trim(typeWord));
-  if (isSizeAboveZero(size))
-    return "ALTER TABLE " + target + " add [" + name + "] " + passed + "(" + std::string(size) + ");";
-  return "ALTER TABLE " + target + " add [" + name + "] " + passed + ";";
+  const std::optional<std::string> definition = columnDefinition(dialect, column, typeWord, size);
+  const TypeForm* form = typeForm(word);
+  if (form != nullptr)
+    return "ALTER TABLE " + target + " " + std::string(dialect.addColumnWords()) + " " + *definition +
+           std::string(form->terminator);
+  return "ALTER TABLE " + target + " add " + *definition + ";";
 }
 
 bool EnsureColumn(Session& session, std::string_view table, Connection& connection, std::string_view column,

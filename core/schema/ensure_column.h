@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,11 @@
 #include "core/session.h"
 
 namespace orvosal {
+
+// A column as a table-creating statement lists it ("[Name] CHAR(50) NULL"), in the dialect's form;
+// nothing for AUTO, which makes a table of its own.
+std::optional<std::string> columnDefinition(const Dialect& dialect, std::string_view column,
+                                            std::string_view typeWord, std::string_view size);
 
 // The statement that adds a column of the given type word (AUTO creates the table with the column
 // as its key), in the dialect's form.

@@ -6,8 +6,9 @@
 
 namespace orvosal {
 
-// Creates the table when it is missing (with only its key, see Dialect::keyTableStatement), then
-// ensures each of its columns in order; the statements are written in the connection's dialect.
+// Creates the table with all its columns when it is missing, then ensures each of its columns in
+// order (which adds what an older table lacks); the statements are written in the connection's
+// dialect.
 void EnsureTable(Session& session, Connection& connection, const TableDef& table);
 
 // Ensures every table of the all-tables creator, in its fixed order.
