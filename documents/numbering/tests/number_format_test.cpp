@@ -15,9 +15,7 @@ TEST(NumberFormat, YearPlaceholdersInAnyCaseAndTheirFixedOrder) {
   const Case cases[] = {
       {"RE-[JJJJ]-", "RE-2026-"},
       {"[jahr]/", "2026/"},
-      {"[Jahr][jj][YY][yyyy]",
-       "2026262626"
-       "2026"},
+      {"[Jahr][jj][YY][yyyy]", "202626262026"},
       {"A[JJ]B[jJjJ]C", "A26B2026C"},
       {"ohne", "ohne"},
       {"[JAHR", "[JAHR"},
