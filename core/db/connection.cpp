@@ -315,7 +315,11 @@ void Connection::begin() {
 }
 
 void Connection::beginExclusive(std::string_view lockName) {
-  if (depth_ > 0) return begin();
+  if (depth_ > 0) {
+    begin();
+    lockWithinTransactionNative(lockName);
+    return;
+  }
   beginExclusiveNative(lockName);
   ++depth_;
 }

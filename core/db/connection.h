@@ -118,8 +118,10 @@ class Connection {
   // Begins the outermost transaction as the only writer among the connections that begin theirs
   // this way under the same name, waiting while another holds it: SQLite takes the database's
   // write lock at once, PostgreSQL an advisory lock on the name held to the transaction's end.
-  // Work that must not run twice at once (creating a database) goes inside. Inside a transaction
-  // it is an ordinary inner level.
+  // Work that must not run twice at once (creating a database, drawing a number) goes inside.
+  // Inside a transaction it is an inner level that takes the lock as well: on PostgreSQL the
+  // advisory lock, held to the end of the outer transaction; SQLite's write lock comes with the
+  // first write of the outer transaction.
   void beginExclusive(std::string_view lockName);
   int transactionDepth() const { return depth_; }
 
@@ -151,6 +153,8 @@ class Connection {
   virtual void afterIdentityInsert(const std::string& table) = 0;
   // Begins the outermost transaction holding the engine's lock for `lockName`.
   virtual void beginExclusiveNative(std::string_view lockName) = 0;
+  // Takes the lock for `lockName` inside the open transaction, where the engine has one.
+  virtual void lockWithinTransactionNative(std::string_view lockName) = 0;
   // True when a failed statement aborts the open transaction (PostgreSQL).
   virtual bool failureAbortsTransaction() const = 0;
   // Compares a stored value with a bound one, exactly (no collation, Null equals Null).

@@ -227,6 +227,10 @@ DbError PostgresConnection::failure(PGresult* raw, const std::string& sql) const
   return DbError(lost ? db_errors::kConnectionLost : db_errors::kStatementFailed, message, sql);
 }
 
+void PostgresConnection::lockWithinTransactionNative(std::string_view lockName) {
+  run("SELECT pg_advisory_xact_lock(hashtext($1))", {Value(std::string(lockName))});
+}
+
 void PostgresConnection::beginExclusiveNative(std::string_view lockName) {
   run("BEGIN", {});
   try {

@@ -48,6 +48,7 @@ class PostgresConnection final : public Connection {
   void createDatabase(const std::string& sql) override;
   void afterIdentityInsert(const std::string& table) override;
   void beginExclusiveNative(std::string_view lockName) override;
+  void lockWithinTransactionNative(std::string_view lockName) override;
   bool failureAbortsTransaction() const override { return true; }
   std::string sameValueCondition(const std::string& quotedColumn, int index) const override;
   void onSchemaChanged() override { tableColumns_.clear(); }

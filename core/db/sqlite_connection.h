@@ -41,6 +41,7 @@ class SqliteConnection final : public Connection {
   void createDatabase(const std::string& sql) override;
   void afterIdentityInsert(const std::string&) override {}
   void beginExclusiveNative(std::string_view lockName) override;
+  void lockWithinTransactionNative(std::string_view) override {}
   bool failureAbortsTransaction() const override { return false; }
   std::string sameValueCondition(const std::string& quotedColumn, int index) const override;
 

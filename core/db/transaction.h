@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "core/db/connection.h"
 
 namespace orvosal {
@@ -9,6 +11,10 @@ namespace orvosal {
 class DbTransaction {
  public:
   explicit DbTransaction(Connection& connection) : connection_(connection) { connection_.begin(); }
+  // The same holding the engine's lock for `lockName` (see Connection::beginExclusive).
+  DbTransaction(Connection& connection, std::string_view lockName) : connection_(connection) {
+    connection_.beginExclusive(lockName);
+  }
   ~DbTransaction() {
     if (open_) {
       try {

@@ -1,7 +1,9 @@
 #include "core/rules/process_number.h"
 
 #include "core/db/recordset.h"
+#include "core/db/transaction.h"
 #include "core/operation_guard.h"
+#include "core/rules/legacy_counters.h"
 #include "core/text.h"
 
 namespace orvosal {
@@ -13,23 +15,13 @@ bool isTaken(Connection& connection, int64_t candidate) {
   return !rs.eof() && rs["Anzahl"].toInt() >= 1;
 }
 
-// The counter row of a database that has none: every counter at 1.
-void addCounterRow(Recordset& rs) {
-  rs.addNew();
-  for (const char* counter :
-       {"NextKunde", "NextLfd", "NextArtikel", "Einkauf", "Verkauf", "Barverkauf", "Kommission"}) {
-    rs.set(counter, Value("1"));
-  }
-  for (const char* counter : {"NextKundeA", "NextLfdA", "VorgangsNummer"}) rs.set(counter, Value(1));
-  rs.update();
-}
-
 // Takes the stored counter as the next candidate and stores its successor; a counter that holds
 // no number starts again at 1.
 int64_t nextCandidate(Connection& connection, int64_t candidate) {
   Recordset rs(connection, "Select Top 1 * from Nummernkreise");
   if (rs.eof()) {
     addCounterRow(rs);
+    rs.update();
     return candidate;
   }
   const Value stored = rs["VorgangsNummer"];
@@ -43,8 +35,10 @@ int64_t nextCandidate(Connection& connection, int64_t candidate) {
 }  // namespace
 
 int64_t drawProcessNumber(Connection& connection) {
+  DbTransaction draw(connection, kCounterLock);
   int64_t candidate = 1;
   while (isTaken(connection, candidate)) candidate = nextCandidate(connection, candidate);
+  draw.commit();
   return candidate;
 }
 
