@@ -2,6 +2,7 @@
 #include "cli/command_registry.h"
 #include "cli/copy_to_server_command.h"
 #include "cli/create_db_command.h"
+#include "cli/next_number_command.h"
 #include "cli/sql_command.h"
 #include "cli/status_command.h"
 #include "cli/upgrade_command.h"
@@ -66,6 +67,16 @@ const std::vector<CliCommand>& cliCommands() {
        .minPositional = 0,
        .maxPositional = 0,
        .run = runCopyToServer},
+      {.name = "next-number",
+       .synopses = {"--type ID [--preview]", "--range ID [--preview]"},
+       .description = "Die nächste Belegnummer der Belegart oder des Nummernkreises ausgeben und\n"
+                      "vergeben (der Zähler rückt weiter); mit --preview nur anzeigen",
+       .needsSignIn = true,
+       .options = {{"--type", "ID", ""}, {"--range", "ID", ""}, {"--preview", "", ""}},
+       .minPositional = 0,
+       .maxPositional = 0,
+       .checkArguments = checkNextNumberArguments,
+       .run = runNextNumber},
   };
   return commands;
 }

@@ -113,6 +113,18 @@ void moveOwnCounterPast(Connection& connection, std::string_view typeId) {
   type.update();
 }
 
+// Draws the type's number to be handed out: never one a document of the area holds, and the
+// type's own counter moves past it.
+TypeDraw handOut(Session& session, Connection& connection, const std::string& typeId) {
+  TypeDraw draw = drawForType(session, connection, typeId, true);
+  // A type whose counter was just set up answers its first number unchecked; draw again while
+  // a document of the area holds it.
+  while (!draw.number.empty() && numberExists(connection, draw.number, draw.sales))
+    draw = drawForType(session, connection, typeId, true);
+  if (draw.ownCounter && !draw.number.empty()) moveOwnCounterPast(connection, typeId);
+  return draw;
+}
+
 std::string assign(Session& session, Connection& connection, int64_t belegId) {
   const std::string id = std::to_string(belegId);
   DbTransaction transaction(connection, kCounterLock);
@@ -122,16 +134,10 @@ std::string assign(Session& session, Connection& connection, int64_t belegId) {
   if (document.eof() || !trim(document["Belegnummer"].toText()).empty()) return {};
   const auto automatic = session.systemSettings().find("Automatic");
   if (automatic == session.systemSettings().end() || trim(automatic->second) != "1") return {};
-  const std::string typeId = document["BelegartenID"].toText();
-  TypeDraw draw = drawForType(session, connection, typeId, true);
-  // A type whose counter was just set up answers its first number unchecked; draw again while
-  // a document of the area holds it.
-  while (!draw.number.empty() && numberExists(connection, draw.number, draw.sales))
-    draw = drawForType(session, connection, typeId, true);
+  const TypeDraw draw = handOut(session, connection, document["BelegartenID"].toText());
   if (draw.number.empty()) return {};
   connection.execute("Update Belegkopf Set Belegnummer = '" + SqlText(draw.number) +
                      "' WHERE ([BelegID] IN (" + id + "))");
-  if (draw.ownCounter) moveOwnCounterPast(connection, typeId);
   transaction.commit();
   return draw.number;
 }
@@ -168,6 +174,16 @@ std::string Create_DB_Beleg_Nummer_FROM_Belegart(Session& session, std::string_v
 bool Belegnummer_Exists(Session& session, std::string_view belegnummer, bool kundenbereich) {
   return runOperation(session, operationName(kModule, OperationKind::Function, "Belegnummer_Exists"), false,
                       [&] { return numberExists(GlobalConnection(session), belegnummer, kundenbereich); });
+}
+
+std::string handOutDocumentNumber(Session& session, std::string_view belegartenId) {
+  return numberOperation(session, "handOutDocumentNumber", [&] {
+    Connection& connection = GlobalConnection(session);
+    DbTransaction transaction(connection, kCounterLock);
+    std::string number = handOut(session, connection, std::string(trim(belegartenId))).number;
+    transaction.commit();
+    return number;
+  });
 }
 
 std::string assignDocumentNumber(Session& session, int64_t belegId) {

@@ -31,6 +31,10 @@ std::string Create_DB_Beleg_Nummer_FROM_Belegart(Session& session, std::string_v
 // True when a document of the area (sales when `kundenbereich`) already carries the number.
 bool Belegnummer_Exists(Session& session, std::string_view belegnummer, bool kundenbereich);
 
+// Hands out the type's next number for use outside a document (the command line): drawn as
+// printing draws it, so that the type's own counter moves past it as well.
+std::string handOutDocumentNumber(Session& session, std::string_view belegartenId);
+
 // Gives a saved document without number its number, as printing, the preview, a PDF or sending
 // do first: when the document exists, its `Belegnummer` is empty and the setting "Automatic" is
 // "1", draws the number of its type and writes it onto the document in the same transaction; a
