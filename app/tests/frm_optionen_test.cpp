@@ -65,16 +65,6 @@ class FrmOptionenTest : public UserWindowFixture {
   std::unique_ptr<frmOptionen> window_;
 };
 
-TEST_F(FrmOptionenTest, TheTabsInTheirOrder) {
-  open(0);
-  QStringList captions;
-  for (int i = 0; i < tabs()->count(); ++i) captions << tabs()->tabText(i);
-  EXPECT_EQ(captions, (QStringList{"Belegarten (Verkauf)", "Belegarten (Einkauf)", "Nummernkreise"}));
-  EXPECT_EQ(listed(), (QStringList{"Angebot", "Auftragsbestätigung", "Rechnung"}));
-  tabs()->setCurrentIndex(1);
-  EXPECT_EQ(listed(), (QStringList{"Bestellung"}));
-}
-
 TEST_F(FrmOptionenTest, ANewTypeWithATakenTitleIsRefused) {
   open(0);
   click("cmdNeu");

@@ -45,7 +45,7 @@ bool DeleteNumberRange(Session& session, int64_t id);
 
 // Before the editor shows another range or closes: when `entered` differs from what was `shown`,
 // asks whether to save it first. True when the editor may go on (nothing changed, the user declined,
-// or the range was saved).
+// or the range was saved; `entered` then holds the range as stored).
 bool LeaveNumberRange(Session& session, const NumberRangeDraft& shown, NumberRangeDraft& entered);
 
 }  // namespace orvosal

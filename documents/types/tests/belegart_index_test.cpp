@@ -7,7 +7,7 @@
 namespace orvosal {
 namespace {
 
-// Types given as "ID:a" (active) or "ID:i" (inactive); the result as "ID=index".
+// The indexes of an area whose types are given as (ID, active) pairs, written "ID=index".
 std::string indexesOf(const std::vector<std::pair<int64_t, bool>>& types) {
   std::vector<DocumentType> area;
   for (const auto& [id, active] : types) {
@@ -36,17 +36,6 @@ TEST(BelegartIndexes, ActiveTypesCountAmongTheActiveInactiveOnesAmongAll) {
       {{{4, true}, {9, false}, {12, true}, {20, false}}, "4=0 9=10001 12=1 20=10003"},
   };
   for (const Case& c : cases) EXPECT_EQ(indexesOf(c.types), c.expected);
-}
-
-TEST(BelegartIndexes, OnlyAktivOneCountsAsActive) {
-  std::vector<DocumentType> area(2);
-  area[0].id = 1;
-  area[0].aktiv = 2;
-  area[1].id = 2;
-  area[1].aktiv = 1;
-  const auto indexes = BelegartIndexes(area);
-  EXPECT_EQ(indexes[0].belegart, 10000);
-  EXPECT_EQ(indexes[1].belegart, 0);
 }
 
 }  // namespace
