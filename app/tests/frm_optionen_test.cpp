@@ -153,6 +153,20 @@ TEST_F(FrmOptionenTest, ANumberRangeIsSavedAndBrowsed) {
   EXPECT_EQ(ui_.texts("question").size(), 1u);
 }
 
+TEST_F(FrmOptionenTest, ClosingWithAnUnsavedRangeAsksAndAFailedSaveKeepsTheWindowOpen) {
+  open(2);
+  type("txtNummer", "");
+  ui_.answer(true);
+  QTest::mouseClick(window_->findChild<QPushButton*>("cmdSchliessen"), Qt::LeftButton);
+  EXPECT_EQ(lastMessage(), "Daten unvollständig!");
+  EXPECT_TRUE(window_->isVisible());
+  ui_.answer(false);
+  QTest::mouseClick(window_->findChild<QPushButton*>("cmdSchliessen"), Qt::LeftButton);
+  EXPECT_FALSE(window_->isVisible());
+  EXPECT_EQ(ui_.texts("question").size(), 2u);
+  EXPECT_TRUE(ListNumberRanges(session_).empty());
+}
+
 TEST_F(FrmOptionenTest, EveryTabRenders) {
   NumberRangeDraft range{0, "RE-[Jahr]-", "17", "", 5};
   ASSERT_TRUE(SaveNumberRange(session_, range));
