@@ -3,6 +3,7 @@
 // leaves out the object files of a static library that nothing refers to.
 #include "app/database_menu.h"
 #include "app/frm_benutzerverwaltung.h"
+#include "app/frm_optionen.h"
 #include "app/menu_registry.h"
 
 namespace orvosal {
@@ -12,6 +13,7 @@ const MenuRegistry& desktopMenus() {
     MenuRegistry contributed;
     contributeDatabaseMenu(contributed);
     contributeUserAdministrationMenu(contributed);
+    contributeOptionsMenu(contributed);
     return contributed;
   }();
   return registry;

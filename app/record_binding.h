@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include <functional>
 #include <vector>
@@ -33,6 +35,29 @@ class RecordBinding {
     add(
         column, [box](const Value& value) { box->setChecked(value.toInt() > 0); },
         [box] { return Value(box->isChecked()); });
+  }
+
+  void bind(std::string_view column, QPlainTextEdit* edit) {
+    add(
+        column, [edit](const Value& value) { edit->setPlainText(QString::fromStdString(value.toText())); },
+        [edit] { return Value(edit->toPlainText().toStdString()); });
+  }
+
+  // The combo box's entries carry the column's values as their item data; a stored value that no
+  // entry offers is added as an entry of its own, so that showing and saving never changes it.
+  void bind(std::string_view column, QComboBox* combo) {
+    add(
+        column,
+        [combo](const Value& value) {
+          const qlonglong number = value.toInt();
+          int index = combo->findData(number);
+          if (index < 0) {
+            combo->addItem(QString::number(number), number);
+            index = combo->count() - 1;
+          }
+          combo->setCurrentIndex(index);
+        },
+        [combo] { return Value(static_cast<int64_t>(combo->currentData().toLongLong())); });
   }
 
   // Fills every bound control from its column of the record.

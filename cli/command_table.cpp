@@ -5,6 +5,7 @@
 #include "cli/next_number_command.h"
 #include "cli/sql_command.h"
 #include "cli/status_command.h"
+#include "cli/types_command.h"
 #include "cli/upgrade_command.h"
 
 namespace orvosal {
@@ -30,6 +31,15 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 1,
        .checkArguments = checkSqlArguments,
        .run = runSql},
+      {.name = "types",
+       .synopses = {},
+       .description = "Belegarten beider Bereiche mit Index (Belegart), Formular, Aktiv und\n"
+                      "Herkunft der Belegnummer tabulatorgetrennt auflisten",
+       .needsSignIn = true,
+       .options = {},
+       .minPositional = 0,
+       .maxPositional = 0,
+       .run = runTypes},
       {.name = "upgrade",
        .synopses = {},
        .description = "Tabellen anlegen, Grunddaten ergänzen und alle fälligen\n"

@@ -1,23 +1,16 @@
 #pragma once
 
-#include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
-#include "core/db/value.h"
+#include "core/records/document_type.h"
 
 namespace orvosal {
 
-// One active document type as menus and the document window read it.
-struct DocumentTypeEntry {
-  int64_t id = 0;  // `Belegarten.ID`; -1 for the cash sale
-  std::string belegtitel;
-  std::string kurztitel;
+// One active document type as menus and the document window read it: the whole `Belegarten` row
+// and the report file it prints with.
+struct DocumentTypeEntry : DocumentType {
   std::string reportFile;  // `Formularname` + ".lst"
-  bool kundenbereich = true;
-  // Every column of the row, named as the schema spells it ("Lagerbuchen", "InsLager", ...).
-  std::map<std::string, Value, std::less<>> fields;
 };
 
 // The active types of both areas in `ID` order; the sales list ends with the cash sale.

@@ -5,7 +5,6 @@
 #include "core/db/sql_helpers.h"
 #include "core/operation_guard.h"
 #include "core/startup/document_type_lists.h"
-#include "core/startup/row_fields.h"
 
 namespace orvosal {
 namespace {
@@ -18,12 +17,8 @@ std::vector<DocumentTypeEntry> activeTypes(Session& session, bool sales) {
                    " AND Aktiv IN(1)) ORDER BY ID;");
   for (; !rs.eof(); rs.moveNext()) {
     DocumentTypeEntry& type = types.emplace_back();
-    type.id = rs["ID"].toInt();
-    type.belegtitel = rs["Belegtitel"].toText();
-    type.kurztitel = rs["Kurztitel"].toText();
-    type.reportFile = rs["Formularname"].toText() + ".lst";
-    type.kundenbereich = sales;
-    type.fields = RowFields(rs, "Belegarten");
+    static_cast<DocumentType&>(type) = readRecord(rs, DocumentTypeFields());
+    type.reportFile = type.formularname + ".lst";
   }
   return types;
 }
@@ -33,13 +28,9 @@ DocumentTypeEntry cashSale() {
   entry.id = -1;
   entry.belegtitel = "Barverkauf";
   entry.kurztitel = "Barverkauf";
+  entry.formularname = "Barverkauf";
   entry.reportFile = "Barverkauf.lst";
   entry.kundenbereich = true;
-  entry.fields = {{"ID", Value(int64_t{-1})},
-                  {"Belegtitel", Value("Barverkauf")},
-                  {"Kurztitel", Value("Barverkauf")},
-                  {"Formularname", Value("Barverkauf")},
-                  {"Kundenbereich", Value(true)}};
   return entry;
 }
 

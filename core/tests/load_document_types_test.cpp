@@ -39,25 +39,27 @@ TEST_P(LoadDocumentTypesTest, DefaultTypesAndTheCashSale) {
   EXPECT_TRUE(engine().ui().texts("error").empty());
 }
 
-TEST_P(LoadDocumentTypesTest, EntriesCarryEveryColumnInSchemaSpelling) {
+TEST_P(LoadDocumentTypesTest, EntriesCarryTheWholeRow) {
   LoadDocumentTypes(session());
   const DocumentTypeEntry& invoice = lists().sales.at(2);
   EXPECT_EQ(invoice.kurztitel, "Rechnung");
+  EXPECT_EQ(invoice.formularname, "Rechnung");
   EXPECT_TRUE(invoice.kundenbereich);
-  EXPECT_EQ(invoice.fields.size(),
-            static_cast<size_t>(Recordset(db(), "SELECT * FROM Belegarten").fieldCount()));
-  EXPECT_EQ(invoice.fields.at("ID").toInt(), 3);
-  EXPECT_TRUE(invoice.fields.at("Lagerbuchen").toBool());
-  EXPECT_EQ(invoice.fields.at("In_Offene_Posten").toInt(), 1);
-  EXPECT_EQ(invoice.fields.at("Priorität").toInt(), 1);
-  EXPECT_EQ(invoice.fields.at("EmailEmpfaengerEmail").toText(), "[Email-Adresse]");
+  EXPECT_TRUE(invoice.lagerbuchen);
+  EXPECT_EQ(invoice.inOffenePosten, 1);
+  EXPECT_EQ(invoice.insKonto, 1);
+  EXPECT_EQ(invoice.priorität, 1);
+  EXPECT_TRUE(invoice.aktivität);
+  EXPECT_EQ(invoice.emailEmpfaengerEmail, "[Email-Adresse]");
   const DocumentTypeEntry& order = lists().purchase.at(0);
   EXPECT_FALSE(order.kundenbereich);
-  EXPECT_EQ(order.fields.at("InsLager").toInt(), 1);
+  EXPECT_EQ(order.insLager, 1);
+  EXPECT_EQ(order.insKonto, 0);
   const DocumentTypeEntry& cash = lists().sales.back();
+  EXPECT_EQ(cash.id, -1);
   EXPECT_EQ(cash.kurztitel, "Barverkauf");
+  EXPECT_EQ(cash.formularname, "Barverkauf");
   EXPECT_TRUE(cash.kundenbereich);
-  EXPECT_EQ(cash.fields.at("ID").toInt(), -1);
 }
 
 TEST_P(LoadDocumentTypesTest, InactiveTypesAreLeftOutAndTheCashSaleStaysLast) {
