@@ -31,7 +31,8 @@ CompanyChangeOutcome SaveCompany(Session& session, Company& company,
         Connection& connection = GlobalConnection(session);
         const std::optional<Company> stored = ReadCompany(connection);
         if (stored) entered.id = stored->id;
-        if (stored && *stored == entered && !newLogo) return refused("Keine Änderung!, nicht gespeichert");
+        const bool unchanged = stored && differences(*stored, entered, CompanyFields()).empty();
+        if (unchanged && !newLogo) return refused("Keine Änderung!, nicht gespeichert");
 
         if (newLogo) InstallLogo(session.programFolder(), *newLogo);
         entered.id = WriteCompany(connection, entered);
