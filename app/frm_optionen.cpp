@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "app/document_type_tab.h"
+#include "app/firmendaten_tab.h"
 #include "app/number_range_tab.h"
 #include "core/session.h"
 
@@ -24,6 +25,7 @@ const OptionsTab kTabs[] = {
     {"Belegarten (Einkauf)",
      [](Session& s, QWidget* parent) { return new DocumentTypeTab(s, false, parent); }},
     {"Nummernkreise", [](Session& s, QWidget* parent) { return new NumberRangeTab(s, parent); }},
+    {"Firmendaten", [](Session& s, QWidget* parent) { return new FirmendatenTab(s, parent); }},
 };
 
 }  // namespace

@@ -9,6 +9,11 @@ std::string ParsedArguments::value(std::string_view option) const {
   return found == options.end() ? std::string() : found->second;
 }
 
+std::vector<std::string> ParsedArguments::values(std::string_view option) const {
+  const auto found = repeated.find(option);
+  return found == repeated.end() ? std::vector<std::string>{} : found->second;
+}
+
 std::variant<ParsedArguments, std::string> parseArguments(const std::vector<std::string>& args,
                                                           const std::vector<OptionSpec>& accepted,
                                                           bool stopAtPositional) {
@@ -26,7 +31,7 @@ std::variant<ParsedArguments, std::string> parseArguments(const std::vector<std:
     const auto known = std::find_if(accepted.begin(), accepted.end(),
                                     [&](const OptionSpec& option) { return option.name == arg; });
     if (known == accepted.end()) return "Unbekannte Option: " + arg;
-    if (parsed.has(arg)) return "Die Option " + arg + " ist mehrfach angegeben.";
+    if (parsed.has(arg) && !known->repeatable) return "Die Option " + arg + " ist mehrfach angegeben.";
     std::string value;
     if (!known->valueName.empty()) {
       if (i + 1 >= args.size()) {
@@ -34,7 +39,8 @@ std::variant<ParsedArguments, std::string> parseArguments(const std::vector<std:
       }
       value = args[++i];
     }
-    parsed.options.emplace(arg, std::move(value));
+    if (known->repeatable) parsed.repeated[arg].push_back(value);
+    parsed.options.insert_or_assign(arg, std::move(value));
   }
   return parsed;
 }

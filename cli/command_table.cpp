@@ -1,5 +1,6 @@
 // The table of orvosal-cli's commands; see command_registry.h for the conventions of a row.
 #include "cli/command_registry.h"
+#include "cli/company_command.h"
 #include "cli/copy_to_server_command.h"
 #include "cli/create_db_command.h"
 #include "cli/next_number_command.h"
@@ -87,6 +88,17 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 0,
        .checkArguments = checkNextNumberArguments,
        .run = runNextNumber},
+      {.name = "company",
+       .synopses = {"show", "set SPALTE=WERT ... [--set SPALTE=WERT ...]"},
+       .description = "Firmendaten anzeigen (Spalte und Wert, tabulatorgetrennt) oder ändern;\n"
+                      "braucht das Recht System; Logo=DATEI kopiert das Bild in den\n"
+                      "Programmordner; gibt die ID der Firmendaten aus",
+       .needsSignIn = true,
+       .options = {{"--set", "SPALTE=WERT", "", true}},
+       .minPositional = 1,
+       .maxPositional = 1000,
+       .checkArguments = checkCompanyArguments,
+       .run = runCompany},
   };
   return commands;
 }

@@ -171,6 +171,10 @@ TEST_F(FrmOptionenTest, EveryTabRenders) {
   NumberRangeDraft range{0, "RE-[Jahr]-", "17", "", 5};
   ASSERT_TRUE(SaveNumberRange(session_, range));
   open(0);
+  QStringList captions;
+  for (int i = 0; i < tabs()->count(); ++i) captions << tabs()->tabText(i);
+  EXPECT_EQ(captions,
+            QStringList({"Belegarten (Verkauf)", "Belegarten (Einkauf)", "Nummernkreise", "Firmendaten"}));
   QDir().mkpath(ORVOSAL_SCREENSHOT_DIR);
   for (int i = 0; i < tabs()->count(); ++i) {
     tabs()->setCurrentIndex(i);

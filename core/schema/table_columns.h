@@ -89,7 +89,7 @@ extern const ColumnDef kFindNachnamen[1];
 extern const ColumnDef kFindVornamen[1];
 
 // tables_settings.cpp
-extern const ColumnDef kFirmendaten[22];
+extern const ColumnDef kFirmendaten[27];
 extern const ColumnDef kSystemeinstellungen[73];
 extern const ColumnDef kSystemSettings[2];
 extern const ColumnDef kAuswertungslisten[14];

@@ -29,6 +29,11 @@ constexpr ColumnDef kFirmendaten[] = {
     {"HRG_Nummer", "VARCHAR", "50", "", 0},
     {"EuIdentNr", "VARCHAR", "50", "", 0},
     {"MasterPassword", "VARCHAR", "50", "", 0},
+    {"IBAN", "VARCHAR", "34", "", 20261206},
+    {"BIC", "VARCHAR", "11", "", 20261206},
+    {"IBAN2", "VARCHAR", "34", "", 20261206},
+    {"BIC2", "VARCHAR", "11", "", 20261206},
+    {"Logo", "VARCHAR", "255", "", 20261206},
 };
 
 // Systemeinstellungen, key ID.

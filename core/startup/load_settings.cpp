@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/company/company.h"
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/operation_guard.h"
-#include "core/startup/row_fields.h"
 #include "core/startup/startup_state.h"
 
 namespace orvosal {
@@ -52,9 +52,7 @@ void LoadNoLoginFlag(Session& session) {
 
 void LoadCompanyData(Session& session) {
   runStep(session, "LoadCompanyData", [&](Connection& connection) {
-    Recordset rs(connection, "SELECT Top 1 * FROM Firmendaten ORDER BY ID");
-    session.area<CompanyData>().fields =
-        rs.eof() ? decltype(CompanyData::fields){} : RowFields(rs, "Firmendaten");
+    session.area<Company>() = ReadCompany(connection).value_or(Company{});
   });
 }
 

@@ -14,7 +14,7 @@ void NoteSachKontenTable(Session& session);
 // less, and when the table holds no row at all.
 void LoadNoLoginFlag(Session& session);
 
-// The first `Firmendaten` row into the session's company data (empty when there is none).
+// The first `Firmendaten` row into the session's Company (empty when there is none).
 void LoadCompanyData(Session& session);
 
 // Notes whether the optional tables `sVorwahlen` and `Artikel_to_Kunde` exist.

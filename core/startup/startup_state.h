@@ -1,11 +1,9 @@
 #pragma once
 
-#include <map>
 #include <optional>
 #include <string>
 
 #include "core/datetime.h"
-#include "core/db/value.h"
 
 namespace orvosal {
 
@@ -21,12 +19,6 @@ struct StartupState {
   bool hasArtikelToKunde = false;        // `Artikel_to_Kunde` exists
   std::optional<DateTime> earliestDate;  // the oldest document or booking on record
   std::string telefonFormat;
-};
-
-// The company's own master data: the `Firmendaten` row, field by field.
-struct CompanyData {
-  std::map<std::string, Value, std::less<>> fields;
-  std::string text(std::string_view field) const;
 };
 
 }  // namespace orvosal

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/company/company.h"
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/profile_file.h"
@@ -160,12 +161,16 @@ class LoadSettingsTest : public SeededBothEngines {
 TEST_P(LoadSettingsTest, CompanyDataOfTheFirstRow) {
   addRow("Firmendaten", "Name", Value("Zweite Firma"));
   LoadCompanyData(session());
-  const CompanyData& company = session().area<CompanyData>();
-  EXPECT_EQ(company.text("Name"), "Musterfirma");
-  EXPECT_EQ(company.text("straße"), "Mustergasse");
-  EXPECT_EQ(company.text("MasterPassword"), kDefaultMasterPassword);
-  EXPECT_TRUE(company.fields.contains("Straße"));
-  EXPECT_TRUE(company.fields.contains("ID"));
+  const Company& company = session().area<Company>();
+  EXPECT_EQ(company.name, "Musterfirma");
+  EXPECT_EQ(company.strasse, "Mustergasse");
+  EXPECT_EQ(company.masterPassword, kDefaultMasterPassword);
+  EXPECT_EQ(company.id, Recordset(db(), "SELECT min(ID) AS n FROM Firmendaten")["n"].toInt());
+  expectNoErrors();
+
+  db().execute("DELETE FROM Firmendaten");
+  LoadCompanyData(session());
+  EXPECT_EQ(session().area<Company>(), Company{}) << "no row leaves no company data behind";
   expectNoErrors();
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/company/company.h"
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/schema/seed_defaults.h"
@@ -51,11 +52,7 @@ class UserFixture : public SeededBothEngines {
   }
 
   // The company data as the start-up loads it.
-  void loadCompany() {
-    Recordset rs(db(), "SELECT * FROM Firmendaten");
-    for (int i = 0; i < rs.fieldCount(); ++i)
-      session().area<CompanyData>().fields[rs.fieldName(i)] = rs[rs.fieldName(i)];
-  }
+  void loadCompany() { session().area<Company>() = ReadCompany(db()).value_or(Company{}); }
 
   void expectNoErrors() { EXPECT_TRUE(ui().texts("error").empty()) << ui().texts("error").front(); }
 };

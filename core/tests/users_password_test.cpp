@@ -78,7 +78,7 @@ TEST_P(PasswordCheckTest, WithoutUserAdministrationOnlyTheMasterPasswordCounts) 
 
 TEST_P(PasswordCheckTest, AnEmptyTextNeverCounts) {
   session().area<CurrentUser>().password.clear();
-  session().area<CompanyData>().fields["MasterPassword"] = Value("");
+  session().area<Company>().masterPassword = "";
   EXPECT_FALSE(CheckPassword(session(), ""));
   EXPECT_FALSE(CheckPassword(session(), "Chef7"));
 }

@@ -1,5 +1,6 @@
 #include "core/users/password_check.h"
 
+#include "core/company/company.h"
 #include "core/startup/startup_state.h"
 #include "core/text.h"
 #include "core/users/current_user.h"
@@ -11,7 +12,7 @@ bool CheckPassword(Session& session, std::string_view text) {
   if (text.empty()) return false;
   if (!session.area<StartupState>().noLogin && equalsNoCase(text, session.area<CurrentUser>().password))
     return true;
-  const std::string master = session.area<CompanyData>().text("MasterPassword");
+  const std::string& master = session.area<Company>().masterPassword;
   return !master.empty() && text == master;
 }
 
