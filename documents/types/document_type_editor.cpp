@@ -34,12 +34,6 @@ std::string areaCaption(bool sales) { return "Belegart (" + AreaName(sales) + ")
 
 std::string idList(int64_t id) { return "([ID] IN (" + std::to_string(id) + "))"; }
 
-// After every change: the documents of the area get their new index and the session its new lists.
-void afterChange(Session& session, bool sales) {
-  ReindexBelegart(session, sales);
-  LoadDocumentTypes(session);
-}
-
 // A new type must not take the title of another type of its area, nor overwrite its layout file.
 bool clashesWithStoredType(Session& session, const DocumentType& type) {
   const auto stored = ListDocumentTypes(session, type.kundenbereich);
@@ -108,8 +102,13 @@ bool SaveDocumentType(Session& session, DocumentType& type) {
       refuse(session, "Belegart schon vorhanden, oder eine Datei wird überschrieben!");
       return false;
     }
-    writeType(session, type);
-    afterChange(session, type.kundenbereich);
+    {
+      DbTransaction transaction(GlobalConnection(session));
+      writeType(session, type);
+      ReindexBelegart(session, type.kundenbereich);
+      transaction.commit();
+    }
+    LoadDocumentTypes(session);
     inform(session, adding ? areaCaption(type.kundenbereich) + " -->'" + type.belegtitel + "' angelegt!"
                            : areaCaption(type.kundenbereich) + " '" + type.belegtitel + "' geändert!");
     return true;
@@ -128,9 +127,13 @@ bool SwitchDocumentTypeActive(Session& session, int64_t id) {
                                    kProductName)) {
           return false;
         }
+        // The switch and the new index of every document of the area stand or fall together.
+        DbTransaction transaction(GlobalConnection(session));
         GlobalConnection(session).execute("Update Belegarten set Aktiv = " +
                                           std::string(activate ? "1" : "0") + " WHERE " + idList(id) + ";");
-        afterChange(session, type->kundenbereich);
+        ReindexBelegart(session, type->kundenbereich);
+        transaction.commit();
+        LoadDocumentTypes(session);
         return true;
       });
 }
@@ -147,11 +150,17 @@ bool DeleteDocumentType(Session& session, int64_t id) {
     if (!session.ui().askYesNo(question, kProductName)) return false;
     Connection& connection = GlobalConnection(session);
     DbTransaction transaction(connection);
+    // The positions go with their documents, so that none is left without its header.
+    connection.execute(
+        "Delete FROM Belegpositionen WHERE ([BelegID] IN (SELECT BelegID FROM Belegkopf WHERE "
+        "([BelegartenID] IN (" +
+        std::to_string(id) + "))));");
     connection.execute("Delete FROM Belegkopf WHERE ([BelegartenID] IN (" + std::to_string(id) + "));");
     connection.execute("Delete FROM Belegarten WHERE " + idList(id) + ";");
+    ReindexBelegart(session, type->kundenbereich);
     transaction.commit();
+    LoadDocumentTypes(session);
     inform(session, areaCaption(type->kundenbereich) + " " + type->belegtitel + " gelöscht!");
-    afterChange(session, type->kundenbereich);
     return true;
   });
 }

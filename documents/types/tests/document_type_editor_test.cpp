@@ -123,6 +123,8 @@ TEST_P(DocumentTypeEditorTest, DeletingATypeAsksByItsDocumentsAndTakesThemAlong)
   const int64_t offer = addDocument(1, true, 0);
   const int64_t invoice = addDocument(3, true, 2);
   const int64_t order = addDocument(4, false, 0);
+  for (const int64_t document : {offer, offer, invoice})
+    db().execute("INSERT INTO Belegpositionen (BelegID, Menge) VALUES (" + std::to_string(document) + ", 1)");
 
   ui().answer(false);
   EXPECT_FALSE(DeleteDocumentType(session(), 1));
@@ -136,6 +138,7 @@ TEST_P(DocumentTypeEditorTest, DeletingATypeAsksByItsDocumentsAndTakesThemAlong)
   EXPECT_EQ(lastMessage(), "Belegart (Verkauf) Angebot gelöscht!");
   EXPECT_FALSE(ReadDocumentType(session(), 1));
   EXPECT_EQ(belegart(offer), -999);
+  EXPECT_EQ(count("Belegpositionen"), 1);  // the invoice's position stays
   EXPECT_EQ(belegart(invoice), 1);
   EXPECT_EQ(belegart(order), 0);
   EXPECT_EQ(activeSalesIds(), (std::vector<int64_t>{2, 3, -1}));
