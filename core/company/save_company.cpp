@@ -3,6 +3,7 @@
 #include "core/company/company_checks.h"
 #include "core/company/company_logo.h"
 #include "core/db/database.h"
+#include "core/db/transaction.h"
 #include "core/operation_guard.h"
 #include "core/startup/load_settings.h"
 #include "core/users/rights.h"
@@ -34,11 +35,14 @@ CompanyChangeOutcome SaveCompany(Session& session, Company& company,
         const bool unchanged = stored && differences(*stored, entered, CompanyFields()).empty();
         if (unchanged && !newLogo) return refused("Keine Änderung!, nicht gespeichert");
 
-        if (newLogo) InstallLogo(session.programFolder(), *newLogo);
+        // The row, its history entry and the logo file: a failure of any leaves the row as it was.
+        DbTransaction transaction(connection);
         entered.id = WriteCompany(connection, entered);
-        company = entered;
         WriteUserHistory(session, stored ? "Firmendaten geändert" : "Firmendaten erfasst", kCompanyForm,
-                         company.id);
+                         entered.id);
+        if (newLogo) InstallLogo(session.programFolder(), *newLogo);
+        transaction.commit();
+        company = entered;
         LoadCompanyData(session);
         return CompanyChangeOutcome{true, stored ? "Änderungen gespeichert" : "Daten gespeichert"};
       });
