@@ -126,8 +126,10 @@ std::string SettingAmountText(Currency amount) {
 
 CheckedSetting CheckSettingValue(const DocumentSettingDef& setting, std::string_view text) {
   if (std::optional<std::string> stored = storedForm(setting.form, text)) return {std::move(*stored), ""};
-  return {"", std::string(setting.caption) + " (" + std::string(setting.name) + ") muss " +
-                  rule(setting.form) + " sein, nicht '" + std::string(trim(text)) + "'."};
+  // The row name follows the caption, so that a message also tells the name used on the command line.
+  std::string named(setting.caption);
+  if (setting.caption != setting.name) named += " (" + std::string(setting.name) + ")";
+  return {"", named + " muss " + rule(setting.form) + " sein, nicht '" + std::string(trim(text)) + "'."};
 }
 
 }  // namespace orvosal

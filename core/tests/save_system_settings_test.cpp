@@ -95,7 +95,7 @@ TEST_P(SaveSystemSettingsTest, RefusedChangesWriteNothing) {
       {{{"SRVon", "01.03.2021"}, {"SRBis", "28.02.2021"}}, "Die Sonderregelung darf nicht enden"},
       {{{"ZahlFrist1", "-3"}}, "Zahlungsziel (ZahlFrist1) muss eine ganze Zahl von Tagen ab 0 sein"},
       {{{"Frist3", "2,5"}}, "(Frist3) muss eine ganze Zahl von Tagen ab 0"},
-      {{{"Druckkopien", "0"}}, "Druckkopien (Druckkopien) muss eine ganze Zahl ab 1 sein"},
+      {{{"Druckkopien", "0"}}, "Druckkopien muss eine ganze Zahl ab 1 sein, nicht '0'."},
       {{{"Mahngebühr4", "-5"}}, "(Mahngebühr4) muss ein Betrag ab 0 mit höchstens zwei Nachkommastellen"},
       {{{"Automatic", "vielleicht"}}, "(Automatic) muss 1 (ein) oder 0 (aus) sein"},
       {{{"MwStSatzGroß", "19,00"}, {"SRVon", "1.7.2020"}}, "Keine Änderung!, nicht gespeichert"},
