@@ -8,6 +8,7 @@
 #include "app/document_type_tab.h"
 #include "app/firmendaten_tab.h"
 #include "app/number_range_tab.h"
+#include "app/settings_tab.h"
 #include "core/session.h"
 
 namespace orvosal {
@@ -25,6 +26,7 @@ const OptionsTab kTabs[] = {
     {"Belegarten (Einkauf)",
      [](Session& s, QWidget* parent) { return new DocumentTypeTab(s, false, parent); }},
     {"Nummernkreise", [](Session& s, QWidget* parent) { return new NumberRangeTab(s, parent); }},
+    {"Einstellungen", [](Session& s, QWidget* parent) { return new SettingsTab(s, parent); }},
     {"Firmendaten", [](Session& s, QWidget* parent) { return new FirmendatenTab(s, parent); }},
 };
 

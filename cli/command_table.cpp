@@ -4,6 +4,7 @@
 #include "cli/copy_to_server_command.h"
 #include "cli/create_db_command.h"
 #include "cli/next_number_command.h"
+#include "cli/settings_command.h"
 #include "cli/sql_command.h"
 #include "cli/status_command.h"
 #include "cli/types_command.h"
@@ -99,6 +100,17 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 1000,
        .checkArguments = checkCompanyArguments,
        .run = runCompany},
+      {.name = "settings",
+       .synopses = {"show", "set NAME=WERT ... [--set NAME=WERT ...]"},
+       .description = "Die Einstellungen für Belege und Druck anzeigen (Name und Wert,\n"
+                      "tabulatorgetrennt) oder ändern: automatische Nummern, Steuersätze und\n"
+                      "Sonderregelung, Zahlungsziel, Druckkopien, Mahnstufen; braucht das Recht System",
+       .needsSignIn = true,
+       .options = {{"--set", "NAME=WERT", "", true}},
+       .minPositional = 1,
+       .maxPositional = 1000,
+       .checkArguments = checkSettingsArguments,
+       .run = runSettings},
   };
   return commands;
 }

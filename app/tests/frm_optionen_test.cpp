@@ -173,8 +173,8 @@ TEST_F(FrmOptionenTest, EveryTabRenders) {
   open(0);
   QStringList captions;
   for (int i = 0; i < tabs()->count(); ++i) captions << tabs()->tabText(i);
-  EXPECT_EQ(captions,
-            QStringList({"Belegarten (Verkauf)", "Belegarten (Einkauf)", "Nummernkreise", "Firmendaten"}));
+  EXPECT_EQ(captions, QStringList({"Belegarten (Verkauf)", "Belegarten (Einkauf)", "Nummernkreise",
+                                   "Einstellungen", "Firmendaten"}));
   QDir().mkpath(ORVOSAL_SCREENSHOT_DIR);
   for (int i = 0; i < tabs()->count(); ++i) {
     tabs()->setCurrentIndex(i);

@@ -90,4 +90,11 @@ void SeedSystemSettings(Session& session, Connection& connection) {
   }
 }
 
+std::string_view SystemSettingDefault(std::string_view name) {
+  for (const SettingDefault& setting : kSettingDefaults) {
+    if (setting.name == name) return setting.value;
+  }
+  return {};
+}
+
 }  // namespace orvosal

@@ -15,4 +15,7 @@ void EnsureSystemSetting(Session& session, Connection& connection, std::string_v
 // Ensures every default row of `SystemSettings`.
 void SeedSystemSettings(Session& session, Connection& connection);
 
+// The value a `SystemSettings` row is seeded with; empty for a name without a default.
+std::string_view SystemSettingDefault(std::string_view name);
+
 }  // namespace orvosal
