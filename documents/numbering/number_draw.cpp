@@ -8,6 +8,7 @@
 #include "core/db/transaction.h"
 #include "core/operation_guard.h"
 #include "core/rules/legacy_counters.h"
+#include "core/system_settings/document_settings.h"
 #include "core/text.h"
 #include "documents/numbering/number_format.h"
 
@@ -132,8 +133,7 @@ std::string assign(Session& session, Connection& connection, int64_t belegId) {
       connection,
       "SELECT BelegID, Belegnummer, BelegartenID FROM Belegkopf WHERE ([BelegID] IN (" + id + "))");
   if (document.eof() || !trim(document["Belegnummer"].toText()).empty()) return {};
-  const auto automatic = session.systemSettings().find("Automatic");
-  if (automatic == session.systemSettings().end() || trim(automatic->second) != "1") return {};
+  if (!ReadDocumentSettings(session).automaticNumbers) return {};
   const TypeDraw draw = handOut(session, connection, document["BelegartenID"].toText());
   if (draw.number.empty()) return {};
   connection.execute("Update Belegkopf Set Belegnummer = '" + SqlText(draw.number) +

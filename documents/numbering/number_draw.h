@@ -36,10 +36,10 @@ bool Belegnummer_Exists(Session& session, std::string_view belegnummer, bool kun
 std::string handOutDocumentNumber(Session& session, std::string_view belegartenId);
 
 // Gives a saved document without number its number, as printing, the preview, a PDF or sending
-// do first: when the document exists, its `Belegnummer` is empty and the setting "Automatic" is
-// "1", draws the number of its type and writes it onto the document in the same transaction; a
-// type's own counter then moves past it. Answers the number written, or the empty text when the
-// document keeps what it has. A number typed by the user is never replaced.
+// do first: when the document exists, its `Belegnummer` is empty and automatic numbers are on
+// (the setting "Automatic"), draws the number of its type and writes it onto the document in the same
+// transaction; a type's own counter then moves past it. Answers the number written, or the empty text when
+// the document keeps what it has. A number typed by the user is never replaced.
 std::string assignDocumentNumber(Session& session, int64_t belegId);
 
 }  // namespace orvosal
