@@ -60,13 +60,7 @@ TEST(Cli, StatusOnAServerDatabaseNamedInTheSettings) {
   TemporaryFolder folder;
   {
     SettingsFiles settings(folder.path());
-    settings.WriteSetting("Database1", "Titel", "Firma Server");
-    settings.WriteSetting("Database1", "UseSqlServer", "1");
-    settings.WriteSetting("Database1", "SQLServer", server->host + "," + server->port);
-    settings.WriteSetting("Database1", "SQLDatenbank", database.name());
-    settings.WriteSetting("Database1", "SQLDatenbankDirekt", "1");
-    settings.WriteSetting("Database1", "strDatabaseUser", server->user);
-    settings.WriteSetting("Database1", "strDatabasePassword", server->password);
+    orvosal::testing::writeServerEntry(settings, 1, *server, database.name(), "Firma Server");
   }
   const auto run = runCommandLine({"--home", folder.path().string(), "status"});
   EXPECT_EQ(run.status, 0) << run.err;

@@ -38,13 +38,7 @@ TEST(CliCopyToServer, TheFileDatabaseArrivesOnTheServer) {
                 .status,
             0);
   SettingsFiles settings(home.path());
-  settings.WriteSetting("Database2", "Titel", "Zentrale");
-  settings.WriteSetting("Database2", "UseSqlServer", "1");
-  settings.WriteSetting("Database2", "SQLServer", server->host + "," + server->port);
-  settings.WriteSetting("Database2", "SQLDatenbank", target.name());
-  settings.WriteSetting("Database2", "SQLDatenbankDirekt", "1");
-  settings.WriteSetting("Database2", "strDatabaseUser", server->user);
-  settings.WriteSetting("Database2", "strDatabasePassword", server->password);
+  orvosal::testing::writeServerEntry(settings, 2, *server, target.name(), "Zentrale");
 
   const auto copied = runCommandLine({"--home", homeArg, "--yes", "copy-to-server", "--db", "2"});
   ASSERT_EQ(copied.status, 0) << copied.err;

@@ -55,13 +55,7 @@ class InterruptedStart : public ::testing::TestWithParam<SqlEngine> {
       const auto server = orvosal::testing::testPostgresServer();
       databases_.push_back(std::make_unique<ServerTestDatabase>(*server));
       SettingsFiles settings(home->path());
-      settings.WriteSetting("Database1", "Titel", "Server");
-      settings.WriteSetting("Database1", "UseSqlServer", "1");
-      settings.WriteSetting("Database1", "SQLServer", server->host + "," + server->port);
-      settings.WriteSetting("Database1", "SQLDatenbank", databases_.back()->name());
-      settings.WriteSetting("Database1", "SQLDatenbankDirekt", "1");
-      settings.WriteSetting("Database1", "strDatabaseUser", server->user);
-      settings.WriteSetting("Database1", "strDatabasePassword", server->password);
+      orvosal::testing::writeServerEntry(settings, 1, *server, databases_.back()->name(), "Server");
     }
     return home;
   }

@@ -19,6 +19,7 @@ namespace {
 using orvosal::testing::EngineSession;
 using orvosal::testing::ServerTestDatabase;
 using orvosal::testing::testPostgresServer;
+using orvosal::testing::writeServerEntry;
 
 constexpr int kServerEntry = 2;
 
@@ -105,15 +106,7 @@ class CopyToServer : public ::testing::Test {
     if (!server) GTEST_SKIP() << "ORVOSAL_TEST_PG is not set: PostgreSQL not tested";
     file_ = std::make_unique<EngineSession>(SqlEngine::Sqlite);
     server_ = std::make_unique<ServerTestDatabase>(*server);
-    SettingsFiles& settings = session().settings();
-    const std::string section = "Database" + std::to_string(kServerEntry);
-    settings.WriteSetting(section, "Titel", "Zentrale");
-    settings.WriteSetting(section, "UseSqlServer", "1");
-    settings.WriteSetting(section, "SQLServer", server->host + "," + server->port);
-    settings.WriteSetting(section, "SQLDatenbank", server_->name());
-    settings.WriteSetting(section, "SQLDatenbankDirekt", "1");
-    settings.WriteSetting(section, "strDatabaseUser", server->user);
-    settings.WriteSetting(section, "strDatabasePassword", server->password);
+    writeServerEntry(session().settings(), kServerEntry, *server, server_->name(), "Zentrale");
     target_ = std::make_unique<PostgresConnection>(server_->conninfo(), file_->clock());
   }
 

@@ -178,21 +178,27 @@ EngineSession::EngineSession(SqlEngine engine, bool seeded)
 
 EngineSession::~EngineSession() { session_.reset(); }
 
-void EngineSession::configureEntry(int number) {
+void writeServerEntry(SettingsFiles& settings, int number, const PostgresServer& server,
+                      const std::string& database, const std::string& title) {
   const std::string section = "Database" + std::to_string(number);
-  SettingsFiles& settings = session_->settings();
-  settings.WriteSetting(section, "Titel", "Testdatenbank " + std::to_string(number));
-  if (engine_ == SqlEngine::Sqlite) {
-    settings.WriteSetting(section, "UseSqlServer", "0");
+  settings.WriteSetting(section, "Titel", title);
+  settings.WriteSetting(section, "UseSqlServer", "1");
+  settings.WriteSetting(section, "SQLServer", server.host + "," + server.port);
+  settings.WriteSetting(section, "SQLDatenbank", database);
+  settings.WriteSetting(section, "SQLDatenbankDirekt", "1");
+  settings.WriteSetting(section, "strDatabaseUser", server.user);
+  settings.WriteSetting(section, "strDatabasePassword", server.password);
+}
+
+void EngineSession::configureEntry(int number) {
+  const std::string title = "Testdatenbank " + std::to_string(number);
+  if (engine_ == SqlEngine::Postgres) {
+    writeServerEntry(session_->settings(), number, *testPostgresServer(), postgres_->name(), title);
     return;
   }
-  const auto server = testPostgresServer();
-  settings.WriteSetting(section, "UseSqlServer", "1");
-  settings.WriteSetting(section, "SQLServer", server->host + "," + server->port);
-  settings.WriteSetting(section, "SQLDatenbank", postgres_->name());
-  settings.WriteSetting(section, "SQLDatenbankDirekt", "1");
-  settings.WriteSetting(section, "strDatabaseUser", server->user);
-  settings.WriteSetting(section, "strDatabasePassword", server->password);
+  const std::string section = "Database" + std::to_string(number);
+  session_->settings().WriteSetting(section, "Titel", title);
+  session_->settings().WriteSetting(section, "UseSqlServer", "0");
 }
 
 std::unique_ptr<Session> EngineSession::secondWorkstation(Ui& ui) {

@@ -12,6 +12,7 @@
 #include "core/db/sql_engine.h"
 #include "core/scripted_ui.h"
 #include "core/session.h"
+#include "core/settings.h"
 
 namespace orvosal::testing {
 
@@ -35,6 +36,11 @@ struct PostgresServer {
   std::string adminConninfo;  // the variable as given
 };
 std::optional<PostgresServer> testPostgresServer();
+
+// Writes the database entry `number` of system.ini for the database `database` on the test server,
+// titled `title`, with the server's login.
+void writeServerEntry(SettingsFiles& settings, int number, const PostgresServer& server,
+                      const std::string& database, const std::string& title);
 
 // A database of its own on the test server, created empty (or as a copy of the template database
 // `copyOf`) and dropped at the end.
