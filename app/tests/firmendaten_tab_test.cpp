@@ -22,9 +22,7 @@ class FirmendatenTabTest : public UserWindowFixture {
  protected:
   void SetUp() override {
     UserWindowFixture::SetUp();
-    CurrentUser& user = session_.area<CurrentUser>();
-    user.signedIn = true;
-    user.rights["System"] = 1;
+    signInWithSystemRight();
   }
 
   void open() {

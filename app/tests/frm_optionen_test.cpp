@@ -24,9 +24,7 @@ class FrmOptionenTest : public UserWindowFixture {
  protected:
   void SetUp() override {
     UserWindowFixture::SetUp();
-    CurrentUser& user = session_.area<CurrentUser>();
-    user.signedIn = true;
-    user.rights["System"] = 1;
+    signInWithSystemRight();
   }
 
   void open(int tab) {

@@ -20,9 +20,7 @@ class SettingsTabTest : public UserWindowFixture {
  protected:
   void SetUp() override {
     UserWindowFixture::SetUp();
-    CurrentUser& user = session_.area<CurrentUser>();
-    user.signedIn = true;
-    user.rights["System"] = 1;
+    signInWithSystemRight();
   }
 
   void open() {

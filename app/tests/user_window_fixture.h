@@ -11,6 +11,7 @@
 #include "core/schema/table_creator.h"
 #include "core/scripted_ui.h"
 #include "core/session.h"
+#include "core/users/current_user.h"
 #include "core/users/user_administration.h"
 
 namespace orvosal {
@@ -29,6 +30,13 @@ class UserWindowFixture : public ::testing::Test {
     ASSERT_TRUE(OpenDatabase(session_));
     CreateAllTables(session_, GlobalConnection(session_));
     SeedDefaults(session_, GlobalConnection(session_), "");
+  }
+
+  // Signs in a user who holds the right for the options and settings.
+  void signInWithSystemRight() {
+    CurrentUser& user = session_.area<CurrentUser>();
+    user.signedIn = true;
+    user.rights["System"] = 1;
   }
 
   UserRow addUser(const std::string& name, const std::string& password, bool aktiv = true,
