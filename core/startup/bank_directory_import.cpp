@@ -2,8 +2,6 @@
 
 #include <fstream>
 #include <set>
-#include <sstream>
-#include <stdexcept>
 #include <vector>
 
 #include "core/db/database.h"
