@@ -79,7 +79,19 @@ frmBankleitzahlen::frmBankleitzahlen(Session& session, QWidget* parent) : QDialo
   showBank(BrowseBankCode(session_, BankStep::First, 0).value_or(BankCode{}));
 }
 
+void frmBankleitzahlen::done(int result) {
+  if (mayLeave()) QDialog::done(result);
+}
+
+bool frmBankleitzahlen::mayLeave() {
+  BankCode bank = entered();
+  if (!LeaveBankCode(session_, shown_, bank)) return false;
+  shown_ = bank;
+  return true;
+}
+
 void frmBankleitzahlen::browse(BankStep step) {
+  if (!mayLeave()) return;
   // At either end the shown bank stays.
   if (const auto found = BrowseBankCode(session_, step, shown_.id)) showBank(*found);
 }
@@ -103,6 +115,7 @@ BankCode frmBankleitzahlen::entered() const {
 }
 
 void frmBankleitzahlen::newBank() {
+  if (!mayLeave()) return;
   showBank(BankCode{});
   bankname_->setFocus();
 }

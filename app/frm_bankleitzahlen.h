@@ -20,7 +20,11 @@ class frmBankleitzahlen : public QDialog {
  public:
   explicit frmBankleitzahlen(Session& session, QWidget* parent = nullptr);
 
+  // Closing offers to save unsaved changes first; a failed save keeps the window open.
+  void done(int result) override;
+
  private:
+  bool mayLeave();
   void browse(BankStep step);
   void showBank(const BankCode& bank);
   BankCode entered() const;

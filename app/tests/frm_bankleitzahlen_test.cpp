@@ -110,6 +110,29 @@ TEST_F(FrmBankleitzahlenTest, AddAndChangeABankAndRefuseABadCode) {
   EXPECT_EQ(rows(), 1);
 }
 
+TEST_F(FrmBankleitzahlenTest, LeavingAChangedBankAsksAndAFailedSaveKeepsTheWindowOpen) {
+  importSample();
+  type("txtOrt", "Potsdam");
+  ui_.answer(true);
+  click("cmdVor");
+  EXPECT_EQ(ui_.texts("question").back(),
+            "Daten wurden geändert und noch nicht gespeichert!\nJetzt speichern?");
+  EXPECT_EQ(shown("txtBankname"), "Commerzbank");
+  click("cmdZurueck");
+  EXPECT_EQ(shown("txtOrt"), "Potsdam");
+
+  type("txtBankleitzahl", "1");
+  ui_.answer(true);
+  window_->close();
+  EXPECT_EQ(lastMessage(), "Die Bankleitzahl muss aus 8 Ziffern bestehen.");
+  EXPECT_TRUE(window_->isVisible());
+  ui_.answer(false);
+  window_->close();
+  EXPECT_FALSE(window_->isVisible());
+  EXPECT_EQ(Recordset(GlobalConnection(session_), "SELECT * FROM sBank ORDER BY ID")["Bankleitzahl"].toText(),
+            "10000000");
+}
+
 TEST_F(FrmBankleitzahlenTest, AFaultyDirectoryIsNamedAndChangesNothing) {
   importSample();
   const QString broken = home_.filePath("kaputt.data");

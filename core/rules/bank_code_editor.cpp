@@ -118,6 +118,14 @@ bool SaveBankCode(Session& session, BankCode& bank) {
   });
 }
 
+bool LeaveBankCode(Session& session, const BankCode& shown, BankCode& entered) {
+  if (entered == shown) return true;
+  if (!session.ui().askYesNo("Daten wurden geändert und noch nicht gespeichert!\nJetzt speichern?",
+                             kProductName))
+    return true;
+  return SaveBankCode(session, entered);
+}
+
 bool DeleteBankCode(Session& session, int64_t id) {
   return runOperation(session, operationName(kModule, OperationKind::Sub, "Loeschen"), false, [&] {
     if (!RequireRight(session, kRight)) return false;

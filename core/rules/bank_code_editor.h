@@ -34,6 +34,11 @@ std::optional<BankCode> BrowseBankCode(Session& session, BankStep step, int64_t 
 // that is no BIC, a text longer than its column. True when written.
 bool SaveBankCode(Session& session, BankCode& bank);
 
+// Before the window shows another bank or closes: when `entered` differs from what was `shown`,
+// asks whether to save it first. True when the window may go on (nothing changed, the user
+// declined, or the bank was saved; `entered` then holds the bank as stored).
+bool LeaveBankCode(Session& session, const BankCode& shown, BankCode& entered);
+
 // Deletes the bank after asking. True when deleted.
 bool DeleteBankCode(Session& session, int64_t id);
 
