@@ -1,4 +1,5 @@
 // The table of orvosal-cli's commands; see command_registry.h for the conventions of a row.
+#include "cli/bank_commands.h"
 #include "cli/command_registry.h"
 #include "cli/company_command.h"
 #include "cli/copy_to_server_command.h"
@@ -111,6 +112,27 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 1000,
        .checkArguments = checkSettingsArguments,
        .run = runSettings},
+      {.name = "iban",
+       .synopses = {"IBAN..."},
+       .description = "IBANs prüfen: je IBAN eine Zeile IBAN, gültig (ja/nein), BIC und Bank\n"
+                      "(bei deutschen IBANs aus den Bankleitzahlen), tabulatorgetrennt;\n"
+                      "Rückgabewert 1, wenn eine IBAN ungültig ist",
+       .needsSignIn = true,
+       .options = {},
+       .minPositional = 1,
+       .maxPositional = 1000,
+       .run = runIban},
+      {.name = "banks",
+       .synopses = {"import [DATEI]"},
+       .description = "Die Bankleitzahlen durch das deutsche Bankverzeichnis ersetzen (ohne\n"
+                      "DATEI das des Pakets libaqbanking-data) und die Zahl der Banken\n"
+                      "ausgeben; braucht das Recht System",
+       .needsSignIn = true,
+       .options = {},
+       .minPositional = 1,
+       .maxPositional = 2,
+       .checkArguments = checkBanksArguments,
+       .run = runBanks},
   };
   return commands;
 }

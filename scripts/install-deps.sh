@@ -9,6 +9,7 @@ packages=(
   libsqlite3-dev libpq-dev
   libgtest-dev libgmock-dev
   postgresql postgresql-contrib
+  libaqbanking-data python3-stdnum
 )
 
 missing=()

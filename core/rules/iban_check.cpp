@@ -1,6 +1,7 @@
 #include "core/rules/iban_check.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 #include <utility>
 
@@ -41,19 +42,50 @@ IdentifierCheck invalid(std::string normalized, std::string error) {
   return {std::move(normalized), std::move(error)};
 }
 
-// The remainder mod 97 of the IBAN moved round (country and check digits to the end), letters
-// counted as 10 to 35.
-int ibanRemainder(const std::string& iban) {
-  const std::string moved = iban.substr(4) + iban.substr(0, 4);
-  int remainder = 0;
-  for (char c : moved) {
-    const int value = isDigit(c) ? c - '0' : c - 'A' + 10;
-    remainder = (remainder * (value >= 10 ? 100 : 10) + value) % 97;
+// The IBAN moved round (country and check digits to the end) with every letter replaced by its
+// number, A = 10 ... Z = 35 in either case; empty when a character is neither letter nor digit.
+std::string ibanDigits(std::string_view iban) {
+  std::string digits;
+  for (char c : std::string(iban.substr(4)) + std::string(iban.substr(0, 4))) {
+    if (isDigit(c)) {
+      digits += c;
+    } else if (isUpperLetter(c) || (c >= 'a' && c <= 'z')) {
+      digits += std::to_string((c & ~0x20) - 'A' + 10);
+    } else {
+      return "";
+    }
   }
-  return remainder;
+  return digits;
+}
+
+// True when the IBAN, blanks removed, leaves the remainder 1 by 97.
+bool checkDigitsMatch(std::string_view iban) {
+  const std::string digits = ibanDigits(iban);
+  return !digits.empty() && modDecimal(digits, 97) == 1;
 }
 
 }  // namespace
+
+int modDecimal(std::string_view digits, int divisor) {
+  // Nine digits at a time fit a 64-bit number together with a remainder below any int divisor.
+  constexpr size_t kChunk = 9;
+  int64_t remainder = 0;
+  for (size_t start = 0; start < digits.size(); start += kChunk) {
+    const std::string_view chunk = digits.substr(start, kChunk);
+    int64_t value = remainder;
+    for (char c : chunk) value = value * 10 + (c - '0');
+    remainder = value % divisor;
+  }
+  return static_cast<int>(remainder);
+}
+
+bool IBANOK(std::string_view text) {
+  std::string iban;
+  for (char c : text) {
+    if (c != ' ') iban += c;
+  }
+  return iban.size() >= 5 && checkDigitsMatch(iban);
+}
 
 IdentifierCheck CheckIban(std::string_view text) {
   std::string iban = compact(text);
@@ -70,7 +102,7 @@ IdentifierCheck CheckIban(std::string_view text) {
     return invalid(iban, "eine IBAN aus " + iban.substr(0, 2) + " hat " + std::to_string(country->second) +
                              " Zeichen, nicht " + std::to_string(iban.size()));
   }
-  if (ibanRemainder(iban) != 1) return invalid(iban, "die Prüfziffer stimmt nicht");
+  if (!checkDigitsMatch(iban)) return invalid(iban, "die Prüfziffer stimmt nicht");
   return {iban, ""};
 }
 
