@@ -30,7 +30,8 @@ using Configure = std::function<void(SettingsFiles&)>;
 
 void admin(const char* conninfo, const std::string& sql) {
   PGconn* conn = PQconnectdb(conninfo);
-  PQsetNoticeProcessor(conn, [](void*, const char*) {}, nullptr);
+  PQsetNoticeProcessor(
+      conn, [](void*, const char*) {}, nullptr);
   PQclear(PQexec(conn, sql.c_str()));
   PQfinish(conn);
 }
