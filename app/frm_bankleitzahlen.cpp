@@ -37,22 +37,8 @@ frmBankleitzahlen::frmBankleitzahlen(Session& session, QWidget* parent) : QDialo
   form->addRow("PLZ:", plz_);
   form->addRow("Ort:", ort_);
 
-  auto* browsing = new QHBoxLayout;
-  const std::pair<BankStep, QPushButton*> steps[] = {
-      {BankStep::First, button(this, "|<", "cmdErster")},
-      {BankStep::Previous, button(this, "<", "cmdZurueck")},
-      {BankStep::Next, button(this, ">", "cmdVor")},
-      {BankStep::Last, button(this, ">|", "cmdLetzter")},
-  };
-  for (const auto& [step, push] : steps) {
-    browsing->addWidget(push);
-    connect(push, &QPushButton::clicked, this, [this, step = step] { browse(step); });
-  }
-  browsing->addStretch();
-  QPushButton* add = button(this, "Neu", "cmdNeu");
-  QPushButton* store = button(this, "Speichern", "cmdSpeichern");
-  QPushButton* drop = button(this, "Löschen", "cmdLoeschen");
-  for (QPushButton* push : {add, store, drop}) browsing->addWidget(push);
+  QHBoxLayout* browsing = options::recordBar(this, &frmBankleitzahlen::browse, &frmBankleitzahlen::newBank,
+                                             &frmBankleitzahlen::save, &frmBankleitzahlen::remove);
 
   auto* import = new QGroupBox("Bankverzeichnis", this);
   directory_ = lineEdit(import, "txtVerzeichnis", 1000);
@@ -70,9 +56,6 @@ frmBankleitzahlen::frmBankleitzahlen(Session& session, QWidget* parent) : QDialo
   layout->addWidget(import);
   layout->addStretch();
 
-  connect(add, &QPushButton::clicked, this, &frmBankleitzahlen::newBank);
-  connect(store, &QPushButton::clicked, this, &frmBankleitzahlen::save);
-  connect(drop, &QPushButton::clicked, this, &frmBankleitzahlen::remove);
   connect(choose, &QPushButton::clicked, this, &frmBankleitzahlen::chooseDirectory);
   connect(read, &QPushButton::clicked, this, &frmBankleitzahlen::readDirectory);
 

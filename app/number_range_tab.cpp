@@ -45,22 +45,8 @@ NumberRangeTab::NumberRangeTab(Session& session, QWidget* parent) : QWidget(pare
   form->addRow("Stellen", stellen_);
   form->addRow("Vorschau:", preview_);
 
-  auto* browsing = new QHBoxLayout;
-  const std::pair<BrowseStep, QPushButton*> steps[] = {
-      {BrowseStep::First, button(this, "|<", "cmdErster")},
-      {BrowseStep::Previous, button(this, "<", "cmdZurueck")},
-      {BrowseStep::Next, button(this, ">", "cmdVor")},
-      {BrowseStep::Last, button(this, ">|", "cmdLetzter")},
-  };
-  for (const auto& [step, push] : steps) {
-    browsing->addWidget(push);
-    connect(push, &QPushButton::clicked, this, [this, step = step] { browse(step); });
-  }
-  browsing->addStretch();
-  QPushButton* add = button(this, "Neu", "cmdNeu");
-  QPushButton* store = button(this, "Speichern", "cmdSpeichern");
-  QPushButton* drop = button(this, "Löschen", "cmdLoeschen");
-  for (QPushButton* push : {add, store, drop}) browsing->addWidget(push);
+  QHBoxLayout* browsing = options::recordBar(this, &NumberRangeTab::browse, &NumberRangeTab::newRange,
+                                             &NumberRangeTab::save, &NumberRangeTab::remove);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(fields);
@@ -70,9 +56,6 @@ NumberRangeTab::NumberRangeTab(Session& session, QWidget* parent) : QWidget(pare
   for (QLineEdit* edit : {vortext_, nummer_, nachtext_})
     connect(edit, &QLineEdit::textChanged, this, &NumberRangeTab::updatePreview);
   connect(stellen_, &QComboBox::currentIndexChanged, this, &NumberRangeTab::updatePreview);
-  connect(add, &QPushButton::clicked, this, &NumberRangeTab::newRange);
-  connect(store, &QPushButton::clicked, this, &NumberRangeTab::save);
-  connect(drop, &QPushButton::clicked, this, &NumberRangeTab::remove);
 
   const auto first = BrowseNumberRange(session_, BrowseStep::First, 0);
   show(first ? DraftOf(*first) : kNewRange);

@@ -2,9 +2,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <utility>
 
@@ -39,6 +41,36 @@ inline QComboBox* comboBox(QWidget* parent, const char* name,
   combo->setObjectName(name);
   for (const auto& [caption, value] : entries) combo->addItem(caption, value);
   return combo;
+}
+
+// The row under a record editor: the browse buttons "|<", "<", ">", ">|" (each calls `browse` with
+// its step: First, Previous, Next, Last) and the buttons "Neu", "Speichern" and "Löschen".
+template <class Step, class Owner>
+QHBoxLayout* recordBar(Owner* owner, void (Owner::*browse)(Step), void (Owner::*add)(),
+                       void (Owner::*store)(), void (Owner::*drop)()) {
+  auto* bar = new QHBoxLayout;
+  const std::pair<Step, QPushButton*> steps[] = {
+      {Step::First, button(owner, "|<", "cmdErster")},
+      {Step::Previous, button(owner, "<", "cmdZurueck")},
+      {Step::Next, button(owner, ">", "cmdVor")},
+      {Step::Last, button(owner, ">|", "cmdLetzter")},
+  };
+  for (const auto& [step, push] : steps) {
+    bar->addWidget(push);
+    QObject::connect(push, &QPushButton::clicked, owner,
+                     [owner, browse, step = step] { (owner->*browse)(step); });
+  }
+  bar->addStretch();
+  const std::pair<void (Owner::*)(), QPushButton*> actions[] = {
+      {add, button(owner, "Neu", "cmdNeu")},
+      {store, button(owner, "Speichern", "cmdSpeichern")},
+      {drop, button(owner, "Löschen", "cmdLoeschen")},
+  };
+  for (const auto& [action, push] : actions) {
+    bar->addWidget(push);
+    QObject::connect(push, &QPushButton::clicked, owner, [owner, action = action] { (owner->*action)(); });
+  }
+  return bar;
 }
 
 }  // namespace orvosal::options
