@@ -13,7 +13,6 @@
 namespace orvosal {
 namespace {
 
-using options::button;
 using options::lineEdit;
 
 constexpr int kMaxStellen = 10;
