@@ -16,10 +16,7 @@ class BankCodeEditorTest : public testing::SeededBothEngines {
   void SetUp() override {
     SeededBothEngines::SetUp();
     if (IsSkipped()) return;
-    CurrentUser& user = session().area<CurrentUser>();
-    user.signedIn = true;
-    user.id = 1;
-    user.rights["System"] = 1;
+    signInWithSystemRight();
     session().systemSettings()["WriteUserHsitory"] = "1";
   }
   int rows() { return Recordset(db(), "SELECT count(*) AS n FROM sBank")["n"].toInt(); }

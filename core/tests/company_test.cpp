@@ -51,10 +51,7 @@ class CompanyTest : public SeededBothEngines {
   void SetUp() override {
     SeededBothEngines::SetUp();
     if (IsSkipped()) return;
-    CurrentUser& user = session().area<CurrentUser>();
-    user.signedIn = true;
-    user.id = 1;
-    user.rights["System"] = 1;
+    signInWithSystemRight();
     session().systemSettings()["WriteUserHsitory"] = "1";
   }
 

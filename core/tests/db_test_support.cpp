@@ -14,6 +14,7 @@
 #include "core/schema/seed_default_user.h"
 #include "core/schema/seed_defaults.h"
 #include "core/schema/table_creator.h"
+#include "core/users/current_user.h"
 
 namespace orvosal::testing {
 namespace {
@@ -233,6 +234,13 @@ void BothEngines::openEngine(bool seeded) {
 void SeededBothEngines::SetUp() { openEngine(true); }
 
 Connection& SeededBothEngines::db() { return GlobalConnection(session()); }
+
+void SeededBothEngines::signInWithSystemRight() {
+  CurrentUser& user = session().area<CurrentUser>();
+  user.signedIn = true;
+  user.id = 1;
+  user.rights["System"] = 1;
+}
 
 std::string engineName(const ::testing::TestParamInfo<SqlEngine>& info) {
   return info.param == SqlEngine::Sqlite ? "Sqlite" : "Postgres";

@@ -105,6 +105,8 @@ class SeededBothEngines : public BothEngines {
  protected:
   void SetUp() override;
   Connection& db();
+  // Signs in user 1 holding the right for options and settings.
+  void signInWithSystemRight();
 };
 
 std::string engineName(const ::testing::TestParamInfo<SqlEngine>& info);

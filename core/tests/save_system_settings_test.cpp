@@ -20,10 +20,7 @@ class SaveSystemSettingsTest : public orvosal::testing::SeededBothEngines {
   void SetUp() override {
     SeededBothEngines::SetUp();
     if (IsSkipped()) return;
-    CurrentUser& user = session().area<CurrentUser>();
-    user.signedIn = true;
-    user.id = 1;
-    user.rights["System"] = 1;
+    signInWithSystemRight();
     LoadSystemSettings(session());
   }
 

@@ -17,9 +17,7 @@ class TypesFixture : public SeededBothEngines {
  protected:
   void SetUp() override {
     SeededBothEngines::SetUp();
-    CurrentUser& user = session().area<CurrentUser>();
-    user.signedIn = true;
-    user.rights["System"] = 1;
+    signInWithSystemRight();
   }
 
   ScriptedUi& ui() { return engine().ui(); }
