@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
+#include "app/table_choice_dialog.h"
 #include "core/version.h"
 
 namespace orvosal {
@@ -57,6 +58,12 @@ std::optional<int> QtUi::chooseFromList(std::string_view prompt, std::string_vie
       QInputDialog::getItem(parent_, titleOrProduct(title), q(prompt), items, preselected, false, &ok);
   if (!ok) return std::nullopt;
   return static_cast<int>(items.indexOf(chosen));
+}
+
+TableAnswer QtUi::chooseFromTable(const TableChoice& choice) {
+  TableChoiceDialog dialog(choice, parent_);
+  dialog.exec();
+  return dialog.answer();
 }
 
 std::optional<std::filesystem::path> QtUi::chooseFolder(std::string_view prompt) {

@@ -18,6 +18,7 @@ class QtUi final : public Ui {
                                        std::string_view proposal) override;
   std::optional<int> chooseFromList(std::string_view prompt, std::string_view title,
                                     const std::vector<std::string>& entries, int preselected) override;
+  TableAnswer chooseFromTable(const TableChoice& choice) override;
   std::optional<std::filesystem::path> chooseFolder(std::string_view prompt) override;
   void progress(std::string_view caption, int done, int total) override;
   void showError(std::string_view text) override;

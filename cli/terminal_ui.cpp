@@ -59,6 +59,40 @@ std::optional<int> TerminalUi::chooseFromList(std::string_view prompt, std::stri
   return chosen;
 }
 
+TableAnswer TerminalUi::chooseFromTable(const TableChoice& choice) {
+  if (!choice.title.empty()) err_ << choice.title << '\n';
+  if (!choice.hint.empty()) err_ << choice.hint << '\n';
+  err_ << "  " << joinStrings(choice.columns, "\t") << '\n';
+  for (size_t i = 0; i < choice.rows.size(); ++i)
+    err_ << "  " << (i + 1) << ") " << joinStrings(choice.rows[i], "\t") << '\n';
+  if (answers_ != Answers::Ask || !interactive_) {
+    const int button = answers_ == Answers::Yes ? choice.yesButton : choice.noButton;
+    err_ << choice.buttons[static_cast<size_t>(button)] << '\n';
+    return {button, std::nullopt};
+  }
+  for (size_t i = 0; i < choice.buttons.size(); ++i)
+    err_ << "  " << static_cast<char>('a' + i) << ") " << choice.buttons[i] << '\n';
+  err_ << "Zeilennummer und/oder Buchstabe: " << std::flush;
+  const auto line = readLine();
+  if (!line || line->empty()) return {};
+  TableAnswer answer;
+  std::string digits;
+  for (const char c : *line) {
+    if (c >= '0' && c <= '9')
+      digits += c;
+    else if (c >= 'a' && c < static_cast<char>('a' + choice.buttons.size()))
+      answer.button = c - 'a';
+  }
+  if (!digits.empty()) {
+    const int row = std::stoi(digits) - 1;
+    if (row >= 0 && row < static_cast<int>(choice.rows.size())) {
+      answer.row = row;
+      if (answer.button < 0) answer.button = 0;
+    }
+  }
+  return answer;
+}
+
 std::optional<std::filesystem::path> TerminalUi::chooseFolder(std::string_view prompt) {
   err_ << prompt << ": " << std::flush;
   auto line = readLine();

@@ -46,6 +46,13 @@ std::optional<int> ScriptedUi::chooseFromList(std::string_view prompt, std::stri
   return std::get<int>(answer);
 }
 
+TableAnswer ScriptedUi::chooseFromTable(const TableChoice& choice) {
+  shown_.push_back({"table", choice.hint, choice.title});
+  Answer answer = next(choice.window);
+  if (std::holds_alternative<std::monostate>(answer)) return {};
+  return std::get<TableAnswer>(answer);
+}
+
 std::optional<std::filesystem::path> ScriptedUi::chooseFolder(std::string_view prompt) {
   shown_.push_back({"folder", std::string(prompt), ""});
   Answer answer = next(prompt);

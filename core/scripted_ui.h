@@ -15,11 +15,11 @@ namespace orvosal {
 class ScriptedUi final : public Ui {
  public:
   struct Shown {
-    std::string kind;  // "message", "question", "input", "choice", "folder", "error"
+    std::string kind;  // "message", "question", "input", "choice", "table", "folder", "error"
     std::string text;
     std::string title;
   };
-  using Answer = std::variant<bool, std::string, int, std::filesystem::path, std::monostate>;
+  using Answer = std::variant<bool, std::string, int, std::filesystem::path, TableAnswer, std::monostate>;
 
   // Queue the next answer; std::monostate means "cancel".
   void answer(Answer next) { answers_.push_back(std::move(next)); }
@@ -34,6 +34,7 @@ class ScriptedUi final : public Ui {
                                        std::string_view proposal) override;
   std::optional<int> chooseFromList(std::string_view prompt, std::string_view title,
                                     const std::vector<std::string>& entries, int preselected) override;
+  TableAnswer chooseFromTable(const TableChoice& choice) override;
   std::optional<std::filesystem::path> chooseFolder(std::string_view prompt) override;
   void progress(std::string_view, int, int) override {}
   void showError(std::string_view text) override;

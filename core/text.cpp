@@ -142,6 +142,15 @@ std::vector<std::string> splitString(std::string_view text, std::string_view del
   return parts;
 }
 
+std::string joinStrings(const std::vector<std::string>& parts, std::string_view delimiter) {
+  std::string joined;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) joined += delimiter;
+    joined += parts[i];
+  }
+  return joined;
+}
+
 std::optional<DecimalDigits> splitDecimal(std::string_view text) {
   std::string_view body = trim(text);
   DecimalDigits digits;

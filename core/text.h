@@ -30,6 +30,9 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
 // gives no parts, an empty delimiter gives the whole text as the only part.
 std::vector<std::string> splitString(std::string_view text, std::string_view delimiter);
 
+// The parts one after the other with `delimiter` between each two.
+std::string joinStrings(const std::vector<std::string>& parts, std::string_view delimiter);
+
 // The digits of a decimal number as typed by a German user.
 struct DecimalDigits {
   bool negative = false;
