@@ -9,7 +9,7 @@ packages=(
   libsqlite3-dev libpq-dev
   libgtest-dev libgmock-dev
   postgresql postgresql-contrib
-  libaqbanking-data python3-stdnum
+  libaqbanking-data python3-stdnum python3-vobject
 )
 
 missing=()
