@@ -1,4 +1,5 @@
 // The table of orvosal-cli's commands; see command_registry.h for the conventions of a row.
+#include "cli/address_vcard_command.h"
 #include "cli/bank_commands.h"
 #include "cli/command_registry.h"
 #include "cli/company_command.h"
@@ -12,6 +13,21 @@
 #include "cli/upgrade_command.h"
 
 namespace orvosal {
+namespace {
+
+std::string checkAddressArguments(const ParsedArguments& arguments) {
+  const std::string& action = arguments.positional.front();
+  if (action != "export-vcf" && action != "import-vcf")
+    return "Unbekannte Aktion für address: " + action + " (export-vcf oder import-vcf).";
+  return checkAddressVcardArguments(arguments);
+}
+
+int runAddressVcard(CommandContext& context) {
+  return context.arguments.positional.front() == "export-vcf" ? runAddressExportVcf(context)
+                                                              : runAddressImportVcf(context);
+}
+
+}  // namespace
 
 const std::vector<CliCommand>& cliCommands() {
   static const std::vector<CliCommand> commands = {
@@ -133,6 +149,19 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 2,
        .checkArguments = checkBanksArguments,
        .run = runBanks},
+      {.name = "address",
+       .synopses = {"export-vcf --out VERZEICHNIS [--customer|--supplier] [ID...]",
+                    "import-vcf [--customer|--supplier] DATEI..."},
+       .description = "Kunden (oder mit --supplier Lieferanten) als VCard-Dateien exportieren\n"
+                      "(die IDs oder alle) und die Dateinamen ausgeben; VCard-Dateien als neue\n"
+                      "Adressen importieren und ihre IDs ausgeben (nichts, wenn eine Datei\n"
+                      "fehlerhaft ist)",
+       .needsSignIn = true,
+       .options = {{"--out", "VERZEICHNIS", ""}, {"--customer", "", ""}, {"--supplier", "", ""}},
+       .minPositional = 1,
+       .maxPositional = 100000,
+       .checkArguments = checkAddressArguments,
+       .run = runAddressVcard},
   };
   return commands;
 }

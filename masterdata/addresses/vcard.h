@@ -36,8 +36,9 @@ std::string VCardFileName(const Address& address);
 // Writes one card per address into `folder`: the addresses `ids` of the kind, or every address of
 // the kind in ID order when `ids` is empty. An existing file is never overwritten: the name gets
 // " (2)", " (3)", ... Refused with a message, writing nothing, when the folder does not exist or
-// an ID is no address of the kind. Ends with "Dateien exportiert"; answers the files written.
-std::vector<std::filesystem::path> ExportVCards(Session& session, bool isCustomer,
+// an ID is no address of the kind (answers nothing then). Ends with "Dateien exportiert"; answers
+// the files written.
+std::optional<std::vector<std::filesystem::path>> ExportVCards(Session& session, bool isCustomer,
                                                 const std::filesystem::path& folder,
                                                 const std::vector<int64_t>& ids);
 

@@ -65,20 +65,21 @@ void writeCard(const std::filesystem::path& path, const Address& address) {
 
 }  // namespace
 
-std::vector<std::filesystem::path> ExportVCards(Session& session, bool isCustomer,
+std::optional<std::vector<std::filesystem::path>> ExportVCards(Session& session, bool isCustomer,
                                                 const std::filesystem::path& folder,
                                                 const std::vector<int64_t>& ids) {
   using Written = std::vector<std::filesystem::path>;
+  using Result = std::optional<Written>;
   return runOperation(
-      session, operationName(windowName(isCustomer), OperationKind::Sub, "VCard_Export"), Written{}, [&] {
+      session, operationName(windowName(isCustomer), OperationKind::Sub, "VCard_Export"), Result{}, [&]() -> Result {
         if (!std::filesystem::is_directory(folder)) {
           session.ui().message("Das Verzeichnis " + folder.string() + " gibt es nicht", kProductName,
                                MessageKind::Warning);
-          return Written{};
+          return std::nullopt;
         }
         const auto addresses = ids.empty() ? std::optional(addressesOfKind(session, isCustomer))
                                            : chosenAddresses(session, isCustomer, ids);
-        if (!addresses) return Written{};
+        if (!addresses) return std::nullopt;
         Written written;
         for (const Address& address : *addresses) {
           written.push_back(freeFileName(folder, VCardFileName(address)));
