@@ -14,7 +14,7 @@ extern const ColumnDef kLieferadressen[17];
 extern const ColumnDef kAdressenDokumente[6];
 extern const ColumnDef kKategorien[2];
 extern const ColumnDef kKlassen[12];
-extern const ColumnDef kKlassenZuKunden[1];
+extern const ColumnDef kKlassenZuKunden[2];
 extern const ColumnDef kMarketingStatus[5];
 
 // tables_articles.cpp

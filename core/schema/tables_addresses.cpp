@@ -168,6 +168,7 @@ constexpr ColumnDef kKlassen[] = {
 // Klassen_zu_Kunden, key id.
 constexpr ColumnDef kKlassenZuKunden[] = {
     {"class_id", "INT", "", "0", 0},
+    {"KundenID", "INT", "", "0", 20261207},
 };
 
 // Marketing_Status, key marketing_id.
