@@ -4,6 +4,7 @@
 #include "app/database_menu.h"
 #include "app/frm_bankleitzahlen.h"
 #include "app/frm_benutzerverwaltung.h"
+#include "app/frm_klassen.h"
 #include "app/frm_optionen.h"
 #include "app/menu_registry.h"
 
@@ -13,6 +14,7 @@ const MenuRegistry& desktopMenus() {
   static const MenuRegistry registry = [] {
     MenuRegistry contributed;
     contributeDatabaseMenu(contributed);
+    contributeCommissionClassesMenu(contributed);
     contributeUserAdministrationMenu(contributed);
     contributeOptionsMenu(contributed);
     contributeBankCodesMenu(contributed);

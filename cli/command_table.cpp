@@ -152,10 +152,10 @@ const std::vector<CliCommand>& cliCommands() {
       {.name = "address",
        .synopses = {"export-vcf --out VERZEICHNIS [--customer|--supplier] [ID...]",
                     "import-vcf [--customer|--supplier] DATEI..."},
-       .description = "Kunden (oder mit --supplier Lieferanten) als VCard-Dateien exportieren\n"
-                      "(die IDs oder alle) und die Dateinamen ausgeben; VCard-Dateien als neue\n"
-                      "Adressen importieren und ihre IDs ausgeben (nichts, wenn eine Datei\n"
-                      "fehlerhaft ist)",
+       .description = "Adressen als VCard-Dateien exportieren (die IDs oder alle der Art: mit\n"
+                      "--customer Kunden, die Vorgabe, mit --supplier Lieferanten) und die\n"
+                      "Dateinamen ausgeben; VCard-Dateien als neue Adressen der Art importieren\n"
+                      "und ihre IDs ausgeben (keine, wenn eine Datei fehlerhaft ist)",
        .needsSignIn = true,
        .options = {{"--out", "VERZEICHNIS", ""}, {"--customer", "", ""}, {"--supplier", "", ""}},
        .minPositional = 1,

@@ -28,7 +28,7 @@ class CliAddressVcard : public orvosal::testing::SeededBothEngines {
     rs.set("Kunde", Value(customer));
     rs.set("Name", Value(name));
     rs.set("Vorname", Value(vorname));
-    rs.set("Straße", Value("Lindenallee 3"));
+    rs.set("Straße", Value(vorname + "-Allee 3"));
     rs.set("PLZ", Value("04109"));
     rs.set("Ort", Value("Leipzig"));
     rs.set("Bemerkung", Value("Zeile eins\r\nZeile zwei"));
@@ -65,6 +65,10 @@ TEST_P(CliAddressVcard, ExportsTheKindOrTheIdsAndImportsTheFilesAsNewAddresses) 
   ASSERT_EQ(suppliers.status, 0) << suppliers.err;
   EXPECT_EQ(suppliers.out, (out.path() / "Holzhandel.vcf").string() + "\n");
 
+  // The supplier lives elsewhere, so that the duplicate check on saving finds no one like them.
+  db().execute(
+      "UPDATE Adressen SET PLZ = '01099', Ort = 'Dresden', Straße = 'Am Sägewerk 1' WHERE Name = "
+      "'Holzhandel'");
   const int64_t before = addressCount();
   const CliRun imported = address({"import-vcf", "--supplier", (out.path() / "Jutta Weiß.vcf").string(),
                                    (out.path() / "Otto Krüger.vcf").string()});
@@ -82,6 +86,12 @@ TEST_P(CliAddressVcard, ExportsTheKindOrTheIdsAndImportsTheFilesAsNewAddresses) 
   EXPECT_EQ(copy.ort, original.ort);
   EXPECT_EQ(copy.bemerkung, original.bemerkung);
   EXPECT_FALSE(copy.kundennummer.empty()) << "saved like an address entered in the window";
+
+  const std::string again = (out.path() / "Jutta Weiß.vcf").string();
+  const CliRun duplicate = address({"import-vcf", "--supplier", again});
+  EXPECT_EQ(duplicate.status, 1);
+  EXPECT_NE(duplicate.err.find("Nicht importiert: " + again), std::string::npos) << duplicate.err;
+  EXPECT_EQ(addressCount(), before + 2) << "the duplicate check on saving refuses the same supplier";
 }
 
 TEST_P(CliAddressVcard, OneMalformedFileImportsNothing) {

@@ -1,5 +1,4 @@
 #include <fstream>
-#include <set>
 #include <stdexcept>
 #include <string>
 
@@ -8,13 +7,11 @@
 #include "core/db/sql_helpers.h"
 #include "core/operation_guard.h"
 #include "core/version.h"
+#include "masterdata/addresses/address_editor.h"
 #include "masterdata/addresses/vcard.h"
 
 namespace orvosal {
 namespace {
-
-// The export runs in the customer or the supplier window and reports failures under its name.
-const char* windowName(bool isCustomer) { return isCustomer ? "frmKunden" : "frmLieferant"; }
 
 std::string kindCondition(Session& session, bool isCustomer) {
   return CreateBooleanSelect(session.database().dialect, "Kunde", isCustomer, false);
@@ -66,12 +63,13 @@ void writeCard(const std::filesystem::path& path, const Address& address) {
 }  // namespace
 
 std::optional<std::vector<std::filesystem::path>> ExportVCards(Session& session, bool isCustomer,
-                                                const std::filesystem::path& folder,
-                                                const std::vector<int64_t>& ids) {
+                                                               const std::filesystem::path& folder,
+                                                               const std::vector<int64_t>& ids) {
   using Written = std::vector<std::filesystem::path>;
   using Result = std::optional<Written>;
   return runOperation(
-      session, operationName(windowName(isCustomer), OperationKind::Sub, "VCard_Export"), Result{}, [&]() -> Result {
+      session, operationName(addressWindowName(isCustomer), OperationKind::Sub, "VCard_Export"), Result{},
+      [&]() -> Result {
         if (!std::filesystem::is_directory(folder)) {
           session.ui().message("Das Verzeichnis " + folder.string() + " gibt es nicht", kProductName,
                                MessageKind::Warning);

@@ -127,6 +127,7 @@ class CardReader {
       }
       const size_t colon = line.find(':');
       if (colon == std::string::npos) return CardError{lineNumber, "Zeile ohne ':'"};
+      if (trim(line.substr(0, colon)).empty()) return CardError{lineNumber, "Zeile ohne Eigenschaft vor ':'"};
       std::optional<Property> property = readProperty(line, colon);
       if (!property) return CardError{lineNumber, "Ungültige Quoted-Printable-Kodierung"};
       if (property->name == "BEGIN") return CardError{lineNumber, "BEGIN:VCARD ohne vorheriges END:VCARD"};
@@ -151,7 +152,10 @@ class CardReader {
   // break, others on lines that begin with a blank. Nothing when the encoding is broken.
   std::optional<Property> readProperty(const std::string& line, size_t colon) {
     const std::vector<std::string> head = splitString(line.substr(0, colon), ";");
-    Property property{toUpperGerman(trim(head.front())), parameterList(head), ""};
+    // A group prefix ("item1.TEL") does not change what the property means.
+    std::string name = toUpperGerman(trim(head.front()));
+    name.erase(0, name.rfind('.') + 1);
+    Property property{name, parameterList(head), ""};
     std::string value = line.substr(colon + 1);
     const bool quotedPrintable =
         property.has("ENCODING=QUOTED-PRINTABLE") || property.has("QUOTED-PRINTABLE");

@@ -217,7 +217,7 @@ TEST(VCardImport, ReadsCardsOfOtherWritersToo) {
   const std::string card =
       "\xEF\xBB\xBF"
       "BEGIN:VCARD\nVERSION:3.0\nFN:Erika Mustermann\nN:Mustermann;Erika;;Dr.;\nORG:Beispiel AG;Einkauf\n"
-      "TEL;TYPE=WORK,VOICE:0221 1\nTEL;TYPE=cell:0172 2\nTEL;TYPE=HOME:0221 3\nTEL;TYPE=FAX:0221 4\n"
+      "item1.TEL;TYPE=WORK,VOICE:0221 1\nTEL;TYPE=cell:0172 2\nTEL;TYPE=HOME:0221 3\nTEL;TYPE=FAX:0221 4\n"
       "ADR;TYPE=HOME:;;Nebenweg 2;Bonn;;53111;Deutschland\nADR;TYPE=WORK:;;Heidestra\xC3\x9F"
       "e 17;K\xC3\xB6ln;;51147;Deutschland\n"
       "EMAIL;TYPE=INTERNET:privat@example.com\nEMAIL;TYPE=INTERNET,PREF:erika@example.com\n"
@@ -264,6 +264,8 @@ TEST(VCardImport, AMalformedCardNamesFileAndLineAndGivesNoAddress) {
       {"BEGIN:VCARD\r\nN:A;B\r\nKein Doppelpunkt\r\nEND:VCARD\r\n",
        "Fehler in k.vcf, Zeile 3: Zeile ohne ':'"},
       {"BEGIN:VCARD\r\nN:A;B\r\nTEL;WORK:1\r\n", "Fehler in k.vcf, Zeile 3: END:VCARD fehlt"},
+      {"BEGIN:VCARD\r\nN:A;B\r\n:1\r\nEND:VCARD\r\n",
+       "Fehler in k.vcf, Zeile 3: Zeile ohne Eigenschaft vor ':'"},
       {"BEGIN:VCARD\r\nN:A;B\r\nNOTE;ENCODING=QUOTED-PRINTABLE:a=\r\nb=ZZ\r\nEND:VCARD\r\n",
        "Fehler in k.vcf, Zeile 3: Ungültige Quoted-Printable-Kodierung"},
       {"N:A;B\r\nEND:VCARD\r\n", "Fehler in k.vcf, Zeile 1: BEGIN:VCARD erwartet"},
@@ -307,7 +309,8 @@ TEST_P(VCardExport, AnIndependentReaderFindsEveryFieldOfTheStoredAddress) {
   const Address original = difficultAddress();
   const int64_t id = store(original);
   TemporaryFolder out;
-  const auto written = ExportVCards(session(), true, out.path(), {id}).value_or(std::vector<std::filesystem::path>{});
+  const auto written =
+      ExportVCards(session(), true, out.path(), {id}).value_or(std::vector<std::filesystem::path>{});
   ASSERT_EQ(written.size(), 1u);
   EXPECT_EQ(written.front(), out.path() / "Jürgen-Öztürk Größer; Müller, _Sohn_.vcf");
   EXPECT_EQ(engine().ui().texts("message"), std::vector<std::string>{"Dateien exportiert"});
@@ -353,7 +356,8 @@ TEST_P(VCardExport, AllOfTheKindInIdOrderAndNoFileOverwritten) {
   TemporaryFolder out;
   std::ofstream(out.path() / "Karl Lehmann.vcf") << "von früher";
 
-  const auto written = ExportVCards(session(), true, out.path(), {}).value_or(std::vector<std::filesystem::path>{});
+  const auto written =
+      ExportVCards(session(), true, out.path(), {}).value_or(std::vector<std::filesystem::path>{});
   ASSERT_EQ(written.size(), 2u);
   EXPECT_EQ(written[0], out.path() / "Karl Lehmann (2).vcf");
   EXPECT_EQ(written[1], out.path() / "Karl Lehmann (3).vcf");
