@@ -1,3 +1,8 @@
+// g++ 12 at -O2 takes the text alternative of a queued yes/no answer for possibly uninitialised
+// when it inlines the answer queue into this file (a false positive: the bool alternative is the
+// one constructed).
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+
 #include "app/frm_klassen.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +68,7 @@ TEST_F(FrmKlassenTest, ClassesStatusesAndAssignedCustomers) {
   EXPECT_TRUE(entries("lstKlassen").isEmpty());
   click("cmdNeueKlasse");
   EXPECT_EQ(entries("lstKlassen"), QStringList{"Neue Klasse"});
-  EXPECT_EQ(find<QLineEdit>("txtProvisionswert")->text(), "5,00");
+  EXPECT_EQ(find<QLineEdit>("txtProvisionswert")->text(), "5");
 
   type("txtBezeichnung", "Gold");
   type("txtProvisionswert", "");
@@ -89,12 +94,19 @@ TEST_F(FrmKlassenTest, ClassesStatusesAndAssignedCustomers) {
   type("txtProvisionshoehe", "0");
   click("cmdStatusSpeichern");
   EXPECT_EQ(lastMessage(), "Bitte Provisionshöhe eintragen");
+}
 
+TEST_F(FrmKlassenTest, DeletingAClassAfterTheQuestion) {
+  click("cmdNeueKlasse");
+  click("cmdNeueKlasse");
+  ASSERT_EQ(entries("lstKlassen"), (QStringList{"Neue Klasse", "Neue Klasse"}));
+  ui_.answer(false);
+  click("cmdKlasseLoeschen");
+  EXPECT_EQ(entries("lstKlassen").size(), 2);
   ui_.answer(true);
   click("cmdKlasseLoeschen");
-  EXPECT_EQ(ui_.texts("question").back(), "Wirklich löschen");
-  EXPECT_TRUE(entries("lstKlassen").isEmpty());
-  EXPECT_EQ(find<QTableWidget>("tblKunden")->rowCount(), 0);
+  EXPECT_EQ(ui_.texts("question"), (std::vector<std::string>(2, "Wirklich löschen")));
+  EXPECT_EQ(entries("lstKlassen"), QStringList{"Neue Klasse"});
 }
 
 TEST(CommissionClassesMenu, IsAnEntryUnderStammdatenWithTheRightProvision) {
