@@ -26,20 +26,6 @@ std::string translate(Session& session, const char* name, std::string_view value
 
 }  // namespace
 
-std::vector<Country> ListCountries(Session& session) {
-  return runOperation(
-      session, operationName(kModule, OperationKind::Function, "Load_Countries"), std::vector<Country>{},
-      [&] {
-        std::vector<Country> countries;
-        Recordset rs(GlobalConnection(session),
-                     "SELECT [countries_name], [countries_iso_code_2] FROM countries ORDER BY "
-                     "[countries_name]");
-        for (; !rs.eof(); rs.moveNext())
-          countries.push_back({rs["countries_name"].toText(), rs["countries_iso_code_2"].toText()});
-        return countries;
-      });
-}
-
 std::string CountryCodeOf(Session& session, std::string_view name) {
   return translate(session, "Get_Country_Code", name, "countries_name", "countries_iso_code_2");
 }

@@ -2,22 +2,13 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/session.h"
 
 namespace orvosal {
 
 // Delivery countries are stored as the two-letter ISO code of the country list (`countries`) and
-// shown by the country's name.
-
-struct Country {
-  std::string name;
-  std::string code;
-};
-
-// The countries of the country list by name.
-std::vector<Country> ListCountries(Session& session);
+// shown by the country's name (the names to choose from: CountryNames in address_lookups.h).
 
 // The code of the named country. A text that names no country is returned as it is, so that a
 // value the list does not know survives showing and saving.
