@@ -1,6 +1,7 @@
 #include "masterdata/addresses/address_detail_right.h"
 
 #include <string>
+#include <string_view>
 
 #include "core/db/database.h"
 #include "core/db/recordset.h"
@@ -8,8 +9,11 @@
 #include "core/version.h"
 
 namespace orvosal {
+namespace {
 
 std::string_view addressSaveRight(bool isCustomer) { return isCustomer ? "Save_Kunde" : "Save_Lieferant"; }
+
+}  // namespace
 
 std::optional<bool> KindOfChangeableAddress(Session& session, int64_t addressId) {
   Recordset rs(GlobalConnection(session),
