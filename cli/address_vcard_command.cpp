@@ -25,9 +25,8 @@ bool isPositiveNumber(const std::string& text) {
 
 std::string checkAddressVcardArguments(const ParsedArguments& arguments) {
   const std::string& action = arguments.positional.front();
-  if (action != "export-vcf" && action != "import-vcf") return "";
-  if (arguments.has("--customer") && arguments.has("--supplier"))
-    return "Bitte nur eines von --customer und --supplier angeben.";
+  if (arguments.has("--set") || arguments.has("--search"))
+    return "address " + action + " nimmt kein --set und kein --search.";
   if (action == "export-vcf") {
     if (!arguments.has("--out")) return "address export-vcf braucht --out VERZEICHNIS.";
     for (const std::string& id : operands(arguments)) {

@@ -7,8 +7,8 @@
 namespace orvosal {
 
 // Refuses a command line of `address export-vcf` without --out or with IDs that are no positive
-// numbers, of `address import-vcf` without files or with --out, and --customer together with
-// --supplier. Other actions are not its business: it answers nothing for them.
+// numbers, and of `address import-vcf` without files or with --out; neither takes --set or
+// --search.
 std::string checkAddressVcardArguments(const ParsedArguments& arguments);
 
 // `address export-vcf --out DIR [--customer|--supplier] [ID...]` writes one vCard file per address

@@ -1,5 +1,5 @@
 // The table of orvosal-cli's commands; see command_registry.h for the conventions of a row.
-#include "cli/address_vcard_command.h"
+#include "cli/address_command.h"
 #include "cli/bank_commands.h"
 #include "cli/command_registry.h"
 #include "cli/company_command.h"
@@ -13,21 +13,6 @@
 #include "cli/upgrade_command.h"
 
 namespace orvosal {
-namespace {
-
-std::string checkAddressArguments(const ParsedArguments& arguments) {
-  const std::string& action = arguments.positional.front();
-  if (action != "export-vcf" && action != "import-vcf")
-    return "Unbekannte Aktion für address: " + action + " (export-vcf oder import-vcf).";
-  return checkAddressVcardArguments(arguments);
-}
-
-int runAddressVcard(CommandContext& context) {
-  return context.arguments.positional.front() == "export-vcf" ? runAddressExportVcf(context)
-                                                              : runAddressImportVcf(context);
-}
-
-}  // namespace
 
 const std::vector<CliCommand>& cliCommands() {
   static const std::vector<CliCommand> commands = {
@@ -106,6 +91,30 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 0,
        .checkArguments = checkNextNumberArguments,
        .run = runNextNumber},
+      {.name = "address",
+       .synopses = {"add [--customer|--supplier] SPALTE=WERT ... [--set SPALTE=WERT ...]", "show ID",
+                    "set ID SPALTE=WERT ... [--set SPALTE=WERT ...]",
+                    "list [--customer|--supplier] [--search TEXT]", "delete ID",
+                    "export-vcf --out VERZEICHNIS [--customer|--supplier] [ID...]",
+                    "import-vcf [--customer|--supplier] DATEI..."},
+       .description = "Kunden und Lieferanten anlegen, anzeigen, ändern, auflisten und löschen,\n"
+                      "mit den Regeln des Adressfensters (Nummer, Dublettenprüfung, Rechte);\n"
+                      "add und set geben ID und Kundennummer aus; --yes speichert trotz\n"
+                      "möglicher Dublette, --no (Vorgabe ohne Terminal) nicht;\n"
+                      "export-vcf schreibt je Adresse (die IDs oder alle der Art: mit\n"
+                      "--customer Kunden, die Vorgabe, mit --supplier Lieferanten) eine\n"
+                      "VCard-Datei und gibt die Dateinamen aus; import-vcf liest alle Dateien\n"
+                      "und legt sie als neue Adressen an (keine, wenn eine Datei fehlerhaft ist)",
+       .needsSignIn = true,
+       .options = {{"--set", "SPALTE=WERT", "", true},
+                   {"--customer", "", "Kunden (Vorgabe beim Anlegen)"},
+                   {"--supplier", "", "Lieferanten"},
+                   {"--search", "TEXT", "Nummer, Name, Vorname oder Ort enthält TEXT"},
+                   {"--out", "VERZEICHNIS", "Verzeichnis für die VCard-Dateien"}},
+       .minPositional = 1,
+       .maxPositional = 1000,
+       .checkArguments = checkAddressArguments,
+       .run = runAddress},
       {.name = "company",
        .synopses = {"show", "set SPALTE=WERT ... [--set SPALTE=WERT ...]"},
        .description = "Firmendaten anzeigen (Spalte und Wert, tabulatorgetrennt) oder ändern;\n"
@@ -149,19 +158,6 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 2,
        .checkArguments = checkBanksArguments,
        .run = runBanks},
-      {.name = "address",
-       .synopses = {"export-vcf --out VERZEICHNIS [--customer|--supplier] [ID...]",
-                    "import-vcf [--customer|--supplier] DATEI..."},
-       .description = "Adressen als VCard-Dateien exportieren (die IDs oder alle der Art: mit\n"
-                      "--customer Kunden, die Vorgabe, mit --supplier Lieferanten) und die\n"
-                      "Dateinamen ausgeben; VCard-Dateien als neue Adressen der Art importieren\n"
-                      "und ihre IDs ausgeben (keine, wenn eine Datei fehlerhaft ist)",
-       .needsSignIn = true,
-       .options = {{"--out", "VERZEICHNIS", ""}, {"--customer", "", ""}, {"--supplier", "", ""}},
-       .minPositional = 1,
-       .maxPositional = 100000,
-       .checkArguments = checkAddressArguments,
-       .run = runAddressVcard},
   };
   return commands;
 }

@@ -120,6 +120,9 @@ TEST_P(CliAddressVcard, WrongCommandLinesAreRefusedBeforeAnythingRuns) {
        "Bitte nur eines von --customer und --supplier"},
       {{"import-vcf"}, "address import-vcf braucht mindestens eine VCard-Datei."},
       {{"import-vcf", "--out", "/tmp", "a.vcf"}, "address import-vcf nimmt kein --out."},
+      {{"import-vcf", "--search", "x", "a.vcf"}, "address import-vcf nimmt kein --set und kein --search."},
+      {{"list", "--out", "/tmp"}, "--out gilt nur für address export-vcf."},
+      {{"drucken"}, "Unbekannte Aktion für address: drucken"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.args));
