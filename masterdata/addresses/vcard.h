@@ -39,8 +39,8 @@ std::string VCardFileName(const Address& address);
 // an ID is no address of the kind (answers nothing then). Ends with "Dateien exportiert"; answers
 // the files written.
 std::optional<std::vector<std::filesystem::path>> ExportVCards(Session& session, bool isCustomer,
-                                                const std::filesystem::path& folder,
-                                                const std::vector<int64_t>& ids);
+                                                               const std::filesystem::path& folder,
+                                                               const std::vector<int64_t>& ids);
 
 // A card read from a file: the address, or the German message "Fehler in <file>, Zeile <n>: ...".
 struct VCardReading {
