@@ -112,7 +112,8 @@ const std::vector<CliCommand>& cliCommands() {
                    {"--search", "TEXT", "Nummer, Name, Vorname oder Ort enthält TEXT"},
                    {"--out", "VERZEICHNIS", "Verzeichnis für die VCard-Dateien"}},
        .minPositional = 1,
-       .maxPositional = 1000,
+       // import-vcf takes every file of an exported folder, thousands of them.
+       .maxPositional = 100000,
        .checkArguments = checkAddressArguments,
        .run = runAddress},
       {.name = "company",
