@@ -31,6 +31,7 @@ QComboBox* textCombo(QWidget* parent, const QString& name, const std::vector<std
   auto* combo = new QComboBox(parent);
   combo->setObjectName(name);
   combo->setEditable(true);
+  combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->lineEdit()->setMaxLength(maxLength);
   combo->addItem("");
@@ -44,6 +45,7 @@ QLabel* display(QWidget* parent, const char* name) {
   label->setObjectName(name);
   label->setFrameShape(QFrame::StyledPanel);
   label->setMinimumWidth(90);
+  label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
 }
@@ -75,7 +77,7 @@ QWidget* FrmAdressen::buildHeader() {
   QLineEdit* number = edit(header, "txtKundennummer", "Kundennummer", 50);
   number->setMaximumWidth(160);
   id_ = display(header, "lblID");
-  id_->setMinimumWidth(60);
+  id_->setFixedWidth(80);
   light_ = display(header, "lblAmpel");
   light_->setFixedSize(28, 22);
   light_->setToolTip("Ampel: Doppelklick ändert den Status");
@@ -84,6 +86,7 @@ QWidget* FrmAdressen::buildHeader() {
   created_->setToolTip("Doppelklick ändert das Erfasst-Datum");
   created_->installEventFilter(this);
   changed_ = display(header, "lblGeaendert");
+  for (QLabel* date : {created_, changed_}) date->setFixedWidth(100);
 
   auto* row = new QHBoxLayout(header);
   row->setContentsMargins(0, 0, 0, 0);
@@ -116,7 +119,8 @@ QWidget* FrmAdressen::buildAddressTab() {
   firstName_ = edit(nameBox, "txtVorname", "Vorname", 150);
   firstName_->installEventFilter(this);
   QFormLayout* names = form(nameBox);
-  names->addRow("Anrede:", pair(salutation, gender));
+  names->addRow("Anrede:", salutation);
+  names->addRow("Geschlecht:", gender);
   names->addRow("Titel:", edit(nameBox, "txtTitel", "Titel", 50));
   names->addRow("Name:", name_);
   names->addRow("Vorname:", firstName_);
@@ -174,10 +178,17 @@ QWidget* FrmAdressen::buildAddressTab() {
   }
   person->addRow(related);
 
+  auto* noteBox = new QGroupBox("Bemerkung", tab);
+  auto* note = new QPlainTextEdit(noteBox);
+  note->setObjectName("txtBemerkung");
+  binding_.bind("Bemerkung", note);
+  auto* noteLayout = new QVBoxLayout(noteBox);
+  noteLayout->addWidget(note);
+
   auto* left = new QVBoxLayout;
   left->addWidget(nameBox);
   left->addWidget(postBox);
-  left->addStretch();
+  left->addWidget(noteBox, 1);
   auto* right = new QVBoxLayout;
   right->addWidget(contactBox);
   right->addWidget(personBox);
@@ -332,19 +343,9 @@ QWidget* FrmAdressen::buildTrackingTab() {
     fields->addRow("", toggle);
   }
 
-  auto* noteBox = new QGroupBox("Bemerkung", tab);
-  auto* note = new QPlainTextEdit(noteBox);
-  note->setObjectName("txtBemerkung");
-  binding_.bind("Bemerkung", note);
-  auto* noteLayout = new QVBoxLayout(noteBox);
-  noteLayout->addWidget(note);
-
-  auto* columns = new QHBoxLayout(tab);
-  auto* left = new QVBoxLayout;
-  left->addWidget(box);
-  left->addStretch();
-  columns->addLayout(left, 1);
-  columns->addWidget(noteBox, 1);
+  auto* layout = new QVBoxLayout(tab);
+  layout->addWidget(box);
+  layout->addStretch();
   return tab;
 }
 
