@@ -10,6 +10,7 @@
 
 #include "app/options_widgets.h"
 #include "core/session.h"
+#include "core/users/last_opened.h"
 #include "masterdata/addresses/address_bank_entry.h"
 #include "masterdata/addresses/address_duplicates.h"
 #include "masterdata/addresses/address_editor.h"
@@ -240,6 +241,8 @@ void FrmAdressen::changeCreationDate() {
 
 FrmAdressen* openAddressWindow(Session& session, bool isCustomer, QWidget* parent) {
   auto* window = new FrmAdressen(session, isCustomer, parent);
+  if (const std::optional<int64_t> last = LastOpenedRecord(session, addressWindowName(isCustomer)))
+    window->load(*last);
   window->setWindowFlag(Qt::Window);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();

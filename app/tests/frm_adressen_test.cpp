@@ -67,6 +67,7 @@ class FrmAdressenTest : public SeededBothEngines {
     CurrentUser& user = desktop_->area<CurrentUser>();
     user.signedIn = true;
     user.id = 1;
+    user.master = true;
     for (const char* right :
          {"Kunden", "Lieferanten", "Save_Kunde", "Save_Lieferant", "Delete_Kunde", "Delete_Lieferant"})
       user.rights[right] = 1;
@@ -112,10 +113,11 @@ class FrmAdressenTest : public SeededBothEngines {
   }
   QString shown(const char* name) { return find<QLineEdit>(name)->text(); }
   QString label(const char* name) { return find<QLabel>(name)->text(); }
-  std::string lastMessage() {
-    const auto texts = engine().ui().texts("message");
+  std::string lastShown(const char* kind) {
+    const auto texts = engine().ui().texts(kind);
     return texts.empty() ? "" : texts.back();
   }
+  std::string lastMessage() { return lastShown("message"); }
 
   // Answers the next table dialog, once it is open, with `answer` and records its object name.
   // Gives up after about two seconds, and with the window.
@@ -172,6 +174,7 @@ TEST_P(FrmAdressenTest, ANewAddressTypedAndSavedIsStoredWithItsKind) {
     EXPECT_EQ(label("lblID"), "neu");
     type("txtName", "Krüger");
     type("txtVorname", "Hans");
+    type("txtTitel", "Dr.");
     find<QComboBox>("cboGeschlecht")->setCurrentIndex(0);
     type("txtStrasse", "Hauptstraße 5");
     type("txtPLZ", "99999");
@@ -195,7 +198,7 @@ TEST_P(FrmAdressenTest, ANewAddressTypedAndSavedIsStoredWithItsKind) {
     EXPECT_EQ(row["Zahlungsziel"].toInt(), 14);
     EXPECT_EQ(row["GebDat"].toText(), "12.03.1970");
     EXPECT_EQ(row["Kategorie1"].toText(), "Stammkunde");
-    EXPECT_EQ(row["AnredeText"].toText(), "Sehr geehrter Herr Krüger");
+    EXPECT_EQ(row["AnredeText"].toText(), "Sehr geehrter Herr Dr. Krüger");
     EXPECT_EQ(label("lblID").toLongLong(), row["ID"].toInt());
     EXPECT_EQ(window_->windowTitle(), QString(c.caption) + " (Krüger Hans)");
     EXPECT_EQ(shown("txtSkonto"), "2,50");
@@ -333,7 +336,7 @@ TEST_P(FrmAdressenTest, TheTrafficLightAndTheCreationDateAreChangedByDoubleClick
   window_->load(id);
   engine().ui().answer(true);
   QTest::mouseDClick(find<QLabel>("lblAmpel"), Qt::LeftButton);
-  EXPECT_EQ(engine().ui().texts("question").back(), "Soll Status auf Orange gesetzt werden?");
+  EXPECT_EQ(lastShown("question"), "Soll Status auf Orange gesetzt werden?");
   EXPECT_EQ(Recordset(db(), "SELECT WarningLevel FROM Adressen")["WarningLevel"].toInt(), 1);
   EXPECT_NE(find<QLabel>("lblAmpel")->styleSheet().indexOf("#f0a000"), -1);
 
@@ -349,7 +352,7 @@ TEST_P(FrmAdressenTest, DeletingMovesToTheNextAddress) {
   window_->load(first);
   engine().ui().answer(true);
   click("cmdLoeschen");
-  EXPECT_EQ(engine().ui().texts("question").back(), "Soll Kunde: Adler gelöscht werden?");
+  EXPECT_EQ(lastShown("question"), "Soll Kunde: Adler gelöscht werden?");
   EXPECT_EQ(countAddresses(), 1);
   EXPECT_EQ(window_->shownId(), second);
   engine().ui().answer(true);
