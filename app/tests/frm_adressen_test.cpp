@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include "app/qt_ui.h"
 #include "app/table_choice_dialog.h"
@@ -206,6 +207,54 @@ TEST_P(FrmAdressenTest, ANewAddressTypedAndSavedIsStoredWithItsKind) {
   EXPECT_EQ(countAddresses(), 2);
 }
 
+TEST_P(FrmAdressenTest, TheFreeFieldCaptionsAndCategoriesAreThoseOfTheKind) {
+  const std::tuple<const char*, int, const char*> captions[] = {
+      {"Kunden", 2, "Branche"}, {"Lieferant", 2, "Lieferzeit"}, {"Kunden", 9, "Vertreter"}};
+  for (const auto& [kind, field, text] : captions) {
+    Recordset rs(db(), "SELECT Top 1 * FROM SonderFelder");
+    rs.addNew();
+    rs.set("Belegart", Value(kind));
+    rs.set("Wo", Value(field));
+    rs.set("Text", Value(text));
+    rs.update();
+  }
+  {
+    Recordset rs(db(), "SELECT Top 1 * FROM Kategorien");
+    rs.addNew();
+    rs.set("Bezeichnung", Value("Großhandel"));
+    rs.set("Kategorie", Value(3));
+    rs.update();
+  }
+  struct Case {
+    bool customer;
+    const char* frei2;
+    const char* frei9;
+  };
+  for (const Case& c : {Case{true, "Branche:", "Vertreter:"}, Case{false, "Lieferzeit:", "Frei9:"}}) {
+    openWindow(c.customer);
+    EXPECT_EQ(label("lblFrei2"), c.frei2);
+    EXPECT_EQ(label("lblFrei9"), c.frei9);
+    EXPECT_EQ(label("lblFrei1"), "Frei1:");
+    EXPECT_GE(find<QComboBox>("cboKategorie3")->findText("Großhandel"), 0);
+    EXPECT_LT(find<QComboBox>("cboKategorie1")->findText("Großhandel"), 0);
+  }
+}
+
+TEST_P(FrmAdressenTest, TheWindowOpensOnTheLastSavedAddressOfItsKind) {
+  type("txtName", "Adler");
+  click("cmdSpeichern");
+  const int64_t saved = window_->shownId();
+  ASSERT_NE(saved, 0);
+  window_.reset();
+
+  std::unique_ptr<FrmAdressen> customers(openAddressWindow(*desktop_, true, nullptr));
+  EXPECT_EQ(customers->shownId(), saved);
+  EXPECT_TRUE(customers->isVisible());
+  std::unique_ptr<FrmAdressen> suppliers(openAddressWindow(*desktop_, false, nullptr));
+  EXPECT_EQ(suppliers->shownId(), 0);
+  EXPECT_EQ(suppliers->windowTitle(), "Lieferant erfassen");
+}
+
 TEST_P(FrmAdressenTest, InputThatIsNoValueOfItsFieldIsRefusedAndNothingIsStored) {
   struct Case {
     const char* field;
@@ -374,9 +423,14 @@ TEST_P(FrmAdressenTest, ScreenshotOfAStoredCompany) {
     rs.set("Email", Value("info@holzmann.example"));
     rs.set("Geschlecht", Value(2));
     rs.set("erfasst", Value(Date::fromYmd(2024, 3, 5).value()));
+    rs.set("Ansprechpartner", Value("Petra Holzmann"));
+    rs.set("Telefon_Anprechpartner", Value("0761 123457"));
     rs.update();
   }
   window_->load(id);
+  EXPECT_EQ(label("lblAnsprechpartner"), "Petra Holzmann");
+  EXPECT_EQ(label("lblTelefon_Anprechpartner"), "0761 123457");
+  EXPECT_EQ(label("lblErfasst"), "05.03.2024");
   window_->resize(960, 600);
   QDir().mkpath(ORVOSAL_SCREENSHOT_DIR);
   auto* tabs = find<QTabWidget>("tabAdresse");
