@@ -50,7 +50,7 @@ bool leavesFirstName(const QKeyEvent& key) {
 
 FrmAdressen::FrmAdressen(Session& session, bool isCustomer, QWidget* parent)
     : QWidget(parent), session_(session), isCustomer_(isCustomer) {
-  setObjectName(isCustomer ? "frmKunden" : "frmLieferant");
+  setObjectName(QString::fromStdString(addressWindowName(isCustomer)));
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("tabAdresse");
   QWidget* header = buildHeader();

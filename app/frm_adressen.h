@@ -28,7 +28,6 @@ class FrmAdressen : public QWidget {
  public:
   FrmAdressen(Session& session, bool isCustomer, QWidget* parent = nullptr);
 
-  bool isCustomer() const { return isCustomer_; }
   // The ID of the shown address; 0 for a new, unsaved one.
   int64_t shownId() const { return shown_.id; }
 
