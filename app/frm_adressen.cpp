@@ -4,10 +4,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <limits>
 
+#include "app/frm_ansprechpartner.h"
+#include "app/frm_lieferadressen.h"
 #include "app/options_widgets.h"
 #include "core/session.h"
 #include "core/users/last_opened.h"
@@ -70,6 +73,8 @@ FrmAdressen::FrmAdressen(Session& session, bool isCustomer, QWidget* parent)
   connect(postcode_, &QLineEdit::editingFinished, this, &FrmAdressen::confirmPostcode);
   connect(bankCode_, &QLineEdit::editingFinished, this, &FrmAdressen::confirmBankCode);
   connect(iban_, &QLineEdit::editingFinished, this, &FrmAdressen::confirmIban);
+  connect(contactsButton_, &QPushButton::clicked, this, &FrmAdressen::openContacts);
+  connect(deliveriesButton_, &QPushButton::clicked, this, &FrmAdressen::openDeliveries);
   resize(900, 560);
   startNew();
 }
@@ -105,6 +110,8 @@ void FrmAdressen::showAddress(const Address& address) {
 void FrmAdressen::showTracking() {
   const bool stored = shown_.id != 0;
   id_->setText(stored ? QString::number(shown_.id) : "neu");
+  contactsButton_->setEnabled(stored);
+  deliveriesButton_->setEnabled(stored);
   const LightColour light =
       lightColour(stored ? Get_Warning_Level(session_, shown_.id) : shown_.warningLevel);
   light_->setStyleSheet(QString("background-color: %1; border-radius: 4px;").arg(light.colour));
@@ -237,6 +244,30 @@ void FrmAdressen::changeCreationDate() {
   shown_.erfasst = date;
   shown_.geändert = date;
   showTracking();
+}
+
+void FrmAdressen::openContacts() {
+  FrmAnsprechpartner contacts(session_, shown_.id, this);
+  contacts.exec();
+  // Marking the default contact person stores its copy on the address; the window takes the copy
+  // over, so that saving the address afterwards does not write the old one back.
+  const std::optional<Address> stored = ReadAddress(session_, shown_.id);
+  if (!stored) return;
+  const std::pair<std::string Address::*, const char*> copies[] = {
+      {&Address::ansprechpartner, "lblAnsprechpartner"},
+      {&Address::telefonAnprechpartner, "lblTelefon_Anprechpartner"},
+      {&Address::faxAnprechpartner, "lblFax_Anprechpartner"},
+      {&Address::funkAnprechpartner, "lblFunk_Anprechpartner"},
+  };
+  for (const auto& [member, label] : copies) {
+    shown_.*member = (*stored).*member;
+    findChild<QLabel*>(label)->setText(q(shown_.*member));
+  }
+}
+
+void FrmAdressen::openDeliveries() {
+  FrmLieferadressen deliveries(session_, shown_.id, isCustomer_, this);
+  deliveries.exec();
 }
 
 FrmAdressen* openAddressWindow(Session& session, bool isCustomer, QWidget* parent) {

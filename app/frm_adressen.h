@@ -9,6 +9,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 
 namespace orvosal {
@@ -21,7 +22,8 @@ enum class AddressStep { First, Previous, Next, Last };
 // The customer window "frmKunden" and the supplier window "frmLieferant": one window for both
 // kinds of address. It shows a new or a stored address with all its fields on tabs, browses the
 // addresses of its kind by ID, and wires its controls to the address rules (saving, deleting,
-// duplicate search, postcode, bank and IBAN entry, traffic light, creation date).
+// duplicate search, postcode, bank and IBAN entry, traffic light, creation date) and opens the
+// contact persons and delivery addresses of a stored address.
 class FrmAdressen : public QWidget {
   Q_OBJECT
 
@@ -61,6 +63,8 @@ class FrmAdressen : public QWidget {
   void confirmIban();
   void cycleWarningLevel();
   void changeCreationDate();
+  void openContacts();
+  void openDeliveries();
 
   Session& session_;
   bool isCustomer_;
@@ -82,6 +86,8 @@ class FrmAdressen : public QWidget {
   QLineEdit* iban_ = nullptr;
   QLineEdit* bankCode_ = nullptr;
   QLineEdit* bankName_ = nullptr;
+  QPushButton* contactsButton_ = nullptr;
+  QPushButton* deliveriesButton_ = nullptr;
 };
 
 // Opens the address window of the kind as a window of its own, on the address the user last had

@@ -168,14 +168,11 @@ QWidget* FrmAdressen::buildAddressTab() {
     binding_.bind(column, copy);
     person->addRow(caption, copy);
   }
-  // The contact persons and delivery addresses of the address have windows of their own; their
-  // buttons stay disabled until those windows are connected here.
+  contactsButton_ = button(personBox, "Ansprechpartner...", "cmdAnsprechpartner");
+  deliveriesButton_ = button(personBox, "Lieferadressen...", "cmdLieferadressen");
   auto* related = new QHBoxLayout;
-  for (QPushButton* push : {button(personBox, "Ansprechpartner...", "cmdAnsprechpartner"),
-                            button(personBox, "Lieferadressen...", "cmdLieferadressen")}) {
-    push->setEnabled(false);
-    related->addWidget(push);
-  }
+  related->addWidget(contactsButton_);
+  related->addWidget(deliveriesButton_);
   person->addRow(related);
 
   auto* noteBox = new QGroupBox("Bemerkung", tab);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <memory>
 #include <tuple>
 
+#include "app/frm_ansprechpartner.h"
 #include "app/qt_ui.h"
 #include "app/table_choice_dialog.h"
 #include "core/db/recordset.h"
@@ -120,23 +122,25 @@ class FrmAdressenTest : public SeededBothEngines {
   }
   std::string lastMessage() { return lastShown("message"); }
 
-  // Answers the next table dialog, once it is open, with `answer` and records its object name.
-  // Gives up after about two seconds, and with the window.
-  void whenTableOpens(std::function<void(TableChoiceDialog&)> answer, int triesLeft = 200) {
+  // Answers the next modal dialog of the given class, once it is open, with `answer` and records
+  // its object name. Gives up after about two seconds, and with the window.
+  template <class Dialog>
+  void whenDialogOpens(std::function<void(Dialog&)> answer, int triesLeft = 200) {
     QTimer::singleShot(10, window_.get(), [this, answer, triesLeft] {
-      auto* dialog = qobject_cast<TableChoiceDialog*>(QApplication::activeModalWidget());
+      auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
       if (dialog != nullptr) {
-        openedTables_.push_back(dialog->objectName());
+        openedDialogs_.push_back(dialog->objectName());
         answer(*dialog);
         if (dialog->isVisible()) {
           ADD_FAILURE() << "the answer left " << dialog->objectName().toStdString() << " open";
           dialog->reject();
         }
       } else if (triesLeft > 0) {
-        whenTableOpens(answer, triesLeft - 1);
+        whenDialogOpens(answer, triesLeft - 1);
       }
     });
   }
+  void whenTableOpens(std::function<void(TableChoiceDialog&)> answer) { whenDialogOpens(answer); }
   static void pressButton(TableChoiceDialog& dialog, const QString& caption) {
     for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
       if (button->text() == caption) {
@@ -158,7 +162,7 @@ class FrmAdressenTest : public SeededBothEngines {
   std::unique_ptr<DesktopTableUi> tableUi_;
   std::unique_ptr<Session> desktop_;
   std::unique_ptr<FrmAdressen> window_;
-  QStringList openedTables_;
+  QStringList openedDialogs_;
 };
 
 TEST_P(FrmAdressenTest, ANewAddressTypedAndSavedIsStoredWithItsKind) {
@@ -286,14 +290,14 @@ TEST_P(FrmAdressenTest, TheDuplicateDialogCancelsTheSaveOrLoadsTheChosenAddress)
 
   whenTableOpens([](TableChoiceDialog& dialog) { pressButton(dialog, "Abbrechen"); });
   click("cmdSpeichern");
-  EXPECT_EQ(openedTables_, QStringList{"frmDupCheck"});
+  EXPECT_EQ(openedDialogs_, QStringList{"frmDupCheck"});
   EXPECT_EQ(countAddresses(), 1);
   EXPECT_EQ(label("lblID"), "neu");
   EXPECT_EQ(shown("txtVorname"), "Peter");
 
   whenTableOpens([](TableChoiceDialog& dialog) { doubleClickRow(dialog, 0); });
   click("cmdSpeichern");
-  EXPECT_EQ(openedTables_.size(), 2);
+  EXPECT_EQ(openedDialogs_.size(), 2);
   EXPECT_EQ(countAddresses(), 1);
   EXPECT_EQ(window_->shownId(), existing);
   EXPECT_EQ(shown("txtVorname"), "Anna");
@@ -310,13 +314,40 @@ TEST_P(FrmAdressenTest, LeavingTheFirstNameOfANewAddressOffersTheAddressesOfTheS
     doubleClickRow(dialog, 0);
   });
   QTest::keyClick(find<QLineEdit>("txtVorname"), Qt::Key_Tab);
-  EXPECT_EQ(openedTables_, QStringList{"frmFound"});
+  EXPECT_EQ(openedDialogs_, QStringList{"frmFound"});
   EXPECT_EQ(window_->shownId(), existing);
 
   // A stored address is not searched again.
   whenTableOpens([](TableChoiceDialog& dialog) { dialog.reject(); });
   QTest::keyClick(find<QLineEdit>("txtVorname"), Qt::Key_Down);
-  EXPECT_EQ(openedTables_.size(), 1);
+  EXPECT_EQ(openedDialogs_.size(), 1);
+}
+
+TEST_P(FrmAdressenTest, TheDefaultContactMarkedInItsWindowIsShownAndKeptOnSaving) {
+  EXPECT_FALSE(find<QPushButton>("cmdAnsprechpartner")->isEnabled()) << "a new address has no contacts";
+  EXPECT_FALSE(find<QPushButton>("cmdLieferadressen")->isEnabled());
+  const int64_t id = addAddress(true, "Autohaus Ried", "");
+  window_->load(id);
+  ASSERT_TRUE(find<QPushButton>("cmdAnsprechpartner")->isEnabled());
+
+  whenDialogOpens<FrmAnsprechpartner>([](FrmAnsprechpartner& contacts) {
+    contacts.findChild<QLineEdit*>("txtName")->setText("Udo Ried");
+    contacts.findChild<QLineEdit*>("txtTelefon")->setText("0611 1");
+    contacts.findChild<QCheckBox*>("chkStandart")->setChecked(true);
+    QTest::mouseClick(contacts.findChild<QPushButton*>("cmdSpeichern"), Qt::LeftButton);
+    contacts.reject();
+  });
+  click("cmdAnsprechpartner");
+  EXPECT_EQ(openedDialogs_, QStringList{"frmAnsprechpartner"});
+  EXPECT_EQ(label("lblAnsprechpartner"), "Udo Ried");
+  EXPECT_EQ(label("lblTelefon_Anprechpartner"), "0611 1");
+
+  type("txtEmail", "info@ried.example");
+  click("cmdSpeichern");
+  EXPECT_EQ(lastMessage(), "Änderungen gespeichert");
+  Recordset row(db(), "SELECT * FROM Adressen");
+  EXPECT_EQ(row["Ansprechpartner"].toText(), "Udo Ried");
+  EXPECT_EQ(row["Email"].toText(), "info@ried.example");
 }
 
 TEST_P(FrmAdressenTest, BrowsingStaysWithinTheKindAndStopsAtTheEnds) {
