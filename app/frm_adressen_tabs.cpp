@@ -268,6 +268,7 @@ QWidget* FrmAdressen::buildTermsTab() {
 QWidget* FrmAdressen::buildDeliveryTab() {
   auto* tab = new QWidget(tabs_);
   auto* box = new QGroupBox("Standard-Lieferanschrift", tab);
+  box->setMaximumWidth(560);
   QComboBox* country = textCombo(box, "cboLieferland", CountryNames(session_), 64);
   binding_.bindText("Lieferland", country);
   QFormLayout* fields = form(box);
@@ -319,6 +320,7 @@ QWidget* FrmAdressen::buildGroupingTab() {
 QWidget* FrmAdressen::buildTrackingTab() {
   auto* tab = new QWidget(tabs_);
   auto* box = new QGroupBox("Verwaltung", tab);
+  box->setMaximumWidth(640);
   QFormLayout* fields = form(box);
   fields->addRow("Geworben von:", edit(box, "txtWerberName", "WerberName", 100));
   QLineEdit* check = edit(box, "txtJGPruefung", "JGPruefung", 10);
