@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/tests/scripted_answers.h"
 #include "app/tests/user_window_fixture.h"
 #include "core/db/recordset.h"
 
@@ -44,7 +43,7 @@ class FrmAnsprechpartnerTest : public UserWindowFixture {
   void type(const char* name, const QString& text) { find<QLineEdit>(name)->setText(text); }
   // Deletes the chosen entry, answering the question with yes; the question asked.
   std::string deleteChosen() {
-    answerYes(ui_);
+    ui_.answer(true);
     click("cmdLoeschen");
     return ui_.texts("question").back();
   }
