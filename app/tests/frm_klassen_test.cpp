@@ -1,8 +1,3 @@
-// g++ 12 at -O2 takes the text alternative of a queued yes/no answer for possibly uninitialised
-// when it inlines the answer queue into this file (a false positive: the bool alternative is the
-// one constructed).
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-
 #include "app/frm_klassen.h"
 
 #include <gtest/gtest.h>
