@@ -64,6 +64,7 @@ FrmAdressen::FrmAdressen(Session& session, bool isCustomer, QWidget* parent)
   tabs_->addTab(buildTrackingTab(), "Verwaltung");
   QHBoxLayout* bar = options::recordBar(this, &FrmAdressen::browse, &FrmAdressen::startNew,
                                         &FrmAdressen::save, &FrmAdressen::remove);
+  bar->insertWidget(bar->count() - 3, buildVCardButton());
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(header);

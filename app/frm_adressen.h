@@ -37,6 +37,10 @@ class FrmAdressen : public QWidget {
   void load(int64_t id);
   // Shows a new, unsaved address.
   void startNew();
+  // Writes the shown address (or every address of the kind) as vCards into a folder the user chooses.
+  void exportVCards(bool all);
+  // Starts a new, unsaved address filled from a vCard file; the user then saves it as usual.
+  void importVCard(const QString& file);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +52,7 @@ class FrmAdressen : public QWidget {
   QWidget* buildDeliveryTab();
   QWidget* buildGroupingTab();
   QWidget* buildTrackingTab();
+  QWidget* buildVCardButton();
   QLineEdit* edit(QWidget* parent, const char* name, std::string_view column, int maxLength);
 
   void showAddress(const Address& address);

@@ -441,6 +441,29 @@ TEST_P(FrmAdressenTest, DeletingMovesToTheNextAddress) {
   EXPECT_EQ(label("lblID"), "neu");
 }
 
+TEST_P(FrmAdressenTest, AnExportedVCardImportsAsANewUnsavedAddress) {
+  const int64_t stored = addAddress(true, "Kürschner", "Jörg");
+  db().execute("UPDATE Adressen SET Straße = 'Am Markt 3', PLZ = '04109', Ort = 'Leipzig' WHERE ID = " +
+               std::to_string(stored));
+  window_->load(stored);
+  const QString folder =
+      QDir::tempPath() + "/orvosal_vcard_" + QString::number(QCoreApplication::applicationPid());
+  QDir().mkpath(folder);
+  engine().ui().answer(std::filesystem::path(folder.toStdString()));
+  window_->exportVCards(false);
+  EXPECT_EQ(lastShown("message"), "Dateien exportiert");
+
+  window_->importVCard(folder + "/Jörg Kürschner.vcf");
+  EXPECT_EQ(window_->shownId(), 0);
+  EXPECT_EQ(find<QLineEdit>("txtName")->text(), "Kürschner");
+  EXPECT_EQ(find<QLineEdit>("txtOrt")->text(), "Leipzig");
+  EXPECT_EQ(find<QLineEdit>("txtStrasse")->text(), "Am Markt 3");
+  QDir(folder).removeRecursively();
+
+  window_->importVCard(folder + "/fehlt.vcf");
+  EXPECT_NE(lastShown("message").find("fehlt.vcf"), std::string::npos) << lastShown("message");
+}
+
 TEST_P(FrmAdressenTest, ScreenshotOfAStoredCompany) {
   const int64_t id = addAddress(true, "Schreinerei Holzmann GmbH", "");
   {
