@@ -2,6 +2,7 @@
 // called here rather than registered by static objects in their own files, because the linker
 // leaves out the object files of a static library that nothing refers to.
 #include "app/database_menu.h"
+#include "app/frm_adress_suche.h"
 #include "app/frm_bankleitzahlen.h"
 #include "app/frm_benutzerverwaltung.h"
 #include "app/frm_optionen.h"
@@ -13,6 +14,7 @@ const MenuRegistry& desktopMenus() {
   static const MenuRegistry registry = [] {
     MenuRegistry contributed;
     contributeDatabaseMenu(contributed);
+    contributeAddressSearchMenu(contributed);
     contributeUserAdministrationMenu(contributed);
     contributeOptionsMenu(contributed);
     contributeBankCodesMenu(contributed);
