@@ -3,7 +3,6 @@
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/db/sql_helpers.h"
-#include "core/db/transaction.h"
 #include "core/schema/ensure_column.h"
 #include "core/schema/repair_20190904.h"
 #include "core/schema/seed_defaults.h"
@@ -195,23 +194,6 @@ void step20220509(UpgradeContext& c) {
   run(c, "CREATE INDEX IDX_AdressenID ON Adressen_Dokumente (AdressenID);");
 }
 
-// Trigram indexes let the server answer "contains" searches (LIKE '%x%') on the names without
-// reading the whole table. The extension may be missing or refused to a user without the right to
-// create it; the search then works as before, only slower, so a failure here is no error.
-void addressTrigramIndexes(UpgradeContext& c) {
-  if (c.db.engine() != SqlEngine::Postgres) return;
-  try {
-    DbTransaction tx(c.db);
-    c.db.execute("CREATE EXTENSION IF NOT EXISTS pg_trgm");
-    for (const char* column : {"Name", "Vorname"}) {
-      c.db.execute(std::string("CREATE INDEX IF NOT EXISTS adressen_trgm_") + column +
-                   " ON Adressen USING gin ((" + column + " COLLATE \"de-DE-x-icu\") gin_trgm_ops)");
-    }
-    tx.commit();
-  } catch (const DbError&) {
-  }
-}
-
 // Indexes of the address search: number, names, town and postcode are searched by their
 // beginning, the phonetic codes by equality; the second column is the order the hits are listed
 // in, so that the engine reads only the first rows of the index range.
@@ -223,7 +205,6 @@ void step20261208(UpgradeContext& c) {
   run(c, "CREATE INDEX IDX_PLZ ON Adressen (PLZ, Name);");
   run(c, "CREATE INDEX IDX_SoundExName ON Adressen (SoundExName, Name);");
   run(c, "CREATE INDEX IDX_SoundExVorname ON Adressen (SoundExVorname, Name);");
-  addressTrigramIndexes(c);
 }
 
 // Steps whose whole content is the columns and tables marked with their stamp.
