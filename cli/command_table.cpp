@@ -1,4 +1,5 @@
 // The table of orvosal-cli's commands; see command_registry.h for the conventions of a row.
+#include "cli/address_command.h"
 #include "cli/bank_commands.h"
 #include "cli/command_registry.h"
 #include "cli/company_command.h"
@@ -90,6 +91,23 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 0,
        .checkArguments = checkNextNumberArguments,
        .run = runNextNumber},
+      {.name = "address",
+       .synopses = {"add [--customer|--supplier] SPALTE=WERT ... [--set SPALTE=WERT ...]", "show ID",
+                    "set ID SPALTE=WERT ... [--set SPALTE=WERT ...]",
+                    "list [--customer|--supplier] [--search TEXT]", "delete ID"},
+       .description = "Kunden und Lieferanten anlegen, anzeigen, ändern, auflisten und löschen,\n"
+                      "mit den Regeln des Adressfensters (Nummer, Dublettenprüfung, Rechte);\n"
+                      "add und set geben ID und Kundennummer aus; --yes speichert trotz\n"
+                      "möglicher Dublette, --no (Vorgabe ohne Terminal) nicht",
+       .needsSignIn = true,
+       .options = {{"--set", "SPALTE=WERT", "", true},
+                   {"--customer", "", "Kunden (Vorgabe beim Anlegen)"},
+                   {"--supplier", "", "Lieferanten"},
+                   {"--search", "TEXT", "Nummer, Name, Vorname oder Ort enthält TEXT"}},
+       .minPositional = 1,
+       .maxPositional = 1000,
+       .checkArguments = checkAddressArguments,
+       .run = runAddress},
       {.name = "company",
        .synopses = {"show", "set SPALTE=WERT ... [--set SPALTE=WERT ...]"},
        .description = "Firmendaten anzeigen (Spalte und Wert, tabulatorgetrennt) oder ändern;\n"

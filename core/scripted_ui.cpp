@@ -4,6 +4,10 @@
 
 namespace orvosal {
 
+// Out of line: g++ 12 warns falsely about an uninitialised alternative when the variant's move is
+// inlined into a caller.
+void ScriptedUi::answer(Answer next) { answers_.push_back(std::move(next)); }
+
 std::vector<std::string> ScriptedUi::texts(std::string_view kind) const {
   std::vector<std::string> result;
   for (const auto& entry : shown_) {

@@ -22,7 +22,7 @@ class ScriptedUi final : public Ui {
   using Answer = std::variant<bool, std::string, int, std::filesystem::path, TableAnswer, std::monostate>;
 
   // Queue the next answer; std::monostate means "cancel".
-  void answer(Answer next) { answers_.push_back(std::move(next)); }
+  void answer(Answer next);
 
   const std::vector<Shown>& shown() const { return shown_; }
   std::vector<std::string> texts(std::string_view kind) const;

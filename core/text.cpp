@@ -142,6 +142,16 @@ std::vector<std::string> splitString(std::string_view text, std::string_view del
   return parts;
 }
 
+std::string firstCharacters(std::string_view text, long count) {
+  if (count <= 0) return std::string(text);
+  size_t end = 0;
+  for (long taken = 0; end < text.size() && taken < count; ++taken) {
+    ++end;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+  }
+  return std::string(text.substr(0, end));
+}
+
 std::string joinStrings(const std::vector<std::string>& parts, std::string_view delimiter) {
   std::string joined;
   for (size_t i = 0; i < parts.size(); ++i) {

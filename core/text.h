@@ -30,6 +30,10 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
 // gives no parts, an empty delimiter gives the whole text as the only part.
 std::vector<std::string> splitString(std::string_view text, std::string_view delimiter);
 
+// The first `count` characters (UTF-8 code points) of the text, so that it fits a column of that
+// size; a count of 0 or less keeps the whole text.
+std::string firstCharacters(std::string_view text, long count);
+
 // The parts one after the other with `delimiter` between each two.
 std::string joinStrings(const std::vector<std::string>& parts, std::string_view delimiter);
 

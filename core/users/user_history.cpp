@@ -3,21 +3,11 @@
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/operation_guard.h"
+#include "core/text.h"
 #include "core/users/current_user.h"
 
 namespace orvosal {
 namespace {
-
-// A UTF-8 text cut to the defined size of its column in characters (0: no limit).
-std::string fitColumn(std::string_view text, long size) {
-  if (size <= 0) return std::string(text);
-  size_t end = 0;
-  for (long taken = 0; end < text.size() && taken < size; ++taken) {
-    ++end;
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-  }
-  return std::string(text.substr(0, end));
-}
 
 bool historyWanted(Session& session) {
   const auto& settings = session.systemSettings();
@@ -35,8 +25,8 @@ void WriteUserHistory(Session& session, std::string_view infotext, std::string_v
     rs.addNew();
     rs.set("UserID", Value(session.area<CurrentUser>().id));
     rs.set("Datum", Value(session.clock().today()));
-    rs.set("Infotext", Value(fitColumn(infotext, rs.definedSize("Infotext"))));
-    rs.set("FormName", Value(fitColumn(formName, rs.definedSize("FormName"))));
+    rs.set("Infotext", Value(firstCharacters(infotext, rs.definedSize("Infotext"))));
+    rs.set("FormName", Value(firstCharacters(formName, rs.definedSize("FormName"))));
     rs.set("IDNummer", Value(idNummer));
     rs.update();
     return 0;

@@ -1,0 +1,185 @@
+#include "cli/address_command.h"
+
+#include <optional>
+#include <ostream>
+#include <vector>
+
+#include "cli/table_output.h"
+#include "core/db/database.h"
+#include "core/db/recordset.h"
+#include "core/db/sql_helpers.h"
+#include "core/records/field_text.h"
+#include "core/session.h"
+#include "core/text.h"
+#include "masterdata/addresses/address_editor.h"
+
+namespace orvosal {
+namespace {
+
+// Where the assignments of an action start among the positional arguments.
+size_t firstAssignment(std::string_view action) { return action == "set" ? 2 : 1; }
+
+std::vector<std::string> assignments(const ParsedArguments& arguments) {
+  const size_t first = firstAssignment(arguments.positional.front());
+  std::vector<std::string> all;
+  for (size_t i = first; i < arguments.positional.size(); ++i) all.push_back(arguments.positional[i]);
+  for (const std::string& value : arguments.values("--set")) all.push_back(value);
+  return all;
+}
+
+std::optional<int64_t> idArgument(const ParsedArguments& arguments) {
+  if (arguments.positional.size() < 2) return std::nullopt;
+  const std::optional<Value> id = wholeNumberValue(arguments.positional[1]);
+  if (!id || id->toInt() <= 0) return std::nullopt;
+  return id->toInt();
+}
+
+// The key and the kind are not assigned: the database hands out the one, --customer/--supplier
+// decide the other.
+const FieldDef<Address>* assignableField(std::string_view column) {
+  for (const FieldDef<Address>& field : AddressFields()) {
+    if (!field.key && !equalsNoCase(field.column, "Kunde") && equalsNoCase(field.column, column))
+      return &field;
+  }
+  return nullptr;
+}
+
+// Applies every "Column=Value" to the address; the German message of the first that names an unknown
+// column or does not fit its column, or empty.
+std::string applyAssignments(CommandContext& context, Address& address) {
+  Recordset columns(GlobalConnection(context.session), "SELECT Top 1 * FROM Adressen");
+  for (const std::string& assignment : assignments(context.arguments)) {
+    const size_t equals = assignment.find('=');
+    const std::string column = assignment.substr(0, equals);
+    const std::string text = assignment.substr(equals + 1);
+    const FieldDef<Address>* field = assignableField(column);
+    if (field == nullptr) return "Unbekannte Spalte der Adressen: " + column;
+    const std::optional<Value> value = valueFromText(*field, text);
+    if (!value) return "Der Wert passt nicht in die Spalte " + std::string(field->column) + ": " + text;
+    const long size = columns.definedSize(field->column);
+    if (value->isText() && size > 0 && firstCharacters(text, size) != text) {
+      return "Der Wert ist zu lang für die Spalte " + std::string(field->column) + " (höchstens " +
+             std::to_string(size) + " Zeichen): " + text;
+    }
+    setFieldValue(address, *field, *value);
+  }
+  return "";
+}
+
+int reportSave(CommandContext& context, const Address& address, const AddressSaveResult& result) {
+  switch (result.outcome) {
+    case AddressSaveOutcome::Saved:
+    case AddressSaveOutcome::Unchanged:
+      writeTableRow(context.out, {std::to_string(address.id), address.kundennummer});
+      return kExitSuccess;
+    case AddressSaveOutcome::LoadOther:
+      context.err << "Adresse " << result.otherId << " übernommen, nichts gespeichert.\n";
+      return kExitFailure;
+    case AddressSaveOutcome::Refused:
+      break;
+  }
+  return kExitFailure;
+}
+
+int add(CommandContext& context) {
+  Address address = NewAddress(context.session, !context.arguments.has("--supplier"));
+  if (const std::string fault = applyAssignments(context, address); !fault.empty()) {
+    context.err << fault << '\n';
+    return kExitFailure;
+  }
+  const AddressSaveResult result = SaveAddress(context.session, address);
+  return reportSave(context, address, result);
+}
+
+std::optional<Address> storedAddress(CommandContext& context) {
+  const int64_t id = *idArgument(context.arguments);
+  std::optional<Address> address = ReadAddress(context.session, id);
+  if (!address) context.err << "Keine Adresse mit der ID " << id << ".\n";
+  return address;
+}
+
+int set(CommandContext& context) {
+  std::optional<Address> address = storedAddress(context);
+  if (!address) return kExitFailure;
+  if (const std::string fault = applyAssignments(context, *address); !fault.empty()) {
+    context.err << fault << '\n';
+    return kExitFailure;
+  }
+  const AddressSaveResult result = SaveAddress(context.session, *address);
+  return reportSave(context, *address, result);
+}
+
+int show(CommandContext& context) {
+  const std::optional<Address> address = storedAddress(context);
+  if (!address) return kExitFailure;
+  for (const FieldDef<Address>& field : AddressFields()) {
+    writeTableRow(context.out, {std::string(field.column), fieldValue(*address, field).toText()});
+  }
+  return kExitSuccess;
+}
+
+int list(CommandContext& context) {
+  Session& session = context.session;
+  std::vector<std::string> conditions;
+  if (context.arguments.has("--customer") || context.arguments.has("--supplier")) {
+    conditions.push_back(
+        CreateBooleanSelect(session.database().dialect, "Kunde", context.arguments.has("--customer"), false));
+  }
+  if (const std::string search = context.arguments.value("--search"); !search.empty()) {
+    const std::string pattern = "'%" + SqlText(search, Asterisk::Wildcard) + "%'";
+    conditions.push_back("([Kundennummer] like " + pattern + " OR [Name] like " + pattern +
+                         " OR [Vorname] like " + pattern + " OR [Ort] like " + pattern + ")");
+  }
+  const std::string where = conditions.empty() ? "" : " WHERE (" + joinStrings(conditions, " AND ") + ")";
+  writeTableRow(context.out, {"ID", "Art", "Kundennummer", "Name", "Vorname", "Straße", "PLZ", "Ort"});
+  for (Recordset rs(GlobalConnection(session), "SELECT * FROM Adressen" + where + " ORDER BY [ID]");
+       !rs.eof(); rs.moveNext()) {
+    writeTableRow(context.out, {rs["ID"].toText(), rs["Kunde"].toBool() ? "Kunde" : "Lieferant",
+                                rs["Kundennummer"].toText(), rs["Name"].toText(), rs["Vorname"].toText(),
+                                rs["Straße"].toText(), rs["PLZ"].toText(), rs["Ort"].toText()});
+  }
+  return kExitSuccess;
+}
+
+int remove(CommandContext& context) {
+  const std::optional<Address> address = storedAddress(context);
+  if (!address) return kExitFailure;
+  return DeleteAddress(context.session, address->id) ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace
+
+std::string checkAddressArguments(const ParsedArguments& arguments) {
+  const std::string& action = arguments.positional.front();
+  const size_t count = arguments.positional.size();
+  if (arguments.has("--customer") && arguments.has("--supplier"))
+    return "Bitte nur eines von --customer und --supplier angeben.";
+  if (action == "add" || action == "set") {
+    if (action == "set" && !idArgument(arguments)) return "address set braucht die ID der Adresse.";
+    for (const std::string& assignment : assignments(arguments)) {
+      if (assignment.find('=') == std::string::npos || assignment.front() == '=')
+        return "Keine Angabe der Form Spalte=Wert: " + assignment;
+    }
+    if (action == "set" && assignments(arguments).empty())
+      return "address set braucht mindestens eine Angabe.";
+    return "";
+  }
+  if (arguments.has("--set")) return "--set gilt nur für address add und address set.";
+  if (action == "show" || action == "delete") {
+    if (count != 2 || !idArgument(arguments)) return "address " + action + " braucht genau eine ID.";
+    return "";
+  }
+  if (action == "list") return count == 1 ? "" : "address list nimmt keine weiteren Argumente.";
+  return "Unbekannte Aktion für address: " + action + " (add, show, set, list, delete).";
+}
+
+int runAddress(CommandContext& context) {
+  const std::string& action = context.arguments.positional.front();
+  if (action == "add") return add(context);
+  if (action == "set") return set(context);
+  if (action == "show") return show(context);
+  if (action == "list") return list(context);
+  return remove(context);
+}
+
+}  // namespace orvosal
