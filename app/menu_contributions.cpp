@@ -3,6 +3,7 @@
 // leaves out the object files of a static library that nothing refers to.
 #include "app/database_menu.h"
 #include "app/frm_adressen.h"
+#include "app/frm_adress_suche.h"
 #include "app/frm_bankleitzahlen.h"
 #include "app/frm_benutzerverwaltung.h"
 #include "app/frm_klassen.h"
@@ -17,6 +18,7 @@ const MenuRegistry& desktopMenus() {
     contributeDatabaseMenu(contributed);
     contributeAddressMenu(contributed);
     contributeCommissionClassesMenu(contributed);
+    contributeAddressSearchMenu(contributed);
     contributeUserAdministrationMenu(contributed);
     contributeOptionsMenu(contributed);
     contributeBankCodesMenu(contributed);

@@ -1,5 +1,7 @@
 #include "core/schema/upgrade_steps.h"
 
+#include <initializer_list>
+
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/db/sql_helpers.h"
@@ -194,6 +196,30 @@ void step20220509(UpgradeContext& c) {
   run(c, "CREATE INDEX IDX_AdressenID ON Adressen_Dokumente (AdressenID);");
 }
 
+// An index of the address search on `Adressen`. The program's ORDER BY puts Nulls first, as the
+// old engines did; the server's indexes keep them last unless told, and an index in another order
+// than the query's cannot stand in for the sort.
+void addressIndex(UpgradeContext& c, std::string_view name, std::initializer_list<std::string_view> columns) {
+  const bool server = c.db.engine() == SqlEngine::Postgres;
+  std::string list;
+  for (std::string_view column : columns)
+    list += (list.empty() ? "" : ", ") + std::string(column) + (server ? " NULLS FIRST" : "");
+  run(c, "CREATE INDEX " + std::string(name) + " ON Adressen (" + list + ");");
+}
+
+// Indexes of the address search: number, names, town and postcode are searched by their
+// beginning, the phonetic codes by equality; the further columns are the order the hits are
+// listed in, so that the engine reads only the first rows of the index range.
+void step20261208(UpgradeContext& c) {
+  addressIndex(c, "IDX_Kundennummer", {"Kundennummer"});
+  addressIndex(c, "IDX_Name", {"Name", "Vorname"});
+  addressIndex(c, "IDX_Vorname", {"Vorname"});
+  addressIndex(c, "IDX_Ort", {"Ort", "Name"});
+  addressIndex(c, "IDX_PLZ", {"PLZ", "Name"});
+  addressIndex(c, "IDX_SoundExName", {"SoundExName", "Name", "Vorname"});
+  addressIndex(c, "IDX_SoundExVorname", {"SoundExVorname", "Name", "Vorname"});
+}
+
 // Steps whose whole content is the columns and tables marked with their stamp.
 template <int Stamp>
 void schemaOnly(UpgradeContext& c) {
@@ -247,6 +273,7 @@ const std::vector<UpgradeStep>& upgradeStepList() {
       {20201213, step20201213},         {20210509, schemaOnly<20210509>}, {20210517, schemaOnly<20210517>},
       {20210518, schemaOnly<20210518>}, {20220509, step20220509},         {20220510, schemaOnly<20220510>},
       {20220511, schemaOnly<20220511>}, {20261206, schemaOnly<20261206>}, {20261207, schemaOnly<20261207>},
+      {20261208, step20261208},
   };
   return steps;
 }

@@ -1,0 +1,164 @@
+#include "masterdata/addresses/address_search.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <set>
+
+#include "core/db/database.h"
+#include "core/db/recordset.h"
+#include "core/db/sql_german_order.h"
+#include "core/db/sql_helpers.h"
+#include "core/operation_guard.h"
+#include "core/rules/soundex.h"
+#include "core/text.h"
+
+namespace orvosal {
+namespace {
+
+constexpr const char* kModule = "mdlAdressSuche";
+
+// A character that sorts behind every other in the engine's text order, so that "prefix" up to
+// "prefix" plus this character spans every text starting with the prefix: the collation of the
+// file database weighs characters outside the Latin letters by code point; the server's Unicode
+// collation reserves U+FFFF as the highest weight.
+std::string_view highestCharacter(const Dialect& dialect) {
+  return (dialect.engine() == SqlEngine::Postgres) ? "\xEF\xBF\xBF" : "\xF4\x8F\xBF\xBF";
+}
+
+// The part of the typed text before its first wildcard: what an index range can narrow to.
+std::string_view literalPrefix(std::string_view text) {
+  return text.substr(0, std::min(text.size(), text.find_first_of("*%_")));
+}
+
+// `column` starts with the text. The range on the column lets the engine walk its index (the
+// LIKE operator cannot use one on either engine); LIKE then decides, so both engines find the same.
+std::string startsWith(const Dialect& dialect, std::string_view column, std::string_view text) {
+  const std::string name = "[" + std::string(column) + "]";
+  std::string condition = name + " LIKE '" + SqlText(text, Asterisk::Wildcard) + "%'";
+  const std::string_view literal = literalPrefix(text);
+  if (literal.empty()) return "(" + condition + ")";
+  const std::string low = SqlText(literal);
+  return "(" + name + " >= '" + low + "' AND " + name + " < '" + low +
+         std::string(highestCharacter(dialect)) + "' AND " + condition + ")";
+}
+
+std::string contains(std::string_view column, std::string_view text) {
+  return "([" + std::string(column) + "] LIKE '%" + SqlText(text, Asterisk::Wildcard) + "%')";
+}
+
+std::string anyOf(std::initializer_list<std::string> alternatives) {
+  std::string joined;
+  for (const std::string& alternative : alternatives) joined += (joined.empty() ? "" : " OR ") + alternative;
+  return "(" + joined + ")";
+}
+
+using RowText = std::string AddressSearchRow::*;
+
+// The order of a part of the result: columns as SQL names them, and the same as row members.
+struct Order {
+  std::vector<std::string> columns;
+  std::vector<RowText> members;
+};
+
+const Order kByName{{"Name", "Vorname"}, {&AddressSearchRow::name, &AddressSearchRow::vorname}};
+const Order kByNumber{{"Kundennummer"}, {&AddressSearchRow::kundennummer}};
+const Order kByTown{{"Ort", "Name"}, {&AddressSearchRow::ort, &AddressSearchRow::name}};
+const Order kByPostcode{{"PLZ", "Name"}, {&AddressSearchRow::plz, &AddressSearchRow::name}};
+
+// One query of a search: its condition and order. A search runs its parts one after the other
+// while the list is not full; each part adds the rows the earlier ones did not find.
+struct Part {
+  std::string condition;
+  const Order& order;
+};
+
+std::vector<Part> searchParts(const Dialect& dialect, AddressSearchField field, std::string_view text) {
+  switch (field) {
+    case AddressSearchField::Number:
+      return {{startsWith(dialect, "Kundennummer", text), kByNumber}};
+    case AddressSearchField::Name:
+      return {{startsWith(dialect, "Name", text), kByName}, {startsWith(dialect, "Vorname", text), kByName}};
+    case AddressSearchField::NameInfix:
+      return {{contains("Name", text), kByName}, {contains("Vorname", text), kByName}};
+    case AddressSearchField::Town:
+      return {{startsWith(dialect, "Ort", text), kByTown}};
+    case AddressSearchField::Postcode:
+      return {{startsWith(dialect, "PLZ", text), kByPostcode}};
+    case AddressSearchField::Phonetic: {
+      const std::string code = SqlQuoted(SoundEx(text));
+      return {{"([SoundExName] = " + code + ")", kByName}, {"([SoundExVorname] = " + code + ")", kByName}};
+    }
+    case AddressSearchField::FreeText:
+      return {{anyOf({contains("Kundennummer", text), contains("Name", text), contains("Vorname", text),
+                      contains("Straße", text), contains("Ort", text), contains("Email", text),
+                      contains("Telefon1", text)}),
+               kByName}};
+  }
+  return {};
+}
+
+std::string partSql(const Dialect& dialect, const Part& part, const AddressSearch& search) {
+  std::string where = part.condition;
+  if (search.isCustomer) where += " AND " + CreateBooleanSelect(dialect, "Kunde", *search.isCustomer, false);
+  std::string order;
+  for (const std::string& column : part.order.columns) order += "[" + column + "], ";
+  return "SELECT Top " + std::to_string(search.limit) +
+         " [ID], [Kundennummer], [Name], [Vorname], [Straße], [PLZ], [Ort], [Telefon1], [Kunde] FROM "
+         "Adressen "
+         "WHERE (" +
+         where + ") ORDER BY " + order + "[ID]";
+}
+
+// German order on the order's columns, then the key; the engines' own orders differ in details,
+// the list shows one order on both.
+void sortRows(std::vector<AddressSearchRow>& rows, size_t from, const Order& order) {
+  std::sort(rows.begin() + static_cast<std::ptrdiff_t>(from), rows.end(),
+            [&](const AddressSearchRow& a, const AddressSearchRow& b) {
+              for (RowText member : order.members) {
+                if (const int result = compareGerman(a.*member, b.*member); result != 0) return result < 0;
+              }
+              return a.id < b.id;
+            });
+}
+
+AddressSearchRow readRow(const Recordset& rs) {
+  AddressSearchRow row;
+  row.id = rs["ID"].toInt();
+  row.kundennummer = rs["Kundennummer"].toText();
+  row.name = rs["Name"].toText();
+  row.vorname = rs["Vorname"].toText();
+  row.straße = rs["Straße"].toText();
+  row.plz = rs["PLZ"].toText();
+  row.ort = rs["Ort"].toText();
+  row.telefon1 = rs["Telefon1"].toText();
+  row.kunde = rs["Kunde"].toBool();
+  return row;
+}
+
+}  // namespace
+
+std::vector<AddressSearchRow> searchAddresses(Session& session, const AddressSearch& search) {
+  return runOperation(session, operationName(kModule, OperationKind::Function, "Suche"),
+                      std::vector<AddressSearchRow>{}, [&] {
+                        std::vector<AddressSearchRow> rows;
+                        const std::string_view text = trim(search.text);
+                        if (text.empty() || search.limit <= 0) return rows;
+                        const Dialect& dialect = session.database().dialect;
+                        std::set<int64_t> found;
+                        for (const Part& part : searchParts(dialect, search.field, text)) {
+                          if (rows.size() >= static_cast<size_t>(search.limit)) break;
+                          const size_t from = rows.size();
+                          for (Recordset rs(GlobalConnection(session), partSql(dialect, part, search));
+                               !rs.eof(); rs.moveNext()) {
+                            AddressSearchRow row = readRow(rs);
+                            if (found.insert(row.id).second) rows.push_back(std::move(row));
+                          }
+                          sortRows(rows, from, part.order);
+                        }
+                        if (rows.size() > static_cast<size_t>(search.limit))
+                          rows.resize(static_cast<size_t>(search.limit));
+                        return rows;
+                      });
+}
+
+}  // namespace orvosal
