@@ -1,5 +1,6 @@
 #include "cli/address_command.h"
 
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "core/session.h"
 #include "core/text.h"
 #include "masterdata/addresses/address_editor.h"
+#include "masterdata/addresses/address_search.h"
 
 namespace orvosal {
 namespace {
@@ -119,25 +121,39 @@ int show(CommandContext& context) {
   return kExitSuccess;
 }
 
+// Every address of the kind (or of both) in ID order; with --search those whose number, names,
+// street, town, e-mail or telephone contain the text, in German order of their names.
 int list(CommandContext& context) {
   Session& session = context.session;
-  std::vector<std::string> conditions;
-  if (context.arguments.has("--customer") || context.arguments.has("--supplier")) {
-    conditions.push_back(
-        CreateBooleanSelect(session.database().dialect, "Kunde", context.arguments.has("--customer"), false));
-  }
-  if (const std::string search = context.arguments.value("--search"); !search.empty()) {
-    const std::string pattern = "'%" + SqlText(search, Asterisk::Wildcard) + "%'";
-    conditions.push_back("([Kundennummer] like " + pattern + " OR [Name] like " + pattern +
-                         " OR [Vorname] like " + pattern + " OR [Ort] like " + pattern + ")");
-  }
-  const std::string where = conditions.empty() ? "" : " WHERE (" + joinStrings(conditions, " AND ") + ")";
+  std::optional<bool> kind;
+  if (context.arguments.has("--customer") || context.arguments.has("--supplier"))
+    kind = context.arguments.has("--customer");
   writeTableRow(context.out, {"ID", "Art", "Kundennummer", "Name", "Vorname", "Straße", "PLZ", "Ort"});
+  const auto write = [&](const AddressSearchRow& row) {
+    writeTableRow(context.out, {std::to_string(row.id), row.kunde ? "Kunde" : "Lieferant", row.kundennummer,
+                                row.name, row.vorname, row.straße, row.plz, row.ort});
+  };
+  if (context.arguments.has("--search")) {
+    const AddressSearch search{.text = context.arguments.value("--search"),
+                               .field = AddressSearchField::FreeText,
+                               .isCustomer = kind,
+                               .limit = std::numeric_limits<int>::max()};
+    for (const AddressSearchRow& row : searchAddresses(session, search)) write(row);
+    return kExitSuccess;
+  }
+  const std::string where =
+      kind ? " WHERE (" + CreateBooleanSelect(session.database().dialect, "Kunde", *kind, false) + ")" : "";
   for (Recordset rs(GlobalConnection(session), "SELECT * FROM Adressen" + where + " ORDER BY [ID]");
        !rs.eof(); rs.moveNext()) {
-    writeTableRow(context.out, {rs["ID"].toText(), rs["Kunde"].toBool() ? "Kunde" : "Lieferant",
-                                rs["Kundennummer"].toText(), rs["Name"].toText(), rs["Vorname"].toText(),
-                                rs["Straße"].toText(), rs["PLZ"].toText(), rs["Ort"].toText()});
+    write({.id = rs["ID"].toInt(),
+           .kundennummer = rs["Kundennummer"].toText(),
+           .name = rs["Name"].toText(),
+           .vorname = rs["Vorname"].toText(),
+           .straße = rs["Straße"].toText(),
+           .plz = rs["PLZ"].toText(),
+           .ort = rs["Ort"].toText(),
+           .telefon1 = {},
+           .kunde = rs["Kunde"].toBool()});
   }
   return kExitSuccess;
 }

@@ -36,6 +36,11 @@ TEST_P(CliAddress, AddDrawsNumbersPerKindAndShowPrintsWhatWasStored) {
        {"Name\tBrandt & Söhne\n", "Land\tÖsterreich\n", "Kunde\t", "SoundExName\tB65325\n"}) {
     EXPECT_NE(shown.out.find(line), std::string::npos) << line;
   }
+  ASSERT_EQ(address({"add", "Name=Ärmel", "Ort=Brandenburg"}).status, 0);
+  const CliRun found = address({"list", "--customer", "--search", "brand"});
+  EXPECT_EQ(found.out,
+            "ID\tArt\tKundennummer\tName\tVorname\tStraße\tPLZ\tOrt\n"
+            "3\tKunde\t2\tÄrmel\t\t\t\tBrandenburg\n1\tKunde\t1\tBrandt & Söhne\t\t\t\t\n");
   const CliRun listed = address({"list", "--supplier"});
   EXPECT_EQ(
       listed.out,
