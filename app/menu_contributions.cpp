@@ -2,8 +2,8 @@
 // called here rather than registered by static objects in their own files, because the linker
 // leaves out the object files of a static library that nothing refers to.
 #include "app/database_menu.h"
-#include "app/frm_adressen.h"
 #include "app/frm_adress_suche.h"
+#include "app/frm_adressen.h"
 #include "app/frm_bankleitzahlen.h"
 #include "app/frm_benutzerverwaltung.h"
 #include "app/frm_klassen.h"
