@@ -15,6 +15,7 @@
 #include "core/session.h"
 #include "core/users/last_opened.h"
 #include "masterdata/addresses/address_bank_entry.h"
+#include "masterdata/addresses/address_check.h"
 #include "masterdata/addresses/address_duplicates.h"
 #include "masterdata/addresses/address_editor.h"
 #include "masterdata/addresses/address_lookups.h"
@@ -286,6 +287,16 @@ void contributeAddressMenu(MenuRegistry& registry) {
                 [](Session& session, QWidget* window) { openAddressWindow(session, true, window); }});
   registry.add({"&Stammdaten", "mnuLieferanten", "Lieferanten...", "Lieferanten",
                 [](Session& session, QWidget* window) { openAddressWindow(session, false, window); }});
+}
+
+void FrmAdressen::checkPostalAddress() {
+  std::string street = street_->text().trimmed().toStdString();
+  std::string postcode = postcode_->text().trimmed().toStdString();
+  std::string town = town_->text().trimmed().toStdString();
+  if (Prüfe_Adresse(session_, street, postcode, town, true) != AddressCheckResult::Corrected) return;
+  street_->setText(QString::fromStdString(street));
+  postcode_->setText(QString::fromStdString(postcode));
+  town_->setText(QString::fromStdString(town));
 }
 
 }  // namespace orvosal

@@ -66,6 +66,7 @@ class FrmAdressen : public QWidget {
   void confirmPostcode();
   void confirmBankCode();
   void confirmIban();
+  void checkPostalAddress();
   void cycleWarningLevel();
   void changeCreationDate();
   void openContacts();
@@ -84,6 +85,7 @@ class FrmAdressen : public QWidget {
   QLineEdit* firstName_ = nullptr;
   QLineEdit* postcode_ = nullptr;
   QLineEdit* town_ = nullptr;
+  QLineEdit* street_ = nullptr;
   QLineEdit* phone1_ = nullptr;
   QLineEdit* phone2_ = nullptr;
   QLineEdit* phone3_ = nullptr;

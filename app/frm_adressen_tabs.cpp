@@ -132,9 +132,13 @@ QWidget* FrmAdressen::buildAddressTab() {
   QComboBox* country = textCombo(postBox, "cboLand", countries, 64);
   binding_.bindText("Land", country);
   QFormLayout* post = form(postBox);
-  post->addRow("Straße:", edit(postBox, "txtStrasse", "Straße", 50));
+  street_ = edit(postBox, "txtStrasse", "Straße", 50);
+  post->addRow("Straße:", street_);
   post->addRow("PLZ / Ort:", pair(postcode_, town_));
   post->addRow("Land:", country);
+  QPushButton* check = button(postBox, "Adresse prüfen", "cmdAdressePruefen");
+  connect(check, &QPushButton::clicked, this, &FrmAdressen::checkPostalAddress);
+  post->addRow("", check);
 
   auto* contactBox = new QGroupBox("Kontakt", tab);
   phone1_ = edit(contactBox, "txtTelefon1", "Telefon1", 50);

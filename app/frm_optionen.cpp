@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "app/address_check_tab.h"
 #include "app/document_type_tab.h"
 #include "app/firmendaten_tab.h"
 #include "app/number_range_tab.h"
@@ -28,6 +29,7 @@ const OptionsTab kTabs[] = {
     {"Nummernkreise", [](Session& s, QWidget* parent) { return new NumberRangeTab(s, parent); }},
     {"Einstellungen", [](Session& s, QWidget* parent) { return new SettingsTab(s, parent); }},
     {"Firmendaten", [](Session& s, QWidget* parent) { return new FirmendatenTab(s, parent); }},
+    {"Adressprüfung", [](Session& s, QWidget* parent) { return new AddressCheckTab(s, parent); }},
 };
 
 }  // namespace

@@ -464,6 +464,13 @@ TEST_P(FrmAdressenTest, AnExportedVCardImportsAsANewUnsavedAddress) {
   EXPECT_NE(lastShown("message").find("fehlt.vcf"), std::string::npos) << lastShown("message");
 }
 
+TEST_P(FrmAdressenTest, ThePostalCheckSaysWhenItIsNotSetUp) {
+  type("txtStrasse", "Hauptstr. 1");
+  click("cmdAdressePruefen");
+  EXPECT_EQ(lastShown("message"), "Die Adressprüfung ist nicht eingerichtet.");
+  EXPECT_EQ(find<QLineEdit>("txtStrasse")->text(), "Hauptstr. 1");
+}
+
 TEST_P(FrmAdressenTest, ScreenshotOfAStoredCompany) {
   const int64_t id = addAddress(true, "Schreinerei Holzmann GmbH", "");
   {

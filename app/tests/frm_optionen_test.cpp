@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "documents/numbering/number_format.h"
 #include "documents/types/document_type_store.h"
 #include "documents/types/number_range_editor.h"
+#include "masterdata/addresses/address_check_settings.h"
 
 namespace orvosal {
 namespace {
@@ -165,6 +167,19 @@ TEST_F(FrmOptionenTest, ClosingWithAnUnsavedRangeAsksAndAFailedSaveKeepsTheWindo
   EXPECT_TRUE(ListNumberRanges(session_).empty());
 }
 
+TEST_F(FrmOptionenTest, TheAddressCheckIsSetUpWithAServiceAddress) {
+  open(5);
+  find<QCheckBox>("chkAdresspruefung")->click();
+  type("txtAdresspruefungURL", "ftp://geo.example");
+  click("cmdSpeichern");
+  EXPECT_FALSE(ReadAddressCheckSettings(session_).enabled);
+  type("txtAdresspruefungURL", "https://geo.example/api");
+  type("txtAdresspruefungKey", "k-1");
+  click("cmdSpeichern");
+  EXPECT_EQ(ReadAddressCheckSettings(session_),
+            (AddressCheckSettings{.enabled = true, .endpoint = "https://geo.example/api", .key = "k-1"}));
+}
+
 TEST_F(FrmOptionenTest, EveryTabRenders) {
   NumberRangeDraft range{0, "RE-[Jahr]-", "17", "", 5};
   ASSERT_TRUE(SaveNumberRange(session_, range));
@@ -172,7 +187,7 @@ TEST_F(FrmOptionenTest, EveryTabRenders) {
   QStringList captions;
   for (int i = 0; i < tabs()->count(); ++i) captions << tabs()->tabText(i);
   EXPECT_EQ(captions, QStringList({"Belegarten (Verkauf)", "Belegarten (Einkauf)", "Nummernkreise",
-                                   "Einstellungen", "Firmendaten"}));
+                                   "Einstellungen", "Firmendaten", "Adressprüfung"}));
   QDir().mkpath(ORVOSAL_SCREENSHOT_DIR);
   for (int i = 0; i < tabs()->count(); ++i) {
     tabs()->setCurrentIndex(i);
