@@ -55,7 +55,7 @@ std::optional<Value> valueFromText(const FieldDef<Record>& field, std::string_vi
             if (!amount) return std::nullopt;
             return Value(*amount);
           } else {
-            if (typed.empty()) return Value();
+            if (typed.empty()) return std::optional<Value>(std::in_place);
             const std::optional<DateTime> moment = DateTime::parse(typed);
             if (!moment) return std::nullopt;
             return Value(*moment);
