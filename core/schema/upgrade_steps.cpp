@@ -211,11 +211,11 @@ void addressIndex(UpgradeContext& c, std::string_view name, std::initializer_lis
 // beginning, the phonetic codes by equality; the further columns are the order the hits are
 // listed in, so that the engine reads only the first rows of the index range.
 void step20261208(UpgradeContext& c) {
-  addressIndex(c, "IDX_Kundennummer", {"Kundennummer"});
-  addressIndex(c, "IDX_Name", {"Name", "Vorname"});
-  addressIndex(c, "IDX_Vorname", {"Vorname"});
-  addressIndex(c, "IDX_Ort", {"Ort", "Name"});
-  addressIndex(c, "IDX_PLZ", {"PLZ", "Name"});
+  addressIndex(c, "IDX_Adressen_Kundennummer", {"Kundennummer"});
+  addressIndex(c, "IDX_Adressen_Name", {"Name", "Vorname"});
+  addressIndex(c, "IDX_Adressen_Vorname", {"Vorname"});
+  addressIndex(c, "IDX_Adressen_Ort", {"Ort", "Name"});
+  addressIndex(c, "IDX_Adressen_PLZ", {"PLZ", "Name"});
   addressIndex(c, "IDX_SoundExName", {"SoundExName", "Name", "Vorname"});
   addressIndex(c, "IDX_SoundExVorname", {"SoundExVorname", "Name", "Vorname"});
 }
