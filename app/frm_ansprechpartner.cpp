@@ -13,7 +13,6 @@
 namespace orvosal {
 namespace {
 
-using options::button;
 using options::checkBox;
 using options::lineEdit;
 
@@ -64,12 +63,8 @@ FrmAnsprechpartner::FrmAnsprechpartner(Session& session, int64_t addressId, QWid
   form->addRow("PLZ/Ort:", town);
   form->addRow("", standart);
 
-  auto* buttons = new QHBoxLayout;
-  QPushButton* add = button(this, "Neu", "cmdNeu");
-  QPushButton* store = button(this, "Speichern", "cmdSpeichern");
-  QPushButton* drop = button(this, "Löschen", "cmdLoeschen");
-  buttons->addStretch();
-  for (QPushButton* push : {add, store, drop}) buttons->addWidget(push);
+  QHBoxLayout* buttons = options::editBar(this, &FrmAnsprechpartner::newContact, &FrmAnsprechpartner::save,
+                                          &FrmAnsprechpartner::remove);
 
   auto* columns = new QHBoxLayout;
   columns->addWidget(list_, 1);
@@ -79,9 +74,6 @@ FrmAnsprechpartner::FrmAnsprechpartner(Session& session, int64_t addressId, QWid
   layout->addLayout(buttons);
 
   connect(list_, &QListWidget::currentRowChanged, this, &FrmAnsprechpartner::showChosen);
-  connect(add, &QPushButton::clicked, this, &FrmAnsprechpartner::newContact);
-  connect(store, &QPushButton::clicked, this, &FrmAnsprechpartner::save);
-  connect(drop, &QPushButton::clicked, this, &FrmAnsprechpartner::remove);
   connect(plz_, &QLineEdit::editingFinished, this, &FrmAnsprechpartner::lookUpPostcode);
   reload(0);
 }

@@ -14,7 +14,6 @@
 namespace orvosal {
 namespace {
 
-using options::button;
 using options::checkBox;
 using options::lineEdit;
 
@@ -64,12 +63,8 @@ FrmLieferadressen::FrmLieferadressen(Session& session, int64_t addressId, bool i
   form->addRow("Bemerkung:", remark);
   form->addRow("", standart);
 
-  auto* buttons = new QHBoxLayout;
-  QPushButton* add = button(this, "Neu", "cmdNeu");
-  QPushButton* store = button(this, "Speichern", "cmdSpeichern");
-  QPushButton* drop = button(this, "Löschen", "cmdLoeschen");
-  buttons->addStretch();
-  for (QPushButton* push : {add, store, drop}) buttons->addWidget(push);
+  QHBoxLayout* buttons = options::editBar(this, &FrmLieferadressen::newDelivery, &FrmLieferadressen::save,
+                                          &FrmLieferadressen::remove);
 
   auto* columns = new QHBoxLayout;
   columns->addWidget(list_, 1);
@@ -79,9 +74,6 @@ FrmLieferadressen::FrmLieferadressen(Session& session, int64_t addressId, bool i
   layout->addLayout(buttons);
 
   connect(list_, &QListWidget::currentRowChanged, this, &FrmLieferadressen::showChosen);
-  connect(add, &QPushButton::clicked, this, &FrmLieferadressen::newDelivery);
-  connect(store, &QPushButton::clicked, this, &FrmLieferadressen::save);
-  connect(drop, &QPushButton::clicked, this, &FrmLieferadressen::remove);
   fillCountries();
   reload(0);
 }

@@ -43,6 +43,30 @@ inline QComboBox* comboBox(QWidget* parent, const char* name,
   return combo;
 }
 
+// Adds the buttons "Neu", "Speichern" and "Löschen" to the row, each calling its member of `owner`.
+template <class Owner>
+void addEditButtons(QHBoxLayout* bar, Owner* owner, void (Owner::*add)(), void (Owner::*store)(),
+                    void (Owner::*drop)()) {
+  const std::pair<void (Owner::*)(), QPushButton*> actions[] = {
+      {add, button(owner, "Neu", "cmdNeu")},
+      {store, button(owner, "Speichern", "cmdSpeichern")},
+      {drop, button(owner, "Löschen", "cmdLoeschen")},
+  };
+  for (const auto& [action, push] : actions) {
+    bar->addWidget(push);
+    QObject::connect(push, &QPushButton::clicked, owner, [owner, action = action] { (owner->*action)(); });
+  }
+}
+
+// The row under a list of child records: "Neu", "Speichern" and "Löschen" at its right end.
+template <class Owner>
+QHBoxLayout* editBar(Owner* owner, void (Owner::*add)(), void (Owner::*store)(), void (Owner::*drop)()) {
+  auto* bar = new QHBoxLayout;
+  bar->addStretch();
+  addEditButtons(bar, owner, add, store, drop);
+  return bar;
+}
+
 // The row under a record editor: the browse buttons "|<", "<", ">", ">|" (each calls `browse` with
 // its step: First, Previous, Next, Last) and the buttons "Neu", "Speichern" and "Löschen".
 template <class Step, class Owner>
@@ -61,15 +85,7 @@ QHBoxLayout* recordBar(Owner* owner, void (Owner::*browse)(Step), void (Owner::*
                      [owner, browse, step = step] { (owner->*browse)(step); });
   }
   bar->addStretch();
-  const std::pair<void (Owner::*)(), QPushButton*> actions[] = {
-      {add, button(owner, "Neu", "cmdNeu")},
-      {store, button(owner, "Speichern", "cmdSpeichern")},
-      {drop, button(owner, "Löschen", "cmdLoeschen")},
-  };
-  for (const auto& [action, push] : actions) {
-    bar->addWidget(push);
-    QObject::connect(push, &QPushButton::clicked, owner, [owner, action = action] { (owner->*action)(); });
-  }
+  addEditButtons(bar, owner, add, store, drop);
   return bar;
 }
 
