@@ -4,9 +4,6 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
-# What `make build` builds: everything by default; CI's sanitizer run builds only the test
-# programs (and what they link), since the benchmarks need no second build.
-BUILD_TARGETS ?= all
 
 .PHONY: run test build deps configure clean format
 
@@ -17,7 +14,7 @@ test: build
 	@scripts/run-tests.sh $(BUILD_DIR)
 
 build: configure
-	cmake --build $(BUILD_DIR) -j$$(nproc) --target $(BUILD_TARGETS)
+	cmake --build $(BUILD_DIR) -j$$(nproc)
 
 configure: deps
 	@if [ ! -f $(BUILD_DIR)/build.ninja ]; then \
