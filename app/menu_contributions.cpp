@@ -4,6 +4,7 @@
 #include "app/database_menu.h"
 #include "app/frm_adress_suche.h"
 #include "app/frm_adressen.h"
+#include "app/frm_artikel.h"
 #include "app/frm_bankleitzahlen.h"
 #include "app/frm_benutzerverwaltung.h"
 #include "app/frm_klassen.h"
@@ -17,6 +18,7 @@ const MenuRegistry& desktopMenus() {
     MenuRegistry contributed;
     contributeDatabaseMenu(contributed);
     contributeAddressMenu(contributed);
+    contributeArticleMenu(contributed);
     contributeCommissionClassesMenu(contributed);
     contributeAddressSearchMenu(contributed);
     contributeUserAdministrationMenu(contributed);
