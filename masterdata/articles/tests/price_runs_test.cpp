@@ -251,6 +251,23 @@ TEST_P(PriceRunsTest, ACustomerPriceWithoutABaseOrGroupIsRefused) {
   EXPECT_EQ(countRows("Artikel_Preisstufen"), 2);
 }
 
+// A price beyond what the currency holds after multiplying makes the run fail on its second
+// article; what the run wrote for the first must be undone with it.
+TEST_P(PriceRunsTest, ARunThatFailsHalfwayChangesNothing) {
+  storePercentages("Warengruppe", {{"WarenGruppe", Value("X")}, {"Lieferant", Value(0)}}, {10});
+  const int64_t first = storeArticle({"A", "100", "X"});
+  const int64_t huge = storeArticle({"B", "900000000000000", "X"});
+  const int64_t row = storeCustomerPrice(first, 31, "80");
+  ui().answer(true);
+  EXPECT_FALSE(AdjustAllSellingPrices(session()));
+  EXPECT_EQ(level(first, 2), money("1"));
+  EXPECT_EQ(level(huge, 2), money("1"));
+  EXPECT_FALSE(ApplyCustomerPriceInBulk(session(), row, CustomerPriceScope::All));
+  EXPECT_TRUE(customerPrices(huge, 31).empty());
+  EXPECT_TRUE(ui().texts("message").empty()) << "neither run reports it is done";
+  EXPECT_EQ(ui().texts("error").size(), 2u);
+}
+
 TEST_P(PriceRunsTest, RunsNeedTheRightToSaveArticles) {
   const int64_t article = storeArticle({"A", "80"});
   const int64_t row = storeCustomerPrice(article, 31, "60");
