@@ -82,6 +82,9 @@ TEST_P(ProductGroupEditorTest, TheWindowListsEachKindOfAllSuppliers) {
 TEST_P(ProductGroupEditorTest, SavingRefusesBadInputAndWritesNothing) {
   storeRow("Schrauben", nullptr, 7);
   storeRow(nullptr, "Eisenwaren", 0);
+  storeRow("Kinder's", nullptr, 0);
+  ProductGroup quoted;
+  quoted.warenGruppe = "Kinder's";
   ProductGroup tooHigh;
   tooHigh.warenGruppe = "Muttern";
   tooHigh.verkaufspreis4 = Currency::fromInteger(101);
@@ -107,6 +110,7 @@ TEST_P(ProductGroupEditorTest, SavingRefusesBadInputAndWritesNothing) {
        "Der Prozentsatz für Verkaufspreis4 muss zwischen 0 und 100 liegen!"},
       {GroupKind::MainGroup, negative, "Der Prozentsatz für Verkaufspreis9 muss zwischen 0 und 100 liegen!"},
       {GroupKind::ProductGroup, taken, "Warengruppe Schrauben ist für diesen Lieferanten bereits vorhanden!"},
+      {GroupKind::ProductGroup, quoted, "Warengruppe Kinder's ist für diesen Lieferanten bereits vorhanden!"},
       {GroupKind::MainGroup, takenMain,
        "Hauptwarengruppe Eisenwaren ist für diesen Lieferanten bereits vorhanden!"},
   };
@@ -114,7 +118,7 @@ TEST_P(ProductGroupEditorTest, SavingRefusesBadInputAndWritesNothing) {
     EXPECT_FALSE(SaveProductGroup(session(), c.kind, c.group)) << c.told;
     EXPECT_EQ(lastMessage(), c.told);
   }
-  EXPECT_EQ(countRows("Warengruppe"), 2);
+  EXPECT_EQ(countRows("Warengruppe"), 3);
 }
 
 TEST_P(ProductGroupEditorTest, TheSameNameIsFreeForAnotherSupplierOrKind) {
