@@ -22,6 +22,7 @@
 #include "core/users/last_opened.h"
 #include "masterdata/articles/article_editor.h"
 #include "masterdata/articles/article_leave.h"
+#include "masterdata/articles/discount_scale_editor.h"
 
 namespace orvosal {
 namespace {
@@ -39,11 +40,10 @@ QString amountText(Currency value) {
   return q(value.format(decimals));
 }
 
-void fillCombo(QComboBox* combo, const std::vector<ArticleChoice>& choices) {
+void fillCombo(QComboBox* combo, const std::vector<IdChoice>& choices) {
   const QSignalBlocker quiet(combo);
   combo->clear();
-  for (const ArticleChoice& choice : choices)
-    combo->addItem(q(choice.caption), static_cast<qlonglong>(choice.id));
+  for (const IdChoice& choice : choices) combo->addItem(q(choice.caption), static_cast<qlonglong>(choice.id));
 }
 
 }  // namespace
@@ -135,7 +135,8 @@ void FrmArtikel::fillChoices() {
 }
 
 void FrmArtikel::fillGroups(int64_t supplierId) {
-  for (const GroupCombo& group : groups_) fillCombo(group.combo, group.choices(session_, supplierId));
+  for (const GroupCombo& group : groups_)
+    fillCombo(group.combo, ArticleGroupChoices(session_, group.kind, supplierId));
 }
 
 void FrmArtikel::showGroups(const Article& article) {

@@ -75,9 +75,9 @@ class FrmArtikel : public QWidget {
   // name; the article stores both.
   struct GroupCombo {
     QComboBox* combo = nullptr;
+    GroupKind kind;
     std::string Article::*name;
     int Article::*id;
-    std::vector<ArticleChoice> (*choices)(Session&, int64_t supplierId);
   };
 
   QWidget* buildHeader();

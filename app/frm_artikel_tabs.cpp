@@ -148,10 +148,10 @@ QWidget* FrmArtikel::buildGeneralTab() {
   supplier_ = choiceCombo(groupBox, "cboLieferant", "Lieferant");
   grouping->addRow("Lieferant:", supplier_);
   groups_ = {
-      {choiceCombo(groupBox, "cboWarengruppe", ""), &Article::warengruppe, &Article::warengruppenId,
-       &ProductGroupChoices},
-      {choiceCombo(groupBox, "cboHauptwarengruppe", ""), &Article::hauptwarengruppe,
-       &Article::hauptwarengruppenId, &MainGroupChoices},
+      {choiceCombo(groupBox, "cboWarengruppe", ""), GroupKind::ProductGroup, &Article::warengruppe,
+       &Article::warengruppenId},
+      {choiceCombo(groupBox, "cboHauptwarengruppe", ""), GroupKind::MainGroup, &Article::hauptwarengruppe,
+       &Article::hauptwarengruppenId},
   };
   grouping->addRow("Warengruppe:", groups_[0].combo);
   grouping->addRow("Hauptwarengruppe:", groups_[1].combo);

@@ -364,7 +364,7 @@ TEST_P(FrmArtikelTest, GroupListsFollowTheChosenSupplierAndKeepAGroupTheyDoNotOf
   insert("Warengruppe", {{"WarenGruppe", Value("Bleche")}, {"Lieferant", Value(metal)}});
   insert("Warengruppe", {{"Hauptwarengruppe", Value("Rohstoffe")}, {"Lieferant", Value(metal)}});
   openWindow();
-  EXPECT_EQ(entries("cboLieferant"), (QStringList{"Kein Lieferant", "Holzwerk (L-1)", "Metallbau"}));
+  EXPECT_EQ(entries("cboLieferant"), (QStringList{"Kein Lieferant", "Holzwerk", "Metallbau"}));
   EXPECT_EQ(entries("cboWarengruppe"), (QStringList{"keine Warengruppe", "Alle"}));
   EXPECT_EQ(entries("cboHauptwarengruppe"), (QStringList{"keine Hauptwarengruppe"}));
   choose("cboLieferant", metal);

@@ -4,32 +4,17 @@
 
 #include <string>
 
-#include "core/db/recordset.h"
-#include "masterdata/addresses/tests/address_test_support.h"
 #include "masterdata/articles/article_editor.h"
+#include "masterdata/articles/tests/article_test_support.h"
 
 namespace orvosal {
 namespace {
 
 const std::string kQuestion = "Daten wurden geändert und noch nicht gespeichert!\nJetzt speichern?";
 
-class ArticleLeaveTest : public testing::AddressFixture {
+class ArticleLeaveTest : public testing::ArticleFixture {
  protected:
-  void SetUp() override {
-    AddressFixture::SetUp();
-    if (IsSkipped()) return;
-    signInWith({"Artikel", "Save_Artikel", "Delete_Artikel"});
-  }
-  Article storedArticle() {
-    Article article = NewArticle();
-    article.artikelnummer = "L-1";
-    article.bezeichnung1 = "Leiter";
-    Recordset rs(db(), "SELECT Top 1 * FROM Artikel");
-    rs.addNew();
-    writeRecord(rs, article, ArticleFields());
-    rs.update();
-    return *ReadArticle(session(), rs["ID"].toInt());
-  }
+  Article storedArticle() { return *ReadArticle(session(), storeArticle("L-1", "Leiter")); }
 };
 
 TEST_P(ArticleLeaveTest, AnUnchangedArticleLeavesWithoutAQuestion) {

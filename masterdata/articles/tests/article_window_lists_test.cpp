@@ -2,86 +2,79 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/db/recordset.h"
-#include "masterdata/addresses/tests/address_test_support.h"
+#include "masterdata/articles/tests/article_test_support.h"
 
 namespace orvosal {
 namespace {
 
-using Choices = std::vector<ArticleChoice>;
+using Choices = std::vector<IdChoice>;
 
-class ArticleWindowListsTest : public testing::AddressFixture {
+class ArticleWindowListsTest : public testing::ArticleFixture {
  protected:
-  int64_t insert(const std::string& table, std::initializer_list<std::pair<const char*, Value>> columns) {
-    Recordset rs(db(), "SELECT Top 1 * FROM " + table);
+  int64_t group(const std::string& productGroup, const std::string& mainGroup, int64_t supplier) {
+    Recordset rs(db(), "SELECT Top 1 * FROM Warengruppe");
     rs.addNew();
-    for (const auto& [column, value] : columns) rs.set(column, value);
+    if (!productGroup.empty()) rs.set("WarenGruppe", Value(productGroup));
+    if (!mainGroup.empty()) rs.set("Hauptwarengruppe", Value(mainGroup));
+    rs.set("Lieferant", Value(supplier));
     rs.update();
-    return rs.hasField("ID") ? rs["ID"].toInt() : 0;
-  }
-  int64_t group(const char* column, const std::string& name, int64_t supplier) {
-    return insert("Warengruppe", {{column, Value(name)}, {"Lieferant", Value(supplier)}});
+    return rs["ID"].toInt();
   }
 };
 
-TEST_P(ArticleWindowListsTest, SuppliersAreListedByNameWithTheirNumberAndWithoutCustomers) {
-  const int64_t zimmer = storeAddress(false, "Zimmerei", "Jan", "L-9");
-  const int64_t anker = storeAddress(false, "Anker O'Neil", "", "");
-  storeAddress(true, "Kundschaft", "", "K-1");
-  EXPECT_EQ(SupplierChoices(session()),
-            (Choices{{0, "Kein Lieferant"}, {anker, "Anker O'Neil"}, {zimmer, "Zimmerei Jan (L-9)"}}));
-}
-
-TEST_P(ArticleWindowListsTest, GroupsAreThoseOfTheSupplierAndOfAllSuppliersWithoutBlankNames) {
+TEST_P(ArticleWindowListsTest, EachGroupNameIsOfferedOnceWithTheIdOfTheRowThatBestStandsForIt) {
   const int64_t supplier = storeAddress(false, "Holzwerk");
   const int64_t other = storeAddress(false, "Metallbau");
-  const int64_t all = group("WarenGruppe", "Zubehör", 0);
-  const int64_t own = group("WarenGruppe", "Bretter", supplier);
-  group("WarenGruppe", "Bleche", other);
-  group("WarenGruppe", "", supplier);
-  const int64_t mainAll = group("Hauptwarengruppe", "Rohstoffe", 0);
-  const int64_t mainOwn = group("Hauptwarengruppe", "Holz", supplier);
-  group("Hauptwarengruppe", "Metall", other);
+  const int64_t allTools = group("Werkzeug", "", 0);
+  const int64_t ownTools = group("Werkzeug", "", supplier);
+  const int64_t boards = group("Bretter", "Holz", supplier);
+  group("Bleche", "Metall", other);
+  group("", "", supplier);
+  const int64_t wood = group("", "Holz", 0);
+  const int64_t raw = group("", "Rohstoffe", 0);
+  // A main group that only product groups name has no row of its own.
+  const int64_t strips = group("Leisten", "Profile", 0);
 
   struct Case {
+    GroupKind kind;
     int64_t supplier;
-    Choices groups;
-    Choices mainGroups;
+    Choices expected;
   };
   const Case cases[] = {
-      {supplier,
-       {{0, "keine Warengruppe"}, {own, "Bretter"}, {all, "Zubehör"}},
-       {{0, "keine Hauptwarengruppe"}, {mainOwn, "Holz"}, {mainAll, "Rohstoffe"}}},
-      {0,
-       {{0, "keine Warengruppe"}, {all, "Zubehör"}},
-       {{0, "keine Hauptwarengruppe"}, {mainAll, "Rohstoffe"}}},
+      {GroupKind::ProductGroup,
+       supplier,
+       {{0, "keine Warengruppe"}, {boards, "Bretter"}, {strips, "Leisten"}, {ownTools, "Werkzeug"}}},
+      {GroupKind::ProductGroup, 0, {{0, "keine Warengruppe"}, {strips, "Leisten"}, {allTools, "Werkzeug"}}},
+      {GroupKind::MainGroup,
+       supplier,
+       {{0, "keine Hauptwarengruppe"}, {wood, "Holz"}, {0, "Profile"}, {raw, "Rohstoffe"}}},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ProductGroupChoices(session(), c.supplier), c.groups) << c.supplier;
-    EXPECT_EQ(MainGroupChoices(session(), c.supplier), c.mainGroups) << c.supplier;
+    EXPECT_EQ(ArticleGroupChoices(session(), c.kind, c.supplier), c.expected)
+        << static_cast<int>(c.kind) << " " << c.supplier;
   }
 }
 
-TEST_P(ArticleWindowListsTest, DiscountScalesAndCommissionClassesFollowTheirEmptyChoice) {
-  const int64_t trade = insert("RabattStaffel", {{"Titel", Value("Handwerker")}});
-  const int64_t bulk = insert("RabattStaffel", {{"Titel", Value("Großabnehmer")}});
-  insert("Klassen", {{"class_id", Value(int64_t{4})}, {"class_name", Value("Partner")}});
-  EXPECT_EQ(DiscountScaleChoices(session()),
-            (Choices{{0, "Keine Rabattstaffel"}, {bulk, "Großabnehmer"}, {trade, "Handwerker"}}));
+TEST_P(ArticleWindowListsTest, CommissionClassesFollowTheirEmptyChoice) {
+  Recordset rs(db(), "SELECT Top 1 * FROM Klassen");
+  rs.addNew();
+  rs.set("class_id", Value(int64_t{4}));
+  rs.set("class_name", Value("Partner"));
+  rs.update();
   const Choices classes = CommissionClassChoices(session());
   ASSERT_FALSE(classes.empty());
-  EXPECT_EQ(classes.front(), (ArticleChoice{0, "keine Provisionsklasse"}));
-  EXPECT_EQ(classes.back(), (ArticleChoice{4, "Partner"}));
+  EXPECT_EQ(classes.front(), (IdChoice{0, "keine Provisionsklasse"}));
+  EXPECT_EQ(classes.back(), (IdChoice{4, "Partner"}));
 }
 
 TEST_P(ArticleWindowListsTest, AListThatCannotBeReadHoldsOnlyItsEmptyChoice) {
-  db().execute("DROP TABLE RabattStaffel");
-  EXPECT_EQ(DiscountScaleChoices(session()), (Choices{{0, "Keine Rabattstaffel"}}));
+  execute("DROP TABLE Warengruppe");
+  EXPECT_EQ(ArticleGroupChoices(session(), GroupKind::MainGroup, 0),
+            (Choices{{0, "keine Hauptwarengruppe"}}));
 }
 
 ORVOSAL_ON_BOTH_ENGINES(ArticleWindowListsTest);
