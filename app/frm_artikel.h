@@ -38,7 +38,7 @@ enum class ArticleStep { First, Previous, Next, Last };
 // Other windows that belong to an article hook in at two places, so that this window does not
 // grow with them:
 // - extrasMenu(): the menu "Extras"; add actions for runs over the articles (price runs). A run
-//   that changes the shown article should call load(shownId()) afterwards.
+//   that changes the shown article should call mayLeave() before and load(shownId()) after it.
 // - addChildButton(): a button in the row above the browse buttons for a window that lists the
 //   children of the shown article (supplier prices, customer prices, bill of materials, serial
 //   numbers, pictures and files).
@@ -56,6 +56,10 @@ class FrmArtikel : public QWidget {
   void load(int64_t id);
   // Shows a new, unsaved article; unsaved changes are dropped without asking.
   void startNew();
+
+  // Offers to save what the user changed in the shown article ("Jetzt speichern?"). True when the
+  // window may show something else; false when the save was refused and the article must stay.
+  bool mayLeave();
 
   // The menu of the button "Extras". Its first entry is "Neue Artikelnummer vergeben".
   QMenu* extrasMenu() const { return extras_; }
@@ -98,7 +102,6 @@ class FrmArtikel : public QWidget {
   void showArticle(const Article& article);
   void showPicture();
   Article entered() const;
-  bool mayLeave();
   void focusControl(QWidget* control);
   void browse(ArticleStep step);
   void newArticle();
