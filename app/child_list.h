@@ -14,11 +14,13 @@
 
 namespace orvosal {
 
-// One column of a child list: its caption and the text a record shows in it.
+// One column of a child list: its caption, the text a record shows in it and where the text
+// stands (amounts to the right).
 template <class Record>
 struct ChildColumn {
   QString caption;
   std::function<QString(const Record&)> text;
+  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
 };
 
 // What a child list does with its records: where they come from, how the window shows the chosen
@@ -45,6 +47,8 @@ class ChildList {
     QStringList captions;
     for (const ChildColumn<Record>& column : columns_) captions << column.caption;
     table_->setHorizontalHeaderLabels(captions);
+    // Every column as wide as its texts, the last one takes the rest of the width.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -9,8 +9,7 @@
 #include "app/frm_adress_suche.h"
 #include "app/options_widgets.h"
 #include "core/session.h"
-#include "core/text.h"
-#include "masterdata/addresses/address_editor.h"
+#include "masterdata/articles/article_child_rows.h"
 
 namespace orvosal {
 namespace {
@@ -53,7 +52,8 @@ FrmArtikelPreisstufen::FrmArtikelPreisstufen(Session& session, int64_t articleId
       table,
       std::vector<ChildColumn<ListedCustomerPrice>>{
           {"Kunde", [](const ListedCustomerPrice& p) { return q(p.kundenName); }},
-          {"Preis", [](const ListedCustomerPrice& p) { return q(p.price.preis.formatGrouped(2)); }},
+          {"Preis", [](const ListedCustomerPrice& p) { return q(p.price.preis.formatGrouped(2)); },
+           Qt::AlignRight | Qt::AlignVCenter},
       },
       [](const ListedCustomerPrice& p) { return p.price.id; },
       ChildListHandlers<ListedCustomerPrice>{
@@ -72,7 +72,7 @@ void FrmArtikelPreisstufen::showPrice(const CustomerPrice& price) {
 }
 
 void FrmArtikelPreisstufen::showCustomer() {
-  customer_->setText(shown_.kundenId != 0 ? q(std::string(trim(Get_KundenName(session_, shown_.kundenId))))
+  customer_->setText(shown_.kundenId != 0 ? q(AddressNameOf(session_, shown_.kundenId))
                                           : QString("Kein Kunde gewählt"));
 }
 

@@ -9,7 +9,7 @@
 #include "app/frm_adress_suche.h"
 #include "app/options_widgets.h"
 #include "core/session.h"
-#include "masterdata/addresses/address_editor.h"
+#include "masterdata/articles/article_child_rows.h"
 
 namespace orvosal {
 namespace {
@@ -59,9 +59,10 @@ FrmLieferantenPreise::FrmLieferantenPreise(Session& session, int64_t articleId, 
       table,
       std::vector<ChildColumn<SupplierPrice>>{
           {"Lieferant",
-           [&session](const SupplierPrice& p) { return q(Get_KundenName(session, p.lieferantenId)); }},
+           [&session](const SupplierPrice& p) { return q(AddressNameOf(session, p.lieferantenId)); }},
           {"Bestellnummer", [](const SupplierPrice& p) { return q(p.bestellummer); }},
-          {"Preis", [](const SupplierPrice& p) { return q(p.preis.formatGrouped(2)); }},
+          {"Preis", [](const SupplierPrice& p) { return q(p.preis.formatGrouped(2)); },
+           Qt::AlignRight | Qt::AlignVCenter},
           {"Datum", [](const SupplierPrice& p) { return p.datum ? q(Value(*p.datum).toText()) : QString(); }},
       },
       [](const SupplierPrice& p) { return p.id; },
@@ -78,7 +79,7 @@ void FrmLieferantenPreise::showPrice(const SupplierPrice& price) {
 }
 
 void FrmLieferantenPreise::showSupplier() {
-  supplier_->setText(shown_.lieferantenId != 0 ? q(Get_KundenName(session_, shown_.lieferantenId))
+  supplier_->setText(shown_.lieferantenId != 0 ? q(AddressNameOf(session_, shown_.lieferantenId))
                                                : QString("Kein Lieferant"));
 }
 

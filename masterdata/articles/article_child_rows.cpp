@@ -2,8 +2,10 @@
 
 #include "core/db/database.h"
 #include "core/db/recordset.h"
+#include "core/text.h"
 #include "core/users/rights.h"
 #include "core/version.h"
+#include "masterdata/addresses/address_editor.h"
 
 namespace orvosal {
 
@@ -21,6 +23,10 @@ bool ArticleRowsChangeable(Session& session, int64_t articleId) {
   if (ArticleStored(session, articleId)) return true;
   WarnAboutArticleRow(session, "Bitte zuerst den Artikel speichern");
   return false;
+}
+
+std::string AddressNameOf(Session& session, int64_t addressId) {
+  return std::string(trim(Get_KundenName(session, addressId)));
 }
 
 void WarnAboutArticleRow(Session& session, std::string_view text) {

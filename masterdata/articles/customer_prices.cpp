@@ -5,9 +5,7 @@
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/operation_guard.h"
-#include "core/text.h"
 #include "core/version.h"
-#include "masterdata/addresses/address_editor.h"
 #include "masterdata/articles/article_child_rows.h"
 
 namespace orvosal {
@@ -48,18 +46,18 @@ std::string refusal(Connection& connection, const CustomerPrice& price) {
 FieldTable<CustomerPrice> CustomerPriceFields() { return kFields; }
 
 std::vector<ListedCustomerPrice> ListCustomerPrices(Session& session, int64_t articleId) {
-  return runOperation(
-      session, operationName(kWindow, OperationKind::Sub, "Load_List"), std::vector<ListedCustomerPrice>{},
-      [&] {
-        std::vector<ListedCustomerPrice> prices;
-        Recordset rs(GlobalConnection(session), "SELECT * FROM Artikel_Preisstufen " +
-                                                    WhereIdIn("Artikel_ID", articleId) + " ORDER BY [ID]");
-        for (; !rs.eof(); rs.moveNext()) {
-          CustomerPrice price = readRecord(rs, CustomerPriceFields());
-          prices.push_back({price, std::string(trim(Get_KundenName(session, price.kundenId)))});
-        }
-        return prices;
-      });
+  return runOperation(session, operationName(kWindow, OperationKind::Sub, "Load_List"),
+                      std::vector<ListedCustomerPrice>{}, [&] {
+                        std::vector<ListedCustomerPrice> prices;
+                        Recordset rs(GlobalConnection(session), "SELECT * FROM Artikel_Preisstufen " +
+                                                                    WhereIdIn("Artikel_ID", articleId) +
+                                                                    " ORDER BY [ID]");
+                        for (; !rs.eof(); rs.moveNext()) {
+                          CustomerPrice price = readRecord(rs, CustomerPriceFields());
+                          prices.push_back({price, AddressNameOf(session, price.kundenId)});
+                        }
+                        return prices;
+                      });
 }
 
 bool SaveCustomerPrice(Session& session, CustomerPrice& price) {
