@@ -8,6 +8,8 @@
 #include "app/frm_benutzerverwaltung.h"
 #include "app/frm_klassen.h"
 #include "app/frm_optionen.h"
+#include "app/frm_rabattstaffel.h"
+#include "app/frm_warengruppe.h"
 #include "app/menu_registry.h"
 
 namespace orvosal {
@@ -18,6 +20,8 @@ const MenuRegistry& desktopMenus() {
     contributeDatabaseMenu(contributed);
     contributeAddressMenu(contributed);
     contributeCommissionClassesMenu(contributed);
+    contributeProductGroupsMenu(contributed);
+    contributeDiscountScalesMenu(contributed);
     contributeAddressSearchMenu(contributed);
     contributeUserAdministrationMenu(contributed);
     contributeOptionsMenu(contributed);
