@@ -8,34 +8,20 @@
 #include "core/db/recordset.h"
 #include "core/records/field_table.h"
 #include "core/text.h"
-#include "masterdata/addresses/tests/address_detail_fixture.h"
+#include "masterdata/articles/tests/article_test_support.h"
 
 namespace orvosal::testing {
 
-// Articles and addresses on both engines and a user who may save articles.
-class ArticleChildFixture : public AddressDetailFixture {
+// Articles and addresses on both engines, a user with the article rights, and what the rows of
+// an article's windows are checked by.
+class ArticleChildFixture : public ArticleFixture {
  protected:
-  void SetUp() override {
-    AddressDetailFixture::SetUp();
-    if (IsSkipped()) return;
-    signInWith({"Save_Artikel"});
-  }
-
-  // Stores an article directly (not through the article window's rules) and answers its ID.
-  int64_t storeArticle(const std::string& number, const std::string& description) {
-    Recordset rs(db(), "SELECT Top 1 * FROM Artikel");
-    rs.addNew();
-    rs.set("Artikelnummer", Value(number));
-    rs.set("Bezeichnung1", Value(description));
-    for (const char* flag : {"StücklistenArtikel", "MasterArtikel", "Bestand", "Min", "Export", "Rabatt"})
-      rs.set(flag, Value(0));
-    rs.update();
-    return rs["ID"].toInt();
-  }
-
   Value articleColumn(int64_t id, const char* column) {
     return Recordset(db(), "SELECT * FROM Artikel WHERE ([ID] IN (" + std::to_string(id) + "))")[column];
   }
+
+  std::vector<std::string> messages() { return ui().texts("message"); }
+  std::vector<std::string> questions() { return ui().texts("question"); }
 };
 
 // Compares two lists of records column by column and names the columns that differ.

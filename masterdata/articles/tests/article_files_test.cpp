@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "core/db/sql_helpers.h"
-#include "core/schema/table_creator.h"
 #include "masterdata/articles/tests/article_child_fixture.h"
 
 namespace orvosal {
@@ -16,13 +15,6 @@ namespace fs = std::filesystem;
 
 class ArticleFilesTest : public testing::ArticleChildFixture {
  protected:
-  void SetUp() override {
-    ArticleChildFixture::SetUp();
-    if (IsSkipped()) return;
-    // The picture table comes with an upgrade step, which a started program has run.
-    EnsureTable(session(), db(), *findTable("Artikel_Bilder"));
-  }
-
   fs::path source(const std::string& name, const std::string& content) {
     const fs::path file = chosen_.path() / name;
     std::ofstream(file, std::ios::binary) << content;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "masterdata/articles/article_editor.h"
 #include "masterdata/articles/tests/article_child_fixture.h"
 
 namespace orvosal {
@@ -24,8 +25,8 @@ class BillOfMaterialsTest : public testing::ArticleChildFixture {
 
   // "StücklistenArtikel/MasterArtikel" of the article.
   std::string flags(int64_t id) {
-    return articleColumn(id, "StücklistenArtikel").toText() + "/" +
-           articleColumn(id, "MasterArtikel").toText();
+    return std::to_string(articleColumn(id, "StücklistenArtikel").toInt()) + "/" +
+           std::to_string(articleColumn(id, "MasterArtikel").toInt());
   }
 };
 
@@ -102,6 +103,21 @@ TEST_P(BillOfMaterialsTest, DeletingALineAsksAndLeavesTheFlags) {
   EXPECT_TRUE(ReadBillOfMaterials(session(), master).empty());
   EXPECT_EQ(flags(master), "0/1");
   EXPECT_EQ(flags(part), "1/0");
+}
+
+TEST_P(BillOfMaterialsTest, DeletingTheMasterRemovesItsLinesButLeavesTheComponentsMarked) {
+  const int64_t master = storeArticle("E-1", "Werkzeugkoffer");
+  const int64_t otherMaster = storeArticle("E-2", "Werkstattwagen");
+  const int64_t part = storeArticle("E-3", "Schraubendreher");
+  saved(line(master, part, "2"));
+  const BomLine kept = saved(line(otherMaster, part, "4"));
+  ui().answer(true);
+  ASSERT_TRUE(DeleteArticle(session(), master));
+  EXPECT_TRUE(ReadBillOfMaterials(session(), master).empty());
+  testing::expectSameRecords(ReadBillOfMaterials(session(), otherMaster), {kept}, BomLineFields());
+  EXPECT_EQ(articleColumn(part, "Artikelnummer").toText(), "E-3");
+  EXPECT_EQ(flags(part), "1/0");
+  EXPECT_EQ(countRows("Stuecklisten"), 1);
 }
 
 ORVOSAL_ON_BOTH_ENGINES(BillOfMaterialsTest);
