@@ -25,6 +25,11 @@ bool ArticleRowsChangeable(Session& session, int64_t articleId) {
   return false;
 }
 
+bool AddressStored(Session& session, int64_t addressId) {
+  if (addressId <= 0) return false;
+  return !Recordset(GlobalConnection(session), "SELECT ID FROM Adressen " + WhereIdIn("ID", addressId)).eof();
+}
+
 std::string AddressNameOf(Session& session, int64_t addressId) {
   return std::string(trim(Get_KundenName(session, addressId)));
 }

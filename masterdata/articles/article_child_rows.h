@@ -21,6 +21,9 @@ bool ArticleRowsChangeable(Session& session, int64_t articleId);
 // True when `Artikel` holds a row with the ID.
 bool ArticleStored(Session& session, int64_t articleId);
 
+// True when `Adressen` holds a row with the ID.
+bool AddressStored(Session& session, int64_t addressId);
+
 // The name of the address ("Name Vorname") without trailing blanks, as the lists show it.
 std::string AddressNameOf(Session& session, int64_t addressId);
 

@@ -20,10 +20,6 @@ const FieldDef<T> kFields[] = {
     {"Artikel_ID", &T::artikelId}, {"Kunden_ID", &T::kundenId},
 };
 
-bool customerStored(Connection& connection, int64_t id) {
-  return id > 0 && !Recordset(connection, "SELECT ID FROM Adressen " + WhereIdIn("ID", id)).eof();
-}
-
 // True when another row of the article is for the same customer.
 bool customerHasOtherPrice(Connection& connection, const CustomerPrice& price) {
   Recordset rs(connection, "SELECT count(ID) as Anzahl FROM Artikel_Preisstufen WHERE (([Artikel_ID] IN (" +
@@ -34,8 +30,8 @@ bool customerHasOtherPrice(Connection& connection, const CustomerPrice& price) {
 }
 
 // The reason the price cannot be saved, empty when it can.
-std::string refusal(Connection& connection, const CustomerPrice& price) {
-  if (!customerStored(connection, price.kundenId)) return "Bitte zuerst den Kunden auswählen";
+std::string refusal(Session& session, Connection& connection, const CustomerPrice& price) {
+  if (!AddressStored(session, price.kundenId)) return "Bitte zuerst den Kunden auswählen";
   if (price.preis < Currency()) return "Der Preis darf nicht negativ sein";
   if (customerHasOtherPrice(connection, price)) return "Für diesen Kunden ist bereits ein Preis hinterlegt";
   return "";
@@ -63,7 +59,7 @@ std::vector<ListedCustomerPrice> ListCustomerPrices(Session& session, int64_t ar
 bool SaveCustomerPrice(Session& session, CustomerPrice& price) {
   return runOperation(session, operationName(kWindow, OperationKind::Sub, "Save_Item"), false, [&] {
     Connection& connection = GlobalConnection(session);
-    if (const std::string reason = refusal(connection, price); !reason.empty()) {
+    if (const std::string reason = refusal(session, connection, price); !reason.empty()) {
       WarnAboutArticleRow(session, reason);
       return false;
     }

@@ -25,10 +25,6 @@ const FieldDef<T> kFields[] = {
     {"Bestellnummer", &T::bestellnummer},
 };
 
-bool addressStored(Connection& connection, int64_t id) {
-  return id > 0 && !Recordset(connection, "SELECT ID FROM Adressen " + WhereIdIn("ID", id)).eof();
-}
-
 }  // namespace
 
 FieldTable<SupplierPrice> SupplierPriceFields() { return kFields; }
@@ -54,7 +50,7 @@ std::vector<SupplierPrice> ListSupplierPrices(Session& session, int64_t articleI
 bool SaveSupplierPrice(Session& session, SupplierPrice& price) {
   return runOperation(session, operationName(kWindow, OperationKind::Sub, "Save_Item"), false, [&] {
     Connection& connection = GlobalConnection(session);
-    if (!addressStored(connection, price.lieferantenId)) {
+    if (!AddressStored(session, price.lieferantenId)) {
       WarnAboutArticleRow(session, "Bitte zuerst den Lieferanten auswählen");
       return false;
     }
