@@ -310,6 +310,7 @@ void FrmArtikel::openChild(const std::function<void(int64_t)>& open) {
 
 FrmArtikel* openArticleWindow(Session& session, QWidget* parent) {
   auto* window = new FrmArtikel(session, parent);
+  addArticleExtensions(window, session);
   if (const std::optional<int64_t> last = LastOpenedRecord(session, kArticleWindow)) window->load(*last);
   window->setWindowFlag(Qt::Window);
   window->setAttribute(Qt::WA_DeleteOnClose);

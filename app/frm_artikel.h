@@ -140,6 +140,10 @@ class FrmArtikel : public QWidget {
 // on a new one.
 FrmArtikel* openArticleWindow(Session& session, QWidget* parent);
 
+// Adds the buttons of the article's child windows (supplier and customer prices, bill of
+// materials, serial numbers, pictures and files) and the price runs of the menu "Extras".
+void addArticleExtensions(FrmArtikel* window, Session& session);
+
 // Stammdaten → Artikel... (right "Artikel").
 void contributeArticleMenu(MenuRegistry& registry);
 

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QVBoxLayout>
 
 #include "app/frm_adress_suche.h"
@@ -46,6 +47,18 @@ FrmArtikelPreisstufen::FrmArtikelPreisstufen(Session& session, int64_t articleId
   layout->addWidget(fields);
   layout->addLayout(options::editBar(this, &FrmArtikelPreisstufen::newPrice, &FrmArtikelPreisstufen::save,
                                      &FrmArtikelPreisstufen::remove));
+  QPushButton* carryOver = button(this, "Auf andere Artikel übertragen", "cmdUebertragen");
+  auto* scopes = new QMenu(carryOver);
+  const std::pair<const char*, CustomerPriceScope> kScopes[] = {
+      {"alle Artikel", CustomerPriceScope::All},
+      {"Artikel der gleichen Hauptwarengruppe", CustomerPriceScope::SameMainGroup},
+      {"Artikel der gleichen Warengruppe", CustomerPriceScope::SameGroup},
+  };
+  for (const auto& [caption, scope] : kScopes) {
+    scopes->addAction(caption, this, [this, scope = scope] { carryOverTo(scope); });
+  }
+  carryOver->setMenu(scopes);
+  layout->addWidget(carryOver, 0, Qt::AlignLeft);
   connect(choose, &QPushButton::clicked, this, &FrmArtikelPreisstufen::chooseCustomer);
 
   list_ = std::make_unique<ChildList<ListedCustomerPrice>>(
@@ -90,6 +103,15 @@ void FrmArtikelPreisstufen::save() {
   CustomerPrice price = shown_;
   binding_.enter(price);
   if (SaveCustomerPrice(session_, price)) list_->reload(price.id);
+}
+
+void FrmArtikelPreisstufen::carryOverTo(CustomerPriceScope scope) {
+  if (shown_.id == 0) {
+    session_.ui().message("Bitte zuerst einen gespeicherten Kundenpreis wählen", "Kundenpreise",
+                          MessageKind::Information);
+    return;
+  }
+  ApplyCustomerPriceInBulk(session_, shown_.id, scope);
 }
 
 void FrmArtikelPreisstufen::remove() {

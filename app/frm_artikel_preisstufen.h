@@ -7,6 +7,7 @@
 #include "app/child_list.h"
 #include "app/record_binding.h"
 #include "masterdata/articles/customer_prices.h"
+#include "masterdata/articles/price_runs.h"
 
 class QLabel;
 
@@ -15,7 +16,8 @@ namespace orvosal {
 class Session;
 
 // The customer prices of one article: the list of customers with their price and the fields of
-// the chosen one with new, save and delete. The customer is picked through the address search.
+// the chosen one with new, save and delete. The customer is picked through the address search. A
+// stored price can be carried over to all articles, or those of the same main group or group.
 class FrmArtikelPreisstufen : public QDialog {
   Q_OBJECT
 
@@ -29,6 +31,8 @@ class FrmArtikelPreisstufen : public QDialog {
   void newPrice();
   void save();
   void remove();
+  // Carries the shown (stored) customer price over to the customer's prices of other articles.
+  void carryOverTo(CustomerPriceScope scope);
 
   Session& session_;
   int64_t articleId_;

@@ -35,9 +35,16 @@ TEST_P(CliArticle, AddShowSetCopyAndDeleteRunTheWindowRules) {
     EXPECT_NE(shown.out.find(line), std::string::npos) << line << shown.out;
   }
 
-  // A changed base price: --yes lets levels 2 to 9 follow it (no group, so they take it as it is).
+  // A changed base price: --yes lets levels 2 to 9 follow it through the article's discount scale,
+  // --no (the answer without a terminal) keeps them.
+  db().execute("INSERT INTO RabattStaffel (Titel, Verkaufspreis2) VALUES ('Händler', 10)");
+  ASSERT_EQ(article({"set", "1", "RabattStaffelID=1"}).status, 0);
+  ASSERT_EQ(article({"set", "1", "Verkaufspreis1=20"}).status, 0);
+  EXPECT_NE(article({"show", "1"}).out.find("Verkaufspreis2\t0\n"), std::string::npos);
   ASSERT_EQ(article({"set", "1", "Verkaufspreis1=10"}, "--yes").status, 0);
-  EXPECT_NE(article({"show", "1"}).out.find("Verkaufspreis9\t10\n"), std::string::npos);
+  const std::string levels = article({"show", "1"}).out;
+  EXPECT_NE(levels.find("Verkaufspreis2\t9\n"), std::string::npos) << levels;
+  EXPECT_NE(levels.find("Verkaufspreis9\t10\n"), std::string::npos) << levels;
 
   const CliRun copied = article({"copy", "1"});
   ASSERT_EQ(copied.status, 0) << copied.err;

@@ -32,6 +32,14 @@ std::string idList(int64_t id) { return "([ID] IN (" + std::to_string(id) + "))"
 
 std::string operation(const char* name) { return operationName(kArticleWindow, OperationKind::Sub, name); }
 
+// Stock bookings keep `Bestand`, the bill-of-materials window the two kind flags: the window's
+// values may be stale by the time it saves, so the stored ones stay.
+void keepColumnsOfOtherModules(Article& entered, const Article& stored) {
+  entered.bestand = stored.bestand;
+  entered.masterArtikel = stored.masterArtikel;
+  entered.stücklistenArtikel = stored.stücklistenArtikel;
+}
+
 // Adds the article as a new row and hands out its ID.
 void insertArticle(Connection& connection, Article& article) {
   Recordset rs(connection, "SELECT Top 1 * FROM Artikel");
@@ -62,15 +70,16 @@ bool numberMayBeUsed(Session& session, const Article& article) {
   return session.ui().askYesNo("Artikelnummer bereits vorhanden, trotzdem speichern?", kProductName);
 }
 
-// Levels 2 to 9 follow a changed base price when the user wants it; without a discount scale or
-// group row every level takes the base price.
+// Levels 2 to 9 follow a changed base price when the user wants it and the article has a discount
+// scale or group row to derive them from; without one they stay as typed.
 void offerPriceLevels(Session& session, Article& article, Currency previousBasePrice) {
   if (article.verkaufspreis1 == previousBasePrice) return;
-  if (!session.ui().askYesNo("Sollen die Preise für Verkaufspreis 2 bis Verkaufspreis 9 angepasst werden?",
-                             kProductName)) {
-    return;
+  const std::optional<PriceLevelPercentages> percentages = PriceLevelPercentagesOf(session, article);
+  if (!percentages) return;
+  if (session.ui().askYesNo("Sollen die Preise für Verkaufspreis 2 bis Verkaufspreis 9 angepasst werden?",
+                            kProductName)) {
+    ApplyPriceLevels(article, *percentages);
   }
-  ApplyPriceLevels(article, PriceLevelPercentagesOf(session, article).value_or(PriceLevelPercentages{}));
 }
 
 // Copies the article's rows of a price table to the copy, in ID order.
@@ -124,6 +133,7 @@ ArticleSaveOutcome SaveArticle(Session& session, Article& article) {
     if (!adding) {
       const std::optional<Article> stored = ReadArticle(session, entered.id);
       if (!stored) return ArticleSaveOutcome::Refused;
+      keepColumnsOfOtherModules(entered, *stored);
       if (differences(*stored, entered, ArticleFields()).empty()) {
         inform(session, "Keine Änderung!, nicht gespeichert");
         return ArticleSaveOutcome::Unchanged;

@@ -25,9 +25,10 @@ enum class ArticleSaveOutcome { Saved, Unchanged, Refused };
 // Saves a new article (`id` 0; ID, number and dates are written back) or the changes of a stored
 // one. Refused without the right Save_Artikel, with an empty `Bezeichnung1`, or when a typed number
 // is held by another article and the user does not confirm; an unchanged stored article is not
-// written. An empty number is drawn from the article range while the setting for automatic numbers
-// is on. When `Verkaufspreis1` changed, asks whether levels 2 to 9 follow it from the discount scale
-// or the product-group row. Writes the history entry and records the article as last opened.
+// written; `Bestand` and the bill-of-materials flags of a stored article stay as stored (others
+// keep them). An empty number is drawn from the article range while the setting for automatic numbers
+// is on. When `Verkaufspreis1` changed and the article has a discount scale or a product-group row,
+// asks whether levels 2 to 9 follow it from there. Writes the history entry and records the article as last opened.
 ArticleSaveOutcome SaveArticle(Session& session, Article& article);
 
 // Deletes the article after asking, with the master right; refused while positions use its number
