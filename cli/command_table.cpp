@@ -120,14 +120,18 @@ const std::vector<CliCommand>& cliCommands() {
       {.name = "prices",
        .synopses = {"import DATEI --number-column SPALTE --price-column SPALTE --target ZIEL\n"
                     "            [--supplier ID] [--skip-unknown] [--dry-run] [--no-header]\n"
-                    "            [--separator ;|,|tab] [--encoding utf-8|windows-1252] [--sheet BLATT]"},
+                    "            [--separator ZEICHEN] [--encoding KODIERUNG] [--sheet BLATT]"},
        .description = "Einkaufs-, Verkaufs- oder Lieferantenpreise aus einer CSV-Datei oder\n"
                       "Arbeitsmappe (.xlsx) übernehmen: SPALTE ist die Überschrift, der\n"
                       "Spaltenbuchstabe oder die Spaltennummer (ab 1); ZIEL ist Einkaufspreis,\n"
                       "Verkaufspreis1 bis Verkaufspreis9 oder Lieferantenpreis (mit --supplier);\n"
                       "gibt Artikelnummer, alten und neuen Preis tabulatorgetrennt aus; eine\n"
-                      "fehlerhafte Zeile oder unbekannte Artikelnummer (ohne --skip-unknown)\n"
-                      "ändert nichts; --dry-run zeigt nur, was sich ändern würde",
+                      "fehlerhafte Zeile oder unbekannte Artikelnummer ändert nichts;\n"
+                      "--skip-unknown überspringt unbekannte Artikelnummern;\n"
+                      "--dry-run zeigt nur, was sich ändern würde;\n"
+                      "--no-header liest schon die erste Zeile als Preiszeile;\n"
+                      "ZEICHEN ist ; , oder tab und KODIERUNG utf-8 oder windows-1252\n"
+                      "(ohne diese Angaben werden sie erkannt); ohne --sheet gilt das erste Blatt",
        .needsSignIn = true,
        .options = {{"--number-column", "SPALTE", "Spalte der Artikelnummer"},
                    {"--price-column", "SPALTE", "Spalte des Preises"},
