@@ -8,6 +8,7 @@
 #include "app/frm_benutzerverwaltung.h"
 #include "app/frm_klassen.h"
 #include "app/frm_optionen.h"
+#include "app/frm_preis_import.h"
 #include "app/menu_registry.h"
 
 namespace orvosal {
@@ -19,6 +20,7 @@ const MenuRegistry& desktopMenus() {
     contributeAddressMenu(contributed);
     contributeCommissionClassesMenu(contributed);
     contributeAddressSearchMenu(contributed);
+    contributePriceImportMenu(contributed);
     contributeUserAdministrationMenu(contributed);
     contributeOptionsMenu(contributed);
     contributeBankCodesMenu(contributed);

@@ -22,13 +22,6 @@ std::optional<TextEncoding> encodingOf(std::string_view name) {
   return std::nullopt;
 }
 
-// A price as the lists show it: decimal comma, two decimals, up to four where it has them.
-std::string shownPrice(Currency price) {
-  std::string text = price.format(4);
-  while (text.size() > 3 && text.back() == '0' && text[text.size() - 3] != ',') text.pop_back();
-  return text;
-}
-
 PriceImportMapping mappingOf(const ParsedArguments& arguments) {
   PriceImportMapping mapping;
   mapping.numberColumn = arguments.value("--number-column");

@@ -256,6 +256,31 @@ std::string priceImportTargetName(const PriceImportMapping& mapping) {
   return "Verkaufspreis" + std::to_string(mapping.level);
 }
 
+std::string shownPrice(Currency price) {
+  std::string text = price.format(4);
+  while (text.size() > 3 && text.back() == '0' && text[text.size() - 3] != ',') text.pop_back();
+  return text;
+}
+
+std::vector<PriceImportSupplier> PriceImportSuppliers(Session& session) {
+  return runOperation(
+      session, operationName(kModule, OperationKind::Function, "PriceImportSuppliers"),
+      std::vector<PriceImportSupplier>(), [&] {
+        std::vector<PriceImportSupplier> suppliers;
+        for (Recordset rs(GlobalConnection(session),
+                          "SELECT [ID], [Name], [Vorname], [Kundennummer] FROM Adressen WHERE (" +
+                              CreateBooleanSelect(session.database().dialect, "Kunde", false, false) +
+                              ") ORDER BY [Name], [Vorname], [ID]");
+             !rs.eof(); rs.moveNext()) {
+          std::string caption = rs["Name"].toText();
+          if (!rs["Vorname"].toText().empty()) caption += ", " + rs["Vorname"].toText();
+          caption += " (" + rs["Kundennummer"].toText() + ")";
+          suppliers.push_back({rs["ID"].toInt(), caption});
+        }
+        return suppliers;
+      });
+}
+
 PriceImportResult PlanPriceImport(Session& session, const SpreadsheetTable& table,
                                   const PriceImportMapping& mapping) {
   return runOperation(session, operationName(kModule, OperationKind::Function, "PlanPriceImport"),

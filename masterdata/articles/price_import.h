@@ -41,6 +41,14 @@ std::vector<std::string> priceImportTargetNames();
 bool setPriceImportTarget(PriceImportMapping& mapping, std::string_view name);
 std::string priceImportTargetName(const PriceImportMapping& mapping);
 
+// A supplier the import can write prices for: the address's ID and "Name, Vorname (Nummer)".
+struct PriceImportSupplier {
+  int64_t id = 0;
+  std::string caption;
+};
+// Every supplier, by name.
+std::vector<PriceImportSupplier> PriceImportSuppliers(Session& session);
+
 // One price that changes: the line of the file, the article, the price it has (none when the
 // supplier has no price row for it yet) and the one it gets.
 struct PriceChange {
@@ -51,6 +59,10 @@ struct PriceChange {
   Currency newPrice;
   bool operator==(const PriceChange&) const = default;
 };
+
+// A price as the import's lists show it: decimal comma, two decimals, up to four where it has them
+// ("5,00", "1234,5678").
+std::string shownPrice(Currency price);
 
 struct PriceImportResult {
   // Why nothing is or would be written, in German; empty when the import can go ahead.

@@ -257,6 +257,13 @@ TEST(PriceImportTargets, NamesAndTargetsConvertBothWays) {
   }
 }
 
+TEST(PriceImportTargets, PricesAreShownWithTwoToFourDecimals) {
+  const std::pair<const char*, const char*> prices[] = {
+      {"5", "5,00"},    {"7,1", "7,10"}, {"0", "0,00"}, {"0,125", "0,125"}, {"1.234,5678", "1234,5678"},
+      {"10,5", "10,50"}};
+  for (const auto& [amount, shown] : prices) EXPECT_EQ(shownPrice(euros(amount)), shown) << amount;
+}
+
 ORVOSAL_ON_BOTH_ENGINES(PriceImportTest);
 
 }  // namespace
