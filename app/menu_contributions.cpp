@@ -9,6 +9,8 @@
 #include "app/frm_klassen.h"
 #include "app/frm_optionen.h"
 #include "app/frm_preis_import.h"
+#include "app/frm_rabattstaffel.h"
+#include "app/frm_warengruppe.h"
 #include "app/menu_registry.h"
 
 namespace orvosal {
@@ -19,6 +21,8 @@ const MenuRegistry& desktopMenus() {
     contributeDatabaseMenu(contributed);
     contributeAddressMenu(contributed);
     contributeCommissionClassesMenu(contributed);
+    contributeProductGroupsMenu(contributed);
+    contributeDiscountScalesMenu(contributed);
     contributeAddressSearchMenu(contributed);
     contributePriceImportMenu(contributed);
     contributeUserAdministrationMenu(contributed);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/address_vcard_command.h"
+#include "cli/record_assignments.h"
 #include "cli/table_output.h"
 #include "core/db/database.h"
 #include "core/db/recordset.h"
@@ -19,54 +20,9 @@
 namespace orvosal {
 namespace {
 
-// Where the assignments of an action start among the positional arguments.
-size_t firstAssignment(std::string_view action) { return action == "set" ? 2 : 1; }
-
-std::vector<std::string> assignments(const ParsedArguments& arguments) {
-  const size_t first = firstAssignment(arguments.positional.front());
-  std::vector<std::string> all;
-  for (size_t i = first; i < arguments.positional.size(); ++i) all.push_back(arguments.positional[i]);
-  for (const std::string& value : arguments.values("--set")) all.push_back(value);
-  return all;
-}
-
-std::optional<int64_t> idArgument(const ParsedArguments& arguments) {
-  if (arguments.positional.size() < 2) return std::nullopt;
-  const std::optional<Value> id = wholeNumberValue(arguments.positional[1]);
-  if (!id || id->toInt() <= 0) return std::nullopt;
-  return id->toInt();
-}
-
-// The key and the kind are not assigned: the database hands out the one, --customer/--supplier
-// decide the other.
-const FieldDef<Address>* assignableField(std::string_view column) {
-  for (const FieldDef<Address>& field : AddressFields()) {
-    if (!field.key && !equalsNoCase(field.column, "Kunde") && equalsNoCase(field.column, column))
-      return &field;
-  }
-  return nullptr;
-}
-
-// Applies every "Column=Value" to the address; the German message of the first that names an unknown
-// column or does not fit its column, or empty.
 std::string applyAssignments(CommandContext& context, Address& address) {
-  Recordset columns(GlobalConnection(context.session), "SELECT Top 1 * FROM Adressen");
-  for (const std::string& assignment : assignments(context.arguments)) {
-    const size_t equals = assignment.find('=');
-    const std::string column = assignment.substr(0, equals);
-    const std::string text = assignment.substr(equals + 1);
-    const FieldDef<Address>* field = assignableField(column);
-    if (field == nullptr) return "Unbekannte Spalte der Adressen: " + column;
-    const std::optional<Value> value = valueFromText(*field, text);
-    if (!value) return "Der Wert passt nicht in die Spalte " + std::string(field->column) + ": " + text;
-    const long size = columns.definedSize(field->column);
-    if (value->isText() && size > 0 && firstCharacters(text, size) != text) {
-      return "Der Wert ist zu lang für die Spalte " + std::string(field->column) + " (höchstens " +
-             std::to_string(size) + " Zeichen): " + text;
-    }
-    setFieldValue(address, *field, *value);
-  }
-  return "";
+  return applyAssignments(context.session, context.arguments, address, AddressFields(), "Adressen",
+                          "der Adressen", {"Kunde"});
 }
 
 int reportSave(CommandContext& context, const Address& address, const AddressSaveResult& result) {
@@ -175,11 +131,8 @@ std::string checkAddressArguments(const ParsedArguments& arguments) {
   if (arguments.has("--out")) return "--out gilt nur für address export-vcf.";
   if (action == "add" || action == "set") {
     if (action == "set" && !idArgument(arguments)) return "address set braucht die ID der Adresse.";
-    for (const std::string& assignment : assignments(arguments)) {
-      if (assignment.find('=') == std::string::npos || assignment.front() == '=')
-        return "Keine Angabe der Form Spalte=Wert: " + assignment;
-    }
-    if (action == "set" && assignments(arguments).empty())
+    if (const std::string fault = checkAssignmentForms(arguments); !fault.empty()) return fault;
+    if (action == "set" && assignmentsOf(arguments).empty())
       return "address set braucht mindestens eine Angabe.";
     return "";
   }

@@ -1,5 +1,6 @@
 // The table of orvosal-cli's commands; see command_registry.h for the conventions of a row.
 #include "cli/address_command.h"
+#include "cli/article_command.h"
 #include "cli/bank_commands.h"
 #include "cli/command_registry.h"
 #include "cli/company_command.h"
@@ -117,6 +118,20 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 100000,
        .checkArguments = checkAddressArguments,
        .run = runAddress},
+      {.name = "article",
+       .synopses = {"add SPALTE=WERT ... [--set SPALTE=WERT ...]", "show ID", "show --number NUMMER",
+                    "set ID SPALTE=WERT ... [--set SPALTE=WERT ...]", "list", "copy ID", "delete ID"},
+       .description = "Artikel anlegen, anzeigen, ändern, auflisten, kopieren und löschen, mit den\n"
+                      "Regeln des Artikelfensters (Nummer, Preisstufen, Rechte); add, set und copy\n"
+                      "geben ID und Artikelnummer aus; --yes beantwortet die Rückfragen (Nummer\n"
+                      "schon vergeben, Preisstufen anpassen, löschen) mit Ja, --no (Vorgabe ohne\n"
+                      "Terminal) mit Nein",
+       .needsSignIn = true,
+       .options = {{"--set", "SPALTE=WERT", "", true}, {"--number", "NUMMER", "Artikelnummer statt ID"}},
+       .minPositional = 1,
+       .maxPositional = 1000,
+       .checkArguments = checkArticleArguments,
+       .run = runArticle},
       {.name = "prices",
        .synopses = {"import DATEI --number-column SPALTE --price-column SPALTE --target ZIEL\n"
                     "            [--supplier ID] [--skip-unknown] [--dry-run] [--no-header]\n"

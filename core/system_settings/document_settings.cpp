@@ -42,6 +42,7 @@ VatRates DocumentSettings::ratesOn(Date documentDate) const {
 DocumentSettings ReadDocumentSettings(Session& session) {
   DocumentSettings settings{
       .automaticNumbers = read(session, "Automatic", ReadFlag),
+      .keepUsedArticles = read(session, "EWJ", ReadFlag),
       .normalRates = {read(session, "MwStSatzGroß", ReadRate), read(session, "MwStSatzKlein", ReadRate)},
       .specialRates = {read(session, "MwStSatzSonderGroß", ReadRate),
                        read(session, "MwStSatzSonderKlein", ReadRate)},

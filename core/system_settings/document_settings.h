@@ -25,6 +25,7 @@ struct DunningLevel {
 // The company-wide settings that documents and printing read, typed.
 struct DocumentSettings {
   bool automaticNumbers = true;         // `Automatic`: numbers are drawn when the field is left empty
+  bool keepUsedArticles = false;        // `EWJ`: an article whose number positions use is never deleted
   VatRates normalRates;                 // `MwStSatzGroß`, `MwStSatzKlein`
   VatRates specialRates;                // `MwStSatzSonderGroß`, `MwStSatzSonderKlein`
   Date specialFrom;                     // `SRVon`

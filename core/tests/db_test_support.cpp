@@ -14,6 +14,7 @@
 #include "core/schema/seed_default_user.h"
 #include "core/schema/seed_defaults.h"
 #include "core/schema/table_creator.h"
+#include "core/schema/upgrade.h"
 #include "core/users/current_user.h"
 
 namespace orvosal::testing {
@@ -74,12 +75,13 @@ std::string seededTemplateName() {
   return name.str();
 }
 
-// Creates every table and the default rows in a new database of the engine, as a started program
-// has them, and keeps it under `target`.
+// Creates every table and the default rows in a new database of the engine and runs the upgrade
+// steps, as a started program has them, and keeps it under `target`.
 void buildSeededDatabase(SqlEngine engine, const std::string& target) {
   EngineSession fresh(engine);
   CreateAllTables(fresh.session(), GlobalConnection(fresh.session()));
   SeedDefaults(fresh.session(), GlobalConnection(fresh.session()), {});
+  Datenbank_Anpassungen(fresh.session());
   if (!fresh.ui().shown().empty())
     throw std::runtime_error("seeding the template: " + fresh.ui().shown()[0].text);
   fresh.keepDatabaseAs(target);

@@ -17,6 +17,7 @@
 #include "core/schema/program_version.h"
 #include "core/schema/seed_default_user.h"
 #include "core/schema/table_creator.h"
+#include "core/schema/upgrade.h"
 #include "core/tests/db_test_support.h"
 #include "core/text.h"
 
@@ -193,10 +194,11 @@ TEST_P(SeedDefaultsTest, AFailingSeederIsReportedAndTheOthersStillRun) {
     EXPECT_GT(count(table), 0) << table;
 }
 
-// The seeded database the test fixtures copy holds what seeding writes, and new rows get the same
-// numbers as in a freshly seeded database.
+// The seeded database the test fixtures copy holds what seeding and the upgrade steps write, and
+// new rows get the same numbers as in a freshly prepared database.
 TEST_P(SeedDefaultsTest, ACopyOfTheSeededTemplateIsLikeAFreshlySeededDatabase) {
   seed();
+  Datenbank_Anpassungen(session());
   orvosal::testing::EngineSession copy(GetParam(), true);
   Connection& copied = GlobalConnection(copy.session());
   expectSameRows(seededRows(copied), seededRows());

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <limits>
 #include <stdexcept>
+#include <vector>
 
 #include "core/db/database.h"
 #include "core/db/recordset.h"
@@ -62,6 +63,18 @@ void writeRange(Session& session, NumberRange& range) {
   rs.update();
 }
 
+// The titles of the document types that draw their numbers from the range, comma-separated.
+std::string typesDrawingFrom(Session& session, int64_t id) {
+  std::vector<std::string> titles;
+  for (Recordset rs(GlobalConnection(session),
+                    "SELECT Belegtitel FROM Belegarten WHERE ([NummerkreisID] IN (" + std::to_string(id) +
+                        ")) ORDER BY [ID]");
+       !rs.eof(); rs.moveNext()) {
+    titles.push_back(rs["Belegtitel"].toText());
+  }
+  return joinStrings(titles, ", ");
+}
+
 }  // namespace
 
 std::optional<NumberRange> BrowseNumberRange(Session& session, BrowseStep step, int64_t currentId) {
@@ -110,15 +123,20 @@ bool SaveNumberRange(Session& session, NumberRangeDraft& draft) {
 }
 
 bool DeleteNumberRange(Session& session, int64_t id) {
-  return runOperation(session, operationName(kModule, OperationKind::Sub, "Nummernkreis_Loeschen"), false,
-                      [&] {
-                        if (!RequireRight(session, kRight)) return false;
-                        if (!session.ui().askYesNo("Nummernkreis wirklich löschen ?", kProductName))
-                          return false;
-                        GlobalConnection(session).execute("Delete FROM Nummerkreise WHERE ([ID] IN (" +
-                                                          std::to_string(id) + "))");
-                        return true;
-                      });
+  return runOperation(
+      session, operationName(kModule, OperationKind::Sub, "Nummernkreis_Loeschen"), false, [&] {
+        if (!RequireRight(session, kRight)) return false;
+        if (const std::string users = typesDrawingFrom(session, id); !users.empty()) {
+          session.ui().message("Der Nummernkreis wird noch von diesen Belegarten verwendet: " + users +
+                                   ". Er kann nicht gelöscht werden.",
+                               kProductName, MessageKind::Warning);
+          return false;
+        }
+        if (!session.ui().askYesNo("Nummernkreis wirklich löschen ?", kProductName)) return false;
+        GlobalConnection(session).execute("Delete FROM Nummerkreise WHERE ([ID] IN (" + std::to_string(id) +
+                                          "))");
+        return true;
+      });
 }
 
 bool LeaveNumberRange(Session& session, const NumberRangeDraft& shown, NumberRangeDraft& entered) {

@@ -40,7 +40,8 @@ NumberRangeDraft DraftOf(const NumberRange& range);
 // outside 0 to 10. True when written.
 bool SaveNumberRange(Session& session, NumberRangeDraft& draft);
 
-// Deletes the range after asking. True when deleted.
+// Deletes the range after asking; refused, naming them, while document types draw from it. True
+// when deleted.
 bool DeleteNumberRange(Session& session, int64_t id);
 
 // Before the editor shows another range or closes: when `entered` differs from what was `shown`,

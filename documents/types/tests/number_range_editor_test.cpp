@@ -103,6 +103,18 @@ TEST_P(NumberRangeEditorTest, DeletingAsksFirst) {
   expectNoErrors();
 }
 
+TEST_P(NumberRangeEditorTest, ARangeThatDocumentTypesDrawFromIsKept) {
+  const int64_t id = addRange("A", 1);
+  db().execute("UPDATE Belegarten SET NummerkreisID = " + std::to_string(id) +
+               " WHERE Belegtitel IN ('Rechnung', 'Angebot')");
+  EXPECT_FALSE(DeleteNumberRange(session(), id));
+  EXPECT_EQ(lastMessage(),
+            "Der Nummernkreis wird noch von diesen Belegarten verwendet: Angebot, Rechnung. Er kann nicht "
+            "gelöscht werden.");
+  EXPECT_TRUE(ui().texts("question").empty());
+  EXPECT_TRUE(stored(id));
+}
+
 TEST_P(NumberRangeEditorTest, LeavingAChangedRangeOffersToSaveIt) {
   const int64_t id = addRange("A", 1);
   const NumberRangeDraft shown = DraftOf(*stored(id));

@@ -1,0 +1,127 @@
+#include "cli/article_command.h"
+
+#include <optional>
+#include <ostream>
+
+#include "cli/record_assignments.h"
+#include "cli/table_output.h"
+#include "core/db/database.h"
+#include "core/db/recordset.h"
+#include "masterdata/articles/article_editor.h"
+#include "masterdata/articles/article_lookups.h"
+
+namespace orvosal {
+namespace {
+
+int reportSave(CommandContext& context, const Article& article, ArticleSaveOutcome outcome) {
+  if (outcome == ArticleSaveOutcome::Refused) return kExitFailure;
+  writeTableRow(context.out, {std::to_string(article.id), article.artikelnummer});
+  return kExitSuccess;
+}
+
+int addOrSet(CommandContext& context, Article article) {
+  const std::string fault = applyAssignments(context.session, context.arguments, article, ArticleFields(),
+                                             "Artikel", "der Artikel");
+  if (!fault.empty()) {
+    context.err << fault << '\n';
+    return kExitFailure;
+  }
+  const ArticleSaveOutcome outcome = SaveArticle(context.session, article);
+  return reportSave(context, article, outcome);
+}
+
+// The article the command names: by ID, or for `show --number` by its number.
+std::optional<Article> storedArticle(CommandContext& context) {
+  const ParsedArguments& arguments = context.arguments;
+  int64_t id = 0;
+  if (arguments.has("--number")) {
+    id = Get_ArtikelID_By_Artikelnummer(context.session, arguments.value("--number"));
+    if (id == 0) {
+      context.err << "Kein Artikel mit der Artikelnummer " << arguments.value("--number") << ".\n";
+      return std::nullopt;
+    }
+  } else {
+    id = *idArgument(arguments);
+  }
+  std::optional<Article> article = ReadArticle(context.session, id);
+  if (!article) context.err << "Kein Artikel mit der ID " << id << ".\n";
+  return article;
+}
+
+int show(CommandContext& context) {
+  const std::optional<Article> article = storedArticle(context);
+  if (!article) return kExitFailure;
+  for (const FieldDef<Article>& field : ArticleFields()) {
+    writeTableRow(context.out, {std::string(field.column), fieldValue(*article, field).toText()});
+  }
+  return kExitSuccess;
+}
+
+int list(CommandContext& context) {
+  writeTableRow(context.out, {"ID", "Artikelnummer", "Bezeichnung1", "Einheit", "Verkaufspreis1", "Bestand"});
+  for (Recordset rs(GlobalConnection(context.session),
+                    "SELECT ID, Artikelnummer, Bezeichnung1, Einheit, Verkaufspreis1, Bestand FROM Artikel "
+                    "ORDER BY [ID]");
+       !rs.eof(); rs.moveNext()) {
+    writeTableRow(context.out, {rs["ID"].toText(), rs["Artikelnummer"].toText(), rs["Bezeichnung1"].toText(),
+                                rs["Einheit"].toText(), rs["Verkaufspreis1"].toCurrency().format(2),
+                                rs["Bestand"].toCurrency().format(2)});
+  }
+  return kExitSuccess;
+}
+
+int copy(CommandContext& context) {
+  const std::optional<Article> article = storedArticle(context);
+  if (!article) return kExitFailure;
+  const std::optional<int64_t> copyId = CopyArticle(context.session, article->id);
+  if (!copyId) return kExitFailure;
+  writeTableRow(context.out,
+                {std::to_string(*copyId), Get_Artikelnummer_By_ArtikelID(context.session, *copyId)});
+  return kExitSuccess;
+}
+
+int remove(CommandContext& context) {
+  const std::optional<Article> article = storedArticle(context);
+  if (!article) return kExitFailure;
+  return DeleteArticle(context.session, article->id) ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace
+
+std::string checkArticleArguments(const ParsedArguments& arguments) {
+  const std::string& action = arguments.positional.front();
+  const size_t count = arguments.positional.size();
+  if (arguments.has("--number") && action != "show") return "--number gilt nur für article show.";
+  if (action == "add" || action == "set") {
+    if (action == "set" && !idArgument(arguments)) return "article set braucht die ID des Artikels.";
+    if (const std::string fault = checkAssignmentForms(arguments); !fault.empty()) return fault;
+    if (action == "set" && assignmentsOf(arguments).empty())
+      return "article set braucht mindestens eine Angabe.";
+    return "";
+  }
+  if (arguments.has("--set")) return "--set gilt nur für article add und article set.";
+  if (action == "show" && arguments.has("--number")) {
+    return count == 1 ? "" : "article show nimmt entweder eine ID oder --number.";
+  }
+  if (action == "show" || action == "copy" || action == "delete") {
+    if (count != 2 || !idArgument(arguments)) return "article " + action + " braucht genau eine ID.";
+    return "";
+  }
+  if (action == "list") return count == 1 ? "" : "article list nimmt keine weiteren Argumente.";
+  return "Unbekannte Aktion für article: " + action + " (add, show, set, list, copy, delete).";
+}
+
+int runArticle(CommandContext& context) {
+  const std::string& action = context.arguments.positional.front();
+  if (action == "add") return addOrSet(context, NewArticle());
+  if (action == "set") {
+    const std::optional<Article> article = storedArticle(context);
+    return article ? addOrSet(context, *article) : kExitFailure;
+  }
+  if (action == "show") return show(context);
+  if (action == "list") return list(context);
+  if (action == "copy") return copy(context);
+  return remove(context);
+}
+
+}  // namespace orvosal
