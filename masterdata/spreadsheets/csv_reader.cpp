@@ -8,10 +8,54 @@ namespace orvosal {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
+
+void appendUtf8(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+// UTF-16 text after its byte-order mark (what spreadsheet programs save as "Unicode text") as
+// UTF-8; unpaired surrogates become '?'.
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+  const auto unit = [&](size_t at) {
+    const auto first = static_cast<unsigned char>(bytes[at]);
+    const auto second = static_cast<unsigned char>(bytes[at + 1]);
+    return static_cast<char32_t>(bigEndian ? (first << 8 | second) : (second << 8 | first));
+  };
+  std::string out;
+  for (size_t at = 0; at + 1 < bytes.size(); at += 2) {
+    const char32_t code = unit(at);
+    if (code >= 0xD800 && code < 0xDC00 && at + 3 < bytes.size() && unit(at + 2) >= 0xDC00 &&
+        unit(at + 2) < 0xE000) {
+      appendUtf8(out, 0x10000 + ((code - 0xD800) << 10) + (unit(at + 2) - 0xDC00));
+      at += 2;
+    } else {
+      appendUtf8(out, code >= 0xD800 && code < 0xE000 ? U'?' : code);
+    }
+  }
+  return out;
+}
 
 // The file's text as UTF-8, or nothing when UTF-8 was demanded and the bytes are none.
 std::optional<std::string> decoded(std::string_view bytes, TextEncoding encoding) {
   if (bytes.starts_with(kByteOrderMark)) return std::string(bytes.substr(kByteOrderMark.size()));
+  if (bytes.starts_with(kUtf16LittleEndianMark)) return utf16ToUtf8(bytes.substr(2), false);
+  if (bytes.starts_with(kUtf16BigEndianMark)) return utf16ToUtf8(bytes.substr(2), true);
   switch (encoding) {
     case TextEncoding::Utf8:
       if (!looksLikeUtf8(bytes)) return std::nullopt;

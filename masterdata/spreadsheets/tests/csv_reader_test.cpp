@@ -64,6 +64,14 @@ TEST(CsvReader, ReadsSeparatorsQuotesEncodingsAndLineEnds) {
        "12\" Zoll;\"a\"b;c\n",
        {},
        {{1, {"12\" Zoll", "ab", "c"}}}},
+      {"UTF-16 little endian with tabs, as spreadsheet programs save Unicode text",
+       std::string("\xFF\xFE"
+                   "N\0r\0\t\0\xE4\0\r\0\n\0"
+                   "1\0\t\0\xAC\x20\x3D\xD8\x00\xDE",
+                   24),
+       {},
+       {{1, {"Nr", "ä"}}, {2, {"1", "€😀"}}}},
+      {"UTF-16 big endian", std::string("\xFE\xFF\0A\0;\0B", 8), {}, {{1, {"A", "B"}}}},
       {"Windows-1252 demanded for text that would pass as UTF-8",
        "\xC3\xA4;1\n",
        {.separator = 0, .encoding = TextEncoding::Windows1252, .sheetName = ""},
