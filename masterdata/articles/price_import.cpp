@@ -8,6 +8,7 @@
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/db/sql_helpers.h"
+#include "core/db/transaction.h"
 #include "core/operation_guard.h"
 #include "core/text.h"
 #include "core/users/current_user.h"
@@ -292,15 +293,18 @@ PriceImportResult ImportPrices(Session& session, const SpreadsheetTable& table,
                                const PriceImportMapping& mapping) {
   if (!session.area<CurrentUser>().allows("Save_Artikel"))
     return failed("Keine Berechtigung für diesen Programmteil");
-  PriceImportResult result = PlanPriceImport(session, table, mapping);
-  if (!result.error.empty() || result.changes.empty()) return result;
-  result.written =
-      runOperation(session, operationName(kModule, OperationKind::Sub, "ImportPrices"), false, [&] {
-        WriteImportedPrices(session, mapping, result.changes);
-        return true;
-      });
-  if (!result.written) result.error = "Der Import ist fehlgeschlagen; es wurde nichts geändert.";
-  return result;
+  // The prices are read and written in one transaction, so that the old prices reported are the
+  // ones replaced.
+  return runOperation(session, operationName(kModule, OperationKind::Function, "ImportPrices"),
+                      failed("Der Import ist fehlgeschlagen; es wurde nichts geändert."), [&] {
+                        DbTransaction transaction(GlobalConnection(session));
+                        PriceImportResult result = plan(session, table, mapping);
+                        if (!result.error.empty() || result.changes.empty()) return result;
+                        WriteImportedPrices(session, mapping, result.changes);
+                        transaction.commit();
+                        result.written = true;
+                        return result;
+                      });
 }
 
 }  // namespace orvosal

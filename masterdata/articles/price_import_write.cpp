@@ -4,7 +4,6 @@
 #include <set>
 
 #include "core/db/database.h"
-#include "core/db/transaction.h"
 #include "core/users/user_history.h"
 #include "masterdata/articles/article_editor.h"
 
@@ -80,7 +79,6 @@ void writeSupplierPrices(Session& session, int64_t supplierId, const std::vector
 
 void WriteImportedPrices(Session& session, const PriceImportMapping& mapping,
                          const std::vector<PriceChange>& changes) {
-  DbTransaction transaction(GlobalConnection(session));
   if (mapping.target == PriceImportTarget::Lieferantenpreis) {
     writeSupplierPrices(session, mapping.supplierId, changes);
   } else {
@@ -94,7 +92,6 @@ void WriteImportedPrices(Session& session, const PriceImportMapping& mapping,
                        change.articleId);
     }
   }
-  transaction.commit();
 }
 
 }  // namespace orvosal

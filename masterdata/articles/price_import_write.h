@@ -7,8 +7,8 @@
 
 namespace orvosal {
 
-// Writes planned price changes in one transaction (all or none; throws on failure), with a
-// history entry per article.
+// Writes planned price changes with a history entry per article; throws on failure. The caller
+// holds the transaction that makes them all or none.
 void WriteImportedPrices(Session& session, const PriceImportMapping& mapping,
                          const std::vector<PriceChange>& changes);
 
