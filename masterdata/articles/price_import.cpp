@@ -56,7 +56,9 @@ std::optional<Currency> priceOf(const SpreadsheetCell& cell) {
       return std::nullopt;
     }
   } else {
-    std::string_view text = trim(cell.text);
+    // Spreadsheet programs put a no-break space between amount and currency.
+    const std::string spaced = replaceAll(cell.text, "\u00A0", " ");
+    std::string_view text = trim(spaced);
     for (const std::string_view currency : {"€", "EUR"}) {
       if (endsWithNoCase(text, currency)) text = trim(text.substr(0, text.size() - currency.size()));
     }

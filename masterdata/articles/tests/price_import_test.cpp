@@ -83,7 +83,7 @@ TEST_P(PriceImportTest, GermanAndPointDecimalsSetTheLevelTheChangeDateAndTheHist
   const int64_t c = storeArticle("C-3", "1", "3");
   const int64_t untouched = storeArticle("D-4", "1", "4");
   const PriceImportResult result =
-      ImportPrices(session(), csv("Artikelnummer;Preis\n4711;1.234,56\nB-2;12.50\n\"c-3\";\"7,1 €\"\n"),
+      ImportPrices(session(), csv("Artikelnummer;Preis\n4711;1.234,56\nB-2;12.50\n\"c-3\";\"7,1\u00A0€\"\n"),
                    mapping("Verkaufspreis2"));
   ASSERT_EQ(result.error, "");
   EXPECT_TRUE(result.written);
