@@ -9,6 +9,7 @@
 #include "app/frm_benutzerverwaltung.h"
 #include "app/frm_klassen.h"
 #include "app/frm_optionen.h"
+#include "app/frm_preis_import.h"
 #include "app/frm_rabattstaffel.h"
 #include "app/frm_warengruppe.h"
 #include "app/menu_registry.h"
@@ -25,6 +26,7 @@ const MenuRegistry& desktopMenus() {
     contributeProductGroupsMenu(contributed);
     contributeDiscountScalesMenu(contributed);
     contributeAddressSearchMenu(contributed);
+    contributePriceImportMenu(contributed);
     contributeUserAdministrationMenu(contributed);
     contributeOptionsMenu(contributed);
     contributeBankCodesMenu(contributed);

@@ -7,6 +7,7 @@
 #include "cli/copy_to_server_command.h"
 #include "cli/create_db_command.h"
 #include "cli/next_number_command.h"
+#include "cli/price_import_command.h"
 #include "cli/settings_command.h"
 #include "cli/sql_command.h"
 #include "cli/status_command.h"
@@ -131,6 +132,36 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 1000,
        .checkArguments = checkArticleArguments,
        .run = runArticle},
+      {.name = "prices",
+       .synopses = {"import DATEI --number-column SPALTE --price-column SPALTE --target ZIEL\n"
+                    "            [--supplier ID] [--skip-unknown] [--dry-run] [--no-header]\n"
+                    "            [--separator ZEICHEN] [--encoding KODIERUNG] [--sheet BLATT]"},
+       .description = "Einkaufs-, Verkaufs- oder Lieferantenpreise aus einer CSV-Datei oder\n"
+                      "Arbeitsmappe (.xlsx) übernehmen: SPALTE ist die Überschrift, der\n"
+                      "Spaltenbuchstabe oder die Spaltennummer (ab 1); ZIEL ist Einkaufspreis,\n"
+                      "Verkaufspreis1 bis Verkaufspreis9 oder Lieferantenpreis (mit --supplier);\n"
+                      "gibt Artikelnummer, alten und neuen Preis tabulatorgetrennt aus; eine\n"
+                      "fehlerhafte Zeile oder unbekannte Artikelnummer ändert nichts;\n"
+                      "--skip-unknown überspringt unbekannte Artikelnummern;\n"
+                      "--dry-run zeigt nur, was sich ändern würde;\n"
+                      "--no-header liest schon die erste Zeile als Preiszeile;\n"
+                      "ZEICHEN ist ; , oder tab und KODIERUNG utf-8 oder windows-1252\n"
+                      "(ohne diese Angaben werden sie erkannt); ohne --sheet gilt das erste Blatt",
+       .needsSignIn = true,
+       .options = {{"--number-column", "SPALTE", "Spalte der Artikelnummer"},
+                   {"--price-column", "SPALTE", "Spalte des Preises"},
+                   {"--target", "ZIEL", ""},
+                   {"--supplier", "ID", "Lieferant beim Ziel Lieferantenpreis"},
+                   {"--skip-unknown", "", "unbekannte Artikelnummern überspringen"},
+                   {"--dry-run", "", "nichts speichern"},
+                   {"--no-header", "", "die erste Zeile enthält schon Preise"},
+                   {"--separator", "ZEICHEN", "Trennzeichen der CSV-Datei (sonst erkannt)"},
+                   {"--encoding", "KODIERUNG", "Zeichenkodierung der CSV-Datei (sonst erkannt)"},
+                   {"--sheet", "BLATT", "Tabellenblatt der Arbeitsmappe (sonst das erste)"}},
+       .minPositional = 1,
+       .maxPositional = 2,
+       .checkArguments = checkPriceImportArguments,
+       .run = runPriceImport},
       {.name = "company",
        .synopses = {"show", "set SPALTE=WERT ... [--set SPALTE=WERT ...]"},
        .description = "Firmendaten anzeigen (Spalte und Wert, tabulatorgetrennt) oder ändern;\n"

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config python3 ccache
   qt6-base-dev libgl-dev libxkbcommon-dev
-  libsqlite3-dev libpq-dev libcurl4-openssl-dev nlohmann-json3-dev
+  libsqlite3-dev libpq-dev libcurl4-openssl-dev nlohmann-json3-dev libzip-dev libexpat1-dev
   libgtest-dev libgmock-dev
   postgresql postgresql-contrib
   libaqbanking-data python3-stdnum python3-vobject

@@ -1,0 +1,146 @@
+// The spreadsheet price import on 50,000 articles: a CSV file of 10,000 lines, each with a price
+// of its own (no two lines share an update), read, planned and written with history, on a file
+// database and, when ORVOSAL_TEST_PG names a server, on PostgreSQL.
+#include <libpq-fe.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include "core/db/database.h"
+#include "core/db/transaction.h"
+#include "core/schema/seed_defaults.h"
+#include "core/schema/table_creator.h"
+#include "core/schema/upgrade.h"
+#include "core/scripted_ui.h"
+#include "core/session.h"
+#include "core/users/current_user.h"
+#include "masterdata/articles/price_import.h"
+
+namespace {
+
+using namespace orvosal;
+constexpr int kArticles = 50000;
+constexpr int kLines = 10000;
+
+double milliseconds(const std::function<void()>& work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+void fillArticles(Connection& db) {
+  int row = 0;
+  DbTransaction tx(db);
+  db.insertRows(db.tableSchema("Artikel"),
+                {"Artikelnummer", "Bezeichnung1", "Einkaufspreis", "Verkaufspreis1"},
+                [&](std::vector<Value>& values) {
+                  if (row == kArticles) return false;
+                  ++row;
+                  values = {Value("A-" + std::to_string(row)), Value("Artikel " + std::to_string(row)),
+                            Value(Currency::fromInteger(row % 100)), Value(Currency::fromInteger(row % 200))};
+                  return true;
+                });
+  tx.commit();
+}
+
+// Every fifth article, with German decimals that differ from line to line.
+std::filesystem::path writePriceList(const std::filesystem::path& folder) {
+  const std::filesystem::path file = folder / "preise.csv";
+  std::ofstream out(file, std::ios::binary);
+  out << "Artikelnummer;Preis\r\n";
+  for (int line = 1; line <= kLines; ++line) {
+    out << "A-" << line * 5 << ';' << line << ',' << (line % 100 < 10 ? "0" : "") << line % 100 << "\r\n";
+  }
+  return file;
+}
+
+void benchImport(const char* engine, const std::filesystem::path& folder,
+                 const std::function<void(SettingsFiles&)>& configure) {
+  ScriptedUi ui;
+  SystemClock clock;
+  Session session(folder, ui, clock);
+  configure(session.settings());
+  if (!OpenDatabase(session)) {
+    std::printf("%s: database not opened\n", engine);
+    return;
+  }
+  Connection& db = GlobalConnection(session);
+  CreateAllTables(session, db);
+  SeedDefaults(session, db, "");
+  Datenbank_Anpassungen(session);
+  session.systemSettings()["WriteUserHsitory"] = "1";
+  CurrentUser& user = session.area<CurrentUser>();
+  user.signedIn = true;
+  user.id = 1;
+  user.rights["Save_Artikel"] = 1;
+  fillArticles(db);
+  const std::filesystem::path file = writePriceList(folder);
+
+  SpreadsheetTable table;
+  const double read = milliseconds([&] { table = std::get<SpreadsheetTable>(ReadSpreadsheet(file, {})); });
+  PriceImportMapping mapping{.numberColumn = "Artikelnummer", .priceColumn = "Preis"};
+  PriceImportResult result;
+  const double planned = milliseconds([&] { result = PlanPriceImport(session, table, mapping); });
+  const double imported = milliseconds([&] { result = ImportPrices(session, table, mapping); });
+  std::printf(
+      "%s: %d articles, %zu lines; read %.0f ms, preview %.0f ms, import with history %.0f ms; "
+      "%zu prices changed%s\n",
+      engine, kArticles, table.rows.size() - 1, read, planned, imported, result.changes.size(),
+      result.error.empty() ? "" : (" - " + result.error).c_str());
+}
+
+void admin(const std::string& conninfo, const std::string& sql) {
+  PGconn* conn = PQconnectdb(conninfo.c_str());
+  PQclear(PQexec(conn, sql.c_str()));
+  PQfinish(conn);
+}
+
+void configureServer(SettingsFiles& settings, const char* conninfo, const std::string& name) {
+  std::string host = "localhost", port = "5432", user;
+  PQconninfoOption* options = PQconninfoParse(conninfo, nullptr);
+  for (PQconninfoOption* o = options; o != nullptr && o->keyword != nullptr; ++o) {
+    if (o->val == nullptr) continue;
+    const std::string keyword = o->keyword;
+    if (keyword == "host") host = o->val;
+    if (keyword == "port") port = o->val;
+    if (keyword == "user") user = o->val;
+  }
+  PQconninfoFree(options);
+  settings.WriteSetting("Database1", "Titel", name);
+  settings.WriteSetting("Database1", "UseSqlServer", "1");
+  settings.WriteSetting("Database1", "SQLServer", host + "," + port);
+  settings.WriteSetting("Database1", "SQLDatenbank", name);
+  settings.WriteSetting("Database1", "SQLDatenbankDirekt", "1");
+  settings.WriteSetting("Database1", "strDatabaseUser", user);
+  settings.WriteSetting("Database1", "strDatabasePassword", "");
+}
+
+}  // namespace
+
+int main() {
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
+  const char* conninfo = std::getenv("ORVOSAL_TEST_PG");
+  const auto folder = std::filesystem::temp_directory_path() / "orvosal_price_import_bench";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder / "file");
+  std::filesystem::create_directories(folder / "server");
+  benchImport("SQLite", folder / "file",
+              [](SettingsFiles& settings) { settings.WriteSetting("Database1", "UseSqlServer", "0"); });
+  if (conninfo == nullptr || *conninfo == '\0') {
+    std::puts("PostgreSQL: ORVOSAL_TEST_PG not set, skipped");
+  } else {
+    const std::string name = "orvosal_price_import_bench";
+    admin(conninfo, "DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
+    admin(conninfo, "CREATE DATABASE " + name);
+    benchImport("PostgreSQL", folder / "server",
+                [&](SettingsFiles& settings) { configureServer(settings, conninfo, name); });
+    admin(conninfo, "DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
+  }
+  std::filesystem::remove_all(folder);
+  return 0;
+}
