@@ -4,6 +4,7 @@
 #include "app/database_menu.h"
 #include "app/frm_adress_suche.h"
 #include "app/frm_adressen.h"
+#include "app/frm_artikel_suche.h"
 #include "app/frm_bankleitzahlen.h"
 #include "app/frm_benutzerverwaltung.h"
 #include "app/frm_klassen.h"
@@ -19,6 +20,7 @@ const MenuRegistry& desktopMenus() {
     contributeAddressMenu(contributed);
     contributeCommissionClassesMenu(contributed);
     contributeAddressSearchMenu(contributed);
+    contributeArticleSearchMenu(contributed);
     contributeUserAdministrationMenu(contributed);
     contributeOptionsMenu(contributed);
     contributeBankCodesMenu(contributed);
