@@ -34,53 +34,76 @@ const Order kByDescription{{"Bezeichnung1", "Artikelnummer"},
                            {&ArticleSearchRow::bezeichnung1, &ArticleSearchRow::artikelnummer}};
 
 // One query of a search: its condition and order. A search runs its parts one after the other
-// while the list is not full; each part adds the rows the earlier ones did not find.
+// while the list is not full; each part adds the rows the earlier ones did not find. A part whose
+// text may stand anywhere in its columns (`contains`) has no index range to walk; `narrowing`
+// is the file database's trigram-table condition for it, empty where there is none.
 struct Part {
   std::string condition;
   const Order& order;
+  bool contains = false;
+  std::string narrowing;
 };
+
+// A part whose condition walks an index range in the list's order (or has no condition).
+Part startsWith(std::string condition, const Order& order) {
+  return Part{std::move(condition), order, false, ""};
+}
 
 // The trigram index answers for texts of three characters and more; shorter pieces have no
 // trigram to look up.
 constexpr size_t kTrigram = 3;
+
+// How many articles, in the list's order, a contains search reads first: a text found often fills
+// the list within them, walking the order's index; a rarer one is looked up by the trigram index.
+constexpr int kFirstArticles = 20000;
 
 size_t characterCount(std::string_view text) {
   return static_cast<size_t>(std::count_if(
       text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-// The full-text query for the pieces of the text between its wildcards that are long enough for
-// the trigram index, in the given columns; empty when no piece is.
-std::string textQuery(std::string_view text, const std::vector<std::string>& columns) {
-  std::string phrases;
+// The pieces of the text between its wildcards that are long enough for the trigram index.
+std::vector<std::string_view> trigramPieces(std::string_view text) {
+  std::vector<std::string_view> pieces;
   size_t start = 0;
   while (start <= text.size()) {
     const size_t end = std::min(text.size(), text.find_first_of("*%_", start));
     const std::string_view piece = text.substr(start, end - start);
-    if (characterCount(piece) >= kTrigram) {
-      std::string phrase;
-      for (char c : piece) phrase += (c == '"') ? std::string("\"\"") : std::string(1, c);
-      phrases += (phrases.empty() ? "\"" : " AND \"") + phrase + "\"";
-    }
+    if (characterCount(piece) >= kTrigram) pieces.push_back(piece);
     start = end + 1;
   }
-  if (phrases.empty()) return "";
+  return pieces;
+}
+
+// The full-text query for those pieces in the given columns.
+std::string textQuery(const std::vector<std::string_view>& pieces, const std::vector<std::string>& columns) {
+  std::string phrases;
+  for (std::string_view piece : pieces) {
+    std::string phrase;
+    for (char c : piece) phrase += (c == '"') ? std::string("\"\"") : std::string(1, c);
+    phrases += (phrases.empty() ? "\"" : " AND \"") + phrase + "\"";
+  }
   std::string names;
   for (const std::string& column : columns) names += (names.empty() ? "" : " ") + column;
   return "{" + names + "} : (" + phrases + ")";
 }
 
-// One of the columns contains the text. On the file database the trigram table narrows the rows
-// first; LIKE decides, so that both engines find the same.
-std::string containsAny(bool textTable, const std::vector<std::string>& columns, std::string_view text) {
+// One of the columns contains the text; LIKE decides, so that both engines find the same. The
+// server's trigram indexes serve LIKE itself; on the file database the trigram table narrows the
+// rows first.
+Part containsAny(bool textTable, const std::vector<std::string>& columns, std::string_view text,
+                 const Order& order) {
   std::string condition;
   for (const std::string& column : columns)
     condition += (condition.empty() ? "" : " OR ") + SqlContains(column, text);
-  condition = "(" + condition + ")";
-  const std::string query = textTable ? textQuery(text, columns) : "";
-  if (query.empty()) return condition;
-  return "([ID] IN (SELECT rowid FROM " + std::string(kArticleTextTable) + " WHERE " +
-         std::string(kArticleTextTable) + " MATCH " + SqlQuoted(query) + ") AND " + condition + ")";
+  Part part{"(" + condition + ")", order, true, ""};
+  const std::vector<std::string_view> pieces = trigramPieces(text);
+  if (pieces.empty()) return part;
+  part.narrowing = textTable ? "([ID] IN (SELECT rowid FROM " + std::string(kArticleTextTable) + " WHERE " +
+                                   std::string(kArticleTextTable) + " MATCH " +
+                                   SqlQuoted(textQuery(pieces, columns)) + "))"
+                             : "(1 = 1)";
+  return part;
 }
 
 const std::vector<std::string> kNumberColumn{"Artikelnummer"};
@@ -96,21 +119,21 @@ const Order& orderOf(ArticleSearchField field) {
 
 std::vector<Part> searchParts(const Dialect& dialect, bool textTable, ArticleSearchField field,
                               std::string_view text) {
-  if (text.empty()) return {{"", orderOf(field)}};
+  if (text.empty()) return {startsWith("", orderOf(field))};
   switch (field) {
     case ArticleSearchField::Number:
-      return {{SqlStartsWith(dialect, "Artikelnummer", text), kByNumber}};
+      return {startsWith(SqlStartsWith(dialect, "Artikelnummer", text), kByNumber)};
     case ArticleSearchField::NumberInfix:
-      return {{containsAny(textTable, kNumberColumn, text), kByNumber}};
+      return {containsAny(textTable, kNumberColumn, text, kByNumber)};
     case ArticleSearchField::Description:
-      return {{SqlStartsWith(dialect, "Bezeichnung1", text), kByDescription}};
+      return {startsWith(SqlStartsWith(dialect, "Bezeichnung1", text), kByDescription)};
     case ArticleSearchField::DescriptionInfix:
-      return {{containsAny(textTable, kFirstLine, text), kByDescription}};
+      return {containsAny(textTable, kFirstLine, text, kByDescription)};
     case ArticleSearchField::AnyDescription:
-      return {{containsAny(textTable, kAllLines, text), kByDescription}};
+      return {containsAny(textTable, kAllLines, text, kByDescription)};
     case ArticleSearchField::Barcode:
-      return {{SqlStartsWith(dialect, "Barcode", text), kByBarcode},
-              {SqlStartsWith(dialect, "EAN-Code", text), kByEanCode}};
+      return {startsWith(SqlStartsWith(dialect, "Barcode", text), kByBarcode),
+              startsWith(SqlStartsWith(dialect, "EAN-Code", text), kByEanCode)};
   }
   return {};
 }
@@ -132,16 +155,40 @@ std::string filterSql(const ArticleSearch& search) {
   return filter;
 }
 
-std::string partSql(const Part& part, const ArticleSearch& search) {
-  std::string where = part.condition.empty() ? "(1 = 1)" : part.condition;
-  where += filterSql(search);
-  std::string order;
-  for (const std::string& column : part.order.columns) order += "[" + column + "], ";
-  return "SELECT Top " + std::to_string(search.limit) +
-         " [ID], [Artikelnummer], [Bezeichnung1], [Einheit], [Verkaufspreis1], [Bestand], [Warengruppe], "
-         "[Barcode], [EAN-Code] FROM "
-         "Artikel WHERE (" +
-         where + ") ORDER BY " + order + "[ID]";
+constexpr const char* kListColumns =
+    "[ID], [Artikelnummer], [Bezeichnung1], [Einheit], [Verkaufspreis1], [Bestand], [Warengruppe], "
+    "[Barcode], "
+    "[EAN-Code]";
+
+std::string orderSql(const Order& order) {
+  std::string sql = " ORDER BY ";
+  for (const std::string& column : order.columns) sql += "[" + column + "], ";
+  return sql + "[ID]";
+}
+
+std::string condition(const std::string& condition) { return condition.empty() ? "(1 = 1)" : condition; }
+
+// The first rows of the part in its order.
+std::string firstRowsSql(const Part& part, const ArticleSearch& search) {
+  return "SELECT Top " + std::to_string(search.limit) + " " + kListColumns + " FROM Artikel WHERE (" +
+         condition(part.condition) + filterSql(search) + ")" + orderSql(part.order);
+}
+
+// The hits among the first articles of the order.
+std::string hitsAmongFirstSql(const Part& part, const ArticleSearch& search) {
+  std::string lines;
+  for (size_t line = 1; line < kAllLines.size(); ++line)
+    lines += ", [" + kAllLines[line] + "]";  // beside the first
+  return "SELECT Top " + std::to_string(search.limit) + " * FROM (SELECT Top " +
+         std::to_string(kFirstArticles) + " " + kListColumns + lines + " FROM Artikel WHERE ((1 = 1)" +
+         filterSql(search) + ")" + orderSql(part.order) + ") AS Vorauswahl WHERE " + part.condition +
+         orderSql(part.order);
+}
+
+// Every hit, found through the trigram index; the list is sorted here.
+std::string allHitsSql(const Part& part, const ArticleSearch& search) {
+  return "SELECT " + std::string(kListColumns) + " FROM Artikel WHERE (" + part.narrowing + " AND " +
+         part.condition + filterSql(search) + ")";
 }
 
 // German order on the order's columns, then the key; the engines' own orders differ in details,
@@ -174,6 +221,23 @@ bool hasFilter(const ArticleSearch& search) {
   return !trim(search.warengruppe).empty() || !trim(search.hauptwarengruppe).empty() || search.lieferant > 0;
 }
 
+std::vector<ArticleSearchRow> readRows(Connection& db, const std::string& sql) {
+  std::vector<ArticleSearchRow> rows;
+  for (Recordset rs(db, sql); !rs.eof(); rs.moveNext()) rows.push_back(readRow(rs));
+  return rows;
+}
+
+// The hits of one part, the first ones of its order. A contains search first reads the first
+// articles of the order: when they fill the list, no later article can push one out. Otherwise
+// the text is rare, and the trigram index finds all its hits; a text too short for it keeps the
+// hits among the first articles (all of them where there are no more articles than that).
+std::vector<ArticleSearchRow> partRows(Connection& db, const Part& part, const ArticleSearch& search) {
+  if (!part.contains) return readRows(db, firstRowsSql(part, search));
+  std::vector<ArticleSearchRow> rows = readRows(db, hitsAmongFirstSql(part, search));
+  if (rows.size() >= static_cast<size_t>(search.limit) || part.narrowing.empty()) return rows;
+  return readRows(db, allHitsSql(part, search));
+}
+
 }  // namespace
 
 std::vector<ArticleSearchRow> searchArticles(Session& session, const ArticleSearch& search) {
@@ -182,15 +246,13 @@ std::vector<ArticleSearchRow> searchArticles(Session& session, const ArticleSear
                         std::vector<ArticleSearchRow> rows;
                         const std::string_view text = trim(search.text);
                         if ((text.empty() && !hasFilter(search)) || search.limit <= 0) return rows;
-                        const Dialect& dialect = session.database().dialect;
+                        Connection& db = GlobalConnection(session);
                         std::set<int64_t> found;
-                        const bool textTable = HasArticleTextTable(GlobalConnection(session));
-                        for (const Part& part : searchParts(dialect, textTable, search.field, text)) {
+                        for (const Part& part : searchParts(session.database().dialect,
+                                                            HasArticleTextTable(db), search.field, text)) {
                           if (rows.size() >= static_cast<size_t>(search.limit)) break;
                           const size_t from = rows.size();
-                          for (Recordset rs(GlobalConnection(session), partSql(part, search)); !rs.eof();
-                               rs.moveNext()) {
-                            ArticleSearchRow row = readRow(rs);
+                          for (ArticleSearchRow& row : partRows(db, part, search)) {
                             if (found.insert(row.id).second) rows.push_back(std::move(row));
                           }
                           sortRows(rows, from, part.order);
