@@ -228,12 +228,13 @@ void step20261208(UpgradeContext& c) {
 }
 
 // Indexes of the article search: number, description and codes are searched by their beginning,
-// in the order the hits are listed; group and supplier narrow the search; a supplier's articles
-// are also found through its supplier prices; any part of number and descriptions through the
-// trigram index.
+// in the order the hits are listed (with the key, the last column of the order, so that a search
+// for any part of number or description walks the index alone); group and supplier narrow the search; a
+// supplier's articles are also found through its supplier prices; any part of number and descriptions through
+// the trigram index.
 void step20261209(UpgradeContext& c) {
-  searchIndex(c, "Artikel", "IDX_Artikel_Artikelnummer", {"Artikelnummer"});
-  searchIndex(c, "Artikel", "IDX_Artikel_Bezeichnung1", {"Bezeichnung1", "Artikelnummer"});
+  searchIndex(c, "Artikel", "IDX_Artikel_Artikelnummer", {"Artikelnummer", "ID"});
+  searchIndex(c, "Artikel", "IDX_Artikel_Bezeichnung1", {"Bezeichnung1", "Artikelnummer", "ID"});
   searchIndex(c, "Artikel", "IDX_Artikel_Barcode", {"Barcode", "Artikelnummer"});
   searchIndex(c, "Artikel", "IDX_Artikel_EAN_Code", {"[EAN-Code]", "Artikelnummer"});
   searchIndex(c, "Artikel", "IDX_Artikel_Warengruppe", {"Warengruppe", "Bezeichnung1", "Artikelnummer"});

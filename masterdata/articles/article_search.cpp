@@ -42,11 +42,12 @@ struct Part {
   const Order& order;
   bool contains = false;
   std::string narrowing;
+  std::vector<std::string> columns;  // of a contains search: the columns searched
 };
 
 // A part whose condition walks an index range in the list's order (or has no condition).
 Part startsWith(std::string condition, const Order& order) {
-  return Part{std::move(condition), order, false, ""};
+  return Part{std::move(condition), order, false, "", {}};
 }
 
 // The trigram index answers for texts of three characters and more; shorter pieces have no
@@ -55,7 +56,10 @@ constexpr size_t kTrigram = 3;
 
 // How many articles, in the list's order, a contains search reads first: a text found often fills
 // the list within them, walking the order's index; a rarer one is looked up by the trigram index.
+// Where the searched columns are not all in the order's index, every article read is a read of its
+// row, and fewer are read.
 constexpr int kFirstArticles = 20000;
+constexpr int kFirstArticlesRead = 2000;
 
 size_t characterCount(std::string_view text) {
   return static_cast<size_t>(std::count_if(
@@ -96,7 +100,7 @@ Part containsAny(bool textTable, const std::vector<std::string>& columns, std::s
   std::string condition;
   for (const std::string& column : columns)
     condition += (condition.empty() ? "" : " OR ") + SqlContains(column, text);
-  Part part{"(" + condition + ")", order, true, ""};
+  Part part{"(" + condition + ")", order, true, "", columns};
   const std::vector<std::string_view> pieces = trigramPieces(text);
   if (pieces.empty()) return part;
   part.narrowing = textTable ? "([ID] IN (SELECT rowid FROM " + std::string(kArticleTextTable) + " WHERE " +
@@ -174,15 +178,24 @@ std::string firstRowsSql(const Part& part, const ArticleSearch& search) {
          condition(part.condition) + filterSql(search) + ")" + orderSql(part.order);
 }
 
-// The hits among the first articles of the order.
+// The keys of the first hits among the first articles of the order. The inner query reads only
+// the key and the searched columns, which the index of the order holds beside the key (all but the
+// further description lines), so that it walks the index without reading the articles. The outer
+// query keeps the inner one's order and stops at the list's length; sorting there would sort
+// every hit.
 std::string hitsAmongFirstSql(const Part& part, const ArticleSearch& search) {
-  std::string lines;
-  for (size_t line = 1; line < kAllLines.size(); ++line)
-    lines += ", [" + kAllLines[line] + "]";  // beside the first
-  return "SELECT Top " + std::to_string(search.limit) + " * FROM (SELECT Top " +
-         std::to_string(kFirstArticles) + " " + kListColumns + lines + " FROM Artikel WHERE ((1 = 1)" +
-         filterSql(search) + ")" + orderSql(part.order) + ") AS Vorauswahl WHERE " + part.condition +
-         orderSql(part.order);
+  std::string columns;
+  for (const std::string& column : part.columns) columns += ", [" + column + "]";
+  const int first = part.columns.size() == 1 ? kFirstArticles : kFirstArticlesRead;
+  return "SELECT Top " + std::to_string(search.limit) + " [ID] FROM (SELECT Top " + std::to_string(first) +
+         " [ID]" + columns + " FROM Artikel WHERE ((1 = 1)" + filterSql(search) + ")" + orderSql(part.order) +
+         ") AS Vorauswahl WHERE " + part.condition;
+}
+
+std::string rowsByKeySql(const std::vector<int64_t>& ids) {
+  std::string list;
+  for (int64_t id : ids) list += (list.empty() ? "" : ",") + std::to_string(id);
+  return "SELECT " + std::string(kListColumns) + " FROM Artikel WHERE ([ID] IN (" + list + "))";
 }
 
 // Every hit, found through the trigram index; the list is sorted here.
@@ -233,8 +246,11 @@ std::vector<ArticleSearchRow> readRows(Connection& db, const std::string& sql) {
 // hits among the first articles (all of them where there are no more articles than that).
 std::vector<ArticleSearchRow> partRows(Connection& db, const Part& part, const ArticleSearch& search) {
   if (!part.contains) return readRows(db, firstRowsSql(part, search));
-  std::vector<ArticleSearchRow> rows = readRows(db, hitsAmongFirstSql(part, search));
-  if (rows.size() >= static_cast<size_t>(search.limit) || part.narrowing.empty()) return rows;
+  std::vector<int64_t> ids;
+  for (Recordset rs(db, hitsAmongFirstSql(part, search)); !rs.eof(); rs.moveNext())
+    ids.push_back(rs["ID"].toInt());
+  if (ids.size() >= static_cast<size_t>(search.limit) || part.narrowing.empty())
+    return ids.empty() ? std::vector<ArticleSearchRow>{} : readRows(db, rowsByKeySql(ids));
   return readRows(db, allHitsSql(part, search));
 }
 

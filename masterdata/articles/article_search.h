@@ -48,7 +48,9 @@ struct ArticleSearchRow {
 // (German order: case ignored, "Ä" as "A", "ß" as "ss"; the same on both engines). Where the field
 // names two columns, the hits on the first column come first, then those found only on the
 // second. A blank text finds nothing unless a group or supplier is chosen: then it lists that
-// group's or supplier's articles. A database error gives an empty list.
+// group's or supplier's articles. A contains search for a text of one or two characters (too short
+// for the trigram index) looks among the first 20,000 articles of the order only (2,000 for all
+// description lines); a longer text among all. A database error gives an empty list.
 std::vector<ArticleSearchRow> searchArticles(Session& session, const ArticleSearch& search);
 
 // The names of the product groups (`Warengruppe` rows with a group name) for the group filter,
