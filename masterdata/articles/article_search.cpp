@@ -35,8 +35,9 @@ const Order kByDescription{{"Bezeichnung1", "Artikelnummer"},
 
 // One query of a search: its condition and order. A search runs its parts one after the other
 // while the list is not full; each part adds the rows the earlier ones did not find. A part whose
-// text may stand anywhere in its columns (`contains`) has no index range to walk; `narrowing`
-// is the file database's trigram-table condition for it, empty where there is none.
+// text may stand anywhere in its columns (`contains`) has no index range to walk; its `narrowing`
+// lets the trigram index find the rows (the trigram table on the file database, "(1 = 1)" on the
+// server, whose indexes serve LIKE itself), and is empty for a text too short for that index.
 struct Part {
   std::string condition;
   const Order& order;
