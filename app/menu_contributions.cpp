@@ -5,6 +5,7 @@
 #include "app/frm_adress_suche.h"
 #include "app/frm_adressen.h"
 #include "app/frm_artikel.h"
+#include "app/frm_artikel_suche.h"
 #include "app/frm_bankleitzahlen.h"
 #include "app/frm_benutzerverwaltung.h"
 #include "app/frm_klassen.h"
@@ -27,6 +28,7 @@ const MenuRegistry& desktopMenus() {
     contributeDiscountScalesMenu(contributed);
     contributeAddressSearchMenu(contributed);
     contributePriceImportMenu(contributed);
+    contributeArticleSearchMenu(contributed);
     contributeUserAdministrationMenu(contributed);
     contributeOptionsMenu(contributed);
     contributeBankCodesMenu(contributed);

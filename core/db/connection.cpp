@@ -140,6 +140,16 @@ int64_t Connection::execute(std::string_view sql) {
   }
 }
 
+int64_t Connection::executeEngineSql(std::string_view sql) {
+  forgetSchema();
+  try {
+    return executeStatement(std::string(sql));
+  } catch (const DbError& error) {
+    if (!error.sql().empty()) throw;
+    throw DbError(error.number(), error.text(), std::string(sql));
+  }
+}
+
 int64_t Connection::executeStatement(const std::string& statement) {
   if (depth_ == 0 || !failureAbortsTransaction()) return executeNative(statement, {});
   // On PostgreSQL one failed statement aborts the whole transaction; a savepoint around each

@@ -72,6 +72,10 @@ class Connection {
 
   // Runs one statement; answers the number of rows it changed.
   int64_t execute(std::string_view sql);
+  // Runs one statement written in the engine's own dialect, as written, without translation: the
+  // schema objects the program's SQL has no words for (a full-text table and the triggers that keep
+  // it, an extension, an index with an operator class). Answers the number of rows it changed.
+  int64_t executeEngineSql(std::string_view sql);
   // True when the statement yields rows (a query) rather than changing data.
   bool returnsRows(std::string_view sql);
   // Opens a result for reading. Its columns are named as the program spells them, on every

@@ -163,7 +163,10 @@ void PostgresConnection::open() {
   }
   try {
     PQsetClientEncoding(conn_, "UTF8");
-    run("SET datestyle = 'ISO, DMY'; SET client_min_messages = warning", {});
+    // Results are read through held cursors, which the server fills whole when declared outside a
+    // transaction: the plan is to deliver every row soonest, not the first tenth, as the planner
+    // assumes for cursors unless told.
+    run("SET datestyle = 'ISO, DMY'; SET client_min_messages = warning; SET cursor_tuple_fraction = 1", {});
     if (preparation_ == Preparation::HelperFunctions) prepareDatabase();
   } catch (const DbError& error) {
     std::string reason = postgresStateReason(lastState_);

@@ -303,11 +303,13 @@ void SqliteConnection::insertRowsNative(const std::string& table, const std::vec
   }
 }
 
+// Ordinary tables only: a full-text table and the shadow tables that hold its index belong to
+// the table they index.
 std::vector<std::string> SqliteConnection::tableNames() {
   std::vector<std::string> names;
   auto rows = queryNative(
-      "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite~_%' ESCAPE '~' "
-      "ORDER BY name COLLATE ORVOSAL_CI",
+      "SELECT name FROM pragma_table_list WHERE schema = 'main' AND type = 'table' AND name NOT LIKE "
+      "'sqlite~_%' ESCAPE '~' ORDER BY name COLLATE ORVOSAL_CI",
       {});
   while (rows->next()) names.push_back(rows->storedValue(0).toText());
   return names;

@@ -3,8 +3,10 @@
 #include <initializer_list>
 
 #include "core/db/database.h"
+#include "core/db/db_error.h"
 #include "core/db/recordset.h"
 #include "core/db/sql_helpers.h"
+#include "core/schema/article_text_index.h"
 #include "core/schema/ensure_column.h"
 #include "core/schema/repair_20190904.h"
 #include "core/schema/seed_defaults.h"
@@ -196,15 +198,20 @@ void step20220509(UpgradeContext& c) {
   run(c, "CREATE INDEX IDX_AdressenID ON Adressen_Dokumente (AdressenID);");
 }
 
-// An index of the address search on `Adressen`. The program's ORDER BY puts Nulls first, as the
-// old engines did; the server's indexes keep them last unless told, and an index in another order
-// than the query's cannot stand in for the sort.
-void addressIndex(UpgradeContext& c, std::string_view name, std::initializer_list<std::string_view> columns) {
+// An index of a search window on `table`. The program's ORDER BY puts Nulls first, as the old
+// engines did; the server's indexes keep them last unless told, and an index in another order than
+// the query's cannot stand in for the sort.
+void searchIndex(UpgradeContext& c, std::string_view table, std::string_view name,
+                 std::initializer_list<std::string_view> columns) {
   const bool server = c.db.engine() == SqlEngine::Postgres;
   std::string list;
   for (std::string_view column : columns)
     list += (list.empty() ? "" : ", ") + std::string(column) + (server ? " NULLS FIRST" : "");
-  run(c, "CREATE INDEX " + std::string(name) + " ON Adressen (" + list + ");");
+  run(c, "CREATE INDEX " + std::string(name) + " ON " + std::string(table) + " (" + list + ");");
+}
+
+void addressIndex(UpgradeContext& c, std::string_view name, std::initializer_list<std::string_view> columns) {
+  searchIndex(c, "Adressen", name, columns);
 }
 
 // Indexes of the address search: number, names, town and postcode are searched by their
@@ -218,6 +225,27 @@ void step20261208(UpgradeContext& c) {
   addressIndex(c, "IDX_Adressen_PLZ", {"PLZ", "Name"});
   addressIndex(c, "IDX_SoundExName", {"SoundExName", "Name", "Vorname"});
   addressIndex(c, "IDX_SoundExVorname", {"SoundExVorname", "Name", "Vorname"});
+}
+
+// Indexes of the article search: number, description and codes are searched by their beginning,
+// in the order the hits are listed (with the key, the last column of the order, so that a search
+// for any part of number or description walks the index alone); group and supplier narrow the search; a
+// supplier's articles are also found through its supplier prices; any part of number and descriptions through
+// the trigram index.
+void step20261209(UpgradeContext& c) {
+  searchIndex(c, "Artikel", "IDX_Artikel_Artikelnummer", {"Artikelnummer", "ID"});
+  searchIndex(c, "Artikel", "IDX_Artikel_Bezeichnung1", {"Bezeichnung1", "Artikelnummer", "ID"});
+  searchIndex(c, "Artikel", "IDX_Artikel_Barcode", {"Barcode", "Artikelnummer"});
+  searchIndex(c, "Artikel", "IDX_Artikel_EAN_Code", {"[EAN-Code]", "Artikelnummer"});
+  searchIndex(c, "Artikel", "IDX_Artikel_Warengruppe", {"Warengruppe", "Bezeichnung1", "Artikelnummer"});
+  searchIndex(c, "Artikel", "IDX_Artikel_Lieferant", {"Lieferant", "Bezeichnung1", "Artikelnummer"});
+  run(c,
+      "CREATE INDEX IDX_LieferantenPreise_LieferantenID ON LieferantenPreise (LieferantenID, Artikel_ID);");
+  try {
+    CreateArticleTextIndex(c.db);
+  } catch (const DbError&) {
+    // Without the trigram index the infix search reads the whole table, slower but complete.
+  }
 }
 
 // Steps whose whole content is the columns and tables marked with their stamp.
@@ -273,7 +301,7 @@ const std::vector<UpgradeStep>& upgradeStepList() {
       {20201213, step20201213},         {20210509, schemaOnly<20210509>}, {20210517, schemaOnly<20210517>},
       {20210518, schemaOnly<20210518>}, {20220509, step20220509},         {20220510, schemaOnly<20220510>},
       {20220511, schemaOnly<20220511>}, {20261206, schemaOnly<20261206>}, {20261207, schemaOnly<20261207>},
-      {20261208, step20261208},
+      {20261208, step20261208},         {20261209, step20261209},
   };
   return steps;
 }

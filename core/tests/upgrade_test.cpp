@@ -21,10 +21,11 @@ using orvosal::testing::BothEngines;
 
 // Every dated step, the first block first, as an old database runs them.
 const std::vector<int> kDatedSteps = {
-    20190601, 20190619, 20190620, 20190904, 20190907, 20191031, 20191116, 20191118, 20191119, 20191120,
-    20191121, 20191122, 20191123, 20191124, 20191125, 20191126, 20191127, 20200603, 20200605, 20201102,
-    20201104, 20201105, 20201106, 20201203, 20201204, 20201207, 20201209, 20201210, 20201211, 20201212,
-    20201213, 20210509, 20210517, 20210518, 20220509, 20220510, 20220511, 20261206, 20261207, 20261208,
+    20190601, 20190619, 20190620, 20190904, 20190907, 20191031, 20191116, 20191118, 20191119,
+    20191120, 20191121, 20191122, 20191123, 20191124, 20191125, 20191126, 20191127, 20200603,
+    20200605, 20201102, 20201104, 20201105, 20201106, 20201203, 20201204, 20201207, 20201209,
+    20201210, 20201211, 20201212, 20201213, 20210509, 20210517, 20210518, 20220509, 20220510,
+    20220511, 20261206, 20261207, 20261208, 20261209,
 };
 
 ColumnKind kindOfTypeWord(std::string_view word) {
@@ -70,7 +71,7 @@ class UpgradeTest : public BothEngines {
 
 TEST_P(UpgradeTest, ANewDatabaseHasEveryTableAndColumnInOrderWithItsKey) {
   newDatabase();
-  EXPECT_EQ(ReadDatabaseVersion(db()), 20261208);
+  EXPECT_EQ(ReadDatabaseVersion(db()), 20261209);
   EXPECT_TRUE(engine().ui().texts("error").empty()) << engine().ui().texts("error").front();
   for (const TableDef& table : allTables()) {
     SCOPED_TRACE(std::string(table.name));
@@ -113,7 +114,7 @@ TEST_P(UpgradeTest, AnOldDatabaseEndsWithTheCatalogOfANewOne) {
   SeedDefaults(session(), db(), "20190601");
   ASSERT_EQ(ReadDatabaseVersion(db()), 20190601);
   EXPECT_EQ(Datenbank_Anpassungen(session()), kDatedSteps);
-  EXPECT_EQ(ReadDatabaseVersion(db()), 20261208);
+  EXPECT_EQ(ReadDatabaseVersion(db()), 20261209);
   const auto upgraded = catalog(db());
 
   orvosal::testing::EngineSession fresh(GetParam());

@@ -8,6 +8,7 @@
 #include "core/db/recordset.h"
 #include "core/db/sql_german_order.h"
 #include "core/db/sql_helpers.h"
+#include "core/db/sql_search_conditions.h"
 #include "core/operation_guard.h"
 #include "core/rules/soundex.h"
 #include "core/text.h"
@@ -16,35 +17,6 @@ namespace orvosal {
 namespace {
 
 constexpr const char* kModule = "mdlAdressSuche";
-
-// A character that sorts behind every other in the engine's text order, so that "prefix" up to
-// "prefix" plus this character spans every text starting with the prefix: the collation of the
-// file database weighs characters outside the Latin letters by code point; the server's Unicode
-// collation reserves U+FFFF as the highest weight.
-std::string_view highestCharacter(const Dialect& dialect) {
-  return (dialect.engine() == SqlEngine::Postgres) ? "\xEF\xBF\xBF" : "\xF4\x8F\xBF\xBF";
-}
-
-// The part of the typed text before its first wildcard: what an index range can narrow to.
-std::string_view literalPrefix(std::string_view text) {
-  return text.substr(0, std::min(text.size(), text.find_first_of("*%_")));
-}
-
-// `column` starts with the text. The range on the column lets the engine walk its index (the
-// LIKE operator cannot use one on either engine); LIKE then decides, so both engines find the same.
-std::string startsWith(const Dialect& dialect, std::string_view column, std::string_view text) {
-  const std::string name = "[" + std::string(column) + "]";
-  std::string condition = name + " LIKE '" + SqlText(text, Asterisk::Wildcard) + "%'";
-  const std::string_view literal = literalPrefix(text);
-  if (literal.empty()) return "(" + condition + ")";
-  const std::string low = SqlText(literal);
-  return "(" + name + " >= '" + low + "' AND " + name + " < '" + low +
-         std::string(highestCharacter(dialect)) + "' AND " + condition + ")";
-}
-
-std::string contains(std::string_view column, std::string_view text) {
-  return "([" + std::string(column) + "] LIKE '%" + SqlText(text, Asterisk::Wildcard) + "%')";
-}
 
 std::string anyOf(std::initializer_list<std::string> alternatives) {
   std::string joined;
@@ -75,23 +47,24 @@ struct Part {
 std::vector<Part> searchParts(const Dialect& dialect, AddressSearchField field, std::string_view text) {
   switch (field) {
     case AddressSearchField::Number:
-      return {{startsWith(dialect, "Kundennummer", text), kByNumber}};
+      return {{SqlStartsWith(dialect, "Kundennummer", text), kByNumber}};
     case AddressSearchField::Name:
-      return {{startsWith(dialect, "Name", text), kByName}, {startsWith(dialect, "Vorname", text), kByName}};
+      return {{SqlStartsWith(dialect, "Name", text), kByName},
+              {SqlStartsWith(dialect, "Vorname", text), kByName}};
     case AddressSearchField::NameInfix:
-      return {{contains("Name", text), kByName}, {contains("Vorname", text), kByName}};
+      return {{SqlContains("Name", text), kByName}, {SqlContains("Vorname", text), kByName}};
     case AddressSearchField::Town:
-      return {{startsWith(dialect, "Ort", text), kByTown}};
+      return {{SqlStartsWith(dialect, "Ort", text), kByTown}};
     case AddressSearchField::Postcode:
-      return {{startsWith(dialect, "PLZ", text), kByPostcode}};
+      return {{SqlStartsWith(dialect, "PLZ", text), kByPostcode}};
     case AddressSearchField::Phonetic: {
       const std::string code = SqlQuoted(SoundEx(text));
       return {{"([SoundExName] = " + code + ")", kByName}, {"([SoundExVorname] = " + code + ")", kByName}};
     }
     case AddressSearchField::FreeText:
-      return {{anyOf({contains("Kundennummer", text), contains("Name", text), contains("Vorname", text),
-                      contains("Straße", text), contains("Ort", text), contains("Email", text),
-                      contains("Telefon1", text)}),
+      return {{anyOf({SqlContains("Kundennummer", text), SqlContains("Name", text),
+                      SqlContains("Vorname", text), SqlContains("Straße", text), SqlContains("Ort", text),
+                      SqlContains("Email", text), SqlContains("Telefon1", text)}),
                kByName}};
   }
   return {};
