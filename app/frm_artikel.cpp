@@ -308,10 +308,11 @@ void FrmArtikel::openChild(const std::function<void(int64_t)>& open) {
   load(id);
 }
 
-FrmArtikel* openArticleWindow(Session& session, QWidget* parent) {
+FrmArtikel* openArticleWindow(Session& session, QWidget* parent, std::optional<int64_t> articleId) {
   auto* window = new FrmArtikel(session, parent);
   addArticleExtensions(window, session);
-  if (const std::optional<int64_t> last = LastOpenedRecord(session, kArticleWindow)) window->load(*last);
+  if (!articleId) articleId = LastOpenedRecord(session, kArticleWindow);
+  if (articleId) window->load(*articleId);
   window->setWindowFlag(Qt::Window);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();

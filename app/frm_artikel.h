@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -136,9 +137,10 @@ class FrmArtikel : public QWidget {
   QMenu* extras_ = nullptr;
 };
 
-// Opens the article window as a window of its own, on the article the user last had open in it or
-// on a new one.
-FrmArtikel* openArticleWindow(Session& session, QWidget* parent);
+// Opens the article window as a window of its own, on the given article, else on the one the user
+// last had open in it, else on a new one.
+FrmArtikel* openArticleWindow(Session& session, QWidget* parent,
+                              std::optional<int64_t> articleId = std::nullopt);
 
 // Adds the buttons of the article's child windows (supplier and customer prices, bill of
 // materials, serial numbers, pictures and files) and the price runs of the menu "Extras".

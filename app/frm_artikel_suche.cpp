@@ -7,14 +7,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/frm_artikel.h"
 #include "app/options_widgets.h"
 #include "core/session.h"
 
@@ -190,12 +189,8 @@ std::optional<int64_t> frmArtikelSuche::pickArticle(QWidget* parent, Session& se
 void contributeArticleSearchMenu(MenuRegistry& registry) {
   registry.add(
       {"&Stammdaten", "mnuArtikelSuchen", "Artikel suchen...", "", [](Session& session, QWidget* window) {
-         frmArtikelSuche dialog(session, QString(), window);
-         if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
-         const ArticleSearchRow& article = *dialog.chosen();
-         if (auto* main = qobject_cast<QMainWindow*>(window)) {
-           main->statusBar()->showMessage(
-               QString("Artikel: %1 %2").arg(q(article.artikelnummer), q(article.bezeichnung1)).trimmed());
+         if (const std::optional<int64_t> picked = frmArtikelSuche::pickArticle(window, session, QString())) {
+           openArticleWindow(session, window, *picked);
          }
        }});
 }

@@ -2,16 +2,21 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/frm_artikel_suche.h"
 #include "app/options_widgets.h"
 #include "core/session.h"
+#include "masterdata/articles/article_editor.h"
 #include "masterdata/articles/article_lookups.h"
 
 namespace orvosal {
 namespace {
 
+using options::button;
 using options::lineEdit;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
@@ -34,8 +39,12 @@ FrmStueckliste::FrmStueckliste(Session& session, int64_t masterId, QWidget* pare
   binding_.bind("Nummer", number_);
   binding_.bind("Bezeichnung", description_);
   binding_.bind("Menge", quantity);
+  QPushButton* search = button(fields, "Suchen...", "cmdSuchen");
+  auto* numberRow = new QHBoxLayout;
+  numberRow->addWidget(number_, 1);
+  numberRow->addWidget(search);
   auto* form = new QFormLayout(fields);
-  form->addRow("Artikelnummer:", number_);
+  form->addRow("Artikelnummer:", numberRow);
   form->addRow("Bezeichnung:", description_);
   form->addRow("Menge:", quantity);
 
@@ -44,6 +53,8 @@ FrmStueckliste::FrmStueckliste(Session& session, int64_t masterId, QWidget* pare
   layout->addWidget(fields);
   layout->addLayout(
       options::editBar(this, &FrmStueckliste::newLine, &FrmStueckliste::save, &FrmStueckliste::remove));
+
+  connect(search, &QPushButton::clicked, this, &FrmStueckliste::searchComponent);
 
   list_ = std::make_unique<ChildList<BomLine>>(
       table,
@@ -73,6 +84,16 @@ void FrmStueckliste::showLine(const BomLine& line) {
 void FrmStueckliste::newLine() {
   list_->startNew();
   number_->setFocus();
+}
+
+void FrmStueckliste::searchComponent() {
+  const std::optional<int64_t> picked =
+      frmArtikelSuche::pickArticle(this, session_, number_->text().trimmed());
+  if (!picked) return;
+  if (const std::optional<Article> article = ReadArticle(session_, *picked)) {
+    number_->setText(q(article->artikelnummer));
+    description_->setText(q(article->bezeichnung1));
+  }
 }
 
 void FrmStueckliste::save() {

@@ -26,6 +26,8 @@ class FrmStueckliste : public QDialog {
  private:
   void showLine(const BomLine& line);
   void newLine();
+  // Takes the component from the article search.
+  void searchComponent();
   void save();
   void remove();
 

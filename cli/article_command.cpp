@@ -1,7 +1,9 @@
 #include "cli/article_command.h"
 
+#include <limits>
 #include <optional>
 #include <ostream>
+#include <set>
 
 #include "cli/record_assignments.h"
 #include "cli/table_output.h"
@@ -9,6 +11,7 @@
 #include "core/db/recordset.h"
 #include "masterdata/articles/article_editor.h"
 #include "masterdata/articles/article_lookups.h"
+#include "masterdata/articles/article_search.h"
 
 namespace orvosal {
 namespace {
@@ -57,15 +60,40 @@ int show(CommandContext& context) {
   return kExitSuccess;
 }
 
+// Every article in ID order; with --search those whose number or one of whose description lines
+// contains the text: first the number hits by number, then the others by description.
 int list(CommandContext& context) {
   writeTableRow(context.out, {"ID", "Artikelnummer", "Bezeichnung1", "Einheit", "Verkaufspreis1", "Bestand"});
+  const auto write = [&](const ArticleSearchRow& row) {
+    writeTableRow(context.out, {std::to_string(row.id), row.artikelnummer, row.bezeichnung1, row.einheit,
+                                row.verkaufspreis1.format(2), row.bestand.format(2)});
+  };
+  if (context.arguments.has("--search")) {
+    std::set<int64_t> listed;
+    for (const ArticleSearchField field :
+         {ArticleSearchField::NumberInfix, ArticleSearchField::AnyDescription}) {
+      ArticleSearch search;
+      search.text = context.arguments.value("--search");
+      search.field = field;
+      search.limit = std::numeric_limits<int>::max();
+      for (const ArticleSearchRow& row : searchArticles(context.session, search)) {
+        if (listed.insert(row.id).second) write(row);
+      }
+    }
+    return kExitSuccess;
+  }
   for (Recordset rs(GlobalConnection(context.session),
                     "SELECT ID, Artikelnummer, Bezeichnung1, Einheit, Verkaufspreis1, Bestand FROM Artikel "
                     "ORDER BY [ID]");
        !rs.eof(); rs.moveNext()) {
-    writeTableRow(context.out, {rs["ID"].toText(), rs["Artikelnummer"].toText(), rs["Bezeichnung1"].toText(),
-                                rs["Einheit"].toText(), rs["Verkaufspreis1"].toCurrency().format(2),
-                                rs["Bestand"].toCurrency().format(2)});
+    ArticleSearchRow row;
+    row.id = rs["ID"].toInt();
+    row.artikelnummer = rs["Artikelnummer"].toText();
+    row.bezeichnung1 = rs["Bezeichnung1"].toText();
+    row.einheit = rs["Einheit"].toText();
+    row.verkaufspreis1 = rs["Verkaufspreis1"].toCurrency();
+    row.bestand = rs["Bestand"].toCurrency();
+    write(row);
   }
   return kExitSuccess;
 }
@@ -107,6 +135,7 @@ std::string checkArticleArguments(const ParsedArguments& arguments) {
     if (count != 2 || !idArgument(arguments)) return "article " + action + " braucht genau eine ID.";
     return "";
   }
+  if (arguments.has("--search") && action != "list") return "--search gilt nur für article list.";
   if (action == "list") return count == 1 ? "" : "article list nimmt keine weiteren Argumente.";
   return "Unbekannte Aktion für article: " + action + " (add, show, set, list, copy, delete).";
 }

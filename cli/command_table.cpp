@@ -120,14 +120,17 @@ const std::vector<CliCommand>& cliCommands() {
        .run = runAddress},
       {.name = "article",
        .synopses = {"add SPALTE=WERT ... [--set SPALTE=WERT ...]", "show ID", "show --number NUMMER",
-                    "set ID SPALTE=WERT ... [--set SPALTE=WERT ...]", "list", "copy ID", "delete ID"},
+                    "set ID SPALTE=WERT ... [--set SPALTE=WERT ...]", "list [--search TEXT]", "copy ID",
+                    "delete ID"},
        .description = "Artikel anlegen, anzeigen, ändern, auflisten, kopieren und löschen, mit den\n"
                       "Regeln des Artikelfensters (Nummer, Preisstufen, Rechte); add, set und copy\n"
                       "geben ID und Artikelnummer aus; --yes beantwortet die Rückfragen (Nummer\n"
                       "schon vergeben, Preisstufen anpassen, löschen) mit Ja, --no (Vorgabe ohne\n"
                       "Terminal) mit Nein",
        .needsSignIn = true,
-       .options = {{"--set", "SPALTE=WERT", "", true}, {"--number", "NUMMER", "Artikelnummer statt ID"}},
+       .options = {{"--set", "SPALTE=WERT", "", true},
+                   {"--number", "NUMMER", "Artikelnummer statt ID"},
+                   {"--search", "TEXT", "Artikelnummer oder eine Bezeichnung enthält TEXT"}},
        .minPositional = 1,
        .maxPositional = 1000,
        .checkArguments = checkArticleArguments,

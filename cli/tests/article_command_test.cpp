@@ -54,10 +54,22 @@ TEST_P(CliArticle, AddShowSetCopyAndDeleteRunTheWindowRules) {
             "1\t1\tSchraube M6 \"verzinkt\"\tStk\t10,00\t0,00\n"
             "2\t1 (Kopie)\tSchraube M6 \"verzinkt\" (Kopie)\tStk\t10,00\t0,00\n");
 
+  ASSERT_EQ(article({"add", "Artikelnummer=V-10", "Bezeichnung1=Mutter", "Bezeichnung3=passend zu Schraube"})
+                .status,
+            0);
+  EXPECT_EQ(article({"list", "--search", "SCHRAUBE"}).out,
+            "ID\tArtikelnummer\tBezeichnung1\tEinheit\tVerkaufspreis1\tBestand\n"
+            "3\tV-10\tMutter\t\t0,00\t0,00\n"
+            "1\t1\tSchraube M6 \"verzinkt\"\tStk\t10,00\t0,00\n"
+            "2\t1 (Kopie)\tSchraube M6 \"verzinkt\" (Kopie)\tStk\t10,00\t0,00\n");
+  EXPECT_EQ(
+      article({"list", "--search", "v-1"}).out,
+      "ID\tArtikelnummer\tBezeichnung1\tEinheit\tVerkaufspreis1\tBestand\n3\tV-10\tMutter\t\t0,00\t0,00\n");
+
   EXPECT_EQ(article({"delete", "2"}).status, 1);  // not confirmed without a terminal
-  EXPECT_EQ(articles(), 2);
+  EXPECT_EQ(articles(), 3);
   EXPECT_EQ(article({"delete", "2"}, "--yes").status, 0);
-  EXPECT_EQ(articles(), 1);
+  EXPECT_EQ(articles(), 2);
 }
 
 TEST_P(CliArticle, BadInputIsNamedAndWritesNothing) {
