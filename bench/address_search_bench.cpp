@@ -1,7 +1,6 @@
 // The address search as the search window runs it, one query per keystroke, on 100,000 addresses
 // with German names, towns and streets: on a file database and, when ORVOSAL_TEST_PG names a
 // server, on PostgreSQL. Prints median and slowest time per keystroke.
-#include <libpq-fe.h>
 
 #include <algorithm>
 #include <array>
@@ -14,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_server.h"
 #include "core/db/database.h"
 #include "core/db/transaction.h"
 #include "core/rules/soundex.h"
@@ -27,6 +27,8 @@
 namespace {
 
 using namespace orvosal;
+using bench::admin;
+using bench::configureServer;
 constexpr int kAddresses = 100000;
 constexpr int kRounds = 9;
 
@@ -170,32 +172,6 @@ void benchSearch(const char* engine, const std::filesystem::path& folder,
     }
   }
   if (!ui.texts("error").empty()) std::printf("errors: %s\n", ui.texts("error").front().c_str());
-}
-
-void admin(const std::string& conninfo, const std::string& sql) {
-  PGconn* conn = PQconnectdb(conninfo.c_str());
-  PQclear(PQexec(conn, sql.c_str()));
-  PQfinish(conn);
-}
-
-void configureServer(SettingsFiles& settings, const char* conninfo, const std::string& name) {
-  std::string host = "localhost", port = "5432", user;
-  PQconninfoOption* options = PQconninfoParse(conninfo, nullptr);
-  for (PQconninfoOption* o = options; o != nullptr && o->keyword != nullptr; ++o) {
-    if (o->val == nullptr) continue;
-    const std::string keyword = o->keyword;
-    if (keyword == "host") host = o->val;
-    if (keyword == "port") port = o->val;
-    if (keyword == "user") user = o->val;
-  }
-  PQconninfoFree(options);
-  settings.WriteSetting("Database1", "Titel", name);
-  settings.WriteSetting("Database1", "UseSqlServer", "1");
-  settings.WriteSetting("Database1", "SQLServer", host + "," + port);
-  settings.WriteSetting("Database1", "SQLDatenbank", name);
-  settings.WriteSetting("Database1", "SQLDatenbankDirekt", "1");
-  settings.WriteSetting("Database1", "strDatabaseUser", user);
-  settings.WriteSetting("Database1", "strDatabasePassword", "");
 }
 
 }  // namespace

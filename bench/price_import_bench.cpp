@@ -1,7 +1,6 @@
 // The spreadsheet price import on 50,000 articles: a CSV file of 10,000 lines, each with a price
 // of its own (no two lines share an update), read, planned and written with history, on a file
 // database and, when ORVOSAL_TEST_PG names a server, on PostgreSQL.
-#include <libpq-fe.h>
 
 #include <chrono>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "bench/bench_server.h"
 #include "core/db/database.h"
 #include "core/db/transaction.h"
 #include "core/schema/seed_defaults.h"
@@ -24,6 +24,8 @@
 namespace {
 
 using namespace orvosal;
+using bench::admin;
+using bench::configureServer;
 constexpr int kArticles = 50000;
 constexpr int kLines = 10000;
 
@@ -92,32 +94,6 @@ void benchImport(const char* engine, const std::filesystem::path& folder,
       "%zu prices changed%s\n",
       engine, kArticles, table.rows.size() - 1, read, planned, imported, result.changes.size(),
       result.error.empty() ? "" : (" - " + result.error).c_str());
-}
-
-void admin(const std::string& conninfo, const std::string& sql) {
-  PGconn* conn = PQconnectdb(conninfo.c_str());
-  PQclear(PQexec(conn, sql.c_str()));
-  PQfinish(conn);
-}
-
-void configureServer(SettingsFiles& settings, const char* conninfo, const std::string& name) {
-  std::string host = "localhost", port = "5432", user;
-  PQconninfoOption* options = PQconninfoParse(conninfo, nullptr);
-  for (PQconninfoOption* o = options; o != nullptr && o->keyword != nullptr; ++o) {
-    if (o->val == nullptr) continue;
-    const std::string keyword = o->keyword;
-    if (keyword == "host") host = o->val;
-    if (keyword == "port") port = o->val;
-    if (keyword == "user") user = o->val;
-  }
-  PQconninfoFree(options);
-  settings.WriteSetting("Database1", "Titel", name);
-  settings.WriteSetting("Database1", "UseSqlServer", "1");
-  settings.WriteSetting("Database1", "SQLServer", host + "," + port);
-  settings.WriteSetting("Database1", "SQLDatenbank", name);
-  settings.WriteSetting("Database1", "SQLDatenbankDirekt", "1");
-  settings.WriteSetting("Database1", "strDatabaseUser", user);
-  settings.WriteSetting("Database1", "strDatabasePassword", "");
 }
 
 }  // namespace
