@@ -239,16 +239,36 @@ sqlite3_stmt* SqliteConnection::prepared(const std::string& sql) {
   return statement;
 }
 
+int64_t SqliteConnection::executeEach(const std::string& sql) {
+  // Rows changed by triggers (the article text index) do not count: only what each statement
+  // itself inserted, changed or deleted, as the server reports it.
+  struct Finalizer {
+    sqlite3_stmt* statement = nullptr;
+    ~Finalizer() { sqlite3_finalize(statement); }
+  };
+  int64_t changed = 0;
+  const char* rest = sql.c_str();
+  while (*rest != '\0') {
+    Finalizer current;
+    if (sqlite3_prepare_v2(db_, rest, -1, &current.statement, &rest) != SQLITE_OK) fail(sql);
+    if (current.statement == nullptr) continue;  // blanks or a comment after the last statement
+    const int64_t before = sqlite3_total_changes64(db_);
+    int rc = SQLITE_ROW;
+    while (rc == SQLITE_ROW) rc = sqlite3_step(current.statement);
+    if (rc != SQLITE_DONE) fail(sql);
+    if (sqlite3_total_changes64(db_) != before) changed += sqlite3_changes64(db_);
+  }
+  return changed;
+}
+
 int64_t SqliteConnection::executeNative(const std::string& sql, const std::vector<Value>& params) {
   if (params.empty()) {
     // Unbound text (possibly several statements, possibly schema changes) is not kept prepared.
     if (db_ == nullptr)
       throw DbError(db_errors::kConnectionClosed, "Die Datenbankverbindung ist geschlossen.", sql);
-    const int before = sqlite3_total_changes(db_);
-    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) fail(sql);
     for (auto& [text, cached] : statements_) sqlite3_finalize(cached);
     statements_.clear();
-    return sqlite3_total_changes(db_) - before;
+    return executeEach(sql);
   }
   sqlite3_stmt* statement = prepared(sql);
   bindAll(statement, params);

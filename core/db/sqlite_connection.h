@@ -49,6 +49,8 @@ class SqliteConnection final : public Connection {
   void open();
   void close();
   sqlite3_stmt* prepared(const std::string& sql);
+  // Runs every statement of an unbound text in turn; the rows they changed themselves.
+  int64_t executeEach(const std::string& sql);
   [[noreturn]] void fail(const std::string& sql) const;
 
   std::filesystem::path file_;
