@@ -27,8 +27,6 @@
 namespace {
 
 using namespace orvosal;
-using bench::admin;
-using bench::configureServer;
 constexpr int kAddresses = 100000;
 constexpr int kRounds = 9;
 
@@ -178,27 +176,8 @@ void benchSearch(const char* engine, const std::filesystem::path& folder,
 
 int main() {
   std::setvbuf(stdout, nullptr, _IOLBF, 0);
-  const char* conninfo = std::getenv("ORVOSAL_TEST_PG");
-  const auto folder = std::filesystem::temp_directory_path() / "orvosal_address_search_bench";
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder / "file");
-  std::filesystem::create_directories(folder / "server");
-  benchSearch(
-      "SQLite", folder / "file",
-      [](SettingsFiles& settings) { settings.WriteSetting("Database1", "UseSqlServer", "0"); },
-      [](Connection& db) { db.execute("ANALYZE"); });
-  if (conninfo == nullptr || *conninfo == '\0') {
-    std::puts("PostgreSQL: ORVOSAL_TEST_PG not set, skipped");
-  } else {
-    const std::string name = "orvosal_address_search_bench";
-    admin(conninfo, "DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
-    admin(conninfo, "CREATE DATABASE " + name);
-    benchSearch(
-        "PostgreSQL", folder / "server",
-        [&](SettingsFiles& settings) { configureServer(settings, conninfo, name); },
-        [&](Connection&) { admin(std::string(conninfo) + " dbname=" + name, "ANALYZE"); });
-    admin(conninfo, "DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
-  }
-  std::filesystem::remove_all(folder);
+  bench::runOnBothEngines("orvosal_address_search_bench", "ANALYZE", false, [](const bench::BenchEngine& e) {
+    benchSearch(e.name, e.folder, e.configure, e.analyze);
+  });
   return 0;
 }

@@ -2,6 +2,9 @@
 
 #include <libpq-fe.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace orvosal::bench {
 
 void admin(const std::string& conninfo, const std::string& sql) {
@@ -28,6 +31,29 @@ void configureServer(SettingsFiles& settings, const char* conninfo, const std::s
   settings.WriteSetting("Database1", "SQLDatenbankDirekt", "1");
   settings.WriteSetting("Database1", "strDatabaseUser", user);
   settings.WriteSetting("Database1", "strDatabasePassword", "");
+}
+
+void runOnBothEngines(const std::string& name, const std::string& serverAnalyze, bool keep,
+                      const std::function<void(const BenchEngine&)>& bench) {
+  const char* conninfo = std::getenv("ORVOSAL_TEST_PG");
+  const auto folder = std::filesystem::temp_directory_path() / name;
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder / "file");
+  std::filesystem::create_directories(folder / "server");
+  bench({"SQLite", folder / "file",
+         [](SettingsFiles& settings) { settings.WriteSetting("Database1", "UseSqlServer", "0"); },
+         [](Connection& db) { db.execute("ANALYZE"); }});
+  if (conninfo == nullptr || *conninfo == '\0') {
+    std::puts("PostgreSQL: ORVOSAL_TEST_PG not set, skipped");
+  } else {
+    admin(conninfo, "DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
+    admin(conninfo, "CREATE DATABASE " + name);
+    bench({"PostgreSQL", folder / "server",
+           [&](SettingsFiles& settings) { configureServer(settings, conninfo, name); },
+           [&](Connection&) { admin(std::string(conninfo) + " dbname=" + name, serverAnalyze); }});
+    if (!keep) admin(conninfo, "DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
+  }
+  if (!keep) std::filesystem::remove_all(folder);
 }
 
 }  // namespace orvosal::bench

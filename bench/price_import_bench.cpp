@@ -24,8 +24,6 @@
 namespace {
 
 using namespace orvosal;
-using bench::admin;
-using bench::configureServer;
 constexpr int kArticles = 50000;
 constexpr int kLines = 10000;
 
@@ -100,23 +98,7 @@ void benchImport(const char* engine, const std::filesystem::path& folder,
 
 int main() {
   std::setvbuf(stdout, nullptr, _IOLBF, 0);
-  const char* conninfo = std::getenv("ORVOSAL_TEST_PG");
-  const auto folder = std::filesystem::temp_directory_path() / "orvosal_price_import_bench";
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder / "file");
-  std::filesystem::create_directories(folder / "server");
-  benchImport("SQLite", folder / "file",
-              [](SettingsFiles& settings) { settings.WriteSetting("Database1", "UseSqlServer", "0"); });
-  if (conninfo == nullptr || *conninfo == '\0') {
-    std::puts("PostgreSQL: ORVOSAL_TEST_PG not set, skipped");
-  } else {
-    const std::string name = "orvosal_price_import_bench";
-    admin(conninfo, "DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
-    admin(conninfo, "CREATE DATABASE " + name);
-    benchImport("PostgreSQL", folder / "server",
-                [&](SettingsFiles& settings) { configureServer(settings, conninfo, name); });
-    admin(conninfo, "DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
-  }
-  std::filesystem::remove_all(folder);
+  bench::runOnBothEngines("orvosal_price_import_bench", "ANALYZE", false,
+                          [](const bench::BenchEngine& e) { benchImport(e.name, e.folder, e.configure); });
   return 0;
 }
