@@ -491,6 +491,28 @@ TEST_P(FrmArtikelTest, TheWindowOpensOnTheLastSavedArticle) {
   window_->setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
+TEST_P(FrmArtikelTest, TheOpenedWindowOffersTheChildWindowsAndThePriceRuns) {
+  const int64_t id = addArticle("K-1", "Kiste");
+  window_.reset();
+  window_.reset(openArticleWindow(session(), nullptr, id));
+  window_->setAttribute(Qt::WA_DeleteOnClose, false);
+  EXPECT_EQ(window_->shownId(), id);
+  QStringList children;
+  for (const QPushButton* button : window_->findChildren<QPushButton*>()) {
+    if (button->text().size() > 3 && button->text().endsWith("...") && button->isEnabled())
+      children << button->text();
+  }
+  children.sort();
+  EXPECT_EQ(children, (QStringList{"Bilder und Dateien...", "Kundenpreise...", "Lieferantenpreise...",
+                                   "Seriennummern...", "Stückliste..."}));
+  QStringList runs;
+  for (const QAction* action : window_->extrasMenu()->actions()) {
+    if (!action->isSeparator()) runs << action->text();
+  }
+  EXPECT_EQ(runs, (QStringList{"Neue Artikelnummer vergeben", "Verkaufspreise aller Artikel anpassen",
+                               "Verkaufspreise 2 bis 5 um Prozent anpassen"}));
+}
+
 TEST_P(FrmArtikelTest, ScreenshotOfAStoredArticle) {
   const int64_t supplier =
       insert("Adressen",
