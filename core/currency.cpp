@@ -27,7 +27,7 @@ bool inRange(Wide units) {
   return units >= std::numeric_limits<int64_t>::min() && units <= std::numeric_limits<int64_t>::max();
 }
 
-Currency checked(Wide units) {
+Currency inCurrencyRange(Wide units) {
   if (!inRange(units)) throw std::overflow_error("Currency amount out of range");
   return Currency::fromUnits(static_cast<int64_t>(units));
 }
@@ -95,7 +95,7 @@ std::string formatAmount(int64_t units, int decimals, char decimalSeparator, boo
 
 }  // namespace
 
-Currency Currency::fromInteger(int64_t whole) { return checked(Wide(whole) * kUnitsPerWhole); }
+Currency Currency::fromInteger(int64_t whole) { return inCurrencyRange(Wide(whole) * kUnitsPerWhole); }
 
 Currency Currency::fromDouble(double value) {
   // An amount of at most four decimals well inside the range, as stored amounts are, is exact
@@ -118,7 +118,7 @@ Currency Currency::fromDouble(double value) {
   if (point != text.npos) digits.fractionDigits = text.substr(point + 1);
   const std::optional<Wide> units = unitsFromDecimal(digits);
   if (!units) throw std::overflow_error("Currency from a double out of range");
-  return checked(*units);
+  return inCurrencyRange(*units);
 }
 
 std::optional<Currency> Currency::parse(std::string_view text) {
@@ -133,7 +133,7 @@ double Currency::toDouble() const { return static_cast<double>(units_) / kUnitsP
 
 Currency Currency::rounded(int decimals, Rounding mode) const {
   const Wide step = pow10(kDecimals - std::clamp(decimals, 0, kDecimals));
-  return checked(divideRounded(units_, step, mode) * step);
+  return inCurrencyRange(divideRounded(units_, step, mode) * step);
 }
 
 std::string Currency::format(int decimals) const { return formatAmount(units_, decimals, ',', false); }
@@ -142,26 +142,32 @@ std::string Currency::formatSql(int decimals) const { return formatAmount(units_
 
 std::string Currency::formatGrouped(int decimals) const { return formatAmount(units_, decimals, ',', true); }
 
-Currency Currency::operator-() const { return checked(-Wide(units_)); }
+Currency Currency::operator-() const { return inCurrencyRange(-Wide(units_)); }
 
-Currency& Currency::operator+=(Currency other) { return *this = checked(Wide(units_) + other.units_); }
+Currency& Currency::operator+=(Currency other) {
+  return *this = inCurrencyRange(Wide(units_) + other.units_);
+}
 
-Currency& Currency::operator-=(Currency other) { return *this = checked(Wide(units_) - other.units_); }
+Currency& Currency::operator-=(Currency other) {
+  return *this = inCurrencyRange(Wide(units_) - other.units_);
+}
 
 Currency operator*(Currency a, Currency b) {
-  return checked(divideRounded(Wide(a.units_) * b.units_, Currency::kUnitsPerWhole, Rounding::HalfEven));
+  return inCurrencyRange(
+      divideRounded(Wide(a.units_) * b.units_, Currency::kUnitsPerWhole, Rounding::HalfEven));
 }
 
 Currency operator/(Currency a, Currency b) {
   if (b.units_ == 0) throw std::domain_error("Currency division by zero");
-  return checked(divideRounded(Wide(a.units_) * Currency::kUnitsPerWhole, b.units_, Rounding::HalfEven));
+  return inCurrencyRange(
+      divideRounded(Wide(a.units_) * Currency::kUnitsPerWhole, b.units_, Rounding::HalfEven));
 }
 
-Currency operator*(Currency a, int64_t factor) { return checked(Wide(a.units_) * factor); }
+Currency operator*(Currency a, int64_t factor) { return inCurrencyRange(Wide(a.units_) * factor); }
 
 Currency operator/(Currency a, int64_t divisor) {
   if (divisor == 0) throw std::domain_error("Currency division by zero");
-  return checked(divideRounded(a.units_, divisor, Rounding::HalfEven));
+  return inCurrencyRange(divideRounded(a.units_, divisor, Rounding::HalfEven));
 }
 
 }  // namespace orvosal

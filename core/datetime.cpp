@@ -88,13 +88,14 @@ std::optional<int> parseTime(std::string_view text) {
   return *hour * 3600 + *minute * 60 + *second;
 }
 
-std::string padded(int value, size_t width) {
+std::string zeroPadded(int value, size_t width) {
   const std::string digits = std::to_string(value);
   return std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
 }
 
 std::string clockText(const DateTime& moment) {
-  return padded(moment.hour(), 2) + ':' + padded(moment.minute(), 2) + ':' + padded(moment.second(), 2);
+  return zeroPadded(moment.hour(), 2) + ':' + zeroPadded(moment.minute(), 2) + ':' +
+         zeroPadded(moment.second(), 2);
 }
 
 }  // namespace
@@ -128,14 +129,16 @@ int Date::dayOfWeek() const {
 }
 
 std::string Date::toGerman() const {
-  return padded(day_, 2) + '.' + padded(month_, 2) + '.' + padded(year_, 4);
+  return zeroPadded(day_, 2) + '.' + zeroPadded(month_, 2) + '.' + zeroPadded(year_, 4);
 }
 
 std::string Date::toGermanShort() const {
-  return padded(day_, 2) + '.' + padded(month_, 2) + '.' + padded(year_ % 100, 2);
+  return zeroPadded(day_, 2) + '.' + zeroPadded(month_, 2) + '.' + zeroPadded(year_ % 100, 2);
 }
 
-std::string Date::toIso() const { return padded(year_, 4) + '-' + padded(month_, 2) + '-' + padded(day_, 2); }
+std::string Date::toIso() const {
+  return zeroPadded(year_, 4) + '-' + zeroPadded(month_, 2) + '-' + zeroPadded(day_, 2);
+}
 
 Date Date::addDays(int64_t days) const {
   if (days < kFirstDay - kLastDay || days > kLastDay - kFirstDay) throwOutOfRange();

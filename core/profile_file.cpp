@@ -19,13 +19,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kProfileBlanks = " \t";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string_view trim(std::string_view text) {
-  const std::size_t begin = text.find_first_not_of(kBlanks);
+std::string_view trimBlanks(std::string_view text) {
+  const std::size_t begin = text.find_first_not_of(kProfileBlanks);
   if (begin == std::string_view::npos) return {};
-  return text.substr(begin, text.find_last_not_of(kBlanks) - begin + 1);
+  return text.substr(begin, text.find_last_not_of(kProfileBlanks) - begin + 1);
 }
 
 // ASCII letters plus the Latin-1 capitals of UTF-8 (À..Þ without ×), which
@@ -82,21 +82,21 @@ struct Parsed {
 
 Parsed parse(std::string_view text) {
   const std::size_t skip = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
-  const std::size_t begin = text.find_first_not_of(kBlanks, skip);
+  const std::size_t begin = text.find_first_not_of(kProfileBlanks, skip);
   if (begin == std::string_view::npos || text[begin] == ';' || text[begin] == '#') return {};
   if (text[begin] == '[') {
     const std::size_t close = text.find(']', begin);
     const std::size_t stop = close == std::string_view::npos ? text.size() : close;
-    return {Kind::Section, trim(text.substr(begin + 1, stop - begin - 1))};
+    return {Kind::Section, trimBlanks(text.substr(begin + 1, stop - begin - 1))};
   }
   const std::size_t equals = text.find('=', begin);
   if (equals == std::string_view::npos) return {};
-  const std::string_view name = trim(text.substr(begin, equals - begin));
+  const std::string_view name = trimBlanks(text.substr(begin, equals - begin));
   if (name.empty()) return {};
   return {Kind::Entry, name, equals + 1};
 }
 
-bool isBlankLine(std::string_view text) { return trim(text).empty(); }
+bool isBlankLine(std::string_view text) { return trimBlanks(text).empty(); }
 
 // Lines [header, end) of the first section with the folded name.
 struct Span {
@@ -136,7 +136,7 @@ bool isKeyLine(const Line& line, const std::string& foldedKey) {
 }
 
 std::string cleanValue(std::string_view raw) {
-  raw = trim(raw.substr(0, raw.find('\0')));
+  raw = trimBlanks(raw.substr(0, raw.find('\0')));
   if (raw.size() >= 2 && raw.front() == '"' && raw.back() == '"') raw = raw.substr(1, raw.size() - 2);
   if (raw.size() <= ProfileFile::kMaxValueLength) return std::string(raw);
   std::size_t cut = ProfileFile::kMaxValueLength;
@@ -145,8 +145,8 @@ std::string cleanValue(std::string_view raw) {
 }
 
 std::string encodeValue(std::string_view value) {
-  const bool padded = !value.empty() && (kBlanks.find(value.front()) != std::string_view::npos ||
-                                         kBlanks.find(value.back()) != std::string_view::npos);
+  const bool padded = !value.empty() && (kProfileBlanks.find(value.front()) != std::string_view::npos ||
+                                         kProfileBlanks.find(value.back()) != std::string_view::npos);
   const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
   return padded || quoted ? "\"" + std::string(value) + "\"" : std::string(value);
 }
@@ -280,9 +280,9 @@ std::optional<std::string> ProfileFile::find(std::string_view section, std::stri
   const std::optional<std::string> content = load(path_);
   if (!content) return std::nullopt;
   const Lines lines = splitLines(*content);
-  const std::optional<Span> span = findSection(lines, foldCase(trim(section)));
+  const std::optional<Span> span = findSection(lines, foldCase(trimBlanks(section)));
   if (!span) return std::nullopt;
-  const std::string foldedKey = foldCase(trim(key));
+  const std::string foldedKey = foldCase(trimBlanks(key));
   for (std::size_t i = span->header + 1; i < span->end; ++i) {
     if (isKeyLine(lines[i], foldedKey)) {
       return cleanValue(std::string_view(lines[i].text).substr(parse(lines[i].text).valueStart));
@@ -297,8 +297,8 @@ std::string ProfileFile::read(std::string_view section, std::string_view key,
 }
 
 bool ProfileFile::write(std::string_view section, std::string_view key, std::string_view value) {
-  section = trim(section);
-  key = trim(key);
+  section = trimBlanks(section);
+  key = trimBlanks(key);
   if (!validSection(section) || !validKey(key) || !fitsOnLine(value) || !readable()) return false;
   const ProfileLock lock(path_);
   if (!lock.held()) return false;
@@ -320,7 +320,7 @@ bool ProfileFile::write(std::string_view section, std::string_view key, std::str
     if (!isKeyLine(lines[i], foldedKey)) continue;
     std::string& text = lines[i].text;
     const std::size_t valueStart = parse(text).valueStart;
-    const std::size_t padding = text.find_first_not_of(kBlanks, valueStart);
+    const std::size_t padding = text.find_first_not_of(kProfileBlanks, valueStart);
     text = text.substr(0, padding == std::string::npos ? valueStart : padding) + encoded;
     return replaceAtomically(path_, joinLines(lines));
   }
@@ -337,9 +337,9 @@ bool ProfileFile::remove(std::string_view section, std::string_view key) {
   const std::optional<std::string> content = load(path_);
   if (!content) return false;
   Lines lines = splitLines(*content);
-  const std::optional<Span> span = findSection(lines, foldCase(trim(section)));
+  const std::optional<Span> span = findSection(lines, foldCase(trimBlanks(section)));
   if (!span) return true;
-  const std::string foldedKey = foldCase(trim(key));
+  const std::string foldedKey = foldCase(trimBlanks(key));
   const auto first = lines.begin() + static_cast<std::ptrdiff_t>(span->header + 1);
   const auto last = lines.begin() + static_cast<std::ptrdiff_t>(span->end);
   const auto kept = std::remove_if(first, last, [&](const Line& line) { return isKeyLine(line, foldedKey); });
@@ -355,7 +355,7 @@ std::vector<std::string> ProfileFile::sections() const {
 
 std::vector<std::string> ProfileFile::keys(std::string_view section) const {
   const Lines lines = splitLines(load(path_).value_or(""));
-  const std::optional<Span> span = findSection(lines, foldCase(trim(section)));
+  const std::optional<Span> span = findSection(lines, foldCase(trimBlanks(section)));
   if (!span) return {};
   return distinctNames(lines, span->header + 1, span->end, Kind::Entry);
 }

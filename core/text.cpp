@@ -6,7 +6,7 @@ namespace orvosal {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r\n";
+constexpr std::string_view kWhitespace = " \t\r\n";
 
 char32_t upperOf(char32_t c) {
   if ((c >= U'a' && c <= U'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 0x20;
@@ -92,9 +92,9 @@ std::string withoutPoints(std::string_view s) {
 }  // namespace
 
 std::string_view trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(kBlanks);
+  const size_t first = text.find_first_not_of(kWhitespace);
   if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+  return text.substr(first, text.find_last_not_of(kWhitespace) - first + 1);
 }
 
 std::string toUpperGerman(std::string_view text) { return mapCase(text, upperOf); }

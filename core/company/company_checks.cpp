@@ -7,8 +7,8 @@ namespace orvosal {
 namespace {
 
 // Checks one identifier in place: an empty one stays empty; a valid one is stored normalised.
-std::string checked(std::string& field, IdentifierCheck (*check)(std::string_view),
-                    const std::string& label) {
+std::string checkedField(std::string& field, IdentifierCheck (*check)(std::string_view),
+                         const std::string& label) {
   if (trim(field).empty()) {
     field.clear();
     return "";
@@ -34,7 +34,7 @@ std::string CompanyRefusal(Company& company) {
       {&company.euIdentNr, CheckVatId, "Die USt-IdNr."},
   };
   for (const auto& identifier : identifiers) {
-    if (std::string message = checked(*identifier.field, identifier.check, identifier.label);
+    if (std::string message = checkedField(*identifier.field, identifier.check, identifier.label);
         !message.empty())
       return message;
   }

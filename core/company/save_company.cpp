@@ -12,7 +12,7 @@
 namespace orvosal {
 namespace {
 
-CompanyChangeOutcome refused(std::string message) { return {false, std::move(message)}; }
+CompanyChangeOutcome refusedCompanyChange(std::string message) { return {false, std::move(message)}; }
 
 }  // namespace
 
@@ -21,19 +21,21 @@ CompanyChangeOutcome SaveCompany(Session& session, Company& company,
   return runOperation(
       session, operationName("mdlFirmendaten", OperationKind::Function, "SaveCompany"),
       CompanyChangeOutcome{}, [&] {
-        if (!RequireRight(session, "System")) return refused("");
+        if (!RequireRight(session, "System")) return refusedCompanyChange("");
         Company entered = company;
         if (newLogo) {
-          if (std::string refusal = LogoFileRefusal(*newLogo); !refusal.empty()) return refused(refusal);
+          if (std::string refusal = LogoFileRefusal(*newLogo); !refusal.empty())
+            return refusedCompanyChange(refusal);
           entered.logo = LogoFileName(*newLogo);
         }
-        if (std::string refusal = CompanyRefusal(entered); !refusal.empty()) return refused(refusal);
+        if (std::string refusal = CompanyRefusal(entered); !refusal.empty())
+          return refusedCompanyChange(refusal);
 
         Connection& connection = GlobalConnection(session);
         const std::optional<Company> stored = ReadCompany(connection);
         if (stored) entered.id = stored->id;
         const bool unchanged = stored && differences(*stored, entered, CompanyFields()).empty();
-        if (unchanged && !newLogo) return refused("Keine Änderung!, nicht gespeichert");
+        if (unchanged && !newLogo) return refusedCompanyChange("Keine Änderung!, nicht gespeichert");
 
         // The row, its history entry and the logo file: a failure of any leaves the row as it was.
         DbTransaction transaction(connection);

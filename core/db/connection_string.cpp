@@ -9,9 +9,9 @@
 namespace orvosal {
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kConnectionBlanks = " \t";
 
-bool isBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
+bool isBlank(char c) { return kConnectionBlanks.find(c) != std::string_view::npos; }
 
 std::string localHostName(std::string host) {
   if (host.empty() || host == "." || equalsNoCase(host, "(local)") || equalsNoCase(host, computerName())) {

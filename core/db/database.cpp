@@ -12,7 +12,7 @@
 namespace orvosal {
 namespace {
 
-constexpr std::string_view kModule = "mdlDatabase";
+constexpr std::string_view kDatabaseModule = "mdlDatabase";
 
 bool isAboveZero(const std::string& text) { return isNumeric(text) && Value(text).toDouble() > 0; }
 
@@ -113,7 +113,7 @@ bool OpenDatabase(Session& session, std::string* failureReason) {
   } catch (const std::exception& error) {
     const auto* open = dynamic_cast<const DbOpenError*>(&error);
     const auto* failure = dynamic_cast<const DbError*>(&error);
-    session.errorLog().record(operationName(kModule, OperationKind::Function, "OpenDatabase"),
+    session.errorLog().record(operationName(kDatabaseModule, OperationKind::Function, "OpenDatabase"),
                               failure != nullptr ? failure->number() : db_errors::kConnectionClosed,
                               error.what());
     return fail(open != nullptr ? open->reason() : std::string(open_reasons::kOther));

@@ -55,7 +55,7 @@ std::string roundedText(double magnitude, int places, Tie tie) {
   return text;
 }
 
-double parseDouble(std::string_view text) {
+double jetNumberOf(std::string_view text) {
   double value = 0;
   std::from_chars(text.data(), text.data() + text.size(), value);
   return value;
@@ -105,7 +105,7 @@ std::optional<DateTime> addSeconds(const DateTime& moment, int64_t seconds) {
 
 int dayOfYear(Date date) { return static_cast<int>(Date::fromYmd(date.year(), 1, 1)->daysUntil(date)) + 1; }
 
-std::string padded(int64_t number, size_t width) {
+std::string paddedNumber(int64_t number, size_t width) {
   std::string text = std::to_string(number);
   if (text.size() < width) text.insert(0, width - text.size(), '0');
   return text;
@@ -150,7 +150,7 @@ std::string_view namedNumberPattern(std::string_view pattern) {
 
 double roundHalfEven(double value, int places) {
   if (!std::isfinite(value)) return value;
-  const double rounded = parseDouble(roundedText(std::fabs(value), std::max(places, 0), Tie::Even));
+  const double rounded = jetNumberOf(roundedText(std::fabs(value), std::max(places, 0), Tie::Even));
   return value < 0 ? -rounded : rounded;
 }
 
@@ -178,7 +178,7 @@ double jetVal(std::string_view text) {
     }
   }
   const size_t start = compact[0] == '+' ? 1 : 0;
-  return parseDouble(std::string_view(compact).substr(start, end - start));
+  return jetNumberOf(std::string_view(compact).substr(start, end - start));
 }
 
 std::string jetNumberText(double value) {
@@ -310,24 +310,24 @@ std::string jetFormatDate(const DateTime& moment, std::string_view pattern) {
     const size_t width = run >= 2 ? 2 : 1;
     switch (letter) {
       case 'd':
-        out += padded(date.day(), width);
+        out += paddedNumber(date.day(), width);
         break;
       case 'm':
-        out += padded(afterHour ? moment.minute() : date.month(), width);
+        out += paddedNumber(afterHour ? moment.minute() : date.month(), width);
         break;
       case 'y':
-        out += run >= 4   ? padded(date.year(), 4)
-               : run >= 2 ? padded(date.year() % 100, 2)
+        out += run >= 4   ? paddedNumber(date.year(), 4)
+               : run >= 2 ? paddedNumber(date.year() % 100, 2)
                           : std::to_string(dayOfYear(date));
         break;
       case 'h':
-        out += padded(moment.hour(), width);
+        out += paddedNumber(moment.hour(), width);
         break;
       case 'n':
-        out += padded(moment.minute(), width);
+        out += paddedNumber(moment.minute(), width);
         break;
       case 's':
-        out += padded(moment.second(), width);
+        out += paddedNumber(moment.second(), width);
         break;
       case 'q':
         out += std::to_string(*jetDatePart("q", moment));

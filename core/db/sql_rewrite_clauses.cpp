@@ -11,7 +11,7 @@ void eraseKeepingSpace(TokenList& tokens, size_t from, size_t to) {
 }
 
 // One past the end of the name chain a.b.c starting at `at`.
-size_t chainEnd(const TokenList& tokens, size_t at) {
+size_t nameChainEnd(const TokenList& tokens, size_t at) {
   size_t end = at + 1;
   while (end + 1 < tokens.size() && tokens[end].isSymbol(".") && tokens[end + 1].isNameLike()) end += 2;
   return end;
@@ -78,7 +78,7 @@ void rewriteUpdateTargets(TokenList& tokens) {
     }
     if (!inSet || !atTarget) continue;
     atTarget = false;
-    const size_t end = token.isNameLike() ? chainEnd(tokens, i) : i;
+    const size_t end = token.isNameLike() ? nameChainEnd(tokens, i) : i;
     if (end > i + 1 && end < tokens.size() && tokens[end].isSymbol("="))
       eraseKeepingSpace(tokens, i, end - 1);
   }

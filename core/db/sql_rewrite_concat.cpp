@@ -13,7 +13,7 @@ bool isArithmetic(const Token& token) {
 }
 
 // One past the last operand of the chain of operands and operators that continues at `begin`.
-size_t chainEnd(const TokenList& tokens, size_t begin) {
+size_t operandChainEnd(const TokenList& tokens, size_t begin) {
   size_t at = begin;
   while (true) {
     const size_t end = operandEnd(tokens, at);
@@ -67,12 +67,13 @@ void rewriteConcatenation(TokenList& tokens, SqlEngine engine) {
     bool compound = false;
     const size_t begin = expressionBegin(tokens, at, compound);
     // Without an operand on each side there is nothing to join: left to the engine as it is.
-    if (begin == at || chainEnd(tokens, at + 1) == at + 1 || chainEnd(tokens, begin) <= at + 1) {
+    if (begin == at || operandChainEnd(tokens, at + 1) == at + 1 ||
+        operandChainEnd(tokens, begin) <= at + 1) {
       tokens[at].text = "||";
       continue;
     }
-    if (engine == SqlEngine::Postgres) wrapOperands(tokens, begin, chainEnd(tokens, at + 1));
-    const size_t end = chainEnd(tokens, begin);
+    if (engine == SqlEngine::Postgres) wrapOperands(tokens, begin, operandChainEnd(tokens, at + 1));
+    const size_t end = operandChainEnd(tokens, begin);
     for (const size_t separator : topLevelAmpersands(tokens, begin, end))
       tokens[separator] = Token{TokenKind::Symbol, ",", ""};
     tokens.insert(end, Token{TokenKind::Symbol, ")", ""});

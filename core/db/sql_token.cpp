@@ -1,9 +1,9 @@
 #include "core/db/sql_token.h"
 
+#include "core/ascii.h"
+
 namespace orvosal {
 namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr size_t kNeverClosed = std::string_view::npos;
 
@@ -48,7 +48,7 @@ size_t dateEnd(std::string_view sql, size_t pos) {
   for (size_t i = pos + 1; i < sql.size() && i < pos + 40; ++i) {
     const char c = sql[i];
     if (c == '#') return i > pos + 1 ? i + 1 : 0;
-    const bool fits = isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '/' ||
+    const bool fits = isAsciiDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '/' ||
                       c == '-' || c == '.' || c == ':' || c == ' ';
     if (!fits) return 0;
   }
@@ -57,17 +57,17 @@ size_t dateEnd(std::string_view sql, size_t pos) {
 
 size_t numberEnd(std::string_view sql, size_t pos) {
   size_t i = pos;
-  while (i < sql.size() && isDigit(sql[i])) ++i;
+  while (i < sql.size() && isAsciiDigit(sql[i])) ++i;
   if (i < sql.size() && sql[i] == '.') {
     ++i;
-    while (i < sql.size() && isDigit(sql[i])) ++i;
+    while (i < sql.size() && isAsciiDigit(sql[i])) ++i;
   }
   if (i < sql.size() && (sql[i] == 'e' || sql[i] == 'E')) {
     size_t exponent = i + 1;
     if (exponent < sql.size() && (sql[exponent] == '+' || sql[exponent] == '-')) ++exponent;
-    if (exponent < sql.size() && isDigit(sql[exponent])) {
+    if (exponent < sql.size() && isAsciiDigit(sql[exponent])) {
       i = exponent;
-      while (i < sql.size() && isDigit(sql[i])) ++i;
+      while (i < sql.size() && isAsciiDigit(sql[i])) ++i;
     }
   }
   return i;
@@ -130,7 +130,8 @@ Lexeme lexeme(std::string_view sql, size_t pos) {
     default:
       break;
   }
-  if (isDigit(c) || (c == '.' && isDigit(next))) return {TokenKind::Number, pos, numberEnd(sql, pos)};
+  if (isAsciiDigit(c) || (c == '.' && isAsciiDigit(next)))
+    return {TokenKind::Number, pos, numberEnd(sql, pos)};
   if (isNameByte(c)) return {TokenKind::Word, pos, nameEnd(sql, pos)};
   return {TokenKind::Symbol, pos, pos + symbolLength(sql, pos)};
 }
@@ -139,7 +140,7 @@ Lexeme lexeme(std::string_view sql, size_t pos) {
 
 bool isNameByte(char c) {
   const auto byte = static_cast<unsigned char>(c);
-  return byte >= 0x80 || isDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+  return byte >= 0x80 || isAsciiDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
 
 bool equalsUpper(std::string_view text, std::string_view upperWord) {

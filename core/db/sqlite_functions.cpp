@@ -12,7 +12,7 @@
 namespace orvosal {
 namespace {
 
-std::string_view textOf(sqlite3_value* value) {
+std::string_view textView(sqlite3_value* value) {
   const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
   return text == nullptr ? std::string_view()
                          : std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(value)));
@@ -30,24 +30,24 @@ void like(sqlite3_context* context, int count, sqlite3_value** values) {
   }
   char32_t escape = 0;
   if (count == 3) {
-    const std::string_view text = textOf(values[2]);
+    const std::string_view text = textView(values[2]);
     size_t pos = 0;
     if (!text.empty()) escape = nextCodePoint(text, pos);
     if (text.empty() || pos != text.size()) {
       return sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
     }
   }
-  sqlite3_result_int(context, likeGerman(textOf(values[0]), textOf(values[1]), escape) ? 1 : 0);
+  sqlite3_result_int(context, likeGerman(textView(values[0]), textView(values[1]), escape) ? 1 : 0);
 }
 
 // The stored form of a date, 'yyyy-mm-dd hh:mm:ss'; Null for anything else.
 std::optional<DateTime> storedDate(sqlite3_value* value) {
   if (sqlite3_value_type(value) != SQLITE_TEXT) return std::nullopt;
-  return DateTime::parse(textOf(value));
+  return DateTime::parse(textView(value));
 }
 
 template <int (Date::*Part)() const>
-void datePart(sqlite3_context* context, int, sqlite3_value** values) {
+void storedDatePart(sqlite3_context* context, int, sqlite3_value** values) {
   const std::optional<DateTime> moment = storedDate(values[0]);
   if (!moment) return sqlite3_result_null(context);
   sqlite3_result_int(context, (moment->date().*Part)());
@@ -98,10 +98,12 @@ void registerJetFunctions(sqlite3* db, const Clock& clock) {
   sqlite3_create_collation_v2(db, kSqliteTextCollation, SQLITE_UTF8, nullptr, collate, nullptr);
   sqlite3_create_function_v2(db, "like", 2, kPure, nullptr, like, nullptr, nullptr, nullptr);
   sqlite3_create_function_v2(db, "like", 3, kPure, nullptr, like, nullptr, nullptr, nullptr);
-  sqlite3_create_function_v2(db, "month", 1, kPure, nullptr, datePart<&Date::month>, nullptr, nullptr,
+  sqlite3_create_function_v2(db, "month", 1, kPure, nullptr, storedDatePart<&Date::month>, nullptr, nullptr,
                              nullptr);
-  sqlite3_create_function_v2(db, "day", 1, kPure, nullptr, datePart<&Date::day>, nullptr, nullptr, nullptr);
-  sqlite3_create_function_v2(db, "year", 1, kPure, nullptr, datePart<&Date::year>, nullptr, nullptr, nullptr);
+  sqlite3_create_function_v2(db, "day", 1, kPure, nullptr, storedDatePart<&Date::day>, nullptr, nullptr,
+                             nullptr);
+  sqlite3_create_function_v2(db, "year", 1, kPure, nullptr, storedDatePart<&Date::year>, nullptr, nullptr,
+                             nullptr);
   sqlite3_create_function_v2(db, "ccur", 1, kPure, nullptr, ccur, nullptr, nullptr, nullptr);
   registerJetScalarFunctions(db);
   sqlite3_create_function_v2(db, "orvosal_now", 0, SQLITE_UTF8, const_cast<Clock*>(&clock), now, nullptr,

@@ -30,7 +30,7 @@ std::string_view rawText(sqlite3_value* value) {
 }
 
 // A value as text, numbers written as CStr writes them.
-std::string textOf(sqlite3_value* value) {
+std::string textAsJetWritesIt(sqlite3_value* value) {
   switch (sqlite3_value_type(value)) {
     case SQLITE_INTEGER:
       return std::to_string(sqlite3_value_int64(value));
@@ -77,7 +77,7 @@ std::string cStrText(sqlite3_value* value) {
     if (const std::optional<DateTime> moment = DateTime::parse(text); moment && moment->toIso() == text)
       return jetDateText(*moment);
   }
-  return textOf(value);
+  return textAsJetWritesIt(value);
 }
 
 void resultText(sqlite3_context* context, const std::string& text) {
@@ -98,7 +98,7 @@ void resultOptional(sqlite3_context* context, const std::optional<int64_t>& numb
 template <std::string (*Function)(std::string_view)>
 void textFunction(sqlite3_context* context, int, sqlite3_value** values) {
   if (isNull(values[0])) return sqlite3_result_null(context);
-  resultText(context, Function(textOf(values[0])));
+  resultText(context, Function(textAsJetWritesIt(values[0])));
 }
 
 std::string trimBoth(std::string_view text) {
@@ -126,17 +126,17 @@ void len(sqlite3_context* context, int, sqlite3_value** values) {
 void mid(sqlite3_context* context, int count, sqlite3_value** values) {
   if (anyNull(count, values)) return sqlite3_result_null(context);
   const int64_t length = count == 3 ? std::max<int64_t>(wholeOf(values[2]), 0) : -1;
-  resultText(context, jetMid(textOf(values[0]), wholeOf(values[1]), length));
+  resultText(context, jetMid(textAsJetWritesIt(values[0]), wholeOf(values[1]), length));
 }
 
 void left(sqlite3_context* context, int count, sqlite3_value** values) {
   if (anyNull(count, values)) return sqlite3_result_null(context);
-  resultText(context, jetMid(textOf(values[0]), 1, std::max<int64_t>(wholeOf(values[1]), 0)));
+  resultText(context, jetMid(textAsJetWritesIt(values[0]), 1, std::max<int64_t>(wholeOf(values[1]), 0)));
 }
 
 void right(sqlite3_context* context, int count, sqlite3_value** values) {
   if (anyNull(count, values)) return sqlite3_result_null(context);
-  const std::string text = textOf(values[0]);
+  const std::string text = textAsJetWritesIt(values[0]);
   const int64_t length = std::max<int64_t>(wholeOf(values[1]), 0);
   resultText(context, jetMid(text, std::max<int64_t>(jetLength(text) - length + 1, 1), length));
 }
@@ -145,45 +145,46 @@ void right(sqlite3_context* context, int count, sqlite3_value** values) {
 void inStr(sqlite3_context* context, int count, sqlite3_value** values) {
   if (anyNull(count, values)) return sqlite3_result_null(context);
   const int64_t start = count == 3 ? wholeOf(values[0]) : 1;
-  sqlite3_result_int64(context, jetInStr(start, textOf(values[count - 2]), textOf(values[count - 1])));
+  sqlite3_result_int64(
+      context, jetInStr(start, textAsJetWritesIt(values[count - 2]), textAsJetWritesIt(values[count - 1])));
 }
 
 // Format(value[, pattern]): dates and numbers by the pattern, other text unchanged.
 void format(sqlite3_context* context, int count, sqlite3_value** values) {
   if (isNull(values[0])) return sqlite3_result_null(context);
-  const std::string pattern = count == 2 && !isNull(values[1]) ? textOf(values[1]) : std::string();
+  const std::string pattern = count == 2 && !isNull(values[1]) ? textAsJetWritesIt(values[1]) : std::string();
   if (const std::optional<DateTime> moment = dateOf(values[0]))
     return resultText(context, jetFormatDate(*moment, pattern));
   if (const std::optional<double> number = numberOf(values[0]))
     return resultText(context, jetFormatNumber(*number, pattern));
-  resultText(context, textOf(values[0]));
+  resultText(context, textAsJetWritesIt(values[0]));
 }
 
 void dateAdd(sqlite3_context* context, int count, sqlite3_value** values) {
   const std::optional<DateTime> moment = dateOf(values[2]);
   const std::optional<double> number = numberOf(values[1]);
   if (anyNull(count, values) || !moment || !number) return sqlite3_result_null(context);
-  resultDate(context, jetDateAdd(textOf(values[0]), *number, *moment));
+  resultDate(context, jetDateAdd(textAsJetWritesIt(values[0]), *number, *moment));
 }
 
 void dateDiff(sqlite3_context* context, int count, sqlite3_value** values) {
   const std::optional<DateTime> from = dateOf(values[1]);
   const std::optional<DateTime> to = dateOf(values[2]);
   if (anyNull(count, values) || !from || !to) return sqlite3_result_null(context);
-  resultOptional(context, jetDateDiff(textOf(values[0]), *from, *to));
+  resultOptional(context, jetDateDiff(textAsJetWritesIt(values[0]), *from, *to));
 }
 
-void datePart(sqlite3_context* context, int count, sqlite3_value** values) {
+void jetDatePart(sqlite3_context* context, int count, sqlite3_value** values) {
   const std::optional<DateTime> moment = dateOf(values[1]);
   if (anyNull(count, values) || !moment) return sqlite3_result_null(context);
-  resultOptional(context, jetDatePart(textOf(values[0]), *moment));
+  resultOptional(context, jetDatePart(textAsJetWritesIt(values[0]), *moment));
 }
 
 void val(sqlite3_context* context, int, sqlite3_value** values) {
   if (isNull(values[0])) return sqlite3_result_null(context);
   if (sqlite3_value_type(values[0]) != SQLITE_TEXT)
     return sqlite3_result_double(context, sqlite3_value_double(values[0]));
-  sqlite3_result_double(context, jetVal(textOf(values[0])));
+  sqlite3_result_double(context, jetVal(textAsJetWritesIt(values[0])));
 }
 
 void cStr(sqlite3_context* context, int, sqlite3_value** values) {
@@ -260,7 +261,7 @@ void registerJetScalarFunctions(sqlite3* db) {
       {"jet_format", 2, format},
       {"jet_dateadd", 3, dateAdd},
       {"jet_datediff", 3, dateDiff},
-      {"jet_datepart", 2, datePart},
+      {"jet_datepart", 2, jetDatePart},
       {"jet_val", 1, val},
       {"jet_cstr", 1, cStr},
       {"jet_cint", 1, cInteger},

@@ -10,7 +10,7 @@
 namespace orvosal {
 namespace {
 
-std::optional<double> parseDouble(std::string_view text) {
+std::optional<double> parsedDouble(std::string_view text) {
   const auto digits = splitDecimal(text);
   if (!digits) return std::nullopt;
   const std::string plain = (digits->negative ? "-" : "") +
@@ -58,7 +58,7 @@ double Value::toDouble() const {
   if (isCurrency()) return std::get<Currency>(data_).toDouble();
   if (isBool()) return std::get<bool>(data_) ? 1 : 0;
   if (isDateTime()) return std::get<DateTime>(data_).toOleDate();
-  if (isText()) return parseDouble(std::get<std::string>(data_)).value_or(0);
+  if (isText()) return parsedDouble(std::get<std::string>(data_)).value_or(0);
   return 0;
 }
 

@@ -5,7 +5,7 @@ namespace {
 
 using T = DocumentType;
 
-const FieldDef<T> kFields[] = {
+const FieldDef<T> kDocumentTypeFields[] = {
     {"ID", &T::id, true},
     {"Belegtitel", &T::belegtitel},
     {"Lagerbuchen", &T::lagerbuchen},
@@ -55,6 +55,6 @@ const FieldDef<T> kFields[] = {
 
 }  // namespace
 
-FieldTable<DocumentType> DocumentTypeFields() { return kFields; }
+FieldTable<DocumentType> DocumentTypeFields() { return kDocumentTypeFields; }
 
 }  // namespace orvosal

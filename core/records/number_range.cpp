@@ -3,7 +3,7 @@
 namespace orvosal {
 namespace {
 
-const FieldDef<NumberRange> kFields[] = {
+const FieldDef<NumberRange> kNumberRangeFields[] = {
     {"ID", &NumberRange::id, true},     {"Vortext", &NumberRange::vortext},
     {"Nummer", &NumberRange::nummer},   {"Nachtext", &NumberRange::nachtext},
     {"Stellen", &NumberRange::stellen},
@@ -11,6 +11,6 @@ const FieldDef<NumberRange> kFields[] = {
 
 }  // namespace
 
-FieldTable<NumberRange> NumberRangeFields() { return kFields; }
+FieldTable<NumberRange> NumberRangeFields() { return kNumberRangeFields; }
 
 }  // namespace orvosal

@@ -15,7 +15,7 @@
 namespace orvosal {
 namespace {
 
-constexpr const char* kModule = "frmBankleitzahlen";
+constexpr const char* kBankCodeModule = "frmBankleitzahlen";
 constexpr const char* kRight = "System";
 
 std::string browseSql(BankStep step, int64_t currentId) {
@@ -61,20 +61,20 @@ std::string fault(const BankCode& bank) {
   return {};
 }
 
-Value textOrNull(const std::string& text) { return text.empty() ? Value() : Value(text); }
+Value editedTextOrNull(const std::string& text) { return text.empty() ? Value() : Value(text); }
 
 void writeBank(Recordset& rs, const BankCode& bank) {
-  rs.set("Bankname", textOrNull(bank.bankname));
+  rs.set("Bankname", editedTextOrNull(bank.bankname));
   rs.set("Bankleitzahl", Value(bank.bankleitzahl));
-  rs.set("BIC", textOrNull(bank.bic));
-  rs.set("PLZ", textOrNull(bank.plz));
-  rs.set("Ort", textOrNull(bank.ort));
+  rs.set("BIC", editedTextOrNull(bank.bic));
+  rs.set("PLZ", editedTextOrNull(bank.plz));
+  rs.set("Ort", editedTextOrNull(bank.ort));
 }
 
 }  // namespace
 
 std::optional<BankCode> BrowseBankCode(Session& session, BankStep step, int64_t currentId) {
-  return runOperation(session, operationName(kModule, OperationKind::Sub, "Blaettern"),
+  return runOperation(session, operationName(kBankCodeModule, OperationKind::Sub, "Blaettern"),
                       std::optional<BankCode>(), [&]() -> std::optional<BankCode> {
                         Recordset rs(GlobalConnection(session), browseSql(step, currentId));
                         if (rs.eof()) return std::nullopt;
@@ -83,7 +83,7 @@ std::optional<BankCode> BrowseBankCode(Session& session, BankStep step, int64_t 
 }
 
 bool SaveBankCode(Session& session, BankCode& bank) {
-  return runOperation(session, operationName(kModule, OperationKind::Sub, "Speichern"), false, [&] {
+  return runOperation(session, operationName(kBankCodeModule, OperationKind::Sub, "Speichern"), false, [&] {
     if (!RequireRight(session, kRight)) return false;
     bank.bankleitzahl = std::string(trim(bank.bankleitzahl));
     bank.bic = CheckBic(bank.bic).normalized;
@@ -111,7 +111,7 @@ bool SaveBankCode(Session& session, BankCode& bank) {
       rs.update();
     }
     WriteUserHistory(session, "Bankleitzahl " + bank.bankleitzahl + (adding ? " erfasst" : " geändert"),
-                     kModule, bank.id);
+                     kBankCodeModule, bank.id);
     session.ui().message(adding ? "Daten gespeichert" : "Änderungen gespeichert", kProductName,
                          MessageKind::Information);
     return true;
@@ -127,7 +127,7 @@ bool LeaveBankCode(Session& session, const BankCode& shown, BankCode& entered) {
 }
 
 bool DeleteBankCode(Session& session, int64_t id) {
-  return runOperation(session, operationName(kModule, OperationKind::Sub, "Loeschen"), false, [&] {
+  return runOperation(session, operationName(kBankCodeModule, OperationKind::Sub, "Loeschen"), false, [&] {
     if (!RequireRight(session, kRight)) return false;
     if (!session.ui().askYesNo("Bankleitzahl wirklich löschen ?", kProductName)) return false;
     GlobalConnection(session).execute("Delete FROM sBank WHERE ([ID] IN (" + std::to_string(id) + "))");

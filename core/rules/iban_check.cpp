@@ -5,6 +5,8 @@
 #include <iterator>
 #include <utility>
 
+#include "core/ascii.h"
+
 namespace orvosal {
 namespace {
 
@@ -23,8 +25,7 @@ constexpr std::pair<std::string_view, size_t> kIbanLengths[] = {
 };
 
 bool isUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isAlphanumeric(char c) { return isUpperLetter(c) || isDigit(c); }
+bool isAlphanumeric(char c) { return isUpperLetter(c) || isAsciiDigit(c); }
 
 // Upper case (ASCII) with every blank removed.
 std::string compact(std::string_view text) {
@@ -47,7 +48,7 @@ IdentifierCheck invalid(std::string normalized, std::string error) {
 std::string ibanDigits(std::string_view iban) {
   std::string digits;
   for (char c : std::string(iban.substr(4)) + std::string(iban.substr(0, 4))) {
-    if (isDigit(c)) {
+    if (isAsciiDigit(c)) {
       digits += c;
     } else if (isUpperLetter(c) || (c >= 'a' && c <= 'z')) {
       digits += std::to_string((c & ~0x20) - 'A' + 10);
@@ -90,8 +91,8 @@ bool IBANOK(std::string_view text) {
 IdentifierCheck CheckIban(std::string_view text) {
   std::string iban = compact(text);
   if (!allOf(iban, isAlphanumeric)) return invalid(iban, "nur Buchstaben und Ziffern sind erlaubt");
-  if (iban.size() < 4 || !isUpperLetter(iban[0]) || !isUpperLetter(iban[1]) || !isDigit(iban[2]) ||
-      !isDigit(iban[3])) {
+  if (iban.size() < 4 || !isUpperLetter(iban[0]) || !isUpperLetter(iban[1]) || !isAsciiDigit(iban[2]) ||
+      !isAsciiDigit(iban[3])) {
     return invalid(iban, "sie beginnt nicht mit Länderkennzeichen und Prüfziffer");
   }
   const auto country = std::find_if(std::begin(kIbanLengths), std::end(kIbanLengths),
@@ -125,7 +126,7 @@ IdentifierCheck CheckVatId(std::string_view text) {
       !allOf(std::string_view(id).substr(2), isAlphanumeric)) {
     return invalid(id, "zwei Buchstaben für das Land und 2 bis 13 Buchstaben oder Ziffern erwartet");
   }
-  if (id.starts_with("DE") && (id.size() != 11 || !allOf(std::string_view(id).substr(2), isDigit))) {
+  if (id.starts_with("DE") && (id.size() != 11 || !allOf(std::string_view(id).substr(2), isAsciiDigit))) {
     return invalid(id, "eine deutsche USt-IdNr. ist DE und 9 Ziffern");
   }
   return {id, ""};

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "core/ascii.h"
 #include "core/db/database.h"
 #include "core/db/transaction.h"
 #include "core/operation_guard.h"
@@ -35,8 +36,6 @@ std::optional<Counter> counterOf(std::string_view code) {
   return std::nullopt;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 Value counterValue(const Counter& counter, const std::string& text) {
   if (counter.whole) return Value(static_cast<int64_t>(std::stoll(text)));
   return Value(text);
@@ -48,7 +47,7 @@ std::string countUp(std::string_view counter) {
   std::string result(counter);
   size_t first = result.size();
   for (size_t i = result.size(); i-- > 0;) {
-    if (!isDigit(result[i])) continue;
+    if (!isAsciiDigit(result[i])) continue;
     first = i;
     if (result[i] != '9') {
       ++result[i];

@@ -9,7 +9,7 @@
 namespace orvosal {
 namespace {
 
-constexpr std::string_view kTitle = "Datenbank auf SQL-Server übertragen";
+constexpr std::string_view kCopyTitle = "Datenbank auf SQL-Server übertragen";
 
 std::string entrySection(int number) { return "Database" + std::to_string(number); }
 
@@ -77,7 +77,7 @@ void copyTable(Session& session, Connection& source, Connection& target, const s
   target.execute("SET IDENTITY_INSERT [" + table + "] OFF");
 }
 
-long errorNumber(const std::exception& error) {
+long copyErrorNumber(const std::exception& error) {
   const auto* db = dynamic_cast<const DbError*>(&error);
   return db ? db->number() : db_errors::kStatementFailed;
 }
@@ -88,18 +88,18 @@ bool Convert_To_SQL_Server(Session& session, int targetDatabaseNumber) {
   Ui& ui = session.ui();
   Connection* source = session.database().connection.get();
   if (source == nullptr || source->engine() != SqlEngine::Sqlite) {
-    ui.message("Es ist keine Access-Datenbank geöffnet, die übertragen werden kann.", kTitle,
+    ui.message("Es ist keine Access-Datenbank geöffnet, die übertragen werden kann.", kCopyTitle,
                MessageKind::Warning);
     return false;
   }
   if (!session.settings().ReadFlag(entrySection(targetDatabaseNumber), "UseSqlServer")) {
     ui.message("Die Datenbank " + std::to_string(targetDatabaseNumber) + " ist keine SQL-Server-Datenbank.",
-               kTitle, MessageKind::Warning);
+               kCopyTitle, MessageKind::Warning);
     return false;
   }
   auto target = openTarget(session, targetDatabaseNumber);
   if (!target) {
-    ui.message("Datenbankverbindung kann nicht hergestellt werden", kTitle, MessageKind::Critical);
+    ui.message("Datenbankverbindung kann nicht hergestellt werden", kCopyTitle, MessageKind::Critical);
     return false;
   }
 
@@ -122,11 +122,11 @@ bool Convert_To_SQL_Server(Session& session, int targetDatabaseNumber) {
   } catch (const std::exception& error) {
     const std::string where = table.empty() ? std::string() : "Tabelle '" + table + "': ";
     session.errorLog().report(operationName("frmMain", OperationKind::Function, "Convert_To_SQL_Server"),
-                              errorNumber(error),
+                              copyErrorNumber(error),
                               where + error.what() + "\nDie SQL-Server-Datenbank ist unverändert geblieben.");
     return false;
   }
-  ui.message("Fertig, Datenbank übertragen", kTitle, MessageKind::Information);
+  ui.message("Fertig, Datenbank übertragen", kCopyTitle, MessageKind::Information);
   return true;
 }
 
@@ -142,11 +142,11 @@ std::optional<int> ChooseServerDatabase(Session& session) {
     numbers.push_back(number);
   }
   if (titles.empty()) {
-    session.ui().message("Es ist keine SQL-Server-Datenbank eingerichtet.", kTitle, MessageKind::Warning);
+    session.ui().message("Es ist keine SQL-Server-Datenbank eingerichtet.", kCopyTitle, MessageKind::Warning);
     return std::nullopt;
   }
   const auto chosen =
-      session.ui().chooseFromList("Auf welche Datenbank soll übertragen werden?", kTitle, titles, 0);
+      session.ui().chooseFromList("Auf welche Datenbank soll übertragen werden?", kCopyTitle, titles, 0);
   if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(numbers.size())) return std::nullopt;
   return numbers[static_cast<size_t>(*chosen)];
 }

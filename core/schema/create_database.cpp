@@ -14,8 +14,8 @@
 namespace orvosal {
 namespace {
 
-constexpr std::string_view kModule = "mdlCreateDatabase";
-constexpr std::string_view kTitle = "Datenbank erstellen";
+constexpr std::string_view kCreateDatabaseModule = "mdlCreateDatabase";
+constexpr std::string_view kCreateTitle = "Datenbank erstellen";
 // The server's own database, where new databases are created from.
 constexpr std::string_view kMaintenanceDatabase = "postgres";
 // A new server database starts with the tables of today, so the upgrade steps up to here are done.
@@ -79,7 +79,7 @@ void removeDatabaseFile(const std::filesystem::path& file) {
   for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(file.string() + suffix, ignored);
 }
 
-long errorNumber(const std::exception& error) {
+long createErrorNumber(const std::exception& error) {
   const auto* db = dynamic_cast<const DbError*>(&error);
   return db ? db->number() : db_errors::kStatementFailed;
 }
@@ -92,7 +92,7 @@ bool CreateAccessDatabase(Session& session, const std::filesystem::path& folder,
   if (std::filesystem::exists(file)) {
     session.ui().message("Die Datei '" + file.string() +
                              "' gibt es schon. Eine vorhandene Datenbank wird nicht überschrieben.",
-                         kTitle, MessageKind::Warning);
+                         kCreateTitle, MessageKind::Warning);
     return false;
   }
   bool created = false;
@@ -110,13 +110,14 @@ bool CreateAccessDatabase(Session& session, const std::filesystem::path& folder,
       CreateAllTables(session, *connection);
       tables.commit();
     }
-    session.ui().message("Die Datenbank '" + file.string() + "' wurde erstellt.", kTitle,
+    session.ui().message("Die Datenbank '" + file.string() + "' wurde erstellt.", kCreateTitle,
                          MessageKind::Information);
     return true;
   } catch (const std::exception& error) {
     if (created) removeDatabaseFile(file);
-    session.errorLog().report(operationName(kModule, OperationKind::Function, "CreateAccessDatabase"),
-                              errorNumber(error), error.what());
+    session.errorLog().report(
+        operationName(kCreateDatabaseModule, OperationKind::Function, "CreateAccessDatabase"),
+        createErrorNumber(error), error.what());
     return false;
   }
 }
@@ -174,12 +175,13 @@ bool CreateSqlServerDatabase(Session& session, std::string_view name, std::strin
     session.ui().message("Die Datenbank '" + std::string(name) +
                              "' wurde erstellt.\nAnmeldung mit dem Benutzer '" + OperatingSystemUserName() +
                              "' und dem Kennwort '" + kDefaultUserPassword + "'.",
-                         kTitle, MessageKind::Information);
+                         kCreateTitle, MessageKind::Information);
     return true;
   } catch (const std::exception& error) {
-    session.errorLog().report(operationName(kModule, OperationKind::Function, "CreateSqlServerDatabase"),
-                              errorNumber(error), error.what());
-    session.ui().message("Fehler beim Erstellen der Datenbank", kTitle, MessageKind::Critical);
+    session.errorLog().report(
+        operationName(kCreateDatabaseModule, OperationKind::Function, "CreateSqlServerDatabase"),
+        createErrorNumber(error), error.what());
+    session.ui().message("Fehler beim Erstellen der Datenbank", kCreateTitle, MessageKind::Critical);
     return false;
   }
 }

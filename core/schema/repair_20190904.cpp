@@ -14,7 +14,7 @@
 namespace orvosal {
 namespace {
 
-constexpr const char* kModule = "mdlCreateDatabase";
+constexpr const char* kRepairModule = "mdlCreateDatabase";
 
 std::vector<int64_t> documentsConvertedFrom(Connection& connection, int64_t source) {
   std::vector<int64_t> targets;
@@ -81,11 +81,11 @@ void fillPhoneticKeys(Connection& connection) {
 
 void RepairDocumentsAndAddresses(Session& session, Connection& connection) {
   BelegArtenIDAnpassen(session, connection);
-  runOperation(session, operationName(kModule, OperationKind::Sub, "VorgangsNummernAnpassen"), 0, [&] {
+  runOperation(session, operationName(kRepairModule, OperationKind::Sub, "VorgangsNummernAnpassen"), 0, [&] {
     fillProcessNumbers(session, connection);
     return 0;
   });
-  runOperation(session, operationName(kModule, OperationKind::Sub, "SoundExAnpassen"), 0, [&] {
+  runOperation(session, operationName(kRepairModule, OperationKind::Sub, "SoundExAnpassen"), 0, [&] {
     fillPhoneticKeys(connection);
     return 0;
   });

@@ -11,6 +11,7 @@
 #include "core/schema/repair_20190904.h"
 #include "core/schema/seed_defaults.h"
 #include "core/schema/table_creator.h"
+#include "core/startup/settings_section.h"
 #include "core/text.h"
 
 namespace orvosal {
@@ -23,8 +24,6 @@ void schemaOf(UpgradeContext& c, int step) { EnsureStepSchema(c.session, c.db, s
 void ensureTable(UpgradeContext& c, std::string_view name) {
   if (const TableDef* table = findTable(name)) EnsureTable(c.session, c.db, *table);
 }
-
-std::string settingsSection(Session& session) { return "Settings" + session.database().currentNumber; }
 
 // A setting value as text: truth values as "1"/"0", everything else in its German text form.
 std::string settingText(const Value& value) {
@@ -71,7 +70,7 @@ void settingsColumnsFromFile(UpgradeContext& c, int step) {
   for (const ColumnDef& column : table->columns) {
     if (column.addedBy != step) continue;
     const std::string fromFile =
-        c.session.settings().ReadSetting(settingsSection(c.session), column.name, column.initial);
+        c.session.settings().ReadSetting(currentSettingsSection(c.session), column.name, column.initial);
     EnsureColumn(c.session, table->name, c.db, column.name, column.typeWord, fromFile, column.size);
   }
 }
@@ -138,8 +137,8 @@ void step20191123(UpgradeContext& c) {
 void step20191126(UpgradeContext& c) {
   schemaOf(c, 20191126);
   SettingsFiles& settings = c.session.settings();
-  if (settings.ReadSetting(settingsSection(c.session), "TelefonFormat", "").empty()) {
-    settings.WriteSetting(settingsSection(c.session), "TelefonFormat", "IVN");
+  if (settings.ReadSetting(currentSettingsSection(c.session), "TelefonFormat", "").empty()) {
+    settings.WriteSetting(currentSettingsSection(c.session), "TelefonFormat", "IVN");
   }
 }
 

@@ -13,7 +13,7 @@
 namespace orvosal {
 namespace {
 
-constexpr int kProgressStep = 1000;
+constexpr int kBankProgressStep = 1000;
 constexpr size_t kNameLength = 50;
 
 struct Bank {
@@ -23,7 +23,7 @@ struct Bank {
 
 bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 
-int hexValue(char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; }
+int hexDigitValue(char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; }
 
 std::string percentDecoded(std::string_view value, int line) {
   std::string out;
@@ -34,7 +34,7 @@ std::string percentDecoded(std::string_view value, int line) {
     }
     if (i + 2 >= value.size() || !isHexDigit(value[i + 1]) || !isHexDigit(value[i + 2]))
       throw ReferenceFileError(line, "Das Zeichen % steht nicht vor zwei Hexadezimalziffern.");
-    out += static_cast<char>(hexValue(value[i + 1]) * 16 + hexValue(value[i + 2]));
+    out += static_cast<char>(hexDigitValue(value[i + 1]) * 16 + hexDigitValue(value[i + 2]));
     i += 2;
   }
   return out;
@@ -120,7 +120,7 @@ class DirectoryReader {
   std::vector<Bank> banks_;
 };
 
-Value textOrNull(std::string text) { return text.empty() ? Value() : Value(std::move(text)); }
+Value importedTextOrNull(std::string text) { return text.empty() ? Value() : Value(std::move(text)); }
 
 void replaceBanks(Session& session, const std::vector<Bank>& banks) {
   Connection& connection = GlobalConnection(session);
@@ -132,9 +132,9 @@ void replaceBanks(Session& session, const std::vector<Bank>& banks) {
   connection.insertRows(schema, columns, [&](std::vector<Value>& row) {
     if (next == banks.size()) return false;
     const Bank& bank = banks[next++];
-    row = {Value(bank.code), textOrNull(bank.name), textOrNull(bank.bic), textOrNull(bank.zip),
-           textOrNull(bank.city)};
-    if (next % kProgressStep == 0)
+    row = {Value(bank.code), importedTextOrNull(bank.name), importedTextOrNull(bank.bic),
+           importedTextOrNull(bank.zip), importedTextOrNull(bank.city)};
+    if (next % kBankProgressStep == 0)
       session.ui().progress("Bankverzeichnis wird eingelesen", static_cast<int>(next),
                             static_cast<int>(banks.size()));
     return true;

@@ -5,14 +5,13 @@
 #include <limits>
 
 #include "core/operation_guard.h"
+#include "core/startup/settings_section.h"
 #include "core/text.h"
 
 namespace orvosal {
 namespace {
 
-constexpr std::string_view kModule = "mdlHauptmodul";
-
-std::string settingsSection(Session& session) { return "Settings" + session.database().currentNumber; }
+constexpr std::string_view kDisplaySettingsModule = "mdlHauptmodul";
 
 std::optional<int64_t> wholeNumber(std::string_view text) {
   text = trim(text);
@@ -80,21 +79,22 @@ std::optional<RgbColour> ParseColorRef(std::string_view text) {
 }
 
 void LoadWindowColours(Session& session) {
-  runOperation(session, operationName(kModule, OperationKind::Sub, "LoadWindowColours"), 0, [&] {
-    const std::string section = settingsSection(session);
-    WindowColours colours;
-    for (const ColourKey& colour : kColourKeys) {
-      if (auto parsed = ParseColorRef(session.settings().ReadSetting(section, colour.key)))
-        colours.*colour.member = *parsed;
-    }
-    session.area<WindowColours>() = colours;
-    return 0;
-  });
+  runOperation(session, operationName(kDisplaySettingsModule, OperationKind::Sub, "LoadWindowColours"), 0,
+               [&] {
+                 const std::string section = currentSettingsSection(session);
+                 WindowColours colours;
+                 for (const ColourKey& colour : kColourKeys) {
+                   if (auto parsed = ParseColorRef(session.settings().ReadSetting(section, colour.key)))
+                     colours.*colour.member = *parsed;
+                 }
+                 session.area<WindowColours>() = colours;
+                 return 0;
+               });
 }
 
 void LoadUserOptions(Session& session) {
-  runOperation(session, operationName(kModule, OperationKind::Sub, "LoadUserOptions"), 0, [&] {
-    const std::string section = settingsSection(session);
+  runOperation(session, operationName(kDisplaySettingsModule, OperationKind::Sub, "LoadUserOptions"), 0, [&] {
+    const std::string section = currentSettingsSection(session);
     const SettingsFiles& settings = session.settings();
     UserOptions options;
     for (const FlagKey& flag : kFlagKeys) {

@@ -12,13 +12,13 @@
 namespace orvosal {
 namespace {
 
-constexpr std::string_view kModule = "mdlHauptmodul";
+constexpr std::string_view kLoadSettingsModule = "mdlHauptmodul";
 
 template <typename Body>
-void runStep(Session& session, std::string_view name, Body&& body,
-             std::source_location where = std::source_location::current()) {
+void runLoadStep(Session& session, std::string_view name, Body&& body,
+                 std::source_location where = std::source_location::current()) {
   runOperation(
-      session, operationName(kModule, OperationKind::Sub, name), 0,
+      session, operationName(kLoadSettingsModule, OperationKind::Sub, name), 0,
       [&] {
         body(GlobalConnection(session));
         return 0;
@@ -38,33 +38,33 @@ std::optional<DateTime> earliestOf(Connection& connection, std::string_view sql,
 }  // namespace
 
 void NoteSachKontenTable(Session& session) {
-  runStep(session, "NoteSachKontenTable", [&](Connection& connection) {
+  runLoadStep(session, "NoteSachKontenTable", [&](Connection& connection) {
     session.area<StartupState>().hasSachKonten04 = TableExists(connection, "sSachKto04");
   });
 }
 
 void LoadNoLoginFlag(Session& session) {
-  runStep(session, "LoadNoLoginFlag", [&](Connection& connection) {
+  runLoadStep(session, "LoadNoLoginFlag", [&](Connection& connection) {
     Recordset rs(connection, "SELECT Top 1 * FROM Security");
     session.area<StartupState>().noLogin = rs.eof() || rs["Benutzerverwaltung"].toInt() <= 0;
   });
 }
 
 void LoadCompanyData(Session& session) {
-  runStep(session, "LoadCompanyData", [&](Connection& connection) {
+  runLoadStep(session, "LoadCompanyData", [&](Connection& connection) {
     session.area<Company>() = ReadCompany(connection).value_or(Company{});
   });
 }
 
 void NoteOptionalTables(Session& session) {
-  runStep(session, "NoteOptionalTables", [&](Connection& connection) {
+  runLoadStep(session, "NoteOptionalTables", [&](Connection& connection) {
     session.area<StartupState>().hasVorwahlen = TableExists(connection, "sVorwahlen");
     session.area<StartupState>().hasArtikelToKunde = TableExists(connection, "Artikel_to_Kunde");
   });
 }
 
 void LoadSystemSettings(Session& session) {
-  runStep(session, "LoadSystemSettings", [&](Connection& connection) {
+  runLoadStep(session, "LoadSystemSettings", [&](Connection& connection) {
     std::map<std::string, std::string, std::less<>> settings;
     for (Recordset rs(connection, "SELECT * FROM SystemSettings ORDER BY ID"); !rs.eof(); rs.moveNext()) {
       settings.emplace(rs["Setting"].toText(), rs["SettingValue"].toText());
@@ -74,7 +74,7 @@ void LoadSystemSettings(Session& session) {
 }
 
 void LoadEarliestDate(Session& session) {
-  runStep(session, "LoadEarliestDate", [&](Connection& connection) {
+  runLoadStep(session, "LoadEarliestDate", [&](Connection& connection) {
     std::optional<DateTime> earliest =
         earliestOf(connection, "SELECT min(Belegdatum) as Datum FROM Belegkopf", "Datum", std::nullopt);
     earliest = earliestOf(connection, "SELECT min(Datum) as Dat FROM Buchungen", "Dat", earliest);

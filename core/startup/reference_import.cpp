@@ -15,8 +15,8 @@
 namespace orvosal {
 namespace {
 
-constexpr std::string_view kModule = "mdlHauptmodul";
-constexpr int kProgressStep = 1000;
+constexpr std::string_view kReferenceImportModule = "mdlHauptmodul";
+constexpr int kImportProgressStep = 1000;
 
 struct ReferenceList {
   std::string_view fileName;
@@ -111,7 +111,7 @@ void replaceRows(Session& session, std::string_view fileName, std::string_view t
         throw ReferenceFileError(reader.line(), unfitValue(columns[i], row[i], error));
       }
     }
-    if (++imported % kProgressStep == 0) session.ui().progress(caption, imported, expected);
+    if (++imported % kImportProgressStep == 0) session.ui().progress(caption, imported, expected);
     return true;
   });
   if (imported == 0) throw ReferenceFileError(reader.line(), "Die Datei enthält keine Datenzeilen.");
@@ -129,15 +129,17 @@ std::string faultMessage(std::string_view fileName, std::string_view table, cons
 
 bool ImportReferenceFile(Session& session, std::string_view fileName, std::string_view table) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, "ImportReferenceFile"), false, [&] {
+      session, operationName(kReferenceImportModule, OperationKind::Function, "ImportReferenceFile"), false,
+      [&] {
         const std::filesystem::path path = session.programFolder() / fileName;
         if (!std::filesystem::is_regular_file(path)) return false;
         try {
           replaceRows(session, fileName, table, DecodeReferenceText(readWholeFile(path)));
         } catch (const ReferenceFileError& fault) {
           const std::string message = faultMessage(fileName, table, fault);
-          session.errorLog().record(operationName(kModule, OperationKind::Function, "ImportReferenceFile"), 0,
-                                    message);
+          session.errorLog().record(
+              operationName(kReferenceImportModule, OperationKind::Function, "ImportReferenceFile"), 0,
+              message);
           session.ui().message(message, "Referenzdaten einlesen", MessageKind::Warning);
           return false;
         }

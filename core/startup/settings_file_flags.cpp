@@ -3,16 +3,15 @@
 #include <charconv>
 
 #include "core/operation_guard.h"
+#include "core/startup/settings_section.h"
 #include "core/startup/startup_state.h"
 #include "core/text.h"
 
 namespace orvosal {
 namespace {
 
-constexpr std::string_view kModule = "mdlHauptmodul";
+constexpr std::string_view kSettingsFlagsModule = "mdlHauptmodul";
 constexpr int kDefaultMinZeitDiff = 60;
-
-std::string settingsSection(Session& session) { return "Settings" + session.database().currentNumber; }
 
 int wholeNumberOr(std::string_view text, int fallback) {
   text = trim(text);
@@ -22,12 +21,12 @@ int wholeNumberOr(std::string_view text, int fallback) {
 }
 
 template <typename Body>
-void runStep(Session& session, std::string_view name, Body&& body,
-             std::source_location where = std::source_location::current()) {
+void runFlagStep(Session& session, std::string_view name, Body&& body,
+                 std::source_location where = std::source_location::current()) {
   runOperation(
-      session, operationName(kModule, OperationKind::Sub, name), 0,
+      session, operationName(kSettingsFlagsModule, OperationKind::Sub, name), 0,
       [&] {
-        body(session.settings(), settingsSection(session));
+        body(session.settings(), currentSettingsSection(session));
         return 0;
       },
       where);
@@ -36,7 +35,7 @@ void runStep(Session& session, std::string_view name, Body&& body,
 }  // namespace
 
 void LoadStartFlags(Session& session) {
-  runStep(session, "LoadStartFlags", [&](SettingsFiles& settings, const std::string& section) {
+  runFlagStep(session, "LoadStartFlags", [&](SettingsFiles& settings, const std::string& section) {
     StartupState& state = session.area<StartupState>();
     state.useIniPathForDocuments = settings.NormaliseFlag(section, "UseIniPathForDocuments", false);
     state.geplanteAufgaben = settings.NormaliseFlag(section, "GeplanteAufgaben", false);
@@ -46,13 +45,13 @@ void LoadStartFlags(Session& session) {
 }
 
 void LoadTelefonie(Session& session) {
-  runStep(session, "LoadTelefonie", [&](SettingsFiles& settings, const std::string& section) {
+  runFlagStep(session, "LoadTelefonie", [&](SettingsFiles& settings, const std::string& section) {
     session.area<StartupState>().telefonie = settings.NormaliseFlag(section, "Telefonie", false);
   });
 }
 
 void LoadTelefonFormat(Session& session) {
-  runStep(session, "LoadTelefonFormat", [&](SettingsFiles& settings, const std::string& section) {
+  runFlagStep(session, "LoadTelefonFormat", [&](SettingsFiles& settings, const std::string& section) {
     session.area<StartupState>().telefonFormat = settings.ReadSetting(section, "TelefonFormat");
     settings.WriteSetting(section, "TelefonFormat", session.area<StartupState>().telefonFormat);
   });

@@ -15,7 +15,7 @@
 namespace orvosal {
 namespace {
 
-SettingsChangeOutcome refused(std::string message) { return {false, std::move(message)}; }
+SettingsChangeOutcome refusedSettingsChange(std::string message) { return {false, std::move(message)}; }
 
 // Every row of the name gets the value, so that no older duplicate keeps the old one.
 void writeSetting(Connection& connection, std::string_view name, const std::string& value) {
@@ -52,36 +52,39 @@ bool periodEndsBeforeItBegins(Session& session, const std::map<std::string_view,
 }  // namespace
 
 SettingsChangeOutcome SaveSystemSettings(Session& session, const std::vector<SettingChange>& changes) {
-  return runOperation(
-      session, operationName("mdlSystemSettings", OperationKind::Function, "SaveSystemSettings"),
-      SettingsChangeOutcome{}, [&] {
-        if (!RequireRight(session, "System")) return refused("");
-        std::map<std::string_view, std::string> changed;
-        for (const auto& [name, text] : changes) {
-          const DocumentSettingDef* setting = FindDocumentSetting(name);
-          if (setting == nullptr) return refused("Unbekannte Einstellung: " + name);
-          CheckedSetting checked = CheckSettingValue(*setting, text);
-          if (!checked.refusal.empty()) return refused(checked.refusal);
-          changed[setting->name] = std::move(checked.stored);
-        }
-        LoadSystemSettings(session);
-        if (periodEndsBeforeItBegins(session, changed))
-          return refused("Die Sonderregelung darf nicht enden (SRBis), bevor sie beginnt (SRVon).");
+  return runOperation(session,
+                      operationName("mdlSystemSettings", OperationKind::Function, "SaveSystemSettings"),
+                      SettingsChangeOutcome{}, [&] {
+                        if (!RequireRight(session, "System")) return refusedSettingsChange("");
+                        std::map<std::string_view, std::string> changed;
+                        for (const auto& [name, text] : changes) {
+                          const DocumentSettingDef* setting = FindDocumentSetting(name);
+                          if (setting == nullptr)
+                            return refusedSettingsChange("Unbekannte Einstellung: " + name);
+                          CheckedSetting checked = CheckSettingValue(*setting, text);
+                          if (!checked.refusal.empty()) return refusedSettingsChange(checked.refusal);
+                          changed[setting->name] = std::move(checked.stored);
+                        }
+                        LoadSystemSettings(session);
+                        if (periodEndsBeforeItBegins(session, changed))
+                          return refusedSettingsChange(
+                              "Die Sonderregelung darf nicht enden (SRBis), bevor sie beginnt (SRVon).");
 
-        const auto& stored = session.systemSettings();
-        std::erase_if(changed, [&](const auto& entry) {
-          const auto found = stored.find(entry.first);
-          return found != stored.end() && found->second == entry.second;
-        });
-        if (changed.empty()) return refused("Keine Änderung!, nicht gespeichert");
+                        const auto& stored = session.systemSettings();
+                        std::erase_if(changed, [&](const auto& entry) {
+                          const auto found = stored.find(entry.first);
+                          return found != stored.end() && found->second == entry.second;
+                        });
+                        if (changed.empty())
+                          return refusedSettingsChange("Keine Änderung!, nicht gespeichert");
 
-        Connection& connection = GlobalConnection(session);
-        DbTransaction transaction(connection);
-        for (const auto& [name, value] : changed) writeSetting(connection, name, value);
-        transaction.commit();
-        LoadSystemSettings(session);
-        return SettingsChangeOutcome{true, "Änderungen gespeichert"};
-      });
+                        Connection& connection = GlobalConnection(session);
+                        DbTransaction transaction(connection);
+                        for (const auto& [name, value] : changed) writeSetting(connection, name, value);
+                        transaction.commit();
+                        LoadSystemSettings(session);
+                        return SettingsChangeOutcome{true, "Änderungen gespeichert"};
+                      });
 }
 
 }  // namespace orvosal

@@ -11,6 +11,7 @@
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/tests/db_test_support.h"
+#include "core/tests/file_text.h"
 #include "core/users/current_user.h"
 
 namespace orvosal {
@@ -24,11 +25,6 @@ const std::string kJpegBytes("\xff\xd8\xff\xe0\0\x10JFIF", 10);
 
 void writeFile(const std::filesystem::path& file, const std::string& bytes) {
   std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::string readFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Company data a German invoice can be printed with.
@@ -176,17 +172,17 @@ TEST_P(CompanyTest, ANewLogoIsCopiedAndReplacesTheOlderOne) {
   Company company = validCompany();
   EXPECT_TRUE(SaveCompany(session(), company, images.path() / "logo klein.PNG").changed);
   EXPECT_EQ(stored().logo, "Firmenlogo.png");
-  EXPECT_EQ(readFile(folder / "Firmenlogo.png"), kPngBytes);
+  EXPECT_EQ(fileText(folder / "Firmenlogo.png"), kPngBytes);
 
   EXPECT_TRUE(SaveCompany(session(), company, images.path() / "foto.jpeg").changed);
   EXPECT_EQ(stored().logo, "Firmenlogo.jpg");
   EXPECT_EQ(session().area<Company>().logo, "Firmenlogo.jpg");
-  EXPECT_EQ(readFile(folder / "Firmenlogo.jpg"), kJpegBytes);
+  EXPECT_EQ(fileText(folder / "Firmenlogo.jpg"), kJpegBytes);
   EXPECT_FALSE(std::filesystem::exists(folder / "Firmenlogo.png"));
 
   // The installed logo chosen again is kept as it is.
   EXPECT_TRUE(SaveCompany(session(), company, folder / "Firmenlogo.jpg").changed);
-  EXPECT_EQ(readFile(folder / "Firmenlogo.jpg"), kJpegBytes);
+  EXPECT_EQ(fileText(folder / "Firmenlogo.jpg"), kJpegBytes);
   expectNoErrors();
 }
 

@@ -12,6 +12,7 @@
 #include "core/db/sqlite_connection.h"
 #include "core/schema/table_def.h"
 #include "core/tests/db_test_support.h"
+#include "core/tests/file_text.h"
 
 namespace orvosal {
 namespace {
@@ -24,13 +25,6 @@ size_t tablesOfTheCreator() {
   size_t count = 0;
   for (const TableDef& table : allTables()) count += table.createdBy == 0 ? 1 : 0;
   return count;
-}
-
-std::string readFile(const std::filesystem::path& file) {
-  std::ifstream in(file);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
 }
 
 class CreateDatabase : public ::testing::Test {
@@ -185,7 +179,7 @@ TEST_F(CreateServerDatabase, ANameTakenOnTheServerIsAFailureWithoutEntry) {
 
   EXPECT_EQ(ui_.texts("message").back(), "Fehler beim Erstellen der Datenbank");
   EXPECT_EQ(FirstFreeDatabaseNumber(session_.settings()), 2);
-  EXPECT_NE(readFile(session_.errorLog().sqlLogPath()).find("SQL Fehler CREATE DATABASE " + name_),
+  EXPECT_NE(fileText(session_.errorLog().sqlLogPath()).find("SQL Fehler CREATE DATABASE " + name_),
             std::string::npos);
 }
 

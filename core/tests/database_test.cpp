@@ -10,18 +10,12 @@
 #include "core/db/sql_helpers.h"
 #include "core/db/transaction.h"
 #include "core/tests/db_test_support.h"
+#include "core/tests/file_text.h"
 
 namespace orvosal {
 namespace {
 
 using orvosal::testing::BothEngines;
-
-std::string readFile(const std::filesystem::path& file) {
-  std::ifstream in(file);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
 
 class DatabaseTest : public BothEngines {
  protected:
@@ -44,7 +38,7 @@ TEST_P(DatabaseTest, ExecuteGlobalAnswersFalseAndLogsTheStatement) {
   EXPECT_TRUE(ExecuteGlobal(session(), "INSERT INTO [Kunden Liste] ([Name]) VALUES ('O''Brien')"));
   EXPECT_FALSE(ExecuteGlobal(session(), "INSERT INTO [Gibt Es Nicht] ([Name]) VALUES ('x')"));
   EXPECT_FALSE(ExecuteGlobal(session(), "ALTER TABLE [Gibt Es Nicht] ADD COLUMN [X] int"));
-  const std::string log = readFile(session().errorLog().sqlLogPath());
+  const std::string log = fileText(session().errorLog().sqlLogPath());
   EXPECT_NE(log.find(" --> SQL Fehler INSERT INTO [Gibt Es Nicht] ([Name]) VALUES ('x')"), std::string::npos)
       << log;
   EXPECT_EQ(log.find("ALTER TABLE"), std::string::npos)

@@ -12,6 +12,7 @@
 #include "core/system_settings/document_settings.h"
 #include "core/system_settings/setting_forms.h"
 #include "core/tests/db_test_support.h"
+#include "core/tests/file_text.h"
 
 namespace orvosal {
 namespace {
@@ -21,11 +22,6 @@ using orvosal::testing::TemporaryFolder;
 
 Date date(const char* text) { return Date::parse(text).value(); }
 Currency amount(const char* text) { return Currency::parse(text).value(); }
-
-std::string readFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 size_t occurrences(const std::string& text, const std::string& part) {
   size_t count = 0;
@@ -73,7 +69,7 @@ ORVOSAL_ON_BOTH_ENGINES(DocumentSettingsTest);
 // A session of its own, without a database: reading needs only the loaded values.
 class SettingsFallbackTest : public ::testing::Test {
  protected:
-  std::string errorLog() { return readFile(session_.errorLog().errorLogPath()); }
+  std::string errorLog() { return fileText(session_.errorLog().errorLogPath()); }
 
   TemporaryFolder folder_;
   ScriptedUi ui_;

@@ -8,16 +8,10 @@
 #include "core/db/db_error.h"
 #include "core/operation_guard.h"
 #include "core/tests/db_test_support.h"
+#include "core/tests/file_text.h"
 
 namespace orvosal {
 namespace {
-
-std::string readFile(const std::filesystem::path& file) {
-  std::ifstream in(file);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
 
 TEST(ErrorLog, OperationNamesAndTheCommonForm) {
   EXPECT_EQ(operationName("mdl1System", OperationKind::Function, "Create_DB_Beleg_Nummer"),
@@ -46,7 +40,7 @@ TEST(ErrorLog, FailedOperationsAreLoggedShownAndAnswerTheirNeutralValue) {
                                   []() -> int { throw DbError(3709, "Die Verbindung wurde unterbrochen."); });
   EXPECT_EQ(answer, 0);
   EXPECT_EQ(runOperation(session, "mdlTest!Function Gut()", 0, [] { return 7; }), 7);
-  const std::string log = readFile(folder.path() / "error_log.txt");
+  const std::string log = fileText(folder.path() / "error_log.txt");
   EXPECT_TRUE(log.starts_with("05.03.2024 14:30:15 --> Fehler 3709 in mdlTest!Function Rechne() (Line = "));
   EXPECT_NE(log.find(")\nError = 'Die Verbindung wurde unterbrochen.'\n"), std::string::npos) << log;
   ASSERT_EQ(ui.texts("error").size(), 1u);
@@ -54,7 +48,7 @@ TEST(ErrorLog, FailedOperationsAreLoggedShownAndAnswerTheirNeutralValue) {
 
   session.errorLog().logFailedSql("CREATE TABLE X (Y int)", "exists");
   session.errorLog().logFailedSql("SELECT * FROM Fehlt", "no such table: Fehlt");
-  EXPECT_EQ(readFile(folder.path() / "db_error_log.txt"),
+  EXPECT_EQ(fileText(folder.path() / "db_error_log.txt"),
             "05.03.2024 14:30:15 --> SQL Fehler SELECT * FROM Fehlt\nno such table: Fehlt\n");
 }
 

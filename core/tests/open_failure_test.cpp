@@ -12,17 +12,13 @@
 #include "core/db/database.h"
 #include "core/db/sqlite_connection.h"
 #include "core/tests/db_test_support.h"
+#include "core/tests/file_text.h"
 
 namespace orvosal {
 namespace {
 
 namespace fs = std::filesystem;
 using orvosal::testing::TemporaryFolder;
-
-std::string readFile(const fs::path& file) {
-  std::ifstream in(file);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // A small file system of its own (root only), to make a disk full or read-only for real.
 class ScratchMount {
@@ -71,7 +67,7 @@ class OpenFailure : public ::testing::Test {
     settings.WriteSetting("Database1", "strDatabaseUser", user);
     settings.WriteSetting("Database1", "strDatabasePassword", "geheim");
   }
-  std::string errorLog() { return readFile(session_.errorLog().errorLogPath()); }
+  std::string errorLog() { return fileText(session_.errorLog().errorLogPath()); }
 
   TemporaryFolder home_;
   TemporaryFolder data_;

@@ -11,7 +11,7 @@
 namespace orvosal {
 namespace {
 
-constexpr std::string_view kGolden =
+constexpr std::string_view kGoldenTables =
 #include "core/tests/golden/schema_tables.inc"
     ;
 
@@ -46,7 +46,7 @@ std::vector<std::string> partsOf(std::string_view line) {
 }
 
 TEST(SchemaTables, MatchTheGoldenListTableForTableAndColumnForColumn) {
-  std::vector<std::string> golden = splitString(kGolden, "\n");
+  std::vector<std::string> golden = splitString(kGoldenTables, "\n");
   std::erase(golden, "");
   const auto tables = allTables();
   ASSERT_EQ(tables.size(), golden.size());

@@ -26,7 +26,7 @@ namespace {
 
 using orvosal::testing::BothEngines;
 
-constexpr std::string_view kGolden =
+constexpr std::string_view kGoldenDefaults =
 #include "core/tests/golden/seed_defaults.inc"
     ;
 
@@ -35,7 +35,7 @@ using Rows = std::multiset<std::string>;
 
 Rows goldenRows() {
   Rows rows;
-  for (const std::string& line : splitString(kGolden, "\n")) {
+  for (const std::string& line : splitString(kGoldenDefaults, "\n")) {
     if (line.find(": ") != std::string::npos) rows.insert(line);
   }
   return rows;

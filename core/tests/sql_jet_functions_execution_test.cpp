@@ -57,8 +57,8 @@ class JetFunctions : public ::testing::Test {
   Database db;
 };
 
-using Engines = ::testing::Types<SqliteTestDatabase, PostgresTestDatabase>;
-TYPED_TEST_SUITE(JetFunctions, Engines);
+using JetFunctionEngines = ::testing::Types<SqliteTestDatabase, PostgresTestDatabase>;
+TYPED_TEST_SUITE(JetFunctions, JetFunctionEngines);
 
 TYPED_TEST(JetFunctions, Text) {
   this->expectValues({

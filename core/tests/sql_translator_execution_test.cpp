@@ -20,8 +20,8 @@ class SqlTranslatorExecution : public ::testing::Test {
   Database db;
 };
 
-using Engines = ::testing::Types<SqliteTestDatabase, PostgresTestDatabase>;
-TYPED_TEST_SUITE(SqlTranslatorExecution, Engines);
+using TranslatorEngines = ::testing::Types<SqliteTestDatabase, PostgresTestDatabase>;
+TYPED_TEST_SUITE(SqlTranslatorExecution, TranslatorEngines);
 
 TYPED_TEST(SqlTranslatorExecution, DivisionIsNeverTruncated) {
   auto& db = this->db;

@@ -10,7 +10,7 @@ constexpr unsigned char kFirstChain = 0x3C;
 
 unsigned char keyAt(size_t position) { return static_cast<unsigned char>(0xA7 + 31 * position); }
 
-std::optional<unsigned char> hexValue(char digit) {
+std::optional<unsigned char> hexNibble(char digit) {
   if (digit >= '0' && digit <= '9') return static_cast<unsigned char>(digit - '0');
   if (digit >= 'A' && digit <= 'F') return static_cast<unsigned char>(digit - 'A' + 10);
   if (digit >= 'a' && digit <= 'f') return static_cast<unsigned char>(digit - 'a' + 10);
@@ -38,8 +38,8 @@ std::string UnscramblePassword(std::string_view scrambled) {
   password.reserve(scrambled.size() / 2);
   unsigned char chain = kFirstChain;
   for (size_t i = 0; i < scrambled.size() / 2; ++i) {
-    const auto high = hexValue(scrambled[2 * i]);
-    const auto low = hexValue(scrambled[2 * i + 1]);
+    const auto high = hexNibble(scrambled[2 * i]);
+    const auto low = hexNibble(scrambled[2 * i + 1]);
     if (!high || !low) return "";
     const auto mixed = static_cast<unsigned char>(*high << 4 | *low);
     password += static_cast<char>(mixed ^ keyAt(i) ^ chain);

@@ -4,14 +4,13 @@
 #include "core/db/recordset.h"
 #include "core/db/sql_helpers.h"
 #include "core/operation_guard.h"
+#include "core/startup/settings_section.h"
 #include "core/users/load_user.h"
 #include "core/users/password_scramble.h"
 #include "core/version.h"
 
 namespace orvosal {
 namespace {
-
-std::string settingsSection(Session& session) { return "Settings" + session.database().currentNumber; }
 
 std::string activeCondition(Session& session) {
   return CreateBooleanSelect(session.database().dialect, "Aktiv", true, false);
@@ -30,7 +29,7 @@ std::vector<std::string> activeUserNames(Session& session) {
 
 void rememberSignIn(Session& session, const SignInRequest& request) {
   SettingsFiles& settings = session.settings();
-  const std::string section = settingsSection(session);
+  const std::string section = currentSettingsSection(session);
   settings.WriteSetting(section, "Auto", request.rememberPassword ? "1" : "0");
   settings.WriteSetting(section, "AutoPass",
                         request.rememberPassword ? ScramblePassword(request.password) : "");
@@ -42,7 +41,7 @@ void rememberSignIn(Session& session, const SignInRequest& request) {
 
 SignInChoices ReadSignInChoices(Session& session) {
   const SettingsFiles& settings = session.settings();
-  const std::string section = settingsSection(session);
+  const std::string section = currentSettingsSection(session);
   SignInChoices choices;
   choices.users = activeUserNames(session);
   choices.rememberedName = settings.ReadSetting(section, "Username");
@@ -74,7 +73,7 @@ bool CheckLogin(Session& session, std::string_view name, std::string_view passwo
                                                 activeCondition(session) + ")");
     if (rs.eof()) return false;
     LoadUser(session, rs);
-    session.settings().WriteSetting(settingsSection(session), "Username", name);
+    session.settings().WriteSetting(currentSettingsSection(session), "Username", name);
     return true;
   });
 }

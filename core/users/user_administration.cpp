@@ -14,9 +14,9 @@
 namespace orvosal {
 namespace {
 
-constexpr const char* kModule = "mdlBenutzer";
+constexpr const char* kUserAdministrationModule = "mdlBenutzer";
 
-UserChangeOutcome refused(std::string message) { return {false, std::move(message)}; }
+UserChangeOutcome refusedUserChange(std::string message) { return {false, std::move(message)}; }
 
 std::vector<UserRow> readUsers(Session& session) {
   std::vector<UserRow> users;
@@ -67,7 +67,7 @@ std::string byId(int64_t id) { return "SELECT * FROM Benutzer WHERE ([ID] IN (" 
 }  // namespace
 
 std::vector<UserRow> ListUsers(Session& session) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, "ListUsers"),
+  return runOperation(session, operationName(kUserAdministrationModule, OperationKind::Function, "ListUsers"),
                       std::vector<UserRow>{}, [&] { return readUsers(session); });
 }
 
@@ -80,14 +80,16 @@ UserRow NewUser() {
 
 UserChangeOutcome SaveUser(Session& session, UserRow& user) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, "SaveUser"), UserChangeOutcome{}, [&] {
+      session, operationName(kUserAdministrationModule, OperationKind::Function, "SaveUser"),
+      UserChangeOutcome{}, [&] {
         const std::vector<UserRow> before = readUsers(session);
-        if (auto refusal = refusalForEntries(user, before)) return refused(*refusal);
+        if (auto refusal = refusalForEntries(user, before)) return refusedUserChange(*refusal);
         const auto stored =
             std::find_if(before.begin(), before.end(), [&](const UserRow& row) { return row.id == user.id; });
         const bool adding = user.id == 0;
-        if (!adding && stored == before.end()) return refused("Der Benutzer ist nicht mehr vorhanden!");
-        if (!adding && *stored == user) return refused("Keine Änderung!, nicht gespeichert");
+        if (!adding && stored == before.end())
+          return refusedUserChange("Der Benutzer ist nicht mehr vorhanden!");
+        if (!adding && *stored == user) return refusedUserChange("Keine Änderung!, nicht gespeichert");
 
         std::vector<UserRow> after = before;
         if (adding) {
@@ -96,7 +98,7 @@ UserChangeOutcome SaveUser(Session& session, UserRow& user) {
           after[static_cast<size_t>(stored - before.begin())] = user;
         }
         if (auto refusal = refusalForLostAdministrator(session, before, after, false))
-          return refused(*refusal);
+          return refusedUserChange(*refusal);
 
         Recordset rs(GlobalConnection(session),
                      adding ? std::string("SELECT Top 1 * FROM Benutzer") : byId(user.id));
@@ -113,20 +115,21 @@ UserChangeOutcome SaveUser(Session& session, UserRow& user) {
 }
 
 UserChangeOutcome DeleteUser(Session& session, int64_t id) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, "DeleteUser"),
+  return runOperation(session,
+                      operationName(kUserAdministrationModule, OperationKind::Function, "DeleteUser"),
                       UserChangeOutcome{}, [&] {
                         if (session.area<CurrentUser>().signedIn && session.area<CurrentUser>().id == id) {
-                          return refused("Der angemeldete Benutzer kann nicht gelöscht werden!");
+                          return refusedUserChange("Der angemeldete Benutzer kann nicht gelöscht werden!");
                         }
                         const std::vector<UserRow> before = readUsers(session);
                         std::vector<UserRow> after;
                         std::copy_if(before.begin(), before.end(), std::back_inserter(after),
                                      [&](const UserRow& row) { return row.id != id; });
                         if (auto refusal = refusalForLostAdministrator(session, before, after, true))
-                          return refused(*refusal);
+                          return refusedUserChange(*refusal);
 
                         Recordset rs(GlobalConnection(session), byId(id));
-                        if (rs.eof()) return refused("Der Benutzer ist nicht mehr vorhanden!");
+                        if (rs.eof()) return refusedUserChange("Der Benutzer ist nicht mehr vorhanden!");
                         const std::string name = rs["Name"].toText();
                         rs.deleteCurrent();
                         WriteUserHistory(session, "Benutzer gelöscht: " + name, kUserAdministrationForm, id);
@@ -135,18 +138,20 @@ UserChangeOutcome DeleteUser(Session& session, int64_t id) {
 }
 
 bool SignInRequired(Session& session) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, "SignInRequired"), false, [&] {
-    Recordset rs(GlobalConnection(session), "SELECT * FROM Security");
-    return !rs.eof() && rs["Benutzerverwaltung"].toInt() > 0;
-  });
+  return runOperation(session,
+                      operationName(kUserAdministrationModule, OperationKind::Function, "SignInRequired"),
+                      false, [&] {
+                        Recordset rs(GlobalConnection(session), "SELECT * FROM Security");
+                        return !rs.eof() && rs["Benutzerverwaltung"].toInt() > 0;
+                      });
 }
 
 UserChangeOutcome SetSignInRequired(Session& session, bool required) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, "SetSignInRequired"), UserChangeOutcome{},
-      [&] {
+      session, operationName(kUserAdministrationModule, OperationKind::Function, "SetSignInRequired"),
+      UserChangeOutcome{}, [&] {
         if (required && !anyUser(readUsers(session), canAdminister)) {
-          return refused(
+          return refusedUserChange(
               "Die Anmeldung kann erst eingeschaltet werden, wenn ein aktiver Master-Benutzer ein "
               "Kennwort hat!");
         }
@@ -154,7 +159,7 @@ UserChangeOutcome SetSignInRequired(Session& session, bool required) {
         if (rs.eof()) {
           rs.addNew();
         } else if ((rs["Benutzerverwaltung"].toInt() > 0) == required) {
-          return refused("Keine Änderung!, nicht gespeichert");
+          return refusedUserChange("Keine Änderung!, nicht gespeichert");
         }
         rs.set("Benutzerverwaltung", Value(required ? 1 : 0));
         rs.update();
