@@ -9,6 +9,9 @@
 #include "core/clock.h"
 #include "core/db/sql_translator.h"
 
+// libpq's connection, declared at global scope as libpq declares it, whatever was included before.
+struct pg_conn;
+
 namespace orvosal::testing {
 
 // The moment every translation test sees as "now": 05.03.2024 14:30:15.
@@ -72,7 +75,7 @@ class PostgresTestDatabase {
   SqlTranslator translator_{SqlEngine::Postgres, clock_};
   std::string server_;
   std::string name_;
-  struct pg_conn* connection_ = nullptr;
+  pg_conn* connection_ = nullptr;
 };
 
 }  // namespace orvosal::testing
