@@ -10,6 +10,7 @@
 #include "core/rules/soundex.h"
 #include "core/text.h"
 #include "core/version.h"
+#include "masterdata/addresses/address_kind.h"
 
 namespace orvosal {
 namespace {
@@ -17,10 +18,6 @@ namespace {
 // "[Field] like '%value%'", with a typed "*" as a wildcard and quotes doubled.
 std::string like(std::string_view field, std::string_view value) {
   return "[" + std::string(field) + "] like '%" + SqlText(value, Asterisk::Wildcard) + "%'";
-}
-
-std::string kindCondition(Session& session, bool isCustomer) {
-  return CreateBooleanSelect(session.database().dialect, "Kunde", isCustomer, false);
 }
 
 // The alternatives of the typing-time search, each closed by the condition on the kind.
@@ -58,7 +55,8 @@ int64_t DoubleCheck(Session& session, std::string_view name, std::string_view fi
         if (typedName.empty() && typedFirst.empty()) return int64_t{0};
         std::vector<std::string> alternatives;
         for (const std::string& alternative : typingAlternatives(typedName, typedFirst)) {
-          alternatives.push_back("(" + alternative + " AND " + kindCondition(session, isCustomer) + ")");
+          alternatives.push_back("(" + alternative + " AND " + addressKindCondition(session, isCustomer) +
+                                 ")");
         }
         Recordset rs(GlobalConnection(session),
                      "SELECT Top 100 * from Adressen WHERE (" + joinStrings(alternatives, " OR ") + ")");
@@ -87,7 +85,7 @@ std::string Check_Adress_Doubles(Session& session, const Address& address) {
   return runOperation(
       session, operationName("frmDupCheck", OperationKind::Function, "Check_Adressen"), std::string("ksSave"),
       [&] {
-        const std::string kind = kindCondition(session, address.kunde);
+        const std::string kind = addressKindCondition(session, address.kunde);
         std::vector<std::string> queries;
         const auto nameQuery = [&](std::string_view text) {
           return "SELECT * FROM Adressen WHERE ((" + like("Name", text) + " or " + like("Vorname", text) +

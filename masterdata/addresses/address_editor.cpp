@@ -17,7 +17,9 @@
 #include "core/users/user_history.h"
 #include "core/version.h"
 #include "masterdata/addresses/address_duplicates.h"
+#include "masterdata/addresses/address_kind.h"
 #include "masterdata/addresses/address_numbers.h"
+#include "masterdata/user_messages.h"
 
 namespace orvosal {
 namespace {
@@ -40,19 +42,7 @@ const KindWords& wordsOf(bool isCustomer) {
   return isCustomer ? customer : supplier;
 }
 
-void inform(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Information);
-}
-
-void refuse(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Warning);
-}
-
-std::string idList(int64_t id) { return "([ID] IN (" + std::to_string(id) + "))"; }
-
-std::string kindCondition(Session& session, bool isCustomer) {
-  return CreateBooleanSelect(session.database().dialect, "Kunde", isCustomer, false);
-}
+std::string addressIdList(int64_t id) { return "([ID] IN (" + std::to_string(id) + "))"; }
 
 // The columns the save derives from others: the phonetic keys and the salutation.
 void deriveColumns(Address& address) {
@@ -62,7 +52,7 @@ void deriveColumns(Address& address) {
 }
 
 // Asks about a number that another address of the kind holds; true to go on saving.
-bool numberMayBeUsed(Session& session, const Address& address, const KindWords& words) {
+bool addressNumberMayBeUsed(Session& session, const Address& address, const KindWords& words) {
   if (address.kundennummer.empty()) return true;
   if (countOtherHolders(session, address.kundennummer, address.kunde, address.id) == 0) return true;
   return session.ui().askYesNo(std::string(words.number) + " bereits vorhanden, trotzdem speichern?",
@@ -79,7 +69,7 @@ void writeAddress(Session& session, Address& address) {
     rs.update();
     address.id = rs["ID"].toInt();
   } else {
-    Recordset rs(connection, "SELECT * FROM Adressen WHERE " + idList(address.id) + ";");
+    Recordset rs(connection, "SELECT * FROM Adressen WHERE " + addressIdList(address.id) + ";");
     if (rs.eof())
       throw std::runtime_error("Die Adresse " + std::to_string(address.id) + " ist nicht mehr vorhanden.");
     writeRecord(rs, address, AddressFields());
@@ -88,10 +78,10 @@ void writeAddress(Session& session, Address& address) {
   transaction.commit();
 }
 
-std::optional<int64_t> neighbour(Session& session, int64_t fromId, bool isCustomer, bool next) {
+std::optional<int64_t> neighbourAddress(Session& session, int64_t fromId, bool isCustomer, bool next) {
   Recordset rs(GlobalConnection(session), "SELECT Top 1 [ID] FROM Adressen WHERE ([ID] " +
                                               std::string(next ? ">" : "<") + " " + std::to_string(fromId) +
-                                              " AND " + kindCondition(session, isCustomer) +
+                                              " AND " + addressKindCondition(session, isCustomer) +
                                               ") ORDER BY [ID] " + (next ? "ASC" : "DESC"));
   if (rs.eof()) return std::nullopt;
   return rs["ID"].toInt();
@@ -114,7 +104,7 @@ std::optional<Address> ReadAddress(Session& session, int64_t id) {
   return runOperation(session, operationName(addressWindowName(true), OperationKind::Sub, "Load_Item"),
                       std::optional<Address>(), [&]() -> std::optional<Address> {
                         Recordset rs(GlobalConnection(session),
-                                     "SELECT * FROM Adressen WHERE " + idList(id) + ";");
+                                     "SELECT * FROM Adressen WHERE " + addressIdList(id) + ";");
                         if (rs.eof()) return std::nullopt;
                         return readRecord(rs, AddressFields());
                       });
@@ -136,7 +126,7 @@ AddressSaveResult SaveAddress(Session& session, Address& address) {
         address.name = std::string(trim(address.name));
         address.kundennummer = std::string(trim(address.kundennummer));
         if (address.name.empty()) {
-          refuse(session, "Bitte Name angegeben!");
+          warnUser(session, "Bitte Name angegeben!");
           return {};
         }
         Address entered = address;
@@ -145,7 +135,7 @@ AddressSaveResult SaveAddress(Session& session, Address& address) {
         if (adding) {
           if (!entered.kundennummer.empty() &&
               Existiert_die_Kundennummer(session, entered.kundennummer, entered.kunde)) {
-            refuse(session, std::string(words.number) + " wird bereits verwendet!");
+            warnUser(session, std::string(words.number) + " wird bereits verwendet!");
             return {};
           }
           const std::string answer = Check_Adress_Doubles(session, entered);
@@ -158,13 +148,13 @@ AddressSaveResult SaveAddress(Session& session, Address& address) {
           const std::optional<Address> stored = ReadAddress(session, entered.id);
           if (!stored) return {};
           if (differences(*stored, entered, AddressFields()).empty()) {
-            inform(session, "Keine Änderung!, nicht gespeichert");
+            informUser(session, "Keine Änderung!, nicht gespeichert");
             return {AddressSaveOutcome::Unchanged, 0};
           }
         }
         if (entered.kundennummer.empty() && ReadDocumentSettings(session).automaticNumbers) {
           entered.kundennummer = SearchKundenNummer(session, entered.land, entered.kunde);
-        } else if (!numberMayBeUsed(session, entered, words)) {
+        } else if (!addressNumberMayBeUsed(session, entered, words)) {
           return {};
         }
         entered.geändert = session.clock().today();
@@ -174,7 +164,7 @@ AddressSaveResult SaveAddress(Session& session, Address& address) {
                          words.idLabel + std::to_string(address.id) + (adding ? " erfasst" : " geändert"),
                          words.window, address.id);
         RecordLastOpened(session, words.window, address.id, address.name + " " + address.vorname);
-        inform(session, adding ? "Daten gespeichert" : "Änderungen gespeichert");
+        informUser(session, adding ? "Daten gespeichert" : "Änderungen gespeichert");
         return {AddressSaveOutcome::Saved, 0};
       });
 }
@@ -187,7 +177,7 @@ bool AddressHasDocuments(Session& session, int64_t id, std::string_view number, 
                                     ? "SELECT [BelegID] FROM Belegkopf WHERE ([KDNr] IN (" + ids + "))"
                                     : "SELECT [BelegID] FROM Belegkopf WHERE (([KDNr] IN (" + ids +
                                           ") OR [Kundennummer] IN (" + SqlQuoted(number) + ")) AND " +
-                                          kindCondition(session, isCustomer) + " )";
+                                          addressKindCondition(session, isCustomer) + " )";
         Recordset rs(GlobalConnection(session), sql);
         return !rs.eof();
       });
@@ -204,7 +194,8 @@ bool DeleteAddress(Session& session, int64_t id) {
       return false;
     }
     if (AddressHasDocuments(session, id, address->kundennummer, address->kunde)) {
-      refuse(session, std::string(words.person) + " kann nicht gelöscht werden, weil Belege vorhanden sind");
+      warnUser(session,
+               std::string(words.person) + " kann nicht gelöscht werden, weil Belege vorhanden sind");
       return false;
     }
     Connection& connection = GlobalConnection(session);
@@ -222,13 +213,14 @@ bool DeleteAddress(Session& session, int64_t id) {
 
 std::optional<int64_t> NextAddressId(Session& session, int64_t fromId, bool isCustomer) {
   return runOperation(session, operationName(addressWindowName(isCustomer), OperationKind::Sub, "Next_Item"),
-                      std::optional<int64_t>(), [&] { return neighbour(session, fromId, isCustomer, true); });
+                      std::optional<int64_t>(),
+                      [&] { return neighbourAddress(session, fromId, isCustomer, true); });
 }
 
 std::optional<int64_t> PreviousAddressId(Session& session, int64_t fromId, bool isCustomer) {
   return runOperation(
       session, operationName(addressWindowName(isCustomer), OperationKind::Sub, "Previous_Item"),
-      std::optional<int64_t>(), [&] { return neighbour(session, fromId, isCustomer, false); });
+      std::optional<int64_t>(), [&] { return neighbourAddress(session, fromId, isCustomer, false); });
 }
 
 bool SetWarningLevel(Session& session, int64_t id, int level) {
@@ -241,7 +233,7 @@ bool SetWarningLevel(Session& session, int64_t id, int level) {
           return false;
         }
         GlobalConnection(session).execute("Update Adressen set WarningLevel = " + std::to_string(level) +
-                                          " WHERE " + idList(id));
+                                          " WHERE " + addressIdList(id));
         return true;
       });
 }
@@ -255,30 +247,31 @@ std::optional<Date> ChangeCreationDate(Session& session, int64_t id, std::option
                         if (!typed) return std::nullopt;
                         const std::optional<Date> date = Date::parse(*typed);
                         if (!date) {
-                          refuse(session, "Kein gültiges Datum: " + *typed);
+                          warnUser(session, "Kein gültiges Datum: " + *typed);
                           return std::nullopt;
                         }
                         const std::string literal = SqlDate(session.database().dialect, Value(*date));
                         GlobalConnection(session).execute("Update Adressen set [erfasst]= " + literal +
                                                           ", [geändert]= " + literal + " WHERE " +
-                                                          idList(id));
+                                                          addressIdList(id));
                         return date;
                       });
 }
 
 std::string Get_KundenName(Session& session, int64_t id) {
-  return runOperation(
-      session, operationName("mdlAdressen", OperationKind::Function, "Get_KundenName"), std::string(), [&] {
-        Recordset rs(GlobalConnection(session), "SELECT Name,Vorname FROM Adressen WHERE " + idList(id));
-        if (rs.eof()) return std::string();
-        return rs["Name"].toText() + " " + rs["Vorname"].toText();
-      });
+  return runOperation(session, operationName("mdlAdressen", OperationKind::Function, "Get_KundenName"),
+                      std::string(), [&] {
+                        Recordset rs(GlobalConnection(session),
+                                     "SELECT Name,Vorname FROM Adressen WHERE " + addressIdList(id));
+                        if (rs.eof()) return std::string();
+                        return rs["Name"].toText() + " " + rs["Vorname"].toText();
+                      });
 }
 
 std::string Get_KundenName_Lang(Session& session, int64_t id) {
   return runOperation(
       session, operationName("mdlAdressen", OperationKind::Function, "Get_KundenName"), std::string(), [&] {
-        Recordset rs(GlobalConnection(session), "SELECT * FROM Adressen WHERE " + idList(id));
+        Recordset rs(GlobalConnection(session), "SELECT * FROM Adressen WHERE " + addressIdList(id));
         if (rs.eof()) return std::string();
         const std::string crlf = "\r\n";
         std::string block = std::string(trim(rs["Name"].toText() + " " + rs["Vorname"].toText())) + crlf +
@@ -291,11 +284,12 @@ std::string Get_KundenName_Lang(Session& session, int64_t id) {
 }
 
 int Get_Warning_Level(Session& session, int64_t id) {
-  return runOperation(
-      session, operationName("mdlAdressen", OperationKind::Function, "Get_Warning_Level"), 0, [&] {
-        Recordset rs(GlobalConnection(session), "SELECT WarningLevel FROM Adressen WHERE " + idList(id));
-        return rs.eof() ? 0 : static_cast<int>(rs["WarningLevel"].toInt());
-      });
+  return runOperation(session, operationName("mdlAdressen", OperationKind::Function, "Get_Warning_Level"), 0,
+                      [&] {
+                        Recordset rs(GlobalConnection(session),
+                                     "SELECT WarningLevel FROM Adressen WHERE " + addressIdList(id));
+                        return rs.eof() ? 0 : static_cast<int>(rs["WarningLevel"].toInt());
+                      });
 }
 
 }  // namespace orvosal

@@ -5,15 +5,12 @@
 #include "core/db/sql_helpers.h"
 #include "core/operation_guard.h"
 #include "core/rules/legacy_counters.h"
+#include "masterdata/addresses/address_kind.h"
 
 namespace orvosal {
 namespace {
 
-constexpr const char* kModule = "mdlAdressen";
-
-std::string kindCondition(Session& session, bool isCustomer) {
-  return CreateBooleanSelect(session.database().dialect, "Kunde", isCustomer, false);
-}
+constexpr const char* kAddressNumbersModule = "mdlAdressen";
 
 }  // namespace
 
@@ -24,29 +21,32 @@ bool isDomesticCountry(std::string_view country) {
 
 bool Check_CustomerNumberexist(Session& session, std::string_view number, bool isCustomer) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, "Check_CustomerNumberexist"), false, [&] {
+      session, operationName(kAddressNumbersModule, OperationKind::Function, "Check_CustomerNumberexist"),
+      false, [&] {
         Recordset rs(GlobalConnection(session),
                      "SELECT count(ID) as Anzahl FROM Adressen WHERE (([Kundennummer] = " +
-                         SqlQuoted(number) + ") AND (" + kindCondition(session, isCustomer) + "));");
+                         SqlQuoted(number) + ") AND (" + addressKindCondition(session, isCustomer) + "));");
         return !rs.eof() && rs["Anzahl"].toInt() > 0;
       });
 }
 
 bool Existiert_die_Kundennummer(Session& session, std::string_view number, bool isCustomer) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, "Existiert_die_Kundennummer"), false, [&] {
+      session, operationName(kAddressNumbersModule, OperationKind::Function, "Existiert_die_Kundennummer"),
+      false, [&] {
         Recordset rs(GlobalConnection(session),
                      "SELECT Top 1 * FROM Adressen WHERE ([Kundennummer] IN (" + SqlQuoted(number) +
-                         ") AND " + kindCondition(session, isCustomer) + ") ORDER BY [ID] ASC");
+                         ") AND " + addressKindCondition(session, isCustomer) + ") ORDER BY [ID] ASC");
         return !rs.eof();
       });
 }
 
 int64_t countOtherHolders(Session& session, std::string_view number, bool isCustomer, int64_t ownId) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, "Kundennummer_Vorhanden"), int64_t{0}, [&] {
+      session, operationName(kAddressNumbersModule, OperationKind::Function, "Kundennummer_Vorhanden"),
+      int64_t{0}, [&] {
         Recordset rs(GlobalConnection(session), "SELECT count(ID) as Anzahl FROM Adressen WHERE (" +
-                                                    kindCondition(session, isCustomer) +
+                                                    addressKindCondition(session, isCustomer) +
                                                     " AND [KundenNummer] IN (" + SqlQuoted(number) +
                                                     ") AND [ID] <> " + std::to_string(ownId) + ")");
         return rs.eof() ? int64_t{0} : rs["Anzahl"].toInt();

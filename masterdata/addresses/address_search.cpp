@@ -16,7 +16,7 @@
 namespace orvosal {
 namespace {
 
-constexpr const char* kModule = "mdlAdressSuche";
+constexpr const char* kAddressSearchModule = "mdlAdressSuche";
 
 std::string anyOf(std::initializer_list<std::string> alternatives) {
   std::string joined;
@@ -24,30 +24,31 @@ std::string anyOf(std::initializer_list<std::string> alternatives) {
   return "(" + joined + ")";
 }
 
-using RowText = std::string AddressSearchRow::*;
+using AddressRowText = std::string AddressSearchRow::*;
 
 // The order of a part of the result: columns as SQL names them, and the same as row members.
-struct Order {
+struct AddressOrder {
   std::vector<std::string> columns;
-  std::vector<RowText> members;
+  std::vector<AddressRowText> members;
 };
 
-const Order kByName{{"Name", "Vorname"}, {&AddressSearchRow::name, &AddressSearchRow::vorname}};
-const Order kByNumber{{"Kundennummer"}, {&AddressSearchRow::kundennummer}};
-const Order kByTown{{"Ort", "Name"}, {&AddressSearchRow::ort, &AddressSearchRow::name}};
-const Order kByPostcode{{"PLZ", "Name"}, {&AddressSearchRow::plz, &AddressSearchRow::name}};
+const AddressOrder kByName{{"Name", "Vorname"}, {&AddressSearchRow::name, &AddressSearchRow::vorname}};
+const AddressOrder kByCustomerNumber{{"Kundennummer"}, {&AddressSearchRow::kundennummer}};
+const AddressOrder kByTown{{"Ort", "Name"}, {&AddressSearchRow::ort, &AddressSearchRow::name}};
+const AddressOrder kByPostcode{{"PLZ", "Name"}, {&AddressSearchRow::plz, &AddressSearchRow::name}};
 
 // One query of a search: its condition and order. A search runs its parts one after the other
 // while the list is not full; each part adds the rows the earlier ones did not find.
-struct Part {
+struct AddressSearchPart {
   std::string condition;
-  const Order& order;
+  const AddressOrder& order;
 };
 
-std::vector<Part> searchParts(const Dialect& dialect, AddressSearchField field, std::string_view text) {
+std::vector<AddressSearchPart> addressSearchParts(const Dialect& dialect, AddressSearchField field,
+                                                  std::string_view text) {
   switch (field) {
     case AddressSearchField::Number:
-      return {{SqlStartsWith(dialect, "Kundennummer", text), kByNumber}};
+      return {{SqlStartsWith(dialect, "Kundennummer", text), kByCustomerNumber}};
     case AddressSearchField::Name:
       return {{SqlStartsWith(dialect, "Name", text), kByName},
               {SqlStartsWith(dialect, "Vorname", text), kByName}};
@@ -70,7 +71,7 @@ std::vector<Part> searchParts(const Dialect& dialect, AddressSearchField field, 
   return {};
 }
 
-std::string partSql(const Dialect& dialect, const Part& part, const AddressSearch& search) {
+std::string partSql(const Dialect& dialect, const AddressSearchPart& part, const AddressSearch& search) {
   std::string where = part.condition;
   if (search.isCustomer) where += " AND " + CreateBooleanSelect(dialect, "Kunde", *search.isCustomer, false);
   std::string order;
@@ -84,17 +85,17 @@ std::string partSql(const Dialect& dialect, const Part& part, const AddressSearc
 
 // German order on the order's columns, then the key; the engines' own orders differ in details,
 // the list shows one order on both.
-void sortRows(std::vector<AddressSearchRow>& rows, size_t from, const Order& order) {
+void sortAddressRows(std::vector<AddressSearchRow>& rows, size_t from, const AddressOrder& order) {
   std::sort(rows.begin() + static_cast<std::ptrdiff_t>(from), rows.end(),
             [&](const AddressSearchRow& a, const AddressSearchRow& b) {
-              for (RowText member : order.members) {
+              for (AddressRowText member : order.members) {
                 if (const int result = compareGerman(a.*member, b.*member); result != 0) return result < 0;
               }
               return a.id < b.id;
             });
 }
 
-AddressSearchRow readRow(const Recordset& rs) {
+AddressSearchRow readAddressRow(const Recordset& rs) {
   AddressSearchRow row;
   row.id = rs["ID"].toInt();
   row.kundennummer = rs["Kundennummer"].toText();
@@ -111,27 +112,27 @@ AddressSearchRow readRow(const Recordset& rs) {
 }  // namespace
 
 std::vector<AddressSearchRow> searchAddresses(Session& session, const AddressSearch& search) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, "Suche"),
-                      std::vector<AddressSearchRow>{}, [&] {
-                        std::vector<AddressSearchRow> rows;
-                        const std::string_view text = trim(search.text);
-                        if (text.empty() || search.limit <= 0) return rows;
-                        const Dialect& dialect = session.database().dialect;
-                        std::set<int64_t> found;
-                        for (const Part& part : searchParts(dialect, search.field, text)) {
-                          if (rows.size() >= static_cast<size_t>(search.limit)) break;
-                          const size_t from = rows.size();
-                          for (Recordset rs(GlobalConnection(session), partSql(dialect, part, search));
-                               !rs.eof(); rs.moveNext()) {
-                            AddressSearchRow row = readRow(rs);
-                            if (found.insert(row.id).second) rows.push_back(std::move(row));
-                          }
-                          sortRows(rows, from, part.order);
-                        }
-                        if (rows.size() > static_cast<size_t>(search.limit))
-                          rows.resize(static_cast<size_t>(search.limit));
-                        return rows;
-                      });
+  return runOperation(
+      session, operationName(kAddressSearchModule, OperationKind::Function, "Suche"),
+      std::vector<AddressSearchRow>{}, [&] {
+        std::vector<AddressSearchRow> rows;
+        const std::string_view text = trim(search.text);
+        if (text.empty() || search.limit <= 0) return rows;
+        const Dialect& dialect = session.database().dialect;
+        std::set<int64_t> found;
+        for (const AddressSearchPart& part : addressSearchParts(dialect, search.field, text)) {
+          if (rows.size() >= static_cast<size_t>(search.limit)) break;
+          const size_t from = rows.size();
+          for (Recordset rs(GlobalConnection(session), partSql(dialect, part, search)); !rs.eof();
+               rs.moveNext()) {
+            AddressSearchRow row = readAddressRow(rs);
+            if (found.insert(row.id).second) rows.push_back(std::move(row));
+          }
+          sortAddressRows(rows, from, part.order);
+        }
+        if (rows.size() > static_cast<size_t>(search.limit)) rows.resize(static_cast<size_t>(search.limit));
+        return rows;
+      });
 }
 
 }  // namespace orvosal

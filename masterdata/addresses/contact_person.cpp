@@ -10,34 +10,36 @@
 #include "core/users/user_history.h"
 #include "core/version.h"
 #include "masterdata/addresses/address_detail_right.h"
+#include "masterdata/user_messages.h"
 
 namespace orvosal {
 namespace {
 
-using T = ContactPerson;
+constexpr const char* kContactWindow = "frmAnsprechpartner";
 
-constexpr const char* kWindow = "frmAnsprechpartner";
-
-const FieldDef<T> kFields[] = {
-    {"ID", &T::id, true},   {"Name", &T::name},         {"Telefon", &T::telefon},   {"Fax", &T::fax},
-    {"Straße", &T::straße}, {"Plz", &T::plz},           {"Ort", &T::ort},           {"Funk", &T::funk},
-    {"Email", &T::email},   {"KundenID", &T::kundenId}, {"Standart", &T::standart},
+const FieldDef<ContactPerson> kContactFields[] = {
+    {"ID", &ContactPerson::id, true},       {"Name", &ContactPerson::name},
+    {"Telefon", &ContactPerson::telefon},   {"Fax", &ContactPerson::fax},
+    {"Straße", &ContactPerson::straße},     {"Plz", &ContactPerson::plz},
+    {"Ort", &ContactPerson::ort},           {"Funk", &ContactPerson::funk},
+    {"Email", &ContactPerson::email},       {"KundenID", &ContactPerson::kundenId},
+    {"Standart", &ContactPerson::standart},
 };
 
 // "WHERE ([column] IN (id))", the selection by key.
-std::string whereIn(const char* column, int64_t id) {
+std::string contactWhereIn(const char* column, int64_t id) {
   return std::string("WHERE ([") + column + "] IN (" + std::to_string(id) + "))";
 }
 
 std::optional<ContactPerson> readContact(Connection& connection, int64_t id) {
-  Recordset rs(connection, "SELECT * FROM Ansprechpartner " + whereIn("ID", id));
+  Recordset rs(connection, "SELECT * FROM Ansprechpartner " + contactWhereIn("ID", id));
   if (rs.eof()) return std::nullopt;
   return readRecord(rs, ContactPersonFields());
 }
 
 // The default contact's name and numbers, copied into the address for its documents and lists.
 void copyIntoAddress(Connection& connection, const ContactPerson& contact) {
-  Recordset rs(connection, "SELECT * FROM Adressen " + whereIn("ID", contact.kundenId));
+  Recordset rs(connection, "SELECT * FROM Adressen " + contactWhereIn("ID", contact.kundenId));
   if (rs.eof()) return;
   rs.set("Ansprechpartner", Value(contact.name));
   rs.set("Telefon_Anprechpartner", Value(contact.telefon));
@@ -46,20 +48,16 @@ void copyIntoAddress(Connection& connection, const ContactPerson& contact) {
   rs.update();
 }
 
-void inform(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Information);
-}
-
 }  // namespace
 
-FieldTable<ContactPerson> ContactPersonFields() { return kFields; }
+FieldTable<ContactPerson> ContactPersonFields() { return kContactFields; }
 
 std::vector<ContactPerson> ListContactPersons(Session& session, int64_t addressId) {
-  return runOperation(session, operationName(kWindow, OperationKind::Sub, "Load_List"),
+  return runOperation(session, operationName(kContactWindow, OperationKind::Sub, "Load_List"),
                       std::vector<ContactPerson>{}, [&] {
                         std::vector<ContactPerson> contacts;
                         Recordset rs(GlobalConnection(session), "SELECT * FROM Ansprechpartner " +
-                                                                    whereIn("KundenID", addressId) +
+                                                                    contactWhereIn("KundenID", addressId) +
                                                                     " ORDER BY [Name], [ID] DESC");
                         for (; !rs.eof(); rs.moveNext())
                           contacts.push_back(readRecord(rs, ContactPersonFields()));
@@ -68,7 +66,7 @@ std::vector<ContactPerson> ListContactPersons(Session& session, int64_t addressI
 }
 
 std::optional<ContactPerson> DefaultContactPerson(Session& session, int64_t addressId) {
-  return runOperation(session, operationName(kWindow, OperationKind::Function, "Get_Standart"),
+  return runOperation(session, operationName(kContactWindow, OperationKind::Function, "Get_Standart"),
                       std::optional<ContactPerson>{}, [&]() -> std::optional<ContactPerson> {
                         Recordset rs(GlobalConnection(session),
                                      "SELECT Top 1 * FROM Ansprechpartner WHERE ([KundenID] IN (" +
@@ -80,7 +78,7 @@ std::optional<ContactPerson> DefaultContactPerson(Session& session, int64_t addr
 }
 
 bool SaveContactPerson(Session& session, ContactPerson& contact) {
-  return runOperation(session, operationName(kWindow, OperationKind::Sub, "Save_Item"), false, [&] {
+  return runOperation(session, operationName(kContactWindow, OperationKind::Sub, "Save_Item"), false, [&] {
     contact.name = std::string(trim(contact.name));
     if (contact.name.empty()) {
       session.ui().message("Daten unvollständig", kProductName, MessageKind::Warning);
@@ -99,12 +97,12 @@ bool SaveContactPerson(Session& session, ContactPerson& contact) {
         rs.update();
         contact.id = rs["ID"].toInt();
       } else {
-        Recordset rs(connection, "SELECT * FROM Ansprechpartner " + whereIn("ID", contact.id));
+        Recordset rs(connection, "SELECT * FROM Ansprechpartner " + contactWhereIn("ID", contact.id));
         if (rs.eof())
           throw std::runtime_error("Der Ansprechpartner " + std::to_string(contact.id) +
                                    " ist nicht mehr vorhanden.");
         if (readRecord(rs, ContactPersonFields()) == contact) {
-          inform(session, "Keine Änderung!, nicht gespeichert");
+          informUser(session, "Keine Änderung!, nicht gespeichert");
           return false;
         }
         writeRecord(rs, contact, ContactPersonFields());
@@ -112,28 +110,28 @@ bool SaveContactPerson(Session& session, ContactPerson& contact) {
       }
       if (contact.standart == 1) {
         connection.execute("Update Ansprechpartner set Standart = 0 " +
-                           whereIn("KundenID", contact.kundenId));
-        connection.execute("Update Ansprechpartner set Standart = 1 " + whereIn("ID", contact.id));
+                           contactWhereIn("KundenID", contact.kundenId));
+        connection.execute("Update Ansprechpartner set Standart = 1 " + contactWhereIn("ID", contact.id));
         copyIntoAddress(connection, contact);
       }
       transaction.commit();
     }
     WriteUserHistory(session,
                      "Ansprechpartner-ID " + std::to_string(contact.id) + (adding ? " erfasst" : " geändert"),
-                     kWindow, contact.id);
-    inform(session, adding ? "Daten gespeichert" : "Änderungen gespeichert");
+                     kContactWindow, contact.id);
+    informUser(session, adding ? "Daten gespeichert" : "Änderungen gespeichert");
     return true;
   });
 }
 
 bool DeleteContactPerson(Session& session, int64_t id) {
-  return runOperation(session, operationName(kWindow, OperationKind::Sub, "Delete_Item"), false, [&] {
+  return runOperation(session, operationName(kContactWindow, OperationKind::Sub, "Delete_Item"), false, [&] {
     Connection& connection = GlobalConnection(session);
     const auto contact = readContact(connection, id);
     if (!contact || !KindOfChangeableAddress(session, contact->kundenId).has_value()) return false;
     if (!session.ui().askYesNo("markierten Ansprechpartner löschen?", kProductName)) return false;
-    connection.execute("Delete FROM Ansprechpartner " + whereIn("ID", id));
-    WriteUserHistory(session, "Ansprechpartner-ID " + std::to_string(id) + " gelöscht", kWindow, id);
+    connection.execute("Delete FROM Ansprechpartner " + contactWhereIn("ID", id));
+    WriteUserHistory(session, "Ansprechpartner-ID " + std::to_string(id) + " gelöscht", kContactWindow, id);
     return true;
   });
 }

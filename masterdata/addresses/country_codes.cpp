@@ -8,7 +8,7 @@
 namespace orvosal {
 namespace {
 
-constexpr const char* kModule = "mdlAdressen";
+constexpr const char* kCountryCodesModule = "mdlAdressen";
 
 // The `wanted` column of the first country whose `given` column holds the value; the value itself
 // when none does (or the list cannot be read).
@@ -16,7 +16,7 @@ std::string translate(Session& session, const char* name, std::string_view value
                       const char* wanted) {
   if (value.empty()) return {};
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, name), std::string(value), [&] {
+      session, operationName(kCountryCodesModule, OperationKind::Function, name), std::string(value), [&] {
         Recordset rs(GlobalConnection(session),
                      std::string("SELECT Top 1 [") + wanted + "] FROM countries WHERE ([" + given + "] IN (" +
                          SqlQuoted(value, Asterisk::Remove) + ")) ORDER BY [countries_id]");

@@ -10,67 +10,64 @@
 #include "core/users/user_history.h"
 #include "core/version.h"
 #include "masterdata/addresses/address_detail_right.h"
+#include "masterdata/user_messages.h"
 
 namespace orvosal {
 namespace {
 
-using T = DeliveryAddress;
+constexpr const char* kDeliveryWindow = "frmLieferadressen";
 
-constexpr const char* kWindow = "frmLieferadressen";
-
-const FieldDef<T> kFields[] = {
-    {"ID", &T::id, true},
-    {"VID", &T::vid},
-    {"Lieferanrede", &T::lieferanrede},
-    {"Liefername", &T::liefername},
-    {"Lieferstraße", &T::lieferstraße},
-    {"Lieferort", &T::lieferort},
-    {"Lieferland", &T::lieferland},
-    {"Telefon1", &T::telefon1},
-    {"Telefon2", &T::telefon2},
-    {"Telefon3", &T::telefon3},
-    {"Fax", &T::fax},
-    {"Funk", &T::funk},
-    {"Email", &T::email},
-    {"Bemerkung", &T::bemerkung},
-    {"Standart", &T::standart},
-    {"Kunde", &T::kunde},
-    {"KundenID", &T::kundenId},
-    {"Lieferzusatz", &T::lieferzusatz},
+const FieldDef<DeliveryAddress> kDeliveryFields[] = {
+    {"ID", &DeliveryAddress::id, true},
+    {"VID", &DeliveryAddress::vid},
+    {"Lieferanrede", &DeliveryAddress::lieferanrede},
+    {"Liefername", &DeliveryAddress::liefername},
+    {"Lieferstraße", &DeliveryAddress::lieferstraße},
+    {"Lieferort", &DeliveryAddress::lieferort},
+    {"Lieferland", &DeliveryAddress::lieferland},
+    {"Telefon1", &DeliveryAddress::telefon1},
+    {"Telefon2", &DeliveryAddress::telefon2},
+    {"Telefon3", &DeliveryAddress::telefon3},
+    {"Fax", &DeliveryAddress::fax},
+    {"Funk", &DeliveryAddress::funk},
+    {"Email", &DeliveryAddress::email},
+    {"Bemerkung", &DeliveryAddress::bemerkung},
+    {"Standart", &DeliveryAddress::standart},
+    {"Kunde", &DeliveryAddress::kunde},
+    {"KundenID", &DeliveryAddress::kundenId},
+    {"Lieferzusatz", &DeliveryAddress::lieferzusatz},
 };
 
 // "WHERE ([column] IN (id))", the selection by key.
-std::string whereIn(const char* column, int64_t id) {
+std::string deliveryWhereIn(const char* column, int64_t id) {
   return std::string("WHERE ([") + column + "] IN (" + std::to_string(id) + "))";
 }
 
 std::optional<DeliveryAddress> readDelivery(Connection& connection, int64_t id) {
-  Recordset rs(connection, "SELECT * FROM Lieferadressen " + whereIn("ID", id));
+  Recordset rs(connection, "SELECT * FROM Lieferadressen " + deliveryWhereIn("ID", id));
   if (rs.eof()) return std::nullopt;
   return readRecord(rs, DeliveryAddressFields());
 }
 
-void inform(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Information);
-}
-
 }  // namespace
 
-FieldTable<DeliveryAddress> DeliveryAddressFields() { return kFields; }
+FieldTable<DeliveryAddress> DeliveryAddressFields() { return kDeliveryFields; }
 
 std::vector<DeliveryAddress> ListDeliveryAddresses(Session& session, int64_t addressId) {
-  return runOperation(
-      session, operationName(kWindow, OperationKind::Sub, "Load_List"), std::vector<DeliveryAddress>{}, [&] {
-        std::vector<DeliveryAddress> deliveries;
-        Recordset rs(GlobalConnection(session), "SELECT * FROM Lieferadressen " + whereIn("VID", addressId) +
-                                                    " ORDER BY [Standart] DESC, [Liefername]");
-        for (; !rs.eof(); rs.moveNext()) deliveries.push_back(readRecord(rs, DeliveryAddressFields()));
-        return deliveries;
-      });
+  return runOperation(session, operationName(kDeliveryWindow, OperationKind::Sub, "Load_List"),
+                      std::vector<DeliveryAddress>{}, [&] {
+                        std::vector<DeliveryAddress> deliveries;
+                        Recordset rs(GlobalConnection(session),
+                                     "SELECT * FROM Lieferadressen " + deliveryWhereIn("VID", addressId) +
+                                         " ORDER BY [Standart] DESC, [Liefername]");
+                        for (; !rs.eof(); rs.moveNext())
+                          deliveries.push_back(readRecord(rs, DeliveryAddressFields()));
+                        return deliveries;
+                      });
 }
 
 std::optional<DeliveryAddress> DefaultDeliveryAddress(Session& session, int64_t addressId) {
-  return runOperation(session, operationName(kWindow, OperationKind::Function, "Get_Standart"),
+  return runOperation(session, operationName(kDeliveryWindow, OperationKind::Function, "Get_Standart"),
                       std::optional<DeliveryAddress>{}, [&]() -> std::optional<DeliveryAddress> {
                         Recordset rs(GlobalConnection(session),
                                      "SELECT Top 1 * FROM Lieferadressen WHERE ([VID] IN (" +
@@ -82,7 +79,7 @@ std::optional<DeliveryAddress> DefaultDeliveryAddress(Session& session, int64_t 
 }
 
 bool SaveDeliveryAddress(Session& session, DeliveryAddress& delivery) {
-  return runOperation(session, operationName(kWindow, OperationKind::Sub, "Save_Item"), false, [&] {
+  return runOperation(session, operationName(kDeliveryWindow, OperationKind::Sub, "Save_Item"), false, [&] {
     delivery.liefername = std::string(trim(delivery.liefername));
     if (delivery.liefername.empty()) {
       session.ui().message("Daten unvollständig", kProductName, MessageKind::Warning);
@@ -103,39 +100,39 @@ bool SaveDeliveryAddress(Session& session, DeliveryAddress& delivery) {
         rs.update();
         delivery.id = rs["ID"].toInt();
       } else {
-        Recordset rs(connection, "SELECT * FROM Lieferadressen " + whereIn("ID", delivery.id));
+        Recordset rs(connection, "SELECT * FROM Lieferadressen " + deliveryWhereIn("ID", delivery.id));
         if (rs.eof())
           throw std::runtime_error("Die Lieferadresse " + std::to_string(delivery.id) +
                                    " ist nicht mehr vorhanden.");
         if (readRecord(rs, DeliveryAddressFields()) == delivery) {
-          inform(session, "Keine Änderung!, nicht gespeichert");
+          informUser(session, "Keine Änderung!, nicht gespeichert");
           return false;
         }
         writeRecord(rs, delivery, DeliveryAddressFields());
         rs.update();
       }
       if (delivery.standart == 1) {
-        connection.execute("Update Lieferadressen set Standart = 0 " + whereIn("VID", delivery.vid));
-        connection.execute("Update Lieferadressen set Standart = 1 " + whereIn("ID", delivery.id));
+        connection.execute("Update Lieferadressen set Standart = 0 " + deliveryWhereIn("VID", delivery.vid));
+        connection.execute("Update Lieferadressen set Standart = 1 " + deliveryWhereIn("ID", delivery.id));
       }
       transaction.commit();
     }
     WriteUserHistory(session,
                      "Lieferadressen-ID " + std::to_string(delivery.id) + (adding ? " erfasst" : " geändert"),
-                     kWindow, delivery.id);
-    inform(session, adding ? "Daten gespeichert" : "Änderungen gespeichert");
+                     kDeliveryWindow, delivery.id);
+    informUser(session, adding ? "Daten gespeichert" : "Änderungen gespeichert");
     return true;
   });
 }
 
 bool DeleteDeliveryAddress(Session& session, int64_t id) {
-  return runOperation(session, operationName(kWindow, OperationKind::Sub, "Delete_Item"), false, [&] {
+  return runOperation(session, operationName(kDeliveryWindow, OperationKind::Sub, "Delete_Item"), false, [&] {
     Connection& connection = GlobalConnection(session);
     const auto delivery = readDelivery(connection, id);
     if (!delivery || !KindOfChangeableAddress(session, delivery->vid).has_value()) return false;
     if (!session.ui().askYesNo("markierte Lieferadresse löschen?", kProductName)) return false;
-    connection.execute("Delete FROM Lieferadressen " + whereIn("ID", id));
-    WriteUserHistory(session, "Lieferadressen-ID " + std::to_string(id) + " gelöscht", kWindow, id);
+    connection.execute("Delete FROM Lieferadressen " + deliveryWhereIn("ID", id));
+    WriteUserHistory(session, "Lieferadressen-ID " + std::to_string(id) + " gelöscht", kDeliveryWindow, id);
     return true;
   });
 }

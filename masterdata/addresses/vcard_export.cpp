@@ -8,19 +8,16 @@
 #include "core/operation_guard.h"
 #include "core/version.h"
 #include "masterdata/addresses/address_editor.h"
+#include "masterdata/addresses/address_kind.h"
 #include "masterdata/addresses/vcard.h"
 
 namespace orvosal {
 namespace {
 
-std::string kindCondition(Session& session, bool isCustomer) {
-  return CreateBooleanSelect(session.database().dialect, "Kunde", isCustomer, false);
-}
-
 std::vector<Address> addressesOfKind(Session& session, bool isCustomer) {
   std::vector<Address> addresses;
-  Recordset rs(GlobalConnection(session),
-               "SELECT * FROM Adressen where (" + kindCondition(session, isCustomer) + ") ORDER BY [ID]");
+  Recordset rs(GlobalConnection(session), "SELECT * FROM Adressen where (" +
+                                              addressKindCondition(session, isCustomer) + ") ORDER BY [ID]");
   for (; !rs.eof(); rs.moveNext()) addresses.push_back(readRecord(rs, AddressFields()));
   return addresses;
 }
@@ -31,7 +28,7 @@ std::optional<std::vector<Address>> chosenAddresses(Session& session, bool isCus
   std::vector<Address> addresses;
   for (const int64_t id : ids) {
     Recordset rs(GlobalConnection(session), "SELECT * FROM Adressen WHERE ([ID] IN (" + std::to_string(id) +
-                                                ") AND " + kindCondition(session, isCustomer) + ")");
+                                                ") AND " + addressKindCondition(session, isCustomer) + ")");
     if (rs.eof()) {
       session.ui().message(std::string(isCustomer ? "Kunde" : "Lieferant") + " mit der ID " +
                                std::to_string(id) + " nicht gefunden, keine Dateien exportiert",

@@ -16,21 +16,16 @@
 #include "core/version.h"
 #include "masterdata/articles/article_numbers.h"
 #include "masterdata/articles/price_levels.h"
+#include "masterdata/user_messages.h"
 
 namespace orvosal {
 namespace {
 
-void inform(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Information);
+std::string articleIdList(int64_t id) { return "([ID] IN (" + std::to_string(id) + "))"; }
+
+std::string articleOperation(const char* name) {
+  return operationName(kArticleWindow, OperationKind::Sub, name);
 }
-
-void refuse(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Warning);
-}
-
-std::string idList(int64_t id) { return "([ID] IN (" + std::to_string(id) + "))"; }
-
-std::string operation(const char* name) { return operationName(kArticleWindow, OperationKind::Sub, name); }
 
 // Stock bookings keep `Bestand`, the bill-of-materials window the two kind flags: the window's
 // values may be stale by the time it saves, so the stored ones stay.
@@ -55,7 +50,7 @@ void writeArticle(Session& session, Article& article) {
   if (article.id == 0) {
     insertArticle(connection, article);
   } else {
-    Recordset rs(connection, "SELECT * FROM Artikel WHERE " + idList(article.id));
+    Recordset rs(connection, "SELECT * FROM Artikel WHERE " + articleIdList(article.id));
     if (rs.eof())
       throw std::runtime_error("Der Artikel " + std::to_string(article.id) + " ist nicht mehr vorhanden.");
     writeRecord(rs, article, ArticleFields());
@@ -65,7 +60,7 @@ void writeArticle(Session& session, Article& article) {
 }
 
 // Asks about a typed number that another article holds; true to go on saving.
-bool numberMayBeUsed(Session& session, const Article& article) {
+bool articleNumberMayBeUsed(Session& session, const Article& article) {
   if (CountArticlesWithNumber(session, article.artikelnummer, article.id) == 0) return true;
   return session.ui().askYesNo("Artikelnummer bereits vorhanden, trotzdem speichern?", kProductName);
 }
@@ -98,7 +93,7 @@ void copyPriceRows(Connection& connection, const std::string& table, int64_t fro
   }
 }
 
-std::optional<int64_t> neighbour(Session& session, int64_t fromId, bool next) {
+std::optional<int64_t> neighbourArticle(Session& session, int64_t fromId, bool next) {
   Recordset rs(GlobalConnection(session), "SELECT Top 1 [ID] FROM Artikel WHERE ([ID]" +
                                               std::string(next ? ">" : "<") + std::to_string(fromId) +
                                               ") ORDER BY [ID] " + (next ? "ASC" : "DESC"));
@@ -111,21 +106,21 @@ std::optional<int64_t> neighbour(Session& session, int64_t fromId, bool next) {
 Article NewArticle() { return Article{}; }
 
 std::optional<Article> ReadArticle(Session& session, int64_t id) {
-  return runOperation(session, operation("Load_Item"), std::optional<Article>(),
-                      [&]() -> std::optional<Article> {
-                        Recordset rs(GlobalConnection(session), "SELECT * FROM Artikel WHERE " + idList(id));
-                        if (rs.eof()) return std::nullopt;
-                        return readRecord(rs, ArticleFields());
-                      });
+  return runOperation(
+      session, articleOperation("Load_Item"), std::optional<Article>(), [&]() -> std::optional<Article> {
+        Recordset rs(GlobalConnection(session), "SELECT * FROM Artikel WHERE " + articleIdList(id));
+        if (rs.eof()) return std::nullopt;
+        return readRecord(rs, ArticleFields());
+      });
 }
 
 ArticleSaveOutcome SaveArticle(Session& session, Article& article) {
-  return runOperation(session, operation("Save_Item"), ArticleSaveOutcome::Refused, [&] {
+  return runOperation(session, articleOperation("Save_Item"), ArticleSaveOutcome::Refused, [&] {
     if (!RequireRight(session, "Save_Artikel")) return ArticleSaveOutcome::Refused;
     Article entered = article;
     entered.artikelnummer = std::string(trim(entered.artikelnummer));
     if (trim(entered.bezeichnung1).empty()) {
-      refuse(session, "Bitte Bezeichnung1 angegeben!");
+      warnUser(session, "Bitte Bezeichnung1 angegeben!");
       return ArticleSaveOutcome::Refused;
     }
     const bool adding = entered.id == 0;
@@ -135,14 +130,14 @@ ArticleSaveOutcome SaveArticle(Session& session, Article& article) {
       if (!stored) return ArticleSaveOutcome::Refused;
       keepColumnsOfOtherModules(entered, *stored);
       if (differences(*stored, entered, ArticleFields()).empty()) {
-        inform(session, "Keine Änderung!, nicht gespeichert");
+        informUser(session, "Keine Änderung!, nicht gespeichert");
         return ArticleSaveOutcome::Unchanged;
       }
       previousBasePrice = stored->verkaufspreis1;
     }
     if (entered.artikelnummer.empty() && ReadDocumentSettings(session).automaticNumbers) {
       entered.artikelnummer = DrawArticleNumber(session);
-    } else if (!entered.artikelnummer.empty() && !numberMayBeUsed(session, entered)) {
+    } else if (!entered.artikelnummer.empty() && !articleNumberMayBeUsed(session, entered)) {
       return ArticleSaveOutcome::Refused;
     }
     offerPriceLevels(session, entered, previousBasePrice);
@@ -155,7 +150,7 @@ ArticleSaveOutcome SaveArticle(Session& session, Article& article) {
     WriteUserHistory(session, "Artikel-ID " + ids + (adding ? " erfasst" : " geändert"), kArticleWindow,
                      article.id);
     RecordLastOpened(session, kArticleWindow, article.id, article.artikelnummer + " " + article.bezeichnung1);
-    inform(session, adding ? "Daten gespeichert" : "Änderungen gespeichert");
+    informUser(session, adding ? "Daten gespeichert" : "Änderungen gespeichert");
     return ArticleSaveOutcome::Saved;
   });
 }
@@ -163,11 +158,11 @@ ArticleSaveOutcome SaveArticle(Session& session, Article& article) {
 bool DeleteArticle(Session& session, int64_t id) {
   const std::optional<Article> article = ReadArticle(session, id);
   if (!article) return false;
-  return runOperation(session, operation("Delete_Item"), false, [&] {
+  return runOperation(session, articleOperation("Delete_Item"), false, [&] {
     if (!RequireRight(session, "Delete_Artikel") || !Check_Master_Berechtigung(session)) return false;
     if (ReadDocumentSettings(session).keepUsedArticles &&
         ArticleNumberInUse(session, article->artikelnummer)) {
-      refuse(session, "Diese Artikelnummer wird bereits verwendet und kann daher nicht gelöscht werden");
+      warnUser(session, "Diese Artikelnummer wird bereits verwendet und kann daher nicht gelöscht werden");
       return false;
     }
     if (!session.ui().askYesNo("Soll Produktnummer:" + article->artikelnummer + " gelöscht werden?",
@@ -196,12 +191,12 @@ bool DeleteArticle(Session& session, int64_t id) {
 }
 
 std::optional<int64_t> CopyArticle(Session& session, int64_t id) {
-  return runOperation(session, operation("Copy_Item"), std::optional<int64_t>(),
+  return runOperation(session, articleOperation("Copy_Item"), std::optional<int64_t>(),
                       [&]() -> std::optional<int64_t> {
                         if (!RequireRight(session, "Save_Artikel")) return std::nullopt;
                         std::optional<Article> copy = ReadArticle(session, id);
                         if (!copy) {
-                          refuse(session, "Artikel wurde nicht gefunden");
+                          warnUser(session, "Artikel wurde nicht gefunden");
                           return std::nullopt;
                         }
                         const DateTime now = session.clock().now();
@@ -220,13 +215,13 @@ std::optional<int64_t> CopyArticle(Session& session, int64_t id) {
                         transaction.commit();
                         WriteUserHistory(session, "Artikel-ID " + std::to_string(copy->id) + " erfasst",
                                          kArticleWindow, copy->id);
-                        inform(session, "Neuen Artikel angelegt");
+                        informUser(session, "Neuen Artikel angelegt");
                         return copy->id;
                       });
 }
 
 bool AssignNewArticleNumber(Session& session, Article& article) {
-  return runOperation(session, operation("Neue_Artikelnummer"), false, [&] {
+  return runOperation(session, articleOperation("Neue_Artikelnummer"), false, [&] {
     if (!session.ui().askYesNo("Soll neue Artikelnummer vergeben werden?", kProductName)) return false;
     std::string number = DrawArticleNumber(session);
     if (number.empty()) return false;
@@ -236,13 +231,13 @@ bool AssignNewArticleNumber(Session& session, Article& article) {
 }
 
 std::optional<int64_t> NextArticleId(Session& session, int64_t fromId) {
-  return runOperation(session, operation("Next_Item"), std::optional<int64_t>(),
-                      [&] { return neighbour(session, fromId, true); });
+  return runOperation(session, articleOperation("Next_Item"), std::optional<int64_t>(),
+                      [&] { return neighbourArticle(session, fromId, true); });
 }
 
 std::optional<int64_t> PreviousArticleId(Session& session, int64_t fromId) {
-  return runOperation(session, operation("Previous_Item"), std::optional<int64_t>(),
-                      [&] { return neighbour(session, fromId, false); });
+  return runOperation(session, articleOperation("Previous_Item"), std::optional<int64_t>(),
+                      [&] { return neighbourArticle(session, fromId, false); });
 }
 
 }  // namespace orvosal

@@ -34,7 +34,7 @@ const char* tableOf(FileKind kind) {
   return kind == FileKind::Picture ? "Artikel_Bilder" : "Artikel_Dokumente";
 }
 
-std::string operation(FileKind kind, const char* name) {
+std::string fileOperation(FileKind kind, const char* name) {
   return operationName("frmArtikel", OperationKind::Sub,
                        std::string(kind == FileKind::Picture ? "Bilder_" : "Files_") + name);
 }
@@ -47,7 +47,7 @@ bool isPicture(const fs::path& file) {
 }
 
 // The reason the files cannot be taken, empty when all can.
-std::string refusal(const std::vector<fs::path>& files, FileKind kind) {
+std::string fileRefusal(const std::vector<fs::path>& files, FileKind kind) {
   for (const fs::path& file : files) {
     if (!fs::is_regular_file(file)) return "Die Datei " + file.string() + " wurde nicht gefunden";
     if (kind == FileKind::Picture && !isPicture(file)) return "Falscher Datei-Typ";
@@ -100,14 +100,14 @@ void addRow(Session& session, FileKind kind, int64_t articleId, const fs::path& 
 }
 
 int addFiles(Session& session, int64_t articleId, const std::vector<fs::path>& files, FileKind kind) {
-  return runOperation(session, operation(kind, "To_Artikel"), 0, [&] {
+  return runOperation(session, fileOperation(kind, "To_Artikel"), 0, [&] {
     if (files.empty() || !RequireRight(session, "Save_Artikel")) return 0;
     Recordset article(GlobalConnection(session), "SELECT * FROM Artikel " + WhereIdIn("ID", articleId));
     if (article.eof()) {
       WarnAboutArticleRow(session, "Artikel wurde nicht gefunden");
       return 0;
     }
-    if (const std::string reason = refusal(files, kind); !reason.empty()) {
+    if (const std::string reason = fileRefusal(files, kind); !reason.empty()) {
       WarnAboutArticleRow(session, reason);
       return 0;
     }
@@ -133,7 +133,7 @@ int addFiles(Session& session, int64_t articleId, const std::vector<fs::path>& f
 
 template <class Record>
 std::vector<Record> listRows(Session& session, FileKind kind, int64_t articleId, FieldTable<Record> fields) {
-  return runOperation(session, operation(kind, "Load_List"), std::vector<Record>{}, [&] {
+  return runOperation(session, fileOperation(kind, "Load_List"), std::vector<Record>{}, [&] {
     std::vector<Record> rows;
     Recordset rs(GlobalConnection(session), std::string("SELECT * FROM ") + tableOf(kind) + " " +
                                                 WhereIdIn("ArtikelID", articleId) + " ORDER BY [ID]");
@@ -143,7 +143,7 @@ std::vector<Record> listRows(Session& session, FileKind kind, int64_t articleId,
 }
 
 bool deleteRow(Session& session, FileKind kind, int64_t id) {
-  return runOperation(session, operation(kind, "Delete_Item"), false, [&] {
+  return runOperation(session, fileOperation(kind, "Delete_Item"), false, [&] {
     Connection& connection = GlobalConnection(session);
     Recordset rs(connection, std::string("SELECT * FROM ") + tableOf(kind) + " " + WhereIdIn("ID", id));
     if (rs.eof() || !ArticleRowsChangeable(session, rs["ArtikelID"].toInt())) return false;

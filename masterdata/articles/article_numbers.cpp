@@ -9,7 +9,7 @@
 namespace orvosal {
 namespace {
 
-constexpr const char* kModule = "mdlArtikel";
+constexpr const char* kArticleNumbersModule = "mdlArtikel";
 
 int64_t countOf(Session& session, const std::string& sql) {
   Recordset rs(GlobalConnection(session), sql);
@@ -20,7 +20,8 @@ int64_t countOf(Session& session, const std::string& sql) {
 
 int64_t CountArticlesWithNumber(Session& session, std::string_view number, int64_t ownId) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, "Artikelnummer_Vorhanden"), int64_t{0}, [&] {
+      session, operationName(kArticleNumbersModule, OperationKind::Function, "Artikelnummer_Vorhanden"),
+      int64_t{0}, [&] {
         std::string sql =
             "SELECT count(ID) as Anzahl FROM Artikel WHERE ([Artikelnummer] IN (" + SqlQuoted(number);
         sql += ownId == 0 ? "))" : ") AND [ID] <> " + std::to_string(ownId) + ")";
@@ -30,7 +31,8 @@ int64_t CountArticlesWithNumber(Session& session, std::string_view number, int64
 
 bool ArticleNumberInUse(Session& session, std::string_view number) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, "Artikelnummer_Verwendet"), false, [&] {
+      session, operationName(kArticleNumbersModule, OperationKind::Function, "Artikelnummer_Verwendet"),
+      false, [&] {
         return countOf(session,
                        "SELECT count(ID) as Anzahl FROM Belegpositionen WHERE ([Artikelnummer] IN (" +
                            SqlQuoted(number) + "))") > 0;

@@ -15,40 +15,40 @@
 namespace orvosal {
 namespace {
 
-constexpr const char* kModule = "mdlArtikelSuche";
+constexpr const char* kArticleSearchModule = "mdlArtikelSuche";
 
-using RowText = std::string ArticleSearchRow::*;
+using ArticleRowText = std::string ArticleSearchRow::*;
 
 // The order of a part of the result: columns as SQL names them, and the same as row members.
-struct Order {
+struct ArticleOrder {
   std::vector<std::string> columns;
-  std::vector<RowText> members;
+  std::vector<ArticleRowText> members;
 };
 
-const Order kByNumber{{"Artikelnummer"}, {&ArticleSearchRow::artikelnummer}};
-const Order kByBarcode{{"Barcode", "Artikelnummer"},
-                       {&ArticleSearchRow::barcode, &ArticleSearchRow::artikelnummer}};
-const Order kByEanCode{{"EAN-Code", "Artikelnummer"},
-                       {&ArticleSearchRow::eanCode, &ArticleSearchRow::artikelnummer}};
-const Order kByDescription{{"Bezeichnung1", "Artikelnummer"},
-                           {&ArticleSearchRow::bezeichnung1, &ArticleSearchRow::artikelnummer}};
+const ArticleOrder kByArticleNumber{{"Artikelnummer"}, {&ArticleSearchRow::artikelnummer}};
+const ArticleOrder kByBarcode{{"Barcode", "Artikelnummer"},
+                              {&ArticleSearchRow::barcode, &ArticleSearchRow::artikelnummer}};
+const ArticleOrder kByEanCode{{"EAN-Code", "Artikelnummer"},
+                              {&ArticleSearchRow::eanCode, &ArticleSearchRow::artikelnummer}};
+const ArticleOrder kByDescription{{"Bezeichnung1", "Artikelnummer"},
+                                  {&ArticleSearchRow::bezeichnung1, &ArticleSearchRow::artikelnummer}};
 
 // One query of a search: its condition and order. A search runs its parts one after the other
 // while the list is not full; each part adds the rows the earlier ones did not find. A part whose
 // text may stand anywhere in its columns (`contains`) has no index range to walk; its `narrowing`
 // lets the trigram index find the rows (the trigram table on the file database, "(1 = 1)" on the
 // server, whose indexes serve LIKE itself), and is empty for a text too short for that index.
-struct Part {
+struct ArticleSearchPart {
   std::string condition;
-  const Order& order;
+  const ArticleOrder& order;
   bool contains = false;
   std::string narrowing;
   std::vector<std::string> columns;  // of a contains search: the columns searched
 };
 
 // A part whose condition walks an index range in the list's order (or has no condition).
-Part startsWith(std::string condition, const Order& order) {
-  return Part{std::move(condition), order, false, "", {}};
+ArticleSearchPart startsWith(std::string condition, const ArticleOrder& order) {
+  return ArticleSearchPart{std::move(condition), order, false, "", {}};
 }
 
 // The trigram index answers for texts of three characters and more; shorter pieces have no
@@ -96,12 +96,12 @@ std::string textQuery(const std::vector<std::string_view>& pieces, const std::ve
 // One of the columns contains the text; LIKE decides, so that both engines find the same. The
 // server's trigram indexes serve LIKE itself; on the file database the trigram table narrows the
 // rows first.
-Part containsAny(bool textTable, const std::vector<std::string>& columns, std::string_view text,
-                 const Order& order) {
+ArticleSearchPart containsAny(bool textTable, const std::vector<std::string>& columns, std::string_view text,
+                              const ArticleOrder& order) {
   std::string condition;
   for (const std::string& column : columns)
     condition += (condition.empty() ? "" : " OR ") + SqlContains(column, text);
-  Part part{"(" + condition + ")", order, true, "", columns};
+  ArticleSearchPart part{"(" + condition + ")", order, true, "", columns};
   const std::vector<std::string_view> pieces = trigramPieces(text);
   if (pieces.empty()) return part;
   part.narrowing = textTable ? "([ID] IN (SELECT rowid FROM " + std::string(kArticleTextTable) + " WHERE " +
@@ -117,19 +117,19 @@ const std::vector<std::string> kAllLines{"Bezeichnung1", "Bezeichnung2", "Bezeic
                                          "Bezeichnung4", "Bezeichnung5", "Bezeichnung6",
                                          "Bezeichnung7", "Bezeichnung8", "Bezeichnung9"};
 
-const Order& orderOf(ArticleSearchField field) {
+const ArticleOrder& orderOf(ArticleSearchField field) {
   const bool byNumber = field == ArticleSearchField::Number || field == ArticleSearchField::NumberInfix;
-  return byNumber ? kByNumber : kByDescription;
+  return byNumber ? kByArticleNumber : kByDescription;
 }
 
-std::vector<Part> searchParts(const Dialect& dialect, bool textTable, ArticleSearchField field,
-                              std::string_view text) {
+std::vector<ArticleSearchPart> articleSearchParts(const Dialect& dialect, bool textTable,
+                                                  ArticleSearchField field, std::string_view text) {
   if (text.empty()) return {startsWith("", orderOf(field))};
   switch (field) {
     case ArticleSearchField::Number:
-      return {startsWith(SqlStartsWith(dialect, "Artikelnummer", text), kByNumber)};
+      return {startsWith(SqlStartsWith(dialect, "Artikelnummer", text), kByArticleNumber)};
     case ArticleSearchField::NumberInfix:
-      return {containsAny(textTable, kNumberColumn, text, kByNumber)};
+      return {containsAny(textTable, kNumberColumn, text, kByArticleNumber)};
     case ArticleSearchField::Description:
       return {startsWith(SqlStartsWith(dialect, "Bezeichnung1", text), kByDescription)};
     case ArticleSearchField::DescriptionInfix:
@@ -165,7 +165,7 @@ constexpr const char* kListColumns =
     "[Barcode], "
     "[EAN-Code]";
 
-std::string orderSql(const Order& order) {
+std::string orderSql(const ArticleOrder& order) {
   std::string sql = " ORDER BY ";
   for (const std::string& column : order.columns) sql += "[" + column + "], ";
   return sql + "[ID]";
@@ -174,7 +174,7 @@ std::string orderSql(const Order& order) {
 std::string condition(const std::string& condition) { return condition.empty() ? "(1 = 1)" : condition; }
 
 // The first rows of the part in its order.
-std::string firstRowsSql(const Part& part, const ArticleSearch& search) {
+std::string firstRowsSql(const ArticleSearchPart& part, const ArticleSearch& search) {
   return "SELECT Top " + std::to_string(search.limit) + " " + kListColumns + " FROM Artikel WHERE (" +
          condition(part.condition) + filterSql(search) + ")" + orderSql(part.order);
 }
@@ -184,7 +184,7 @@ std::string firstRowsSql(const Part& part, const ArticleSearch& search) {
 // further description lines), so that it walks the index without reading the articles. The outer
 // query keeps the inner one's order and stops at the list's length; sorting there would sort
 // every hit.
-std::string hitsAmongFirstSql(const Part& part, const ArticleSearch& search) {
+std::string hitsAmongFirstSql(const ArticleSearchPart& part, const ArticleSearch& search) {
   std::string columns;
   for (const std::string& column : part.columns) columns += ", [" + column + "]";
   const int first = part.columns.size() == 1 ? kFirstArticles : kFirstArticlesRead;
@@ -200,24 +200,24 @@ std::string rowsByKeySql(const std::vector<int64_t>& ids) {
 }
 
 // Every hit, found through the trigram index; the list is sorted here.
-std::string allHitsSql(const Part& part, const ArticleSearch& search) {
+std::string allHitsSql(const ArticleSearchPart& part, const ArticleSearch& search) {
   return "SELECT " + std::string(kListColumns) + " FROM Artikel WHERE (" + part.narrowing + " AND " +
          part.condition + filterSql(search) + ")";
 }
 
 // German order on the order's columns, then the key; the engines' own orders differ in details,
 // the list shows one order on both.
-void sortRows(std::vector<ArticleSearchRow>& rows, size_t from, const Order& order) {
+void sortArticleRows(std::vector<ArticleSearchRow>& rows, size_t from, const ArticleOrder& order) {
   std::sort(rows.begin() + static_cast<std::ptrdiff_t>(from), rows.end(),
             [&](const ArticleSearchRow& a, const ArticleSearchRow& b) {
-              for (RowText member : order.members) {
+              for (ArticleRowText member : order.members) {
                 if (const int result = compareGerman(a.*member, b.*member); result != 0) return result < 0;
               }
               return a.id < b.id;
             });
 }
 
-ArticleSearchRow readRow(const Recordset& rs) {
+ArticleSearchRow readArticleRow(const Recordset& rs) {
   ArticleSearchRow row;
   row.id = rs["ID"].toInt();
   row.artikelnummer = rs["Artikelnummer"].toText();
@@ -237,7 +237,7 @@ bool hasFilter(const ArticleSearch& search) {
 
 std::vector<ArticleSearchRow> readRows(Connection& db, const std::string& sql) {
   std::vector<ArticleSearchRow> rows;
-  for (Recordset rs(db, sql); !rs.eof(); rs.moveNext()) rows.push_back(readRow(rs));
+  for (Recordset rs(db, sql); !rs.eof(); rs.moveNext()) rows.push_back(readArticleRow(rs));
   return rows;
 }
 
@@ -245,7 +245,8 @@ std::vector<ArticleSearchRow> readRows(Connection& db, const std::string& sql) {
 // articles of the order: when they fill the list, no later article can push one out. Otherwise
 // the text is rare, and the trigram index finds all its hits; a text too short for it keeps the
 // hits among the first articles (all of them where there are no more articles than that).
-std::vector<ArticleSearchRow> partRows(Connection& db, const Part& part, const ArticleSearch& search) {
+std::vector<ArticleSearchRow> partRows(Connection& db, const ArticleSearchPart& part,
+                                       const ArticleSearch& search) {
   if (!part.contains) return readRows(db, firstRowsSql(part, search));
   std::vector<int64_t> ids;
   for (Recordset rs(db, hitsAmongFirstSql(part, search)); !rs.eof(); rs.moveNext())
@@ -258,21 +259,21 @@ std::vector<ArticleSearchRow> partRows(Connection& db, const Part& part, const A
 }  // namespace
 
 std::vector<ArticleSearchRow> searchArticles(Session& session, const ArticleSearch& search) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, "Suche"),
+  return runOperation(session, operationName(kArticleSearchModule, OperationKind::Function, "Suche"),
                       std::vector<ArticleSearchRow>{}, [&] {
                         std::vector<ArticleSearchRow> rows;
                         const std::string_view text = trim(search.text);
                         if ((text.empty() && !hasFilter(search)) || search.limit <= 0) return rows;
                         Connection& db = GlobalConnection(session);
                         std::set<int64_t> found;
-                        for (const Part& part : searchParts(session.database().dialect,
-                                                            HasArticleTextTable(db), search.field, text)) {
+                        for (const ArticleSearchPart& part : articleSearchParts(
+                                 session.database().dialect, HasArticleTextTable(db), search.field, text)) {
                           if (rows.size() >= static_cast<size_t>(search.limit)) break;
                           const size_t from = rows.size();
                           for (ArticleSearchRow& row : partRows(db, part, search)) {
                             if (found.insert(row.id).second) rows.push_back(std::move(row));
                           }
-                          sortRows(rows, from, part.order);
+                          sortArticleRows(rows, from, part.order);
                         }
                         if (rows.size() > static_cast<size_t>(search.limit))
                           rows.resize(static_cast<size_t>(search.limit));
@@ -282,8 +283,8 @@ std::vector<ArticleSearchRow> searchArticles(Session& session, const ArticleSear
 
 std::vector<std::string> ArticleSearchGroups(Session& session) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, "Warengruppen"), std::vector<std::string>{},
-      [&] {
+      session, operationName(kArticleSearchModule, OperationKind::Function, "Warengruppen"),
+      std::vector<std::string>{}, [&] {
         std::vector<std::string> names;
         for (Recordset rs(GlobalConnection(session),
                           "SELECT DISTINCT [WarenGruppe] FROM Warengruppe WHERE ([WarenGruppe] <> '')");
@@ -299,7 +300,7 @@ std::vector<std::string> ArticleSearchGroups(Session& session) {
 
 std::vector<ArticleSearchSupplier> ArticleSearchSuppliers(Session& session) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, "Lieferanten"),
+      session, operationName(kArticleSearchModule, OperationKind::Function, "Lieferanten"),
       std::vector<ArticleSearchSupplier>{}, [&] {
         struct Named {
           ArticleSearchSupplier supplier;

@@ -12,14 +12,16 @@
 namespace orvosal {
 namespace {
 
-using T = BomLine;
+constexpr const char* kBomWindow = "frmStueckliste";
 
-constexpr const char* kWindow = "frmStueckliste";
-
-const FieldDef<T> kFields[] = {
-    {"ID", &T::id, true}, {"StammArtikelID", &T::stammArtikelId}, {"ArtikelID", &T::artikelId},
-    {"Menge", &T::menge}, {"Bezeichnung", &T::bezeichnung},       {"Nummer", &T::nummer},
-    {"Pos", &T::pos},
+const FieldDef<BomLine> kBomFields[] = {
+    {"ID", &BomLine::id, true},
+    {"StammArtikelID", &BomLine::stammArtikelId},
+    {"ArtikelID", &BomLine::artikelId},
+    {"Menge", &BomLine::menge},
+    {"Bezeichnung", &BomLine::bezeichnung},
+    {"Nummer", &BomLine::nummer},
+    {"Pos", &BomLine::pos},
 };
 
 int64_t lineCount(Connection& connection, int64_t masterId) {
@@ -48,11 +50,11 @@ void markArticles(Connection& connection, const BomLine& line) {
 
 }  // namespace
 
-FieldTable<BomLine> BomLineFields() { return kFields; }
+FieldTable<BomLine> BomLineFields() { return kBomFields; }
 
 std::vector<BomLine> ReadBillOfMaterials(Session& session, int64_t masterId) {
   return runOperation(
-      session, operationName(kWindow, OperationKind::Sub, "Load_List"), std::vector<BomLine>{}, [&] {
+      session, operationName(kBomWindow, OperationKind::Sub, "Load_List"), std::vector<BomLine>{}, [&] {
         std::vector<BomLine> lines;
         Recordset rs(GlobalConnection(session),
                      "SELECT * FROM Stuecklisten " + WhereIdIn("StammArtikelID", masterId) + " ORDER BY Pos");
@@ -62,7 +64,7 @@ std::vector<BomLine> ReadBillOfMaterials(Session& session, int64_t masterId) {
 }
 
 bool SaveBomLine(Session& session, BomLine& line) {
-  return runOperation(session, operationName(kWindow, OperationKind::Sub, "Save_Item"), false, [&] {
+  return runOperation(session, operationName(kBomWindow, OperationKind::Sub, "Save_Item"), false, [&] {
     Connection& connection = GlobalConnection(session);
     BomLine saved = line;
     if (!takeComponent(connection, saved)) {
@@ -98,7 +100,7 @@ bool SaveBomLine(Session& session, BomLine& line) {
 }
 
 bool DeleteBomLine(Session& session, int64_t id) {
-  return runOperation(session, operationName(kWindow, OperationKind::Sub, "Delete_Item"), false, [&] {
+  return runOperation(session, operationName(kBomWindow, OperationKind::Sub, "Delete_Item"), false, [&] {
     Connection& connection = GlobalConnection(session);
     Recordset rs(connection, "SELECT StammArtikelID FROM Stuecklisten " + WhereIdIn("ID", id));
     if (rs.eof() || !ArticleRowsChangeable(session, rs["StammArtikelID"].toInt())) return false;

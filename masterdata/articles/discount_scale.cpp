@@ -5,7 +5,7 @@ namespace {
 
 using S = DiscountScale;
 
-const FieldDef<S> kFields[] = {
+const FieldDef<S> kScaleFields[] = {
     {"ID", &S::id, true},
     {"Titel", &S::titel},
     {"Verkaufspreis2", &S::verkaufspreis2},
@@ -20,7 +20,7 @@ const FieldDef<S> kFields[] = {
 
 }  // namespace
 
-FieldTable<DiscountScale> DiscountScaleFields() { return kFields; }
+FieldTable<DiscountScale> DiscountScaleFields() { return kScaleFields; }
 
 PriceLevelPercentages levelPercentages(const DiscountScale& scale) {
   return {scale.verkaufspreis2, scale.verkaufspreis3, scale.verkaufspreis4, scale.verkaufspreis5,

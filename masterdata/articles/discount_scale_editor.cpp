@@ -11,20 +11,15 @@
 #include "core/version.h"
 #include "masterdata/articles/level_percentages.h"
 #include "masterdata/articles/row_store.h"
+#include "masterdata/user_messages.h"
 
 namespace orvosal {
 namespace {
 
-constexpr const char* kWindow = "frmRabattStaffel";
+constexpr const char* kScaleWindow = "frmRabattStaffel";
 
-std::string operation(OperationKind kind, const char* name) { return operationName(kWindow, kind, name); }
-
-void refuse(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Warning);
-}
-
-void inform(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Information);
+std::string scaleOperation(OperationKind kind, const char* name) {
+  return operationName(kScaleWindow, kind, name);
 }
 
 bool carriedByAnArticle(Session& session, int64_t id) {
@@ -36,7 +31,7 @@ bool carriedByAnArticle(Session& session, int64_t id) {
 }  // namespace
 
 std::vector<DiscountScale> ListDiscountScales(Session& session) {
-  return runOperation(session, operation(OperationKind::Function, "Liste_Laden"),
+  return runOperation(session, scaleOperation(OperationKind::Function, "Liste_Laden"),
                       std::vector<DiscountScale>{}, [&] {
                         return row_store::readAll(session, "SELECT * FROM RabattStaffel ORDER BY Titel, ID;",
                                                   DiscountScaleFields());
@@ -51,38 +46,38 @@ std::vector<IdChoice> DiscountScaleChoices(Session& session) {
 
 std::optional<DiscountScale> ReadDiscountScale(Session& session, int64_t id) {
   return runOperation(
-      session, operation(OperationKind::Function, "Load_Item"), std::optional<DiscountScale>(), [&] {
+      session, scaleOperation(OperationKind::Function, "Load_Item"), std::optional<DiscountScale>(), [&] {
         return row_store::readOne(session, "SELECT Top 1 * FROM RabattStaffel where " + row_store::keyIs(id),
                                   DiscountScaleFields());
       });
 }
 
 bool SaveDiscountScale(Session& session, DiscountScale& scale) {
-  return runOperation(session, operation(OperationKind::Sub, "Save_Item"), false, [&] {
+  return runOperation(session, scaleOperation(OperationKind::Sub, "Save_Item"), false, [&] {
     if (!RequireRight(session, "Save_Artikel")) return false;
     DiscountScale entered = scale;
     entered.titel = std::string(trim(entered.titel));
     if (entered.titel.empty()) {
-      refuse(session, "Bitte RabattStaffel angegeben!");
+      warnUser(session, "Bitte RabattStaffel angegeben!");
       return false;
     }
     if (const std::string problem = LevelPercentagesProblem(levelPercentages(entered)); !problem.empty()) {
-      refuse(session, problem);
+      warnUser(session, problem);
       return false;
     }
     if (entered.id == 0) {
       row_store::insert(session, "RabattStaffel", entered, DiscountScaleFields());
-      WriteUserHistory(session, "Rabattstaffel-ID " + std::to_string(entered.id) + " erfasst", kWindow,
+      WriteUserHistory(session, "Rabattstaffel-ID " + std::to_string(entered.id) + " erfasst", kScaleWindow,
                        entered.id);
-      inform(session, "Daten gespeichert");
+      informUser(session, "Daten gespeichert");
     } else {
       if (!row_store::updateChanged(session, "RabattStaffel", entered, DiscountScaleFields())) {
-        inform(session, "Keine Änderung!, nicht gespeichert");
+        informUser(session, "Keine Änderung!, nicht gespeichert");
         return false;
       }
-      WriteUserHistory(session, "Rabattstaffel-ID " + std::to_string(entered.id) + " geändert", kWindow,
+      WriteUserHistory(session, "Rabattstaffel-ID " + std::to_string(entered.id) + " geändert", kScaleWindow,
                        entered.id);
-      inform(session, "Änderungen gespeichert");
+      informUser(session, "Änderungen gespeichert");
     }
     scale = entered;
     return true;
@@ -90,7 +85,7 @@ bool SaveDiscountScale(Session& session, DiscountScale& scale) {
 }
 
 bool DeleteDiscountScale(Session& session, int64_t id) {
-  return runOperation(session, operation(OperationKind::Sub, "Delete_Item"), false, [&] {
+  return runOperation(session, scaleOperation(OperationKind::Sub, "Delete_Item"), false, [&] {
     if (!RequireRight(session, "Delete_Artikel")) return false;
     const std::optional<DiscountScale> scale = row_store::readOne(
         session, "SELECT * FROM RabattStaffel WHERE " + row_store::keyIs(id), DiscountScaleFields());
@@ -98,8 +93,8 @@ bool DeleteDiscountScale(Session& session, int64_t id) {
     // An article keeps deriving its levels from its scale; without it the levels could no longer
     // be recalculated, so the scale stays until no article carries it.
     if (carriedByAnArticle(session, id)) {
-      refuse(session, "Die Rabattstaffel " + scale->titel +
-                          " ist Artikeln zugeordnet und kann daher nicht gelöscht werden!");
+      warnUser(session, "Die Rabattstaffel " + scale->titel +
+                            " ist Artikeln zugeordnet und kann daher nicht gelöscht werden!");
       return false;
     }
     if (!session.ui().askYesNo("Soll Rabattstaffel " + scale->titel + " gelöscht werden?", kProductName))
@@ -110,7 +105,7 @@ bool DeleteDiscountScale(Session& session, int64_t id) {
                        "))");
     connection.execute("Delete FROM RabattStaffel WHERE ([ID] IN (" + std::to_string(id) + "))");
     transaction.commit();
-    WriteUserHistory(session, "Rabattstaffel-ID " + std::to_string(id) + " gelöscht", kWindow, id);
+    WriteUserHistory(session, "Rabattstaffel-ID " + std::to_string(id) + " gelöscht", kScaleWindow, id);
     return true;
   });
 }

@@ -18,7 +18,7 @@
 namespace orvosal {
 namespace {
 
-constexpr const char* kModule = "mdlPreisImport";
+constexpr const char* kPriceImportModule = "mdlPreisImport";
 
 // Article numbers go into one IN list per this many, so that a file of any length needs a few
 // queries and no statement grows beyond what the engines parse quickly.
@@ -267,7 +267,7 @@ std::string shownPrice(Currency price) {
 
 std::vector<PriceImportSupplier> PriceImportSuppliers(Session& session) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, "PriceImportSuppliers"),
+      session, operationName(kPriceImportModule, OperationKind::Function, "PriceImportSuppliers"),
       std::vector<PriceImportSupplier>(), [&] {
         std::vector<PriceImportSupplier> suppliers;
         for (Recordset rs(GlobalConnection(session),
@@ -286,7 +286,7 @@ std::vector<PriceImportSupplier> PriceImportSuppliers(Session& session) {
 
 PriceImportResult PlanPriceImport(Session& session, const SpreadsheetTable& table,
                                   const PriceImportMapping& mapping) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, "PlanPriceImport"),
+  return runOperation(session, operationName(kPriceImportModule, OperationKind::Function, "PlanPriceImport"),
                       failed("Die Preise konnten nicht gelesen werden."),
                       [&] { return plan(session, table, mapping); });
 }
@@ -297,7 +297,7 @@ PriceImportResult ImportPrices(Session& session, const SpreadsheetTable& table,
     return failed("Keine Berechtigung für diesen Programmteil");
   // The prices are read and written in one transaction, so that the old prices reported are the
   // ones replaced.
-  return runOperation(session, operationName(kModule, OperationKind::Function, "ImportPrices"),
+  return runOperation(session, operationName(kPriceImportModule, OperationKind::Function, "ImportPrices"),
                       failed("Der Import ist fehlgeschlagen; es wurde nichts geändert."), [&] {
                         DbTransaction transaction(GlobalConnection(session));
                         PriceImportResult result = plan(session, table, mapping);

@@ -16,20 +16,15 @@
 #include "masterdata/articles/article.h"
 #include "masterdata/articles/article_editor.h"
 #include "masterdata/articles/price_levels.h"
+#include "masterdata/user_messages.h"
 
 namespace orvosal {
 namespace {
 
 constexpr int kProgressStep = 500;
 
-std::string operation(const char* name) { return operationName(kArticleWindow, OperationKind::Sub, name); }
-
-void refuse(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Warning);
-}
-
-void inform(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Information);
+std::string priceRunOperation(const char* name) {
+  return operationName(kArticleWindow, OperationKind::Sub, name);
 }
 
 std::string priceColumn(int level) { return "Verkaufspreis" + std::to_string(level); }
@@ -73,15 +68,16 @@ std::optional<std::vector<LevelPercent>> askLevelPercents(Session& session) {
     if (!answer || trim(*answer).empty()) continue;
     const std::optional<Currency> percent = typedPercent(*answer);
     if (!percent) {
-      refuse(session, "\"" + std::string(trim(*answer)) + "\" ist keine Zahl. Bitte den Prozentsatz für " +
-                          priceColumn(level) +
-                          " als Zahl angeben, z. B. 10 oder 2,5. Es wurden keine Preise geändert.");
+      warnUser(session, "\"" + std::string(trim(*answer)) + "\" ist keine Zahl. Bitte den Prozentsatz für " +
+                            priceColumn(level) +
+                            " als Zahl angeben, z. B. 10 oder 2,5. Es wurden keine Preise geändert.");
       return std::nullopt;
     }
     if (*percent > Currency::fromInteger(100)) {
-      refuse(session,
-             "Der Prozentsatz für " + priceColumn(level) +
-                 " darf höchstens 100 sein, sonst würde der Preis negativ. Es wurden keine Preise geändert.");
+      warnUser(
+          session,
+          "Der Prozentsatz für " + priceColumn(level) +
+              " darf höchstens 100 sein, sonst würde der Preis negativ. Es wurden keine Preise geändert.");
       return std::nullopt;
     }
     asked.push_back({level, *percent});
@@ -98,8 +94,8 @@ std::string scopeCondition(Session& session, const Recordset& article, CustomerP
   const char* column = mainGroup ? "Hauptwarengruppe" : "Warengruppe";
   const std::string group = std::string(trim(article[column].toText()));
   if (group.empty()) {
-    refuse(session, mainGroup ? "Der Artikel gehört zu keiner Hauptwarengruppe."
-                              : "Der Artikel gehört zu keiner Warengruppe.");
+    warnUser(session, mainGroup ? "Der Artikel gehört zu keiner Hauptwarengruppe."
+                                : "Der Artikel gehört zu keiner Warengruppe.");
     return "";
   }
   return "([" + std::string(column) + "] IN (" + SqlQuoted(group) + ") AND " + others + ")";
@@ -128,7 +124,7 @@ void storeCustomerPrice(Connection& connection, int64_t articleId, int64_t custo
 }  // namespace
 
 bool AdjustAllSellingPrices(Session& session) {
-  return runOperation(session, operation("Verkaufspreise_Anpassen"), false, [&] {
+  return runOperation(session, priceRunOperation("Verkaufspreise_Anpassen"), false, [&] {
     if (!RequireRight(session, "Save_Artikel")) return false;
     if (!session.ui().askYesNo("Sollen die Verkaufspreise angepasst werden?", kProductName)) return false;
     Connection& connection = GlobalConnection(session);
@@ -139,13 +135,13 @@ bool AdjustAllSellingPrices(Session& session) {
       if (++done % kProgressStep == 0) session.ui().progress("Verkaufspreise werden angepasst", done, 0);
     }
     transaction.commit();
-    inform(session, "Fertig, Preise angepasst");
+    informUser(session, "Fertig, Preise angepasst");
     return true;
   });
 }
 
 bool AdjustPriceLevelsByPercent(Session& session) {
-  return runOperation(session, operation("Preisstufen_Prozentual_Anpassen"), false, [&] {
+  return runOperation(session, priceRunOperation("Preisstufen_Prozentual_Anpassen"), false, [&] {
     if (!RequireRight(session, "Save_Artikel")) return false;
     const std::optional<std::vector<LevelPercent>> asked = askLevelPercents(session);
     if (!asked || asked->empty()) return false;
@@ -157,35 +153,35 @@ bool AdjustPriceLevelsByPercent(Session& session) {
                          adjust.percent.formatSql(4) + ") ;");
     }
     transaction.commit();
-    inform(session, "Fertig, Preise angepasst");
+    informUser(session, "Fertig, Preise angepasst");
     return true;
   });
 }
 
 bool ApplyCustomerPriceInBulk(Session& session, int64_t customerPriceRowId, CustomerPriceScope scope) {
-  return runOperation(session, operation("Kundenpreise_Uebertragen"), false, [&] {
+  return runOperation(session, priceRunOperation("Kundenpreise_Uebertragen"), false, [&] {
     if (!RequireRight(session, "Save_Artikel")) return false;
     Connection& connection = GlobalConnection(session);
     const Recordset row(connection, "SELECT * FROM Artikel_Preisstufen WHERE ([ID] IN (" +
                                         std::to_string(customerPriceRowId) + "))");
     if (row.eof()) {
-      refuse(session, "Der Kundenpreis wurde nicht gefunden");
+      warnUser(session, "Der Kundenpreis wurde nicht gefunden");
       return false;
     }
     const Recordset article(connection, "SELECT * FROM Artikel WHERE ([ID] IN (" +
                                             std::to_string(row["Artikel_ID"].toInt()) + "))");
     if (article.eof()) {
-      refuse(session, "Artikel wurde nicht gefunden");
+      warnUser(session, "Artikel wurde nicht gefunden");
       return false;
     }
     // The percentage is the customer price's distance below Verkaufspreis1; an article without a
     // positive Verkaufspreis1 has no such percentage, and dividing by it would fail.
     const Currency basePrice = article["Verkaufspreis1"].toCurrency();
     if (basePrice <= Currency()) {
-      refuse(session,
-             "Der Artikel hat keinen Verkaufspreis1, daher lässt sich der Abstand des Kundenpreises in "
-             "Prozent nicht "
-             "bestimmen.");
+      warnUser(session,
+               "Der Artikel hat keinen Verkaufspreis1, daher lässt sich der Abstand des Kundenpreises in "
+               "Prozent nicht "
+               "bestimmen.");
       return false;
     }
     const std::string condition = scopeCondition(session, article, scope);
@@ -206,7 +202,7 @@ bool ApplyCustomerPriceInBulk(Session& session, int64_t customerPriceRowId, Cust
                          targetBase * customerPrice / basePrice);
     }
     transaction.commit();
-    inform(session, "Fertig");
+    informUser(session, "Fertig");
     return true;
   });
 }

@@ -5,7 +5,7 @@ namespace {
 
 using G = ProductGroup;
 
-const FieldDef<G> kFields[] = {
+const FieldDef<G> kGroupFields[] = {
     {"ID", &G::id, true},
     {"WarenGruppe", &G::warenGruppe},
     {"Beschreibung", &G::beschreibung},
@@ -25,7 +25,7 @@ const FieldDef<G> kFields[] = {
 
 }  // namespace
 
-FieldTable<ProductGroup> ProductGroupFields() { return kFields; }
+FieldTable<ProductGroup> ProductGroupFields() { return kGroupFields; }
 
 const std::string& groupName(const ProductGroup& group, GroupKind kind) {
   return kind == GroupKind::ProductGroup ? group.warenGruppe : group.hauptwarengruppe;

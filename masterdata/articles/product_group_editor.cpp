@@ -13,14 +13,17 @@
 #include "core/version.h"
 #include "masterdata/articles/level_percentages.h"
 #include "masterdata/articles/row_store.h"
+#include "masterdata/user_messages.h"
 
 namespace orvosal {
 namespace {
 
-constexpr const char* kWindow = "frmWarengruppe";
+constexpr const char* kGroupWindow = "frmWarengruppe";
 const std::vector<std::string> kNullWhenEmpty = {"WarenGruppe", "Hauptwarengruppe"};
 
-std::string operation(OperationKind kind, const char* name) { return operationName(kWindow, kind, name); }
+std::string groupOperation(OperationKind kind, const char* name) {
+  return operationName(kGroupWindow, kind, name);
+}
 
 const char* nameColumn(GroupKind kind) {
   return kind == GroupKind::ProductGroup ? "Warengruppe" : "Hauptwarengruppe";
@@ -28,14 +31,6 @@ const char* nameColumn(GroupKind kind) {
 
 // A main group is a row without a product-group name.
 constexpr const char* kNoProductGroupName = "(WarenGruppe Is NULL OR WarenGruppe = '')";
-
-void refuse(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Warning);
-}
-
-void inform(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Information);
-}
 
 std::string trimmed(const std::string& text) { return std::string(trim(text)); }
 
@@ -57,15 +52,16 @@ const char* NoGroupChoice(GroupKind kind) {
 }
 
 std::vector<ProductGroup> GroupsOfSupplier(Session& session, GroupKind kind, int64_t supplierId) {
-  return runOperation(
-      session, operation(OperationKind::Function, "Warengruppen_Laden"), std::vector<ProductGroup>{}, [&] {
-        const std::string column = nameColumn(kind);
-        return row_store::readAll(session,
-                                  "SELECT * FROM Warengruppe WHERE ([Lieferant] IN (0," +
-                                      std::to_string(supplierId) + ") AND (" + column + " Is NOT NULL OR " +
-                                      column + " <> '')) ORDER BY [" + column + "]",
-                                  ProductGroupFields());
-      });
+  return runOperation(session, groupOperation(OperationKind::Function, "Warengruppen_Laden"),
+                      std::vector<ProductGroup>{}, [&] {
+                        const std::string column = nameColumn(kind);
+                        return row_store::readAll(session,
+                                                  "SELECT * FROM Warengruppe WHERE ([Lieferant] IN (0," +
+                                                      std::to_string(supplierId) + ") AND (" + column +
+                                                      " Is NOT NULL OR " + column + " <> '')) ORDER BY [" +
+                                                      column + "]",
+                                                  ProductGroupFields());
+                      });
 }
 
 std::vector<std::string> GroupChoices(Session& session, GroupKind kind, int64_t supplierId) {
@@ -82,7 +78,7 @@ std::vector<std::string> GroupChoices(Session& session, GroupKind kind, int64_t 
 
 std::vector<ProductGroup> ListGroups(Session& session, GroupKind kind) {
   return runOperation(
-      session, operation(OperationKind::Function, "Liste_Laden"), std::vector<ProductGroup>{}, [&] {
+      session, groupOperation(OperationKind::Function, "Liste_Laden"), std::vector<ProductGroup>{}, [&] {
         const std::string sql =
             kind == GroupKind::ProductGroup
                 ? "SELECT * FROM Warengruppe WHERE (WarenGruppe Is NOT NULL AND WarenGruppe <> '') "
@@ -96,14 +92,14 @@ std::vector<ProductGroup> ListGroups(Session& session, GroupKind kind) {
 
 std::optional<ProductGroup> ReadProductGroup(Session& session, int64_t id) {
   return runOperation(
-      session, operation(OperationKind::Function, "Load_Item"), std::optional<ProductGroup>(), [&] {
+      session, groupOperation(OperationKind::Function, "Load_Item"), std::optional<ProductGroup>(), [&] {
         return row_store::readOne(session, "SELECT * FROM Warengruppe WHERE " + row_store::keyIs(id),
                                   ProductGroupFields());
       });
 }
 
 bool SaveProductGroup(Session& session, GroupKind kind, ProductGroup& group) {
-  return runOperation(session, operation(OperationKind::Sub, "Save_Item"), false, [&] {
+  return runOperation(session, groupOperation(OperationKind::Sub, "Save_Item"), false, [&] {
     if (!RequireRight(session, "Save_Artikel")) return false;
     ProductGroup entered = group;
     entered.warenGruppe = kind == GroupKind::MainGroup ? "" : trimmed(entered.warenGruppe);
@@ -111,32 +107,32 @@ bool SaveProductGroup(Session& session, GroupKind kind, ProductGroup& group) {
     entered.beschreibung = trimmed(entered.beschreibung);
     const std::string& name = groupName(entered, kind);
     if (name.empty()) {
-      refuse(session, kind == GroupKind::ProductGroup ? "Bitte Warengruppe angegeben!"
-                                                      : "Bitte Hauptwarengruppe angegeben!");
+      warnUser(session, kind == GroupKind::ProductGroup ? "Bitte Warengruppe angegeben!"
+                                                        : "Bitte Hauptwarengruppe angegeben!");
       return false;
     }
     if (const std::string problem = LevelPercentagesProblem(levelPercentages(entered)); !problem.empty()) {
-      refuse(session, problem);
+      warnUser(session, problem);
       return false;
     }
     if (nameTaken(session, kind, entered)) {
-      refuse(session, std::string(kind == GroupKind::ProductGroup ? "Warengruppe " : "Hauptwarengruppe ") +
-                          name + " ist für diesen Lieferanten bereits vorhanden!");
+      warnUser(session, std::string(kind == GroupKind::ProductGroup ? "Warengruppe " : "Hauptwarengruppe ") +
+                            name + " ist für diesen Lieferanten bereits vorhanden!");
       return false;
     }
     if (entered.id == 0) {
       row_store::insert(session, "Warengruppe", entered, ProductGroupFields(), kNullWhenEmpty);
-      WriteUserHistory(session, "Warengruppe-ID " + std::to_string(entered.id) + " erfasst", kWindow,
+      WriteUserHistory(session, "Warengruppe-ID " + std::to_string(entered.id) + " erfasst", kGroupWindow,
                        entered.id);
-      inform(session, "Daten gespeichert");
+      informUser(session, "Daten gespeichert");
     } else {
       if (!row_store::updateChanged(session, "Warengruppe", entered, ProductGroupFields(), kNullWhenEmpty)) {
-        inform(session, "Keine Änderung!, nicht gespeichert");
+        informUser(session, "Keine Änderung!, nicht gespeichert");
         return false;
       }
-      WriteUserHistory(session, "Warengruppe-ID " + std::to_string(entered.id) + " geändert", kWindow,
+      WriteUserHistory(session, "Warengruppe-ID " + std::to_string(entered.id) + " geändert", kGroupWindow,
                        entered.id);
-      inform(session, "Änderungen gespeichert");
+      informUser(session, "Änderungen gespeichert");
     }
     group = entered;
     return true;
@@ -144,7 +140,7 @@ bool SaveProductGroup(Session& session, GroupKind kind, ProductGroup& group) {
 }
 
 bool DeleteProductGroup(Session& session, GroupKind kind, int64_t id) {
-  return runOperation(session, operation(OperationKind::Sub, "Delete_Item"), false, [&] {
+  return runOperation(session, groupOperation(OperationKind::Sub, "Delete_Item"), false, [&] {
     if (!RequireRight(session, "Delete_Artikel")) return false;
     const std::optional<ProductGroup> group = row_store::readOne(
         session, "SELECT * FROM Warengruppe WHERE " + row_store::keyIs(id), ProductGroupFields());
@@ -153,7 +149,7 @@ bool DeleteProductGroup(Session& session, GroupKind kind, int64_t id) {
                                kProductName))
       return false;
     GlobalConnection(session).execute("Delete FROM Warengruppe WHERE ([ID] IN (" + std::to_string(id) + "))");
-    WriteUserHistory(session, "Warengruppe-ID " + std::to_string(id) + " gelöscht", kWindow, id);
+    WriteUserHistory(session, "Warengruppe-ID " + std::to_string(id) + " gelöscht", kGroupWindow, id);
     return true;
   });
 }

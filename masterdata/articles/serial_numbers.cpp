@@ -10,15 +10,13 @@
 namespace orvosal {
 namespace {
 
-using T = SerialNumber;
+constexpr const char* kSerialWindow = "frmSerienNummern";
 
-constexpr const char* kWindow = "frmSerienNummern";
-
-const FieldDef<T> kFields[] = {
-    {"ID", &T::id, true},
-    {"ArtikelID", &T::artikelId},
-    {"SerienNummer", &T::serienNummer},
-    {"BelegID", &T::belegId},
+const FieldDef<SerialNumber> kSerialFields[] = {
+    {"ID", &SerialNumber::id, true},
+    {"ArtikelID", &SerialNumber::artikelId},
+    {"SerienNummer", &SerialNumber::serienNummer},
+    {"BelegID", &SerialNumber::belegId},
 };
 
 std::string documentNumber(Connection& connection, int64_t documentId) {
@@ -32,10 +30,10 @@ std::string documentNumber(Connection& connection, int64_t documentId) {
 
 }  // namespace
 
-FieldTable<SerialNumber> SerialNumberFields() { return kFields; }
+FieldTable<SerialNumber> SerialNumberFields() { return kSerialFields; }
 
 std::vector<ListedSerialNumber> ListSerialNumbers(Session& session, int64_t articleId) {
-  return runOperation(session, operationName(kWindow, OperationKind::Sub, "Load_List"),
+  return runOperation(session, operationName(kSerialWindow, OperationKind::Sub, "Load_List"),
                       std::vector<ListedSerialNumber>{}, [&] {
                         Connection& connection = GlobalConnection(session);
                         std::vector<ListedSerialNumber> serials;
@@ -52,8 +50,8 @@ std::vector<ListedSerialNumber> ListSerialNumbers(Session& session, int64_t arti
 
 std::string SerialNumbersCaption(Session& session, int64_t articleId) {
   return runOperation(
-      session, operationName(kWindow, OperationKind::Function, "Caption"), std::string("Seriennummern für "),
-      [&] {
+      session, operationName(kSerialWindow, OperationKind::Function, "Caption"),
+      std::string("Seriennummern für "), [&] {
         Recordset rs(GlobalConnection(session),
                      "SELECT Artikelnummer, Bezeichnung1 FROM Artikel " + WhereIdIn("ID", articleId));
         if (rs.eof()) return std::string("Seriennummern für ");
@@ -63,7 +61,7 @@ std::string SerialNumbersCaption(Session& session, int64_t articleId) {
 }
 
 bool AddSerialNumber(Session& session, SerialNumber& serial) {
-  return runOperation(session, operationName(kWindow, OperationKind::Sub, "Save_Item"), false, [&] {
+  return runOperation(session, operationName(kSerialWindow, OperationKind::Sub, "Save_Item"), false, [&] {
     serial.serienNummer = std::string(trim(serial.serienNummer));
     if (serial.serienNummer.empty()) {
       WarnAboutArticleRow(session, "Bitte eine Seriennummer angegeben!");
@@ -80,7 +78,7 @@ bool AddSerialNumber(Session& session, SerialNumber& serial) {
 }
 
 bool DeleteSerialNumbers(Session& session, const std::vector<int64_t>& ids) {
-  return runOperation(session, operationName(kWindow, OperationKind::Sub, "Delete_Items"), false, [&] {
+  return runOperation(session, operationName(kSerialWindow, OperationKind::Sub, "Delete_Items"), false, [&] {
     if (ids.empty()) return false;
     Connection& connection = GlobalConnection(session);
     std::vector<std::string> keys;

@@ -11,23 +11,21 @@
 namespace orvosal {
 namespace {
 
-using T = SupplierPrice;
+constexpr const char* kSupplierPriceWindow = "frmLieferantenPreise";
 
-constexpr const char* kWindow = "frmLieferantenPreise";
-
-const FieldDef<T> kFields[] = {
-    {"ID", &T::id, true},
-    {"LieferantenID", &T::lieferantenId},
-    {"Preis", &T::preis},
-    {"Artikel_ID", &T::artikelId},
-    {"Datum", &T::datum},
-    {"Bestellummer", &T::bestellummer},
-    {"Bestellnummer", &T::bestellnummer},
+const FieldDef<SupplierPrice> kSupplierPriceFields[] = {
+    {"ID", &SupplierPrice::id, true},
+    {"LieferantenID", &SupplierPrice::lieferantenId},
+    {"Preis", &SupplierPrice::preis},
+    {"Artikel_ID", &SupplierPrice::artikelId},
+    {"Datum", &SupplierPrice::datum},
+    {"Bestellummer", &SupplierPrice::bestellummer},
+    {"Bestellnummer", &SupplierPrice::bestellnummer},
 };
 
 }  // namespace
 
-FieldTable<SupplierPrice> SupplierPriceFields() { return kFields; }
+FieldTable<SupplierPrice> SupplierPriceFields() { return kSupplierPriceFields; }
 
 SupplierPrice NewSupplierPrice(Session& session, int64_t articleId) {
   SupplierPrice price;
@@ -37,51 +35,55 @@ SupplierPrice NewSupplierPrice(Session& session, int64_t articleId) {
 }
 
 std::vector<SupplierPrice> ListSupplierPrices(Session& session, int64_t articleId) {
-  return runOperation(
-      session, operationName(kWindow, OperationKind::Sub, "Load_List"), std::vector<SupplierPrice>{}, [&] {
-        std::vector<SupplierPrice> prices;
-        Recordset rs(GlobalConnection(session), "SELECT * FROM LieferantenPreise " +
-                                                    WhereIdIn("Artikel_ID", articleId) + " ORDER BY Preis");
-        for (; !rs.eof(); rs.moveNext()) prices.push_back(readRecord(rs, SupplierPriceFields()));
-        return prices;
-      });
+  return runOperation(session, operationName(kSupplierPriceWindow, OperationKind::Sub, "Load_List"),
+                      std::vector<SupplierPrice>{}, [&] {
+                        std::vector<SupplierPrice> prices;
+                        Recordset rs(GlobalConnection(session), "SELECT * FROM LieferantenPreise " +
+                                                                    WhereIdIn("Artikel_ID", articleId) +
+                                                                    " ORDER BY Preis");
+                        for (; !rs.eof(); rs.moveNext())
+                          prices.push_back(readRecord(rs, SupplierPriceFields()));
+                        return prices;
+                      });
 }
 
 bool SaveSupplierPrice(Session& session, SupplierPrice& price) {
-  return runOperation(session, operationName(kWindow, OperationKind::Sub, "Save_Item"), false, [&] {
-    Connection& connection = GlobalConnection(session);
-    if (!AddressStored(session, price.lieferantenId)) {
-      WarnAboutArticleRow(session, "Bitte zuerst den Lieferanten auswählen");
-      return false;
-    }
-    if (!ArticleRowsChangeable(session, price.artikelId)) return false;
-    const bool adding = price.id == 0;
-    Recordset rs(connection, adding ? std::string("SELECT Top 1 * FROM LieferantenPreise")
-                                    : "SELECT * FROM LieferantenPreise " + WhereIdIn("ID", price.id));
-    if (adding) {
-      rs.addNew();
-      rs.set("Artikel_ID", Value(price.artikelId));
-    } else if (rs.eof()) {
-      throw std::runtime_error("Der Lieferantenpreis " + std::to_string(price.id) +
-                               " ist nicht mehr vorhanden.");
-    }
-    for (const char* column : {"Bestellummer", "Preis", "Datum", "LieferantenID"})
-      rs.set(column, fieldValue(price, findField(SupplierPriceFields(), column)));
-    rs.update();
-    price = readRecord(rs, SupplierPriceFields());
-    return true;
-  });
+  return runOperation(
+      session, operationName(kSupplierPriceWindow, OperationKind::Sub, "Save_Item"), false, [&] {
+        Connection& connection = GlobalConnection(session);
+        if (!AddressStored(session, price.lieferantenId)) {
+          WarnAboutArticleRow(session, "Bitte zuerst den Lieferanten auswählen");
+          return false;
+        }
+        if (!ArticleRowsChangeable(session, price.artikelId)) return false;
+        const bool adding = price.id == 0;
+        Recordset rs(connection, adding ? std::string("SELECT Top 1 * FROM LieferantenPreise")
+                                        : "SELECT * FROM LieferantenPreise " + WhereIdIn("ID", price.id));
+        if (adding) {
+          rs.addNew();
+          rs.set("Artikel_ID", Value(price.artikelId));
+        } else if (rs.eof()) {
+          throw std::runtime_error("Der Lieferantenpreis " + std::to_string(price.id) +
+                                   " ist nicht mehr vorhanden.");
+        }
+        for (const char* column : {"Bestellummer", "Preis", "Datum", "LieferantenID"})
+          rs.set(column, fieldValue(price, findField(SupplierPriceFields(), column)));
+        rs.update();
+        price = readRecord(rs, SupplierPriceFields());
+        return true;
+      });
 }
 
 bool DeleteSupplierPrice(Session& session, int64_t id) {
-  return runOperation(session, operationName(kWindow, OperationKind::Sub, "Delete_Item"), false, [&] {
-    Connection& connection = GlobalConnection(session);
-    Recordset rs(connection, "SELECT Artikel_ID FROM LieferantenPreise " + WhereIdIn("ID", id));
-    if (rs.eof() || !ArticleRowsChangeable(session, rs["Artikel_ID"].toInt())) return false;
-    if (!session.ui().askYesNo("markierten Lieferanten löschen?", kProductName)) return false;
-    connection.execute("Delete FROM LieferantenPreise " + WhereIdIn("ID", id));
-    return true;
-  });
+  return runOperation(
+      session, operationName(kSupplierPriceWindow, OperationKind::Sub, "Delete_Item"), false, [&] {
+        Connection& connection = GlobalConnection(session);
+        Recordset rs(connection, "SELECT Artikel_ID FROM LieferantenPreise " + WhereIdIn("ID", id));
+        if (rs.eof() || !ArticleRowsChangeable(session, rs["Artikel_ID"].toInt())) return false;
+        if (!session.ui().askYesNo("markierten Lieferanten löschen?", kProductName)) return false;
+        connection.execute("Delete FROM LieferantenPreise " + WhereIdIn("ID", id));
+        return true;
+      });
 }
 
 std::vector<SupplierArticle> ListSupplierArticles(Session& session, int64_t supplierId) {

@@ -7,17 +7,16 @@
 #include "core/text.h"
 #include "core/users/rights.h"
 #include "core/version.h"
+#include "masterdata/user_messages.h"
 
 namespace orvosal {
 namespace {
 
-constexpr const char* kModule = "frmKlassen";
-constexpr const char* kRight = "Provision";
+constexpr const char* kAssignmentModule = "frmKlassen";
+constexpr const char* kAssignmentRight = "Provision";
 
-std::string operation(const char* name) { return operationName(kModule, OperationKind::Sub, name); }
-
-void refuse(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Warning);
+std::string assignmentOperation(const char* name) {
+  return operationName(kAssignmentModule, OperationKind::Sub, name);
 }
 
 std::string customerCondition(Session& session) {
@@ -27,7 +26,7 @@ std::string customerCondition(Session& session) {
 }  // namespace
 
 std::vector<AssignedCustomer> AssignedCustomers(Session& session, int64_t classId) {
-  return runOperation(session, operation("Kunden_Laden"), std::vector<AssignedCustomer>{}, [&] {
+  return runOperation(session, assignmentOperation("Kunden_Laden"), std::vector<AssignedCustomer>{}, [&] {
     Connection& connection = GlobalConnection(session);
     std::vector<AssignedCustomer> customers;
     for (Recordset rs(connection, "SELECT * FROM Klassen_zu_Kunden WHERE ([class_id] IN (" +
@@ -47,26 +46,26 @@ std::vector<AssignedCustomer> AssignedCustomers(Session& session, int64_t classI
 }
 
 bool AssignCustomer(Session& session, int64_t classId, int64_t customerId) {
-  return runOperation(session, operation("Kunde_Zuordnen"), false, [&] {
-    if (!RequireRight(session, kRight)) return false;
+  return runOperation(session, assignmentOperation("Kunde_Zuordnen"), false, [&] {
+    if (!RequireRight(session, kAssignmentRight)) return false;
     Connection& connection = GlobalConnection(session);
     if (Recordset(connection,
                   "SELECT class_id FROM Klassen WHERE ([class_id] IN (" + std::to_string(classId) + "))")
             .eof()) {
-      refuse(session, "Die Provisionsklasse " + std::to_string(classId) + " gibt es nicht");
+      warnUser(session, "Die Provisionsklasse " + std::to_string(classId) + " gibt es nicht");
       return false;
     }
     if (Recordset(connection, "SELECT ID FROM Adressen WHERE ([ID] IN (" + std::to_string(customerId) +
                                   ") AND " + customerCondition(session) + ")")
             .eof()) {
-      refuse(session, "Kunde " + std::to_string(customerId) + " nicht gefunden");
+      warnUser(session, "Kunde " + std::to_string(customerId) + " nicht gefunden");
       return false;
     }
     if (!Recordset(connection, "SELECT id FROM Klassen_zu_Kunden WHERE ([class_id] IN (" +
                                    std::to_string(classId) + ") AND [KundenID] IN (" +
                                    std::to_string(customerId) + "))")
              .eof()) {
-      refuse(session, "Kunde bereits zugeordnet");
+      warnUser(session, "Kunde bereits zugeordnet");
       return false;
     }
     Recordset rs(connection, "SELECT Top 1 * FROM Klassen_zu_Kunden");
@@ -79,8 +78,8 @@ bool AssignCustomer(Session& session, int64_t classId, int64_t customerId) {
 }
 
 bool RemoveAssignedCustomer(Session& session, int64_t assignmentId) {
-  return runOperation(session, operation("Kunde_Entfernen"), false, [&] {
-    if (!RequireRight(session, kRight)) return false;
+  return runOperation(session, assignmentOperation("Kunde_Entfernen"), false, [&] {
+    if (!RequireRight(session, kAssignmentRight)) return false;
     GlobalConnection(session).execute("Delete FROM Klassen_zu_Kunden WHERE ([id] IN (" +
                                       std::to_string(assignmentId) + "))");
     return true;

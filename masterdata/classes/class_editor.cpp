@@ -12,20 +12,13 @@
 #include "core/users/rights.h"
 #include "core/users/user_history.h"
 #include "core/version.h"
+#include "masterdata/user_messages.h"
 
 namespace orvosal {
 namespace {
 
-constexpr const char* kModule = "frmKlassen";
-constexpr const char* kRight = "Provision";
-
-void refuse(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Warning);
-}
-
-void inform(Session& session, const std::string& text) {
-  session.ui().message(text, kProductName, MessageKind::Information);
-}
+constexpr const char* kClassModule = "frmKlassen";
+constexpr const char* kClassRight = "Provision";
 
 std::string inList(const char* key, int64_t id) {
   return "([" + std::string(key) + "] IN (" + std::to_string(id) + "))";
@@ -78,51 +71,52 @@ bool updateChanged(Session& session, const std::string& table, const Record& rec
   if (rs.eof())
     throw std::runtime_error("Der Datensatz " + std::to_string(id) + " ist nicht mehr vorhanden.");
   if (differences(readRecord(rs, fields), record, fields).empty()) {
-    inform(session, "Keine Änderung!, nicht gespeichert");
+    informUser(session, "Keine Änderung!, nicht gespeichert");
     return false;
   }
   writeRecord(rs, record, fields);
   rs.update();
-  WriteUserHistory(session, historyText, kModule, id);
-  inform(session, "Änderungen gespeichert");
+  WriteUserHistory(session, historyText, kClassModule, id);
+  informUser(session, "Änderungen gespeichert");
   return true;
 }
 
-std::string operation(const char* name) { return operationName(kModule, OperationKind::Sub, name); }
+std::string classOperation(const char* name) { return operationName(kClassModule, OperationKind::Sub, name); }
 
 }  // namespace
 
 std::vector<CommissionClass> ListCommissionClasses(Session& session) {
-  return runOperation(session, operation("Klassen_Laden"), std::vector<CommissionClass>{}, [&] {
+  return runOperation(session, classOperation("Klassen_Laden"), std::vector<CommissionClass>{}, [&] {
     return listAll(session, "SELECT * FROM Klassen ORDER BY [class_id]", CommissionClassFields());
   });
 }
 
 std::vector<MarketingStatus> ListMarketingStatuses(Session& session) {
-  return runOperation(session, operation("Marketing_Status_Laden"), std::vector<MarketingStatus>{}, [&] {
+  return runOperation(session, classOperation("Marketing_Status_Laden"), std::vector<MarketingStatus>{}, [&] {
     return listAll(session, "SELECT * FROM Marketing_Status ORDER BY [marketing_id]",
                    MarketingStatusFields());
   });
 }
 
 std::optional<CommissionClass> ReadCommissionClass(Session& session, int64_t classId) {
-  return runOperation(session, operation("Klasse_Laden"), std::optional<CommissionClass>(), [&] {
+  return runOperation(session, classOperation("Klasse_Laden"), std::optional<CommissionClass>(), [&] {
     return readOne(session, "SELECT * FROM Klassen WHERE " + inList("class_id", classId),
                    CommissionClassFields());
   });
 }
 
 std::optional<MarketingStatus> ReadMarketingStatus(Session& session, int64_t marketingId) {
-  return runOperation(session, operation("Marketing_Status_Laden"), std::optional<MarketingStatus>(), [&] {
-    return readOne(session, "SELECT * FROM Marketing_Status WHERE " + inList("marketing_id", marketingId),
-                   MarketingStatusFields());
-  });
+  return runOperation(
+      session, classOperation("Marketing_Status_Laden"), std::optional<MarketingStatus>(), [&] {
+        return readOne(session, "SELECT * FROM Marketing_Status WHERE " + inList("marketing_id", marketingId),
+                       MarketingStatusFields());
+      });
 }
 
 std::optional<CommissionClass> AddCommissionClass(Session& session) {
-  return runOperation(session, operation("Neue_Klasse"), std::optional<CommissionClass>(),
+  return runOperation(session, classOperation("Neue_Klasse"), std::optional<CommissionClass>(),
                       [&]() -> std::optional<CommissionClass> {
-                        if (!RequireRight(session, kRight)) return std::nullopt;
+                        if (!RequireRight(session, kClassRight)) return std::nullopt;
                         CommissionClass added;
                         added.classId = nextKey(session, "SELECT max(class_id)as maximum FROM Klassen ");
                         added.active = true;
@@ -133,37 +127,37 @@ std::optional<CommissionClass> AddCommissionClass(Session& session) {
                         insertWithKey(session, "Klassen", added, CommissionClassFields());
                         WriteUserHistory(session,
                                          "Provisionsklasse " + std::to_string(added.classId) + " erfasst",
-                                         kModule, added.classId);
+                                         kClassModule, added.classId);
                         return added;
                       });
 }
 
 std::optional<MarketingStatus> AddMarketingStatus(Session& session) {
   return runOperation(
-      session, operation("Neuer_Marketing_Status"), std::optional<MarketingStatus>(),
+      session, classOperation("Neuer_Marketing_Status"), std::optional<MarketingStatus>(),
       [&]() -> std::optional<MarketingStatus> {
-        if (!RequireRight(session, kRight)) return std::nullopt;
+        if (!RequireRight(session, kClassRight)) return std::nullopt;
         MarketingStatus added;
         added.marketingId = nextKey(session, "SELECT max(marketing_id)as maximum FROM Marketing_Status ");
         added.marketingBezeichnung = "Marketing-Status 1";
         added.marketingPayValue = 10;
         insertWithKey(session, "Marketing_Status", added, MarketingStatusFields());
         WriteUserHistory(session, "Marketing-Status " + std::to_string(added.marketingId) + " erfasst",
-                         kModule, added.marketingId);
+                         kClassModule, added.marketingId);
         return added;
       });
 }
 
 bool SaveCommissionClass(Session& session, CommissionClass& commissionClass) {
-  return runOperation(session, operation("Klasse_Speichern"), false, [&] {
-    if (!RequireRight(session, kRight)) return false;
+  return runOperation(session, classOperation("Klasse_Speichern"), false, [&] {
+    if (!RequireRight(session, kClassRight)) return false;
     commissionClass.className = std::string(trim(commissionClass.className));
     if (commissionClass.className.empty()) {
-      refuse(session, "Bitte Bezeichnung eintragen");
+      warnUser(session, "Bitte Bezeichnung eintragen");
       return false;
     }
     if (commissionClass.classValue == Currency()) {
-      refuse(session, "Bitte Provisionswert eintragen");
+      warnUser(session, "Bitte Provisionswert eintragen");
       return false;
     }
     return updateChanged(session, "Klassen", commissionClass, CommissionClassFields(),
@@ -172,10 +166,10 @@ bool SaveCommissionClass(Session& session, CommissionClass& commissionClass) {
 }
 
 bool SaveMarketingStatus(Session& session, MarketingStatus& status) {
-  return runOperation(session, operation("Marketing_Status_Speichern"), false, [&] {
-    if (!RequireRight(session, kRight)) return false;
+  return runOperation(session, classOperation("Marketing_Status_Speichern"), false, [&] {
+    if (!RequireRight(session, kClassRight)) return false;
     if (status.marketingPayValue == 0) {
-      refuse(session, "Bitte Provisionshöhe eintragen");
+      warnUser(session, "Bitte Provisionshöhe eintragen");
       return false;
     }
     status.marketingBezeichnung = std::string(trim(status.marketingBezeichnung));
@@ -185,10 +179,10 @@ bool SaveMarketingStatus(Session& session, MarketingStatus& status) {
 }
 
 bool DeleteCommissionClass(Session& session, int64_t classId) {
-  return runOperation(session, operation("Klasse_Loeschen"), false, [&] {
-    if (!RequireRight(session, kRight)) return false;
+  return runOperation(session, classOperation("Klasse_Loeschen"), false, [&] {
+    if (!RequireRight(session, kClassRight)) return false;
     if (anyRow(session, "SELECT Top 1 ID FROM Artikel WHERE " + inList("class_id", classId))) {
-      refuse(
+      warnUser(
           session,
           "Es gibt mindestens einen Artikel dem diese Klasse zugeordnet ist. Ändern Sie die Klassenzuordnung "
           "bei diesen Artikeln!");
@@ -196,7 +190,7 @@ bool DeleteCommissionClass(Session& session, int64_t classId) {
     }
     if (anyRow(session, "SELECT Top 1 ID FROM Adressen WHERE (" + inList("class_id", classId) + " AND " +
                             CreateBooleanSelect(session.database().dialect, "Kunde", true, false) + ")")) {
-      refuse(
+      warnUser(
           session,
           "Es gibt mindestens einen Kunden dem diese Klasse zugeordnet ist. Ändern Sie die Klassenzuordnung "
           "bei diesen Kunden!");
@@ -209,27 +203,28 @@ bool DeleteCommissionClass(Session& session, int64_t classId) {
     connection.execute("Delete FROM Klassen_zu_Kunden WHERE ([class_id] IN (" + std::to_string(classId) +
                        "))");
     transaction.commit();
-    WriteUserHistory(session, "Provisionsklasse " + std::to_string(classId) + " gelöscht", kModule, classId);
+    WriteUserHistory(session, "Provisionsklasse " + std::to_string(classId) + " gelöscht", kClassModule,
+                     classId);
     return true;
   });
 }
 
 bool DeleteMarketingStatus(Session& session, int64_t marketingId) {
-  return runOperation(session, operation("Marketing_Status_Loeschen"), false, [&] {
-    if (!RequireRight(session, kRight)) return false;
+  return runOperation(session, classOperation("Marketing_Status_Loeschen"), false, [&] {
+    if (!RequireRight(session, kClassRight)) return false;
     if (anyRow(session, "SELECT Top 1 ID FROM Adressen WHERE (" + inList("marketing_status_id", marketingId) +
                             " AND " + CreateBooleanSelect(session.database().dialect, "Kunde", true, false) +
                             ")")) {
-      refuse(session,
-             "Es gibt mindestens einen Kunden dem dieser Marketing-Status zugeordnet ist. Ändern Sie den "
-             "Marketing "
-             "Status bei diesen Kunden!");
+      warnUser(session,
+               "Es gibt mindestens einen Kunden dem dieser Marketing-Status zugeordnet ist. Ändern Sie den "
+               "Marketing "
+               "Status bei diesen Kunden!");
       return false;
     }
     if (!session.ui().askYesNo("Wirklich löschen", kProductName)) return false;
     GlobalConnection(session).execute("Delete FROM Marketing_Status WHERE ([marketing_id] IN (" +
                                       std::to_string(marketingId) + "))");
-    WriteUserHistory(session, "Marketing-Status " + std::to_string(marketingId) + " gelöscht", kModule,
+    WriteUserHistory(session, "Marketing-Status " + std::to_string(marketingId) + " gelöscht", kClassModule,
                      marketingId);
     return true;
   });

@@ -16,7 +16,7 @@ using orvosal::testing::AddressFixture;
 
 // Every column but the key filled with a value of its kind that differs from its neighbours';
 // texts carry quotes, umlauts and the characters that markup and CSV treat specially.
-Address everyFieldFilled() {
+Address everyAddressFieldFilled() {
   Address address;
   int index = 0;
   for (const FieldDef<Address>& field : AddressFields()) {
@@ -59,7 +59,7 @@ class AddressEditorTest : public AddressFixture {
 };
 
 TEST_P(AddressEditorTest, EveryFieldIsStoredAndReadBackUnchanged) {
-  Address address = everyFieldFilled();
+  Address address = everyAddressFieldFilled();
   address.kundennummer = "K'1&<>";
   ASSERT_EQ(SaveAddress(session(), address).outcome, AddressSaveOutcome::Saved);
   const std::optional<Address> stored = ReadAddress(session(), address.id);

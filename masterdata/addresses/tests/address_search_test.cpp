@@ -14,7 +14,7 @@ namespace {
 
 using orvosal::testing::SeededBothEngines;
 
-struct Stored {
+struct StoredAddress {
   bool customer;
   const char* number;
   const char* name;
@@ -25,7 +25,7 @@ struct Stored {
   const char* phone;
 };
 
-const Stored kAddresses[] = {
+const StoredAddress kAddresses[] = {
     {true, "K1001", "Müller", "Hans", "Hauptstraße 1", "10115", "Berlin", "030 123456"},
     {true, "K1002", "Muller", "Anna", "Bahnhofstraße 2", "80331", "München", ""},
     {true, "K1003", "Äbel", "Peter", "Gartenweg 3", "50667", "Köln", ""},
@@ -42,7 +42,7 @@ class AddressSearchTest : public SeededBothEngines {
   void SetUp() override {
     SeededBothEngines::SetUp();
     Recordset rs(db(), "SELECT Top 1 * FROM Adressen");
-    for (const Stored& address : kAddresses) {
+    for (const StoredAddress& address : kAddresses) {
       rs.addNew();
       rs.set("Kunde", Value(address.customer));
       rs.set("Kundennummer", Value(address.number));

@@ -15,11 +15,11 @@ namespace {
 
 using orvosal::testing::ArticleFixture;
 
-Currency euros(int64_t whole) { return Currency::fromInteger(whole); }
+Currency wholeEuros(int64_t whole) { return Currency::fromInteger(whole); }
 
 // Every column but the key filled with a value of its kind that differs from its neighbours';
 // texts carry quotes, umlauts and the characters that markup and CSV treat specially.
-Article everyFieldFilled() {
+Article everyArticleFieldFilled() {
   Article article;
   int index = 0;
   for (const FieldDef<Article>& field : ArticleFields()) {
@@ -62,7 +62,7 @@ class ArticleEditorTest : public ArticleFixture {
 };
 
 TEST_P(ArticleEditorTest, EveryFieldIsStoredAndReadBackUnchanged) {
-  Article article = everyFieldFilled();
+  Article article = everyArticleFieldFilled();
   ASSERT_EQ(SaveArticle(session(), article), ArticleSaveOutcome::Saved);
   const std::optional<Article> stored = ReadArticle(session(), article.id);
   ASSERT_TRUE(stored);
@@ -187,26 +187,26 @@ TEST_P(ArticleEditorTest, AChangedBasePriceDerivesTheLevelsFromGroupOrScale) {
 
   Article mainGrouped = newArticle("G2", "nach Hauptwarengruppe");
   mainGrouped.hauptwarengruppe = "Haupt";
-  mainGrouped.verkaufspreis1 = euros(100);
+  mainGrouped.verkaufspreis1 = wholeEuros(100);
   ui().answer(true);
   ASSERT_EQ(SaveArticle(session(), mainGrouped), ArticleSaveOutcome::Saved);
-  EXPECT_EQ(mainGrouped.verkaufspreis2, euros(80));
+  EXPECT_EQ(mainGrouped.verkaufspreis2, wholeEuros(80));
 
   Article scaled = newArticle("S1", "nach Rabattstaffel");
   scaled.warengruppe = "X";
   scaled.rabattStaffelId = static_cast<int>(scaleId);
-  scaled.verkaufspreis1 = euros(200);
+  scaled.verkaufspreis1 = wholeEuros(200);
   ui().answer(true);
   ASSERT_EQ(SaveArticle(session(), scaled), ArticleSaveOutcome::Saved);
-  EXPECT_EQ(scaled.verkaufspreis2, euros(140));
-  EXPECT_EQ(scaled.verkaufspreis3, euros(200));
-  EXPECT_EQ(scaled.verkaufspreis4, euros(120));
+  EXPECT_EQ(scaled.verkaufspreis2, wholeEuros(140));
+  EXPECT_EQ(scaled.verkaufspreis3, wholeEuros(200));
+  EXPECT_EQ(scaled.verkaufspreis4, wholeEuros(120));
 
   // Declined, the levels stay as typed; an unchanged base price does not ask at all.
-  scaled.verkaufspreis1 = euros(300);
+  scaled.verkaufspreis1 = wholeEuros(300);
   ui().answer(false);
   ASSERT_EQ(SaveArticle(session(), scaled), ArticleSaveOutcome::Saved);
-  EXPECT_EQ(scaled.verkaufspreis2, euros(140));
+  EXPECT_EQ(scaled.verkaufspreis2, wholeEuros(140));
   const size_t questions = ui().texts("question").size();
   scaled.bezeichnung2 = "ohne Preisänderung";
   ASSERT_EQ(SaveArticle(session(), scaled), ArticleSaveOutcome::Saved);
@@ -214,11 +214,11 @@ TEST_P(ArticleEditorTest, AChangedBasePriceDerivesTheLevelsFromGroupOrScale) {
 
   // Nothing to derive from: no question, the levels stay as typed.
   Article plain = newArticle("P1", "ohne Gruppe und Staffel");
-  plain.verkaufspreis1 = euros(10);
-  plain.verkaufspreis2 = euros(9);
+  plain.verkaufspreis1 = wholeEuros(10);
+  plain.verkaufspreis2 = wholeEuros(9);
   ASSERT_EQ(SaveArticle(session(), plain), ArticleSaveOutcome::Saved);
   EXPECT_EQ(ui().texts("question").size(), questions);
-  EXPECT_EQ(plain.verkaufspreis2, euros(9));
+  EXPECT_EQ(plain.verkaufspreis2, wholeEuros(9));
 }
 
 TEST_P(ArticleEditorTest, DeletingRemovesWhatHangsOnTheArticleButKeepsComponents) {
@@ -267,7 +267,7 @@ TEST_P(ArticleEditorTest, AnArticleInUseIsKeptWhileTheSettingSaysSo) {
 }
 
 TEST_P(ArticleEditorTest, ACopyCarriesPricesAndNeverCollidesWithItsOriginal) {
-  Article original = everyFieldFilled();
+  Article original = everyArticleFieldFilled();
   original.artikelnummer = "C-1";
   original.unsaleable = 1;
   ASSERT_EQ(SaveArticle(session(), original), ArticleSaveOutcome::Saved);

@@ -14,7 +14,7 @@ namespace {
 
 using orvosal::testing::SeededBothEngines;
 
-struct Stored {
+struct SearchedArticle {
   const char* number;
   const char* line1;
   const char* line2;
@@ -26,7 +26,7 @@ struct Stored {
   const char* ean;
 };
 
-const Stored kArticles[] = {
+const SearchedArticle kArticles[] = {
     {"A-100", "Schraube M8 verzinkt", "", "", "Befestigung", "Baumarkt", 7, "4001234567890", ""},
     {"A-101", "schraube M6 Edelstahl", "rostfrei", "", "Befestigung", "Baumarkt", 8, "", "4009876543210"},
     {"B-200", "Dübel 8 mm", "", "", "Befestigung", "Baumarkt", 0, "", ""},
@@ -43,7 +43,7 @@ class ArticleSearchTest : public SeededBothEngines {
   void SetUp() override {
     SeededBothEngines::SetUp();
     Recordset rs(db(), "SELECT Top 1 * FROM Artikel");
-    for (const Stored& article : kArticles) {
+    for (const SearchedArticle& article : kArticles) {
       rs.addNew();
       rs.set("Artikelnummer", Value(article.number));
       rs.set("Bezeichnung1", Value(article.line1));

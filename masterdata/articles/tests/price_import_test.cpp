@@ -12,7 +12,7 @@ namespace {
 
 using orvosal::testing::AddressFixture;
 
-Currency euros(std::string_view text) { return *Currency::parse(text); }
+Currency eurosOf(std::string_view text) { return *Currency::parse(text); }
 
 SpreadsheetTable csv(std::string_view text) { return std::get<SpreadsheetTable>(ReadCsv(text, {})); }
 
@@ -37,9 +37,9 @@ class PriceImportTest : public AddressFixture {
     rs.addNew();
     rs.set("Artikelnummer", Value(number));
     rs.set("Bezeichnung1", Value("Artikel " + number));
-    rs.set("Einkaufspreis", Value(euros(purchase)));
-    rs.set("Verkaufspreis1", Value(euros(selling)));
-    rs.set("Verkaufspreis2", Value(euros(selling)));
+    rs.set("Einkaufspreis", Value(eurosOf(purchase)));
+    rs.set("Verkaufspreis1", Value(eurosOf(selling)));
+    rs.set("Verkaufspreis2", Value(eurosOf(selling)));
     rs.update();
     return rs["ID"].toInt();
   }
@@ -50,7 +50,7 @@ class PriceImportTest : public AddressFixture {
     rs.addNew();
     rs.set("Artikel_ID", Value(article));
     rs.set("LieferantenID", Value(supplier));
-    rs.set("Preis", Value(euros(price)));
+    rs.set("Preis", Value(eurosOf(price)));
     rs.set("Bestellummer", Value(orderNumber));
     rs.update();
   }
@@ -87,13 +87,13 @@ TEST_P(PriceImportTest, GermanAndPointDecimalsSetTheLevelTheChangeDateAndTheHist
                    mapping("Verkaufspreis2"));
   ASSERT_EQ(result.error, "");
   EXPECT_TRUE(result.written);
-  EXPECT_EQ(result.changes, (std::vector<PriceChange>{{2, a, "4711", euros("10"), euros("1234,56")},
-                                                      {4, c, "C-3", euros("3"), euros("7,10")}}));
+  EXPECT_EQ(result.changes, (std::vector<PriceChange>{{2, a, "4711", eurosOf("10"), eurosOf("1234,56")},
+                                                      {4, c, "C-3", eurosOf("3"), eurosOf("7,10")}}));
   EXPECT_EQ(result.unchanged, 1);
-  EXPECT_EQ(price(a, "Verkaufspreis2"), euros("1234,56"));
-  EXPECT_EQ(price(a, "Verkaufspreis1"), euros("10"));
-  EXPECT_EQ(price(c, "Verkaufspreis2"), euros("7,1"));
-  EXPECT_EQ(price(untouched, "Verkaufspreis2"), euros("4"));
+  EXPECT_EQ(price(a, "Verkaufspreis2"), eurosOf("1234,56"));
+  EXPECT_EQ(price(a, "Verkaufspreis1"), eurosOf("10"));
+  EXPECT_EQ(price(c, "Verkaufspreis2"), eurosOf("7,1"));
+  EXPECT_EQ(price(untouched, "Verkaufspreis2"), eurosOf("4"));
   const auto changedAt = [&](int64_t id) {
     return Recordset(db(), "SELECT [geändert] FROM Artikel WHERE [ID] = " + std::to_string(id))["geändert"]
         .toDateTime();
@@ -153,7 +153,7 @@ TEST_P(PriceImportTest, UnknownNumbersAreSkippedAndListedWhenTheUserChoosesSo) {
   EXPECT_EQ(result.skipped, (std::vector<std::string>{"Zeile 1: Artikelnummer X-1 unbekannt",
                                                       "Zeile 4: Artikelnummer X-2 unbekannt"}));
   EXPECT_EQ(result.changes.size(), 1u);
-  EXPECT_EQ(price(known, "Einkaufspreis"), euros("6"));
+  EXPECT_EQ(price(known, "Einkaufspreis"), eurosOf("6"));
 }
 
 TEST_P(PriceImportTest, ArticlesSharingANumberAllTakeThePrice) {
@@ -162,10 +162,10 @@ TEST_P(PriceImportTest, ArticlesSharingANumberAllTakeThePrice) {
   const PriceImportResult result =
       ImportPrices(session(), csv("Artikelnummer;Preis\n7;11\n"), mapping("Verkaufspreis1"));
   ASSERT_EQ(result.error, "");
-  EXPECT_EQ(result.changes, (std::vector<PriceChange>{{2, first, "7", euros("10"), euros("11")}}));
+  EXPECT_EQ(result.changes, (std::vector<PriceChange>{{2, first, "7", eurosOf("10"), eurosOf("11")}}));
   EXPECT_EQ(result.unchanged, 1);
-  EXPECT_EQ(price(first, "Verkaufspreis1"), euros("11"));
-  EXPECT_EQ(price(second, "Verkaufspreis1"), euros("11"));
+  EXPECT_EQ(price(first, "Verkaufspreis1"), eurosOf("11"));
+  EXPECT_EQ(price(second, "Verkaufspreis1"), eurosOf("11"));
 }
 
 TEST_P(PriceImportTest, ASupplierPriceIsUpdatedOrAddedForThatSupplierOnly) {
@@ -181,22 +181,22 @@ TEST_P(PriceImportTest, ASupplierPriceIsUpdatedOrAddedForThatSupplierOnly) {
   const PriceImportResult result =
       ImportPrices(session(), csv("Nr,EK netto\nA,5.5\nB,\"6,25\"\n"), toSupplier);
   ASSERT_EQ(result.error, "");
-  EXPECT_EQ(result.changes, (std::vector<PriceChange>{{2, a, "A", euros("5"), euros("5,5")},
-                                                      {3, b, "B", std::nullopt, euros("6,25")}}));
+  EXPECT_EQ(result.changes, (std::vector<PriceChange>{{2, a, "A", eurosOf("5"), eurosOf("5,5")},
+                                                      {3, b, "B", std::nullopt, eurosOf("6,25")}}));
   const std::string rows = std::to_string(supplier) + ")) ORDER BY [Artikel_ID]";
   Recordset rs(db(), "SELECT * FROM LieferantenPreise WHERE ([LieferantenID] IN (" + rows);
   ASSERT_FALSE(rs.eof());
-  EXPECT_EQ(rs["Preis"].toCurrency(), euros("5,5"));
+  EXPECT_EQ(rs["Preis"].toCurrency(), eurosOf("5,5"));
   EXPECT_EQ(rs["Bestellummer"].toText(), "GH-A");
   EXPECT_EQ(rs["Datum"].toDateTime(), DateTime(session().clock().today()));
   rs.moveNext();
   ASSERT_FALSE(rs.eof());
   EXPECT_EQ(rs["Artikel_ID"].toInt(), b);
-  EXPECT_EQ(rs["Preis"].toCurrency(), euros("6,25"));
+  EXPECT_EQ(rs["Preis"].toCurrency(), eurosOf("6,25"));
   EXPECT_EQ(rs["Bestellummer"].toText(), "");
   EXPECT_EQ(countRows("LieferantenPreise", "[LieferantenID] = " + std::to_string(other) + " AND [Preis] = 4"),
             1);
-  EXPECT_EQ(price(a, "Einkaufspreis"), euros("1"));
+  EXPECT_EQ(price(a, "Einkaufspreis"), eurosOf("1"));
 
   toSupplier.supplierId = customer;
   EXPECT_EQ(ImportPrices(session(), csv("Nr,EK netto\nA,9\n"), toSupplier).error,
@@ -210,7 +210,7 @@ TEST_P(PriceImportTest, APreviewListsTheChangesAndWritesNothing) {
       PlanPriceImport(session(), csv("Artikelnummer;Preis\n4711;2\n"), mapping("Einkaufspreis"));
   ASSERT_EQ(preview.error, "");
   EXPECT_FALSE(preview.written);
-  EXPECT_EQ(preview.changes, (std::vector<PriceChange>{{2, a, "4711", euros("1"), euros("2")}}));
+  EXPECT_EQ(preview.changes, (std::vector<PriceChange>{{2, a, "4711", eurosOf("1"), eurosOf("2")}}));
   EXPECT_EQ(allPrices(), before);
 }
 
@@ -240,8 +240,8 @@ TEST_P(PriceImportTest, WorkbookNumbersKeepTheirDecimalPoint) {
   const SpreadsheetTable table = std::get<SpreadsheetTable>(ReadSpreadsheet(file, {}));
   const PriceImportResult result = ImportPrices(session(), table, mapping("Einkaufspreis", "art.-nr.", "D"));
   ASSERT_EQ(result.error, "");
-  EXPECT_EQ(price(a, "Einkaufspreis"), euros("1,234"));
-  EXPECT_EQ(price(b, "Einkaufspreis"), euros("1234,5"));
+  EXPECT_EQ(price(a, "Einkaufspreis"), eurosOf("1,234"));
+  EXPECT_EQ(price(b, "Einkaufspreis"), eurosOf("1234,5"));
 }
 
 TEST(PriceImportTargets, NamesAndTargetsConvertBothWays) {
@@ -261,7 +261,7 @@ TEST(PriceImportTargets, PricesAreShownWithTwoToFourDecimals) {
   const std::pair<const char*, const char*> prices[] = {
       {"5", "5,00"},    {"7,1", "7,10"}, {"0", "0,00"}, {"0,125", "0,125"}, {"1.234,5678", "1234,5678"},
       {"10,5", "10,50"}};
-  for (const auto& [amount, shown] : prices) EXPECT_EQ(shownPrice(euros(amount)), shown) << amount;
+  for (const auto& [amount, shown] : prices) EXPECT_EQ(shownPrice(eurosOf(amount)), shown) << amount;
 }
 
 ORVOSAL_ON_BOTH_ENGINES(PriceImportTest);
