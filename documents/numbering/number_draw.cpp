@@ -15,7 +15,7 @@
 namespace orvosal {
 namespace {
 
-constexpr std::string_view kModule = "mdl1System";
+constexpr std::string_view kNumberDrawModule = "mdl1System";
 
 bool isIdentifier(std::string_view id) { return isNumeric(trim(id)); }
 
@@ -144,7 +144,7 @@ std::string assign(Session& session, Connection& connection, int64_t belegId) {
 
 template <typename Body>
 std::string numberOperation(Session& session, std::string_view name, Body&& body) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, name), std::string(),
+  return runOperation(session, operationName(kNumberDrawModule, OperationKind::Function, name), std::string(),
                       std::forward<Body>(body));
 }
 
@@ -172,7 +172,8 @@ std::string Create_DB_Beleg_Nummer_FROM_Belegart(Session& session, std::string_v
 }
 
 bool Belegnummer_Exists(Session& session, std::string_view belegnummer, bool kundenbereich) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, "Belegnummer_Exists"), false,
+  return runOperation(session,
+                      operationName(kNumberDrawModule, OperationKind::Function, "Belegnummer_Exists"), false,
                       [&] { return numberExists(GlobalConnection(session), belegnummer, kundenbereich); });
 }
 

@@ -19,8 +19,8 @@
 namespace orvosal {
 namespace {
 
-constexpr const char* kModule = "frmOptionen";
-constexpr const char* kRight = "System";
+constexpr const char* kTypeEditorModule = "frmOptionen";
+constexpr const char* kTypeEditorRight = "System";
 
 void inform(Session& session, const std::string& text) {
   session.ui().message(text, kProductName, MessageKind::Information);
@@ -89,36 +89,37 @@ DocumentType NewDocumentType(bool sales) {
 }
 
 bool SaveDocumentType(Session& session, DocumentType& type) {
-  return runOperation(session, operationName(kModule, OperationKind::Sub, "Belegart_Speichern"), false, [&] {
-    if (!RequireRight(session, kRight)) return false;
-    type.belegtitel = std::string(trim(type.belegtitel));
-    type.formularname = std::string(trim(type.formularname));
-    if (type.belegtitel.empty() || type.formularname.empty()) {
-      refuse(session, "Nichts gespeichert Angaben unvollständig!");
-      return false;
-    }
-    const bool adding = type.id == 0;
-    if (adding && clashesWithStoredType(session, type)) {
-      refuse(session, "Belegart schon vorhanden, oder eine Datei wird überschrieben!");
-      return false;
-    }
-    {
-      DbTransaction transaction(GlobalConnection(session));
-      writeType(session, type);
-      ReindexBelegart(session, type.kundenbereich);
-      transaction.commit();
-    }
-    LoadDocumentTypes(session);
-    inform(session, adding ? areaCaption(type.kundenbereich) + " -->'" + type.belegtitel + "' angelegt!"
-                           : areaCaption(type.kundenbereich) + " '" + type.belegtitel + "' geändert!");
-    return true;
-  });
+  return runOperation(
+      session, operationName(kTypeEditorModule, OperationKind::Sub, "Belegart_Speichern"), false, [&] {
+        if (!RequireRight(session, kTypeEditorRight)) return false;
+        type.belegtitel = std::string(trim(type.belegtitel));
+        type.formularname = std::string(trim(type.formularname));
+        if (type.belegtitel.empty() || type.formularname.empty()) {
+          refuse(session, "Nichts gespeichert Angaben unvollständig!");
+          return false;
+        }
+        const bool adding = type.id == 0;
+        if (adding && clashesWithStoredType(session, type)) {
+          refuse(session, "Belegart schon vorhanden, oder eine Datei wird überschrieben!");
+          return false;
+        }
+        {
+          DbTransaction transaction(GlobalConnection(session));
+          writeType(session, type);
+          ReindexBelegart(session, type.kundenbereich);
+          transaction.commit();
+        }
+        LoadDocumentTypes(session);
+        inform(session, adding ? areaCaption(type.kundenbereich) + " -->'" + type.belegtitel + "' angelegt!"
+                               : areaCaption(type.kundenbereich) + " '" + type.belegtitel + "' geändert!");
+        return true;
+      });
 }
 
 bool SwitchDocumentTypeActive(Session& session, int64_t id) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Sub, "Belegart_Aktiv_Schalten"), false, [&] {
-        if (!RequireRight(session, kRight)) return false;
+      session, operationName(kTypeEditorModule, OperationKind::Sub, "Belegart_Aktiv_Schalten"), false, [&] {
+        if (!RequireRight(session, kTypeEditorRight)) return false;
         const auto type = ReadDocumentType(session, id);
         if (!type) return false;
         const bool activate = !type->isActive();
@@ -139,30 +140,31 @@ bool SwitchDocumentTypeActive(Session& session, int64_t id) {
 }
 
 bool DeleteDocumentType(Session& session, int64_t id) {
-  return runOperation(session, operationName(kModule, OperationKind::Sub, "Belegart_Loeschen"), false, [&] {
-    if (!RequireRight(session, kRight)) return false;
-    const auto type = ReadDocumentType(session, id);
-    if (!type) return false;
-    const std::string question =
-        documentCount(session, *type) > 0
-            ? "Für die Belegart " + type->belegtitel + " sind Einträge vorhanden, trotzdem löschen"
-            : "Soll die Belegart " + type->belegtitel + " gelöscht werden";
-    if (!session.ui().askYesNo(question, kProductName)) return false;
-    Connection& connection = GlobalConnection(session);
-    DbTransaction transaction(connection);
-    // The positions go with their documents, so that none is left without its header.
-    connection.execute(
-        "Delete FROM Belegpositionen WHERE ([BelegID] IN (SELECT BelegID FROM Belegkopf WHERE "
-        "([BelegartenID] IN (" +
-        std::to_string(id) + "))));");
-    connection.execute("Delete FROM Belegkopf WHERE ([BelegartenID] IN (" + std::to_string(id) + "));");
-    connection.execute("Delete FROM Belegarten WHERE " + idList(id) + ";");
-    ReindexBelegart(session, type->kundenbereich);
-    transaction.commit();
-    LoadDocumentTypes(session);
-    inform(session, areaCaption(type->kundenbereich) + " " + type->belegtitel + " gelöscht!");
-    return true;
-  });
+  return runOperation(
+      session, operationName(kTypeEditorModule, OperationKind::Sub, "Belegart_Loeschen"), false, [&] {
+        if (!RequireRight(session, kTypeEditorRight)) return false;
+        const auto type = ReadDocumentType(session, id);
+        if (!type) return false;
+        const std::string question =
+            documentCount(session, *type) > 0
+                ? "Für die Belegart " + type->belegtitel + " sind Einträge vorhanden, trotzdem löschen"
+                : "Soll die Belegart " + type->belegtitel + " gelöscht werden";
+        if (!session.ui().askYesNo(question, kProductName)) return false;
+        Connection& connection = GlobalConnection(session);
+        DbTransaction transaction(connection);
+        // The positions go with their documents, so that none is left without its header.
+        connection.execute(
+            "Delete FROM Belegpositionen WHERE ([BelegID] IN (SELECT BelegID FROM Belegkopf WHERE "
+            "([BelegartenID] IN (" +
+            std::to_string(id) + "))));");
+        connection.execute("Delete FROM Belegkopf WHERE ([BelegartenID] IN (" + std::to_string(id) + "));");
+        connection.execute("Delete FROM Belegarten WHERE " + idList(id) + ";");
+        ReindexBelegart(session, type->kundenbereich);
+        transaction.commit();
+        LoadDocumentTypes(session);
+        inform(session, areaCaption(type->kundenbereich) + " " + type->belegtitel + " gelöscht!");
+        return true;
+      });
 }
 
 }  // namespace orvosal

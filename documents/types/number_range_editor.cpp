@@ -15,8 +15,8 @@
 namespace orvosal {
 namespace {
 
-constexpr const char* kModule = "frmOptionen";
-constexpr const char* kRight = "System";
+constexpr const char* kRangeEditorModule = "frmOptionen";
+constexpr const char* kRangeEditorRight = "System";
 constexpr int kMaxStellen = 10;
 
 std::string browseSql(BrowseStep step, int64_t currentId) {
@@ -78,7 +78,8 @@ std::string typesDrawingFrom(Session& session, int64_t id) {
 }  // namespace
 
 std::optional<NumberRange> BrowseNumberRange(Session& session, BrowseStep step, int64_t currentId) {
-  return runOperation(session, operationName(kModule, OperationKind::Sub, "Nummernkreis_Blaettern"),
+  return runOperation(session,
+                      operationName(kRangeEditorModule, OperationKind::Sub, "Nummernkreis_Blaettern"),
                       std::optional<NumberRange>(), [&]() -> std::optional<NumberRange> {
                         Recordset rs(GlobalConnection(session), browseSql(step, currentId));
                         if (rs.eof()) return std::nullopt;
@@ -88,7 +89,7 @@ std::optional<NumberRange> BrowseNumberRange(Session& session, BrowseStep step, 
 
 std::vector<NumberRange> ListNumberRanges(Session& session) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, "Nummernkreise_Liste"),
+      session, operationName(kRangeEditorModule, OperationKind::Function, "Nummernkreise_Liste"),
       std::vector<NumberRange>(), [&] {
         std::vector<NumberRange> ranges;
         for (Recordset rs(GlobalConnection(session), "SELECT * FROM Nummerkreise ORDER BY [ID]"); !rs.eof();
@@ -104,28 +105,28 @@ NumberRangeDraft DraftOf(const NumberRange& range) {
 }
 
 bool SaveNumberRange(Session& session, NumberRangeDraft& draft) {
-  return runOperation(session, operationName(kModule, OperationKind::Sub, "Nummernkreis_Speichern"), false,
-                      [&] {
-                        if (!RequireRight(session, kRight)) return false;
-                        const std::optional<int64_t> nummer = wholeNumber(draft.nummer);
-                        if (!nummer || draft.stellen < 0 || draft.stellen > kMaxStellen) {
-                          session.ui().message("Daten unvollständig!", kProductName, MessageKind::Warning);
-                          return false;
-                        }
-                        const bool adding = draft.id == 0;
-                        NumberRange range{draft.id, draft.vortext, *nummer, draft.nachtext, draft.stellen};
-                        writeRange(session, range);
-                        draft = DraftOf(range);
-                        session.ui().message(adding ? "Daten gespeichert!" : "Daten geändert!", kProductName,
-                                             MessageKind::Information);
-                        return true;
-                      });
+  return runOperation(
+      session, operationName(kRangeEditorModule, OperationKind::Sub, "Nummernkreis_Speichern"), false, [&] {
+        if (!RequireRight(session, kRangeEditorRight)) return false;
+        const std::optional<int64_t> nummer = wholeNumber(draft.nummer);
+        if (!nummer || draft.stellen < 0 || draft.stellen > kMaxStellen) {
+          session.ui().message("Daten unvollständig!", kProductName, MessageKind::Warning);
+          return false;
+        }
+        const bool adding = draft.id == 0;
+        NumberRange range{draft.id, draft.vortext, *nummer, draft.nachtext, draft.stellen};
+        writeRange(session, range);
+        draft = DraftOf(range);
+        session.ui().message(adding ? "Daten gespeichert!" : "Daten geändert!", kProductName,
+                             MessageKind::Information);
+        return true;
+      });
 }
 
 bool DeleteNumberRange(Session& session, int64_t id) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Sub, "Nummernkreis_Loeschen"), false, [&] {
-        if (!RequireRight(session, kRight)) return false;
+      session, operationName(kRangeEditorModule, OperationKind::Sub, "Nummernkreis_Loeschen"), false, [&] {
+        if (!RequireRight(session, kRangeEditorRight)) return false;
         if (const std::string users = typesDrawingFrom(session, id); !users.empty()) {
           session.ui().message("Der Nummernkreis wird noch von diesen Belegarten verwendet: " + users +
                                    ". Er kann nicht gelöscht werden.",
