@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "documents/numbering/number_format.h"
 #include "documents/types/document_type_editor.h"
@@ -22,8 +23,6 @@ using options::button;
 using options::checkBox;
 using options::comboBox;
 using options::lineEdit;
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 // The decimals a document type prints with: no formatting, or a pattern with 1 to 4 places.
 QComboBox* decimalsCombo(QWidget* parent, const char* name) {
@@ -204,7 +203,7 @@ void DocumentTypeTab::fillNumberRanges() {
   for (const NumberRange& range : ListNumberRanges(session_)) {
     const std::string preview = Beleg_Nummer_Vorschau(session_, range.vortext, std::to_string(range.nummer),
                                                       range.nachtext, range.stellen);
-    numberRange_->addItem(QString::number(range.id) + ": " + q(preview), qlonglong{range.id});
+    numberRange_->addItem(QString::number(range.id) + ": " + toQString(preview), qlonglong{range.id});
   }
 }
 
@@ -216,7 +215,7 @@ void DocumentTypeTab::reload(int64_t selectId) {
   int select = 0;
   for (const DocumentType& type : types_) {
     if (type.id == selectId) select = list_->count();
-    list_->addItem(q(type.belegtitel) + (type.isActive() ? "" : " (inaktiv)"));
+    list_->addItem(toQString(type.belegtitel) + (type.isActive() ? "" : " (inaktiv)"));
   }
   if (types_.empty()) {
     newType();

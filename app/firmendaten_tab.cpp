@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/qt_text.h"
 #include "core/company/company_logo.h"
 #include "core/company/save_company.h"
 #include "core/schema/table_def.h"
@@ -22,12 +23,8 @@ namespace orvosal {
 namespace {
 
 constexpr QSize kPreviewSize(240, 110);
-constexpr int kEntryWidth = 220;
-constexpr const char* kWidestCaption = "Handelsregister-Nr.:";
-
-QString q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+constexpr int kCompanyEntryWidth = 220;
+constexpr const char* kWidestCompanyCaption = "Handelsregister-Nr.:";
 
 // The width the schema gives a column, so that an entry never exceeds what the row can hold.
 int columnSize(std::string_view column) {
@@ -105,9 +102,9 @@ FirmendatenTab::FirmendatenTab(Session& session, QWidget* parent)
 
 QLineEdit* FirmendatenTab::boundEdit(QWidget* parent, std::string_view column) {
   auto* edit = new QLineEdit(parent);
-  edit->setObjectName("txt" + q(column));
+  edit->setObjectName("txt" + toQString(column));
   edit->setMaxLength(columnSize(column));
-  edit->setMinimumWidth(kEntryWidth);
+  edit->setMinimumWidth(kCompanyEntryWidth);
   binding_.bind(column, edit);
   return edit;
 }
@@ -117,7 +114,7 @@ QWidget* FirmendatenTab::buildGroup(const char* title,
   auto* group = new QGroupBox(title, this);
   auto* form = new QFormLayout(group);
   // One caption width for every group, so that the fields of the groups line up.
-  const int captionWidth = fontMetrics().horizontalAdvance(kWidestCaption) + 8;
+  const int captionWidth = fontMetrics().horizontalAdvance(kWidestCompanyCaption) + 8;
   for (const auto& [column, caption] : fields) {
     auto* label = new QLabel(caption, group);
     label->setMinimumWidth(captionWidth);
@@ -156,7 +153,7 @@ void FirmendatenTab::showCompany(const Company& company) {
   if (company.logo.empty()) {
     showLogo({}, "Kein Logo");
   } else {
-    showLogo(session_.programFolder() / company.logo, q(company.logo));
+    showLogo(session_.programFolder() / company.logo, toQString(company.logo));
   }
 }
 
@@ -179,7 +176,7 @@ void FirmendatenTab::chooseLogo() {
     return;
   }
   newLogo_ = *file;
-  showLogo(*file, q(file->filename().string()) + "\n(wird beim Speichern übernommen)");
+  showLogo(*file, toQString(file->filename().string()) + "\n(wird beim Speichern übernommen)");
 }
 
 void FirmendatenTab::save() {

@@ -15,17 +15,16 @@
 #include <algorithm>
 
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 
 namespace orvosal {
 namespace {
 
 // The pause after the last keystroke before the search runs.
-constexpr int kTypingPauseMs = 150;
+constexpr int kAddressTypingPauseMs = 150;
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
-const std::pair<const char*, AddressSearchField> kFields[] = {
+const std::pair<const char*, AddressSearchField> kAddressSearchFields[] = {
     {"Name", AddressSearchField::Name},
     {"Name enthält", AddressSearchField::NameInfix},
     {"Nummer", AddressSearchField::Number},
@@ -46,7 +45,7 @@ frmAdressSuche::frmAdressSuche(Session& session, std::optional<bool> isCustomer,
   text_ = options::lineEdit(this, "txtSuche", 100);
   field_ = new QComboBox(this);
   field_->setObjectName("cboSuchfeld");
-  for (const auto& [caption, field] : kFields) field_->addItem(caption, static_cast<int>(field));
+  for (const auto& [caption, field] : kAddressSearchFields) field_->addItem(caption, static_cast<int>(field));
   kind_ = options::comboBox(this, "cboAdressart",
                             {{"Kunden", kCustomers}, {"Lieferanten", kSuppliers}, {"alle", kBoth}});
   kind_->setCurrentIndex(kind_->findData(isCustomer ? (*isCustomer ? kCustomers : kSuppliers) : kBoth));
@@ -82,7 +81,7 @@ frmAdressSuche::frmAdressSuche(Session& session, std::optional<bool> isCustomer,
   pause_ = new QTimer(this);
   pause_->setObjectName("tmrSuche");
   pause_->setSingleShot(true);
-  pause_->setInterval(kTypingPauseMs);
+  pause_->setInterval(kAddressTypingPauseMs);
   connect(pause_, &QTimer::timeout, this, &frmAdressSuche::search);
   connect(text_, &QLineEdit::textChanged, pause_, qOverload<>(&QTimer::start));
   connect(field_, &QComboBox::currentIndexChanged, this, &frmAdressSuche::search);
@@ -120,9 +119,10 @@ void frmAdressSuche::showRows() {
   list_->setRowCount(static_cast<int>(rows_.size()));
   for (int row = 0; row < list_->rowCount(); ++row) {
     const AddressSearchRow& address = rows_[static_cast<size_t>(row)];
-    const QString cells[] = {
-        q(address.kundennummer), q(address.name), q(address.vorname),  q(address.straße),
-        q(address.plz),          q(address.ort),  q(address.telefon1), address.kunde ? "Kunde" : "Lieferant"};
+    const QString cells[] = {toQString(address.kundennummer), toQString(address.name),
+                             toQString(address.vorname),      toQString(address.straße),
+                             toQString(address.plz),          toQString(address.ort),
+                             toQString(address.telefon1),     address.kunde ? "Kunde" : "Lieferant"};
     for (int column = 0; column < 8; ++column)
       list_->setItem(row, column, new QTableWidgetItem(cells[column]));
   }
@@ -154,8 +154,8 @@ void contributeAddressSearchMenu(MenuRegistry& registry) {
          if (auto* main = qobject_cast<QMainWindow*>(window)) {
            main->statusBar()->showMessage(QString("%1: %2 %3 %4")
                                               .arg(address.kunde ? "Kunde" : "Lieferant",
-                                                   q(address.kundennummer), q(address.name),
-                                                   q(address.vorname))
+                                                   toQString(address.kundennummer), toQString(address.name),
+                                                   toQString(address.vorname))
                                               .trimmed());
          }
        }});

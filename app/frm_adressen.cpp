@@ -12,6 +12,7 @@
 #include "app/frm_ansprechpartner.h"
 #include "app/frm_lieferadressen.h"
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "core/users/last_opened.h"
 #include "masterdata/addresses/address_bank_entry.h"
@@ -23,10 +24,8 @@
 namespace orvosal {
 namespace {
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
 // Browsing backwards from a new address starts above every stored ID.
-constexpr int64_t kAboveEveryId = std::numeric_limits<int32_t>::max();
+constexpr int64_t kAboveEveryAddressId = std::numeric_limits<int32_t>::max();
 
 struct LightColour {
   const char* colour;
@@ -118,10 +117,11 @@ void FrmAdressen::showTracking() {
       lightColour(stored ? Get_Warning_Level(session_, shown_.id) : shown_.warningLevel);
   light_->setStyleSheet(QString("background-color: %1; border-radius: 4px;").arg(light.colour));
   light_->setToolTip(QString("Status: %1 (Doppelklick ändert den Status)").arg(light.caption));
-  created_->setText(shown_.erfasst ? q(shown_.erfasst->toGerman()) : "");
-  changed_->setText(shown_.geändert ? q(shown_.geändert->toGerman()) : "");
+  created_->setText(shown_.erfasst ? toQString(shown_.erfasst->toGerman()) : "");
+  changed_->setText(shown_.geändert ? toQString(shown_.geändert->toGerman()) : "");
   const QString caption = isCustomer_ ? "Kunde erfassen" : "Lieferant erfassen";
-  setWindowTitle(stored ? caption + " (" + q(shown_.name) + " " + q(shown_.vorname) + ")" : caption);
+  setWindowTitle(stored ? caption + " (" + toQString(shown_.name) + " " + toQString(shown_.vorname) + ")"
+                        : caption);
 }
 
 Address FrmAdressen::entered() const {
@@ -138,13 +138,13 @@ void FrmAdressen::browse(AddressStep step) {
       target = NextAddressId(session_, 0, isCustomer_);
       break;
     case AddressStep::Previous:
-      target = PreviousAddressId(session_, shown_.id != 0 ? shown_.id : kAboveEveryId, isCustomer_);
+      target = PreviousAddressId(session_, shown_.id != 0 ? shown_.id : kAboveEveryAddressId, isCustomer_);
       break;
     case AddressStep::Next:
       if (shown_.id != 0) target = NextAddressId(session_, shown_.id, isCustomer_);
       break;
     case AddressStep::Last:
-      target = PreviousAddressId(session_, kAboveEveryId, isCustomer_);
+      target = PreviousAddressId(session_, kAboveEveryAddressId, isCustomer_);
       break;
   }
   // At either end the shown address stays.
@@ -210,15 +210,15 @@ void FrmAdressen::confirmPostcode() {
   PostcodeFields fields{&town, {}};
   for (std::string& number : numbers) fields.phones.push_back(&number);
   if (!Search_PLZ(session_, postcode_->text().trimmed().toStdString(), fields)) return;
-  town_->setText(q(town));
-  for (size_t i = 0; i < numbers.size(); ++i) phones[i]->setText(q(numbers[i]));
+  town_->setText(toQString(town));
+  for (size_t i = 0; i < numbers.size(); ++i) phones[i]->setText(toQString(numbers[i]));
 }
 
 void FrmAdressen::confirmBankCode() {
   if (!bankCode_->isModified()) return;
   bankCode_->setModified(false);
   const std::string bankName = Search_BankName(session_, bankCode_->text().trimmed().toStdString());
-  if (!bankName.empty()) bankName_->setText(q(bankName));
+  if (!bankName.empty()) bankName_->setText(toQString(bankName));
 }
 
 void FrmAdressen::confirmIban() {
@@ -227,8 +227,8 @@ void FrmAdressen::confirmIban() {
   std::string bic = bankCode_->text().trimmed().toStdString();
   std::string bankName = bankName_->text().trimmed().toStdString();
   ConfirmAddressIban(session_, iban_->text().trimmed().toStdString(), bic, bankName);
-  bankCode_->setText(q(bic));
-  bankName_->setText(q(bankName));
+  bankCode_->setText(toQString(bic));
+  bankName_->setText(toQString(bankName));
 }
 
 void FrmAdressen::cycleWarningLevel() {
@@ -263,7 +263,7 @@ void FrmAdressen::openContacts() {
   };
   for (const auto& [member, label] : copies) {
     shown_.*member = (*stored).*member;
-    findChild<QLabel*>(label)->setText(q(shown_.*member));
+    findChild<QLabel*>(label)->setText(toQString(shown_.*member));
   }
 }
 

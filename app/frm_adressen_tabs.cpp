@@ -14,6 +14,7 @@
 
 #include "app/frm_adressen.h"
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "masterdata/addresses/address_lookups.h"
 
 namespace orvosal {
@@ -22,8 +23,6 @@ namespace {
 using options::button;
 using options::checkBox;
 using options::comboBox;
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 // An editable combo box that proposes the given texts.
 QComboBox* textCombo(QWidget* parent, const QString& name, const std::vector<std::string>& proposals,
@@ -35,12 +34,12 @@ QComboBox* textCombo(QWidget* parent, const QString& name, const std::vector<std
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->lineEdit()->setMaxLength(maxLength);
   combo->addItem("");
-  for (const std::string& proposal : proposals) combo->addItem(q(proposal));
+  for (const std::string& proposal : proposals) combo->addItem(toQString(proposal));
   return combo;
 }
 
 // A label for a value the window only shows, framed like an entry field.
-QLabel* display(QWidget* parent, const char* name) {
+QLabel* addressDisplay(QWidget* parent, const char* name) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
   label->setFrameShape(QFrame::StyledPanel);
@@ -50,7 +49,7 @@ QLabel* display(QWidget* parent, const char* name) {
   return label;
 }
 
-QFormLayout* form(QGroupBox* box) {
+QFormLayout* addressForm(QGroupBox* box) {
   auto* layout = new QFormLayout(box);
   layout->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
   return layout;
@@ -76,16 +75,16 @@ QWidget* FrmAdressen::buildHeader() {
   auto* header = new QWidget(this);
   QLineEdit* number = edit(header, "txtKundennummer", "Kundennummer", 50);
   number->setMaximumWidth(160);
-  id_ = display(header, "lblID");
+  id_ = addressDisplay(header, "lblID");
   id_->setFixedWidth(80);
-  light_ = display(header, "lblAmpel");
+  light_ = addressDisplay(header, "lblAmpel");
   light_->setFixedSize(28, 22);
   light_->setToolTip("Ampel: Doppelklick ändert den Status");
   light_->installEventFilter(this);
-  created_ = display(header, "lblErfasst");
+  created_ = addressDisplay(header, "lblErfasst");
   created_->setToolTip("Doppelklick ändert das Erfasst-Datum");
   created_->installEventFilter(this);
-  changed_ = display(header, "lblGeaendert");
+  changed_ = addressDisplay(header, "lblGeaendert");
   for (QLabel* date : {created_, changed_}) date->setFixedWidth(100);
 
   auto* row = new QHBoxLayout(header);
@@ -118,7 +117,7 @@ QWidget* FrmAdressen::buildAddressTab() {
   name_ = edit(nameBox, "txtName", "Name", 150);
   firstName_ = edit(nameBox, "txtVorname", "Vorname", 150);
   firstName_->installEventFilter(this);
-  QFormLayout* names = form(nameBox);
+  QFormLayout* names = addressForm(nameBox);
   names->addRow("Anrede:", salutation);
   names->addRow("Geschlecht:", gender);
   names->addRow("Titel:", edit(nameBox, "txtTitel", "Titel", 50));
@@ -131,7 +130,7 @@ QWidget* FrmAdressen::buildAddressTab() {
   town_ = edit(postBox, "txtOrt", "Ort", 50);
   QComboBox* country = textCombo(postBox, "cboLand", countries, 64);
   binding_.bindText("Land", country);
-  QFormLayout* post = form(postBox);
+  QFormLayout* post = addressForm(postBox);
   street_ = edit(postBox, "txtStrasse", "Straße", 50);
   post->addRow("Straße:", street_);
   post->addRow("PLZ / Ort:", pair(postcode_, town_));
@@ -145,7 +144,7 @@ QWidget* FrmAdressen::buildAddressTab() {
   phone2_ = edit(contactBox, "txtTelefon2", "Telefon2", 50);
   phone3_ = edit(contactBox, "txtTelefon3", "Telefon3", 50);
   fax_ = edit(contactBox, "txtFax", "Fax", 50);
-  QFormLayout* contact = form(contactBox);
+  QFormLayout* contact = addressForm(contactBox);
   contact->addRow("Telefon 1:", phone1_);
   contact->addRow("Telefon 2:", phone2_);
   contact->addRow("Telefon 3:", phone3_);
@@ -159,7 +158,7 @@ QWidget* FrmAdressen::buildAddressTab() {
   contact->addRow("Geburtsdatum:", birthday);
 
   auto* personBox = new QGroupBox("Standard-Ansprechpartner", tab);
-  QFormLayout* person = form(personBox);
+  QFormLayout* person = addressForm(personBox);
   const std::pair<const char*, const char*> copies[] = {
       {"Ansprechpartner", "Name:"},
       {"Telefon_Anprechpartner", "Telefon:"},
@@ -167,7 +166,7 @@ QWidget* FrmAdressen::buildAddressTab() {
       {"Funk_Anprechpartner", "Mobil:"},
   };
   for (const auto& [column, caption] : copies) {
-    QLabel* copy = display(personBox, "");
+    QLabel* copy = addressDisplay(personBox, "");
     copy->setObjectName(QString("lbl") + QString::fromUtf8(column));
     binding_.bind(column, copy);
     person->addRow(caption, copy);
@@ -204,7 +203,7 @@ QWidget* FrmAdressen::buildTermsTab() {
   auto* tab = new QWidget(tabs_);
 
   auto* paymentBox = new QGroupBox("Zahlung und Versand", tab);
-  QFormLayout* payment = form(paymentBox);
+  QFormLayout* payment = addressForm(paymentBox);
   QLineEdit* days = edit(paymentBox, "txtZahlungsZiel", "Zahlungsziel", 5);
   days->setMaximumWidth(80);
   payment->addRow("Zahlungsziel (Tage):", days);
@@ -226,7 +225,7 @@ QWidget* FrmAdressen::buildTermsTab() {
   payment->addRow("Versandart:", edit(paymentBox, "txtStandartVersand", "StandartVersand", 50));
 
   auto* priceBox = new QGroupBox("Preise und Steuer", tab);
-  QFormLayout* price = form(priceBox);
+  QFormLayout* price = addressForm(priceBox);
   QComboBox* level = comboBox(priceBox, "cboPreisstaffel", {{"Standard", 0}});
   for (qlonglong stage = 1; stage <= 9; ++stage) level->addItem(QString("Preis %1").arg(stage), stage);
   binding_.bind("Preisstaffel", level);
@@ -251,7 +250,7 @@ QWidget* FrmAdressen::buildTermsTab() {
   iban_->setPlaceholderText("DE.. .... .... .... .... ..");
   bankCode_ = edit(bankBox, "txtBLZ", "BLZ", 50);
   bankName_ = edit(bankBox, "txtBank", "Bank", 50);
-  QFormLayout* bank = form(bankBox);
+  QFormLayout* bank = addressForm(bankBox);
   bank->addRow("IBAN:", iban_);
   bank->addRow("BIC / BLZ:", bankCode_);
   bank->addRow("Bank:", bankName_);
@@ -275,7 +274,7 @@ QWidget* FrmAdressen::buildDeliveryTab() {
   box->setMaximumWidth(560);
   QComboBox* country = textCombo(box, "cboLieferland", CountryNames(session_), 64);
   binding_.bindText("Lieferland", country);
-  QFormLayout* fields = form(box);
+  QFormLayout* fields = addressForm(box);
   fields->addRow("Anrede:", edit(box, "txtLieferanrede", "Lieferanrede", 50));
   fields->addRow("Name:", edit(box, "txtLiefername", "Liefername", 150));
   fields->addRow("Zusatz:", edit(box, "txtLieferzusatz", "Lieferzusatz", 70));
@@ -291,24 +290,25 @@ QWidget* FrmAdressen::buildDeliveryTab() {
 QWidget* FrmAdressen::buildGroupingTab() {
   auto* tab = new QWidget(tabs_);
   auto* categoryBox = new QGroupBox("Kategorien", tab);
-  QFormLayout* categories = form(categoryBox);
+  QFormLayout* categories = addressForm(categoryBox);
   for (int category = 1; category <= 4; ++category) {
     const std::string column = "Kategorie" + std::to_string(category);
-    QComboBox* combo = textCombo(categoryBox, q("cbo" + column), CategoryNames(session_, category), 50);
+    QComboBox* combo =
+        textCombo(categoryBox, toQString("cbo" + column), CategoryNames(session_, category), 50);
     binding_.bindText(column, combo);
     categories->addRow(QString("Kategorie %1:").arg(category), combo);
   }
 
   auto* freeBox = new QGroupBox("Freie Felder", tab);
-  QFormLayout* free = form(freeBox);
+  QFormLayout* free = addressForm(freeBox);
   const std::vector<std::string> captions = FreeFieldCaptions(session_, isCustomer_);
   for (size_t field = 0; field < captions.size() && field < 9; ++field) {
     const std::string column = "Frei" + std::to_string(field + 1);
     QLineEdit* line = options::lineEdit(freeBox, "", 50);
-    line->setObjectName(q("txt" + column));
+    line->setObjectName(toQString("txt" + column));
     binding_.bind(column, line);
-    auto* caption = new QLabel(q(captions[field]) + ":", freeBox);
-    caption->setObjectName(q("lbl" + column));
+    auto* caption = new QLabel(toQString(captions[field]) + ":", freeBox);
+    caption->setObjectName(toQString("lbl" + column));
     free->addRow(caption, line);
   }
 
@@ -325,7 +325,7 @@ QWidget* FrmAdressen::buildTrackingTab() {
   auto* tab = new QWidget(tabs_);
   auto* box = new QGroupBox("Verwaltung", tab);
   box->setMaximumWidth(640);
-  QFormLayout* fields = form(box);
+  QFormLayout* fields = addressForm(box);
   fields->addRow("Geworben von:", edit(box, "txtWerberName", "WerberName", 100));
   QLineEdit* check = edit(box, "txtJGPruefung", "JGPruefung", 10);
   check->setPlaceholderText("TT.MM.JJJJ");

@@ -16,7 +16,7 @@ namespace {
 using options::checkBox;
 using options::lineEdit;
 
-QString listText(const ContactPerson& contact) {
+QString contactListText(const ContactPerson& contact) {
   return QString::fromStdString(contact.name) + (contact.standart == 1 ? " (Standard)" : "");
 }
 
@@ -85,7 +85,7 @@ void FrmAnsprechpartner::reload(int64_t selectId) {
   int select = 0;
   for (const ContactPerson& contact : contacts_) {
     if (contact.id == selectId) select = list_->count();
-    list_->addItem(listText(contact));
+    list_->addItem(contactListText(contact));
   }
   if (contacts_.empty()) {
     newContact();

@@ -17,6 +17,7 @@
 #include <limits>
 
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "core/text.h"
 #include "core/users/last_opened.h"
@@ -27,23 +28,22 @@
 namespace orvosal {
 namespace {
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
 // Browsing backwards from a new article starts above every stored ID.
-constexpr int64_t kAboveEveryId = std::numeric_limits<int32_t>::max();
+constexpr int64_t kAboveEveryArticleId = std::numeric_limits<int32_t>::max();
 
 // An amount with two decimals, or as many more (up to four) as it holds: prices are kept to four
 // decimals, and showing fewer would round them on the next save.
 QString amountText(Currency value) {
   int decimals = 2;
   while (decimals < 4 && value.rounded(decimals, Rounding::HalfEven) != value) ++decimals;
-  return q(value.format(decimals));
+  return toQString(value.format(decimals));
 }
 
 void fillCombo(QComboBox* combo, const std::vector<IdChoice>& choices) {
   const QSignalBlocker quiet(combo);
   combo->clear();
-  for (const IdChoice& choice : choices) combo->addItem(q(choice.caption), static_cast<qlonglong>(choice.id));
+  for (const IdChoice& choice : choices)
+    combo->addItem(toQString(choice.caption), static_cast<qlonglong>(choice.id));
 }
 
 }  // namespace
@@ -141,7 +141,7 @@ void FrmArtikel::fillGroups(int64_t supplierId) {
 
 void FrmArtikel::showGroups(const Article& article) {
   for (const GroupCombo& group : groups_) {
-    const QString name = q(article.*group.name);
+    const QString name = toQString(article.*group.name);
     const qlonglong id = article.*group.id;
     int index = 0;
     if (id != 0 || !name.isEmpty()) {
@@ -184,9 +184,9 @@ void FrmArtikel::showArticle(const Article& article) {
   id_->setText(stored ? QString::number(article.id) : "neu");
   copyButton_->setEnabled(stored);
   for (QPushButton* child : childButtons_) child->setEnabled(stored);
-  setWindowTitle(stored
-                     ? "Artikel erfassen (" + q(article.artikelnummer) + " " + q(article.bezeichnung1) + ")"
-                     : "Artikel erfassen");
+  setWindowTitle(stored ? "Artikel erfassen (" + toQString(article.artikelnummer) + " " +
+                              toQString(article.bezeichnung1) + ")"
+                        : "Artikel erfassen");
   showPicture();
 }
 
@@ -234,13 +234,13 @@ void FrmArtikel::browse(ArticleStep step) {
       target = NextArticleId(session_, 0);
       break;
     case ArticleStep::Previous:
-      target = PreviousArticleId(session_, shown_.id != 0 ? shown_.id : kAboveEveryId);
+      target = PreviousArticleId(session_, shown_.id != 0 ? shown_.id : kAboveEveryArticleId);
       break;
     case ArticleStep::Next:
       if (shown_.id != 0) target = NextArticleId(session_, shown_.id);
       break;
     case ArticleStep::Last:
-      target = PreviousArticleId(session_, kAboveEveryId);
+      target = PreviousArticleId(session_, kAboveEveryArticleId);
       break;
   }
   // At either end the shown article stays, with what the user typed.
@@ -289,7 +289,7 @@ void FrmArtikel::copy() {
 
 void FrmArtikel::assignNumber() {
   Article article = entered();
-  if (AssignNewArticleNumber(session_, article)) number_->setText(q(article.artikelnummer));
+  if (AssignNewArticleNumber(session_, article)) number_->setText(toQString(article.artikelnummer));
 }
 
 void FrmArtikel::choosePicture() {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/db/value.h"
 #include "core/session.h"
 #include "masterdata/articles/article_files.h"
@@ -15,8 +16,6 @@ namespace orvosal {
 namespace {
 
 using options::button;
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 // Pictures and files share the list; a picture's key is its ID negated, so keys stay apart.
 int64_t keyOf(const ArticleFileEntry& entry) { return entry.picture ? -entry.id : entry.id; }
@@ -52,9 +51,9 @@ FrmArtikelDateien::FrmArtikelDateien(Session& session, int64_t articleId, QWidge
       table,
       std::vector<ChildColumn<ArticleFileEntry>>{
           {"Art", [](const ArticleFileEntry& e) { return QString(e.picture ? "Bild" : "Datei"); }},
-          {"Name", [](const ArticleFileEntry& e) { return q(e.name); }},
-          {"Datum", [](const ArticleFileEntry& e) { return q(e.date); }},
-          {"Pfad", [](const ArticleFileEntry& e) { return q(e.path); }},
+          {"Name", [](const ArticleFileEntry& e) { return toQString(e.name); }},
+          {"Datum", [](const ArticleFileEntry& e) { return toQString(e.date); }},
+          {"Pfad", [](const ArticleFileEntry& e) { return toQString(e.path); }},
       },
       keyOf,
       ChildListHandlers<ArticleFileEntry>{[this] { return entries(); }, [](const ArticleFileEntry&) {},
@@ -98,7 +97,7 @@ const ArticleFileEntry* FrmArtikelDateien::marked() const {
 
 void FrmArtikelDateien::openMarked() {
   if (const ArticleFileEntry* entry = marked())
-    QDesktopServices::openUrl(QUrl::fromLocalFile(q(entry->path)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(entry->path)));
 }
 
 void FrmArtikelDateien::removeMarked() {

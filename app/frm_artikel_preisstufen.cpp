@@ -9,6 +9,7 @@
 
 #include "app/frm_adress_suche.h"
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "masterdata/articles/article_child_rows.h"
 
@@ -17,8 +18,6 @@ namespace {
 
 using options::button;
 using options::lineEdit;
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -64,8 +63,8 @@ FrmArtikelPreisstufen::FrmArtikelPreisstufen(Session& session, int64_t articleId
   list_ = std::make_unique<ChildList<ListedCustomerPrice>>(
       table,
       std::vector<ChildColumn<ListedCustomerPrice>>{
-          {"Kunde", [](const ListedCustomerPrice& p) { return q(p.kundenName); }},
-          {"Preis", [](const ListedCustomerPrice& p) { return q(p.price.preis.formatGrouped(2)); },
+          {"Kunde", [](const ListedCustomerPrice& p) { return toQString(p.kundenName); }},
+          {"Preis", [](const ListedCustomerPrice& p) { return toQString(p.price.preis.formatGrouped(2)); },
            Qt::AlignRight | Qt::AlignVCenter},
       },
       [](const ListedCustomerPrice& p) { return p.price.id; },
@@ -85,7 +84,7 @@ void FrmArtikelPreisstufen::showPrice(const CustomerPrice& price) {
 }
 
 void FrmArtikelPreisstufen::showCustomer() {
-  customer_->setText(shown_.kundenId != 0 ? q(AddressNameOf(session_, shown_.kundenId))
+  customer_->setText(shown_.kundenId != 0 ? toQString(AddressNameOf(session_, shown_.kundenId))
                                           : QString("Kein Kunde gewählt"));
 }
 

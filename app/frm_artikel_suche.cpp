@@ -15,18 +15,17 @@
 
 #include "app/frm_artikel.h"
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 
 namespace orvosal {
 namespace {
 
 // The pause after the last keystroke before the search runs.
-constexpr int kTypingPauseMs = 150;
+constexpr int kArticleTypingPauseMs = 150;
 constexpr int kLimit = 200;
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
-const std::pair<const char*, ArticleSearchField> kFields[] = {
+const std::pair<const char*, ArticleSearchField> kArticleSearchFields[] = {
     {"Bezeichnung", ArticleSearchField::Description},
     {"Bezeichnung enthält", ArticleSearchField::DescriptionInfix},
     {"alle Bezeichnungen", ArticleSearchField::AnyDescription},
@@ -38,7 +37,7 @@ const std::pair<const char*, ArticleSearchField> kFields[] = {
 enum Column { kNumber, kDescription, kUnit, kPrice, kStock, kGroup, kColumns };
 
 QTableWidgetItem* numberItem(const Currency& value, int decimals) {
-  auto* item = new QTableWidgetItem(q(value.formatGrouped(decimals)));
+  auto* item = new QTableWidgetItem(toQString(value.formatGrouped(decimals)));
   item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return item;
 }
@@ -52,7 +51,7 @@ frmArtikelSuche::frmArtikelSuche(Session& session, const QString& initialText, Q
   text_ = options::lineEdit(this, "txtSuche", 100);
   field_ = new QComboBox(this);
   field_->setObjectName("cboSuchfeld");
-  for (const auto& [caption, field] : kFields) field_->addItem(caption, static_cast<int>(field));
+  for (const auto& [caption, field] : kArticleSearchFields) field_->addItem(caption, static_cast<int>(field));
   group_ = new QComboBox(this);
   group_->setObjectName("cboWarengruppe");
   supplier_ = new QComboBox(this);
@@ -103,7 +102,7 @@ frmArtikelSuche::frmArtikelSuche(Session& session, const QString& initialText, Q
   pause_ = new QTimer(this);
   pause_->setObjectName("tmrSuche");
   pause_->setSingleShot(true);
-  pause_->setInterval(kTypingPauseMs);
+  pause_->setInterval(kArticleTypingPauseMs);
   connect(pause_, &QTimer::timeout, this, &frmArtikelSuche::search);
   connect(text_, &QLineEdit::textChanged, pause_, qOverload<>(&QTimer::start));
   connect(field_, &QComboBox::currentIndexChanged, this, &frmArtikelSuche::search);
@@ -120,10 +119,11 @@ frmArtikelSuche::frmArtikelSuche(Session& session, const QString& initialText, Q
 
 void frmArtikelSuche::fillFilters() {
   group_->addItem("alle Warengruppen", QString());
-  for (const std::string& name : ArticleSearchGroups(session_)) group_->addItem(q(name), q(name));
+  for (const std::string& name : ArticleSearchGroups(session_))
+    group_->addItem(toQString(name), toQString(name));
   supplier_->addItem("alle Lieferanten", qlonglong{0});
   for (const ArticleSearchSupplier& supplier : ArticleSearchSuppliers(session_))
-    supplier_->addItem(q(supplier.caption), static_cast<qlonglong>(supplier.id));
+    supplier_->addItem(toQString(supplier.caption), static_cast<qlonglong>(supplier.id));
 }
 
 bool frmArtikelSuche::eventFilter(QObject* watched, QEvent* event) {
@@ -155,12 +155,12 @@ void frmArtikelSuche::showRows() {
   list_->setRowCount(static_cast<int>(rows_.size()));
   for (int row = 0; row < list_->rowCount(); ++row) {
     const ArticleSearchRow& article = rows_[static_cast<size_t>(row)];
-    list_->setItem(row, kNumber, new QTableWidgetItem(q(article.artikelnummer)));
-    list_->setItem(row, kDescription, new QTableWidgetItem(q(article.bezeichnung1)));
-    list_->setItem(row, kUnit, new QTableWidgetItem(q(article.einheit)));
+    list_->setItem(row, kNumber, new QTableWidgetItem(toQString(article.artikelnummer)));
+    list_->setItem(row, kDescription, new QTableWidgetItem(toQString(article.bezeichnung1)));
+    list_->setItem(row, kUnit, new QTableWidgetItem(toQString(article.einheit)));
     list_->setItem(row, kPrice, numberItem(article.verkaufspreis1, 2));
     list_->setItem(row, kStock, numberItem(article.bestand, 2));
-    list_->setItem(row, kGroup, new QTableWidgetItem(q(article.warengruppe)));
+    list_->setItem(row, kGroup, new QTableWidgetItem(toQString(article.warengruppe)));
   }
   if (rows_.size() >= static_cast<size_t>(kLimit)) {
     count_->setText(QString("die ersten %1 Artikel").arg(kLimit));

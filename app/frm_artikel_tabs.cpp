@@ -15,6 +15,7 @@
 
 #include "app/frm_artikel.h"
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 
 namespace orvosal {
 namespace {
@@ -22,12 +23,8 @@ namespace {
 using options::button;
 using options::checkBox;
 
-QString q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A label for a value the window only shows, framed like an entry field.
-QLabel* display(QWidget* parent, const char* name) {
+QLabel* articleDisplay(QWidget* parent, const char* name) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
   label->setFrameShape(QFrame::StyledPanel);
@@ -36,7 +33,7 @@ QLabel* display(QWidget* parent, const char* name) {
   return label;
 }
 
-QFormLayout* form(QGroupBox* box) {
+QFormLayout* articleForm(QGroupBox* box) {
   auto* layout = new QFormLayout(box);
   layout->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
   return layout;
@@ -59,7 +56,7 @@ std::string_view articleColumn(const std::string& column) {
 }
 
 // The name of a control after its column: "txt" + "Verkaufspreis2".
-QString controlName(const char* prefix, std::string_view column) { return prefix + q(column); }
+QString controlName(const char* prefix, std::string_view column) { return prefix + toQString(column); }
 
 }  // namespace
 
@@ -90,11 +87,11 @@ QWidget* FrmArtikel::buildHeader() {
   auto* header = new QWidget(this);
   number_ = edit(header, "txtArtikelnummer", "Artikelnummer", 50);
   number_->setMaximumWidth(180);
-  id_ = display(header, "lblID");
+  id_ = articleDisplay(header, "lblID");
   id_->setFixedWidth(80);
-  auto* created = display(header, "lblErfasst");
+  auto* created = articleDisplay(header, "lblErfasst");
   binding_.bind("erfasst", created);
-  auto* changed = display(header, "lblGeaendert");
+  auto* changed = articleDisplay(header, "lblGeaendert");
   binding_.bind("geändert", changed);
   for (QLabel* date : {created, changed}) date->setFixedWidth(150);
 
@@ -117,7 +114,7 @@ QWidget* FrmArtikel::buildGeneralTab() {
   auto* tab = new QWidget(tabs_);
 
   auto* textBox = new QGroupBox("Bezeichnung", tab);
-  QFormLayout* texts = form(textBox);
+  QFormLayout* texts = articleForm(textBox);
   for (int line = 1; line <= 9; ++line) {
     const std::string column = "Bezeichnung" + std::to_string(line);
     QLineEdit* text = options::lineEdit(textBox, "", 100);
@@ -128,7 +125,7 @@ QWidget* FrmArtikel::buildGeneralTab() {
   }
 
   auto* unitBox = new QGroupBox("Einheit und Steuer", tab);
-  QFormLayout* unit = form(unitBox);
+  QFormLayout* unit = articleForm(unitBox);
   auto* unitCombo = new QComboBox(unitBox);
   unitCombo->setObjectName("cboEinheit");
   unitCombo->setEditable(true);
@@ -144,7 +141,7 @@ QWidget* FrmArtikel::buildGeneralTab() {
   unit->addRow("MwSt:", vat);
 
   auto* groupBox = new QGroupBox("Lieferant und Warengruppe", tab);
-  QFormLayout* grouping = form(groupBox);
+  QFormLayout* grouping = articleForm(groupBox);
   supplier_ = choiceCombo(groupBox, "cboLieferant", "Lieferant");
   grouping->addRow("Lieferant:", supplier_);
   groups_ = {
@@ -174,7 +171,7 @@ QWidget* FrmArtikel::buildPricesTab() {
   auto* tab = new QWidget(tabs_);
 
   auto* priceBox = new QGroupBox("Einkauf und Verkauf (netto)", tab);
-  QFormLayout* prices = form(priceBox);
+  QFormLayout* prices = articleForm(priceBox);
   prices->addRow("Einkaufspreis:", amount(priceBox, "txtEinkaufspreis", "Einkaufspreis"));
   for (int level = 1; level <= 9; ++level) {
     const std::string_view column = articleColumn("Verkaufspreis" + std::to_string(level));
@@ -186,7 +183,7 @@ QWidget* FrmArtikel::buildPricesTab() {
   prices->addRow("Empf. VK brutto:", amount(priceBox, "txtEmpfohlenerVK_Brutto", "EmpfohlenerVK_Brutto"));
 
   auto* discountBox = new QGroupBox("Rabatt und Staffel", tab);
-  QFormLayout* discount = form(discountBox);
+  QFormLayout* discount = articleForm(discountBox);
   discount->addRow("Rabatt (%):", amount(discountBox, "txtRabatt", "Rabatt"));
   discountScale_ = choiceCombo(discountBox, "cboRabattStaffel", "RabattStaffelID");
   discount->addRow("Rabattstaffel:", discountScale_);
@@ -214,7 +211,7 @@ QWidget* FrmArtikel::buildPricesTab() {
   discount->addRow(breaks);
 
   auto* commissionBox = new QGroupBox("Provision", tab);
-  QFormLayout* commission = form(commissionBox);
+  QFormLayout* commission = articleForm(commissionBox);
   QCheckBox* entitled = checkBox(commissionBox, "provisionsfähig", "chkProvisions_Faehig");
   binding_.bind("Provisions_Fähig", entitled);
   commission->addRow("", entitled);
@@ -231,8 +228,8 @@ QWidget* FrmArtikel::buildStockTab() {
   auto* tab = new QWidget(tabs_);
 
   auto* stockBox = new QGroupBox("Lager", tab);
-  QFormLayout* stock = form(stockBox);
-  QLabel* onHand = display(stockBox, "lblBestand");
+  QFormLayout* stock = articleForm(stockBox);
+  QLabel* onHand = articleDisplay(stockBox, "lblBestand");
   onHand->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   onHand->setMaximumWidth(120);
   onHand->setMinimumHeight(number_->sizeHint().height());
@@ -291,7 +288,7 @@ QWidget* FrmArtikel::buildExtraTab() {
   auto* tab = new QWidget(tabs_);
 
   auto* idBox = new QGroupBox("Identifikation", tab);
-  QFormLayout* ids = form(idBox);
+  QFormLayout* ids = articleForm(idBox);
   ids->addRow("Barcode:", edit(idBox, "txtBarcode", "Barcode", 50));
   ids->addRow("EAN-Code:", edit(idBox, "txtEAN_Code", "EAN-Code", 70));
   ids->addRow("Seriennummer:", edit(idBox, "txtSerienNummer", "SerienNummer", 50));
@@ -299,7 +296,7 @@ QWidget* FrmArtikel::buildExtraTab() {
   ids->addRow("Arbeitszeit (Std):", amount(idBox, "txtArbeitszeit", "Arbeitszeit"));
 
   auto* fileBox = new QGroupBox("Bild und Dokumente", tab);
-  QFormLayout* files = form(fileBox);
+  QFormLayout* files = articleForm(fileBox);
   picturePath_ = edit(fileBox, "txtBild", "Bild", 255);
   QPushButton* choose = button(fileBox, "...", "cmdBildWaehlen");
   choose->setToolTip("Bild wählen");

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "core/startup/bank_directory_import.h"
 
@@ -15,8 +16,6 @@ namespace {
 
 using options::button;
 using options::lineEdit;
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -42,7 +41,7 @@ frmBankleitzahlen::frmBankleitzahlen(Session& session, QWidget* parent) : QDialo
 
   auto* import = new QGroupBox("Bankverzeichnis", this);
   directory_ = lineEdit(import, "txtVerzeichnis", 1000);
-  directory_->setText(q(DefaultBankDirectoryPath().string()));
+  directory_->setText(toQString(DefaultBankDirectoryPath().string()));
   QPushButton* choose = button(import, "...", "cmdDateiWaehlen");
   QPushButton* read = button(import, "Bankverzeichnis einlesen", "cmdEinlesen");
   auto* importRow = new QHBoxLayout(import);
@@ -81,11 +80,11 @@ void frmBankleitzahlen::browse(BankStep step) {
 
 void frmBankleitzahlen::showBank(const BankCode& bank) {
   shown_ = bank;
-  bankname_->setText(q(bank.bankname));
-  bankleitzahl_->setText(q(bank.bankleitzahl));
-  bic_->setText(q(bank.bic));
-  plz_->setText(q(bank.plz));
-  ort_->setText(q(bank.ort));
+  bankname_->setText(toQString(bank.bankname));
+  bankleitzahl_->setText(toQString(bank.bankleitzahl));
+  bic_->setText(toQString(bank.bic));
+  plz_->setText(toQString(bank.plz));
+  ort_->setText(toQString(bank.ort));
 }
 
 BankCode frmBankleitzahlen::entered() const {

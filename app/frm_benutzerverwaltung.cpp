@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "core/users/password_check.h"
 #include "core/users/user_administration.h"
@@ -17,6 +19,8 @@
 
 namespace orvosal {
 namespace {
+
+using options::button;
 
 // The captions of the right columns.
 const std::map<std::string_view, const char*> kRightCaptions = {
@@ -48,26 +52,17 @@ const std::map<std::string_view, const char*> kRightCaptions = {
     {"Delete_Lieferant", "Lieferanten löschen"},
 };
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
-QLineEdit* lineEdit(QWidget* parent, const char* name, int maxLength) {
+QLineEdit* userLineEdit(QWidget* parent, const char* name, int maxLength) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
   edit->setMaxLength(maxLength);
   return edit;
 }
 
-QCheckBox* checkBox(QWidget* parent, const QString& caption, const QString& name) {
+QCheckBox* userCheckBox(QWidget* parent, const QString& caption, const QString& name) {
   auto* box = new QCheckBox(caption, parent);
   box->setObjectName(name);
   return box;
-}
-
-QPushButton* button(QWidget* parent, const char* caption, const char* name) {
-  auto* push = new QPushButton(caption, parent);
-  push->setObjectName(name);
-  push->setAutoDefault(false);
-  return push;
 }
 
 }  // namespace
@@ -79,7 +74,7 @@ frmBenutzerverwaltung::frmBenutzerverwaltung(Session& session, Ui& ui, QWidget* 
 
   list_ = new QListWidget(this);
   list_->setObjectName("lstBenutzer");
-  signInRequired_ = checkBox(this, "Anmeldung erforderlich", "chkAnmeldungErforderlich");
+  signInRequired_ = userCheckBox(this, "Anmeldung erforderlich", "chkAnmeldungErforderlich");
   signInRequired_->setChecked(SignInRequired(session_));
 
   auto* buttons = new QHBoxLayout;
@@ -130,14 +125,14 @@ void contributeUserAdministrationMenu(MenuRegistry& registry) {
 
 QWidget* frmBenutzerverwaltung::buildFields() {
   auto* fields = new QGroupBox("Benutzer", this);
-  name_ = lineEdit(fields, "txtName", 50);
-  QLineEdit* password = lineEdit(fields, "txtKennwort", 50);
+  name_ = userLineEdit(fields, "txtName", 50);
+  QLineEdit* password = userLineEdit(fields, "txtKennwort", 50);
   password->setEchoMode(QLineEdit::PasswordEchoOnEdit);
-  QLineEdit* kennung = lineEdit(fields, "txtKennung", 50);
-  QCheckBox* aktiv = checkBox(fields, "Aktiv", "chkAktiv");
-  QCheckBox* master = checkBox(fields, "Master (Administrator)", "chkMaster");
-  QLineEdit* senderAddress = lineEdit(fields, "txtEmailAbsenderAdresse", 255);
-  QLineEdit* senderName = lineEdit(fields, "txtEmailAbsenderName", 255);
+  QLineEdit* kennung = userLineEdit(fields, "txtKennung", 50);
+  QCheckBox* aktiv = userCheckBox(fields, "Aktiv", "chkAktiv");
+  QCheckBox* master = userCheckBox(fields, "Master (Administrator)", "chkMaster");
+  QLineEdit* senderAddress = userLineEdit(fields, "txtEmailAbsenderAdresse", 255);
+  QLineEdit* senderName = userLineEdit(fields, "txtEmailAbsenderName", 255);
   binding_.bind("Name", name_);
   binding_.bind("Passwort", password, Entry::AsTyped);
   binding_.bind("Kennung", kennung);
@@ -162,7 +157,7 @@ QWidget* frmBenutzerverwaltung::buildRights() {
   int index = 0;
   for (std::string_view right : kUserRights) {
     const QString name = QString::fromUtf8(right.data(), static_cast<qsizetype>(right.size()));
-    QCheckBox* check = checkBox(box, kRightCaptions.at(right), "chk" + name);
+    QCheckBox* check = userCheckBox(box, kRightCaptions.at(right), "chk" + name);
     binding_.bind(right, check);
     grid->addWidget(check, index / 3, index % 3);
     ++index;
@@ -177,7 +172,7 @@ void frmBenutzerverwaltung::reload(int64_t selectId) {
   int select = 0;
   for (const UserRow& user : users_) {
     if (user.id == selectId) select = list_->count();
-    list_->addItem(q(user.name) + (user.aktiv ? "" : " (inaktiv)"));
+    list_->addItem(toQString(user.name) + (user.aktiv ? "" : " (inaktiv)"));
   }
   if (users_.empty()) {
     newUser();

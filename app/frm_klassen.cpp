@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "core/version.h"
 #include "masterdata/classes/class_assignments.h"
@@ -20,8 +21,6 @@ namespace {
 using options::button;
 using options::checkBox;
 using options::lineEdit;
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 int64_t markedId(const QListWidget* list) {
   const QListWidgetItem* item = list->currentItem();
@@ -37,7 +36,7 @@ void fillList(QListWidget* list, const std::vector<Record>& records, int64_t mar
   list->clear();
   int marked = records.empty() ? -1 : 0;
   for (const Record& record : records) {
-    auto* item = new QListWidgetItem(q(caption(record)), list);
+    auto* item = new QListWidgetItem(toQString(caption(record)), list);
     item->setData(Qt::UserRole, static_cast<qlonglong>(key(record)));
     if (key(record) == markedId) marked = list->count() - 1;
   }
@@ -75,7 +74,7 @@ QWidget* frmKlassen::classPanel() {
   auto* priority = new QComboBox(panel);
   priority->setObjectName("cboPrioritaet");
   for (size_t i = 0; i < ClassPriorities().size(); ++i)
-    priority->addItem(q(ClassPriorities()[i]), static_cast<qlonglong>(i + 1));
+    priority->addItem(toQString(ClassPriorities()[i]), static_cast<qlonglong>(i + 1));
   QLineEdit* name = lineEdit(panel, "txtBezeichnung", 50);
   QLineEdit* value = lineEdit(panel, "txtProvisionswert", 20);
   QCheckBox* percent = checkBox(panel, "Wert in Prozent (sonst EUR)", "chkProzent");
@@ -212,10 +211,10 @@ void frmKlassen::showCustomers() {
   customers_->setRowCount(static_cast<int>(assigned.size()));
   for (int row = 0; row < customers_->rowCount(); ++row) {
     const AssignedCustomer& customer = assigned[static_cast<size_t>(row)];
-    auto* number = new QTableWidgetItem(q(customer.kundennummer));
+    auto* number = new QTableWidgetItem(toQString(customer.kundennummer));
     number->setData(Qt::UserRole, static_cast<qlonglong>(customer.assignmentId));
     customers_->setItem(row, 0, number);
-    customers_->setItem(row, 1, new QTableWidgetItem(q(customer.name)));
+    customers_->setItem(row, 1, new QTableWidgetItem(toQString(customer.name)));
   }
 }
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "masterdata/addresses/address_lookups.h"
 #include "masterdata/addresses/country_codes.h"
@@ -17,10 +18,8 @@ namespace {
 using options::checkBox;
 using options::lineEdit;
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
-QString listText(const DeliveryAddress& delivery) {
-  return q(delivery.liefername) + (delivery.standart == 1 ? " (Standard)" : "");
+QString deliveryListText(const DeliveryAddress& delivery) {
+  return toQString(delivery.liefername) + (delivery.standart == 1 ? " (Standard)" : "");
 }
 
 }  // namespace
@@ -81,7 +80,7 @@ FrmLieferadressen::FrmLieferadressen(Session& session, int64_t addressId, bool i
 void FrmLieferadressen::fillCountries() {
   country_->clear();
   country_->addItem("");
-  for (const std::string& name : CountryNames(session_)) country_->addItem(q(name));
+  for (const std::string& name : CountryNames(session_)) country_->addItem(toQString(name));
 }
 
 void FrmLieferadressen::reload(int64_t selectId) {
@@ -91,7 +90,7 @@ void FrmLieferadressen::reload(int64_t selectId) {
   int select = 0;
   for (const DeliveryAddress& delivery : deliveries_) {
     if (delivery.id == selectId) select = list_->count();
-    list_->addItem(listText(delivery));
+    list_->addItem(deliveryListText(delivery));
   }
   if (deliveries_.empty()) {
     newDelivery();
@@ -112,7 +111,7 @@ void FrmLieferadressen::showDelivery(const DeliveryAddress& delivery) {
   binding_.show(delivery);
   // A stored value the country list does not know is offered as an entry of its own, so that
   // showing and saving never changes it.
-  const QString name = q(CountryNameOf(session_, delivery.lieferland));
+  const QString name = toQString(CountryNameOf(session_, delivery.lieferland));
   int index = country_->findText(name);
   if (index < 0) {
     country_->addItem(name);

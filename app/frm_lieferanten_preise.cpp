@@ -8,6 +8,7 @@
 
 #include "app/frm_adress_suche.h"
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "masterdata/articles/article_child_rows.h"
 
@@ -16,8 +17,6 @@ namespace {
 
 using options::button;
 using options::lineEdit;
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -59,11 +58,12 @@ FrmLieferantenPreise::FrmLieferantenPreise(Session& session, int64_t articleId, 
       table,
       std::vector<ChildColumn<SupplierPrice>>{
           {"Lieferant",
-           [&session](const SupplierPrice& p) { return q(AddressNameOf(session, p.lieferantenId)); }},
-          {"Bestellnummer", [](const SupplierPrice& p) { return q(p.bestellummer); }},
-          {"Preis", [](const SupplierPrice& p) { return q(p.preis.formatGrouped(2)); },
+           [&session](const SupplierPrice& p) { return toQString(AddressNameOf(session, p.lieferantenId)); }},
+          {"Bestellnummer", [](const SupplierPrice& p) { return toQString(p.bestellummer); }},
+          {"Preis", [](const SupplierPrice& p) { return toQString(p.preis.formatGrouped(2)); },
            Qt::AlignRight | Qt::AlignVCenter},
-          {"Datum", [](const SupplierPrice& p) { return p.datum ? q(Value(*p.datum).toText()) : QString(); }},
+          {"Datum",
+           [](const SupplierPrice& p) { return p.datum ? toQString(Value(*p.datum).toText()) : QString(); }},
       },
       [](const SupplierPrice& p) { return p.id; },
       ChildListHandlers<SupplierPrice>{[this] { return ListSupplierPrices(session_, articleId_); },
@@ -79,7 +79,7 @@ void FrmLieferantenPreise::showPrice(const SupplierPrice& price) {
 }
 
 void FrmLieferantenPreise::showSupplier() {
-  supplier_->setText(shown_.lieferantenId != 0 ? q(AddressNameOf(session_, shown_.lieferantenId))
+  supplier_->setText(shown_.lieferantenId != 0 ? toQString(AddressNameOf(session_, shown_.lieferantenId))
                                                : QString("Kein Lieferant"));
 }
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "core/version.h"
 #include "masterdata/spreadsheets/column_reference.h"
@@ -25,8 +26,6 @@ using options::checkBox;
 // The file preview shows this many rows, the list of changes this many changes.
 constexpr int kPreviewRows = 10;
 constexpr int kShownChanges = 500;
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 QTableWidget* table(QWidget* parent, const char* name, const QStringList& captions) {
   auto* widget = new QTableWidget(0, static_cast<int>(captions.size()), parent);
@@ -45,7 +44,7 @@ PriceImportResult failure(std::string message) {
 }
 
 void setCell(QTableWidget* widget, int row, int column, const std::string& text) {
-  widget->setItem(row, column, new QTableWidgetItem(q(text)));
+  widget->setItem(row, column, new QTableWidgetItem(toQString(text)));
 }
 
 // Fills a column combo with one entry per column ("B – Preis" with a header row, else "B"), the
@@ -59,7 +58,7 @@ void fillColumnCombo(QComboBox* combo, const std::vector<std::string>& captions,
   for (size_t column = 0; column < columns; ++column) {
     const std::string letters = columnLetters(column);
     const bool named = column < captions.size() && !captions[column].empty();
-    combo->addItem(q(named ? letters + " – " + captions[column] : letters), q(letters));
+    combo->addItem(toQString(named ? letters + " – " + captions[column] : letters), toQString(letters));
   }
   const int kept = combo->findData(chosen);
   combo->setCurrentIndex(kept >= 0 ? kept : static_cast<int>(std::min(fallback, columns - 1)));
@@ -152,12 +151,12 @@ QWidget* frmPreisImport::mappingPanel() {
   priceColumn_->setObjectName("cboSpaltePreis");
   target_ = new QComboBox(panel);
   target_->setObjectName("cboZiel");
-  for (const std::string& name : priceImportTargetNames()) target_->addItem(q(name), q(name));
+  for (const std::string& name : priceImportTargetNames()) target_->addItem(toQString(name), toQString(name));
   target_->setCurrentIndex(target_->findData("Verkaufspreis1"));
   supplier_ = new QComboBox(panel);
   supplier_->setObjectName("cboLieferant");
   for (const PriceImportSupplier& supplier : PriceImportSuppliers(session_)) {
-    supplier_->addItem(q(supplier.caption), static_cast<qlonglong>(supplier.id));
+    supplier_->addItem(toQString(supplier.caption), static_cast<qlonglong>(supplier.id));
   }
   supplier_->setEnabled(false);
   skipUnknown_ = checkBox(panel, "Unbekannte Artikelnummern überspringen", "chkUeberspringen");
@@ -190,7 +189,7 @@ void frmPreisImport::openFile(const QString& file) {
   sheet_->clear();
   const auto sheets = XlsxSheetNames(file.toStdString());
   if (const auto* names = std::get_if<std::vector<std::string>>(&sheets)) {
-    for (const std::string& name : *names) sheet_->addItem(q(name));
+    for (const std::string& name : *names) sheet_->addItem(toQString(name));
   }
   sheet_->setEnabled(sheet_->count() > 0);
   readFile();
@@ -236,7 +235,7 @@ void frmPreisImport::showRows() {
   rows_->setColumnCount(static_cast<int>(columns));
   rows_->setRowCount(shown);
   QStringList letters;
-  for (size_t column = 0; column < columns; ++column) letters << q(columnLetters(column));
+  for (size_t column = 0; column < columns; ++column) letters << toQString(columnLetters(column));
   rows_->setHorizontalHeaderLabels(letters);
   QStringList lines;
   for (int row = 0; row < shown; ++row) {
@@ -289,7 +288,7 @@ void frmPreisImport::showChanges(const PriceImportResult& result) {
     }
     status += ".";
   }
-  status_->setText(q(status));
+  status_->setText(toQString(status));
   status_->setStyleSheet(result.error.empty() ? "" : "color: #b00000;");
   import_->setEnabled(result.error.empty() && !result.changes.empty());
 }

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 
 namespace orvosal {
@@ -12,14 +13,12 @@ namespace {
 
 using options::button;
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
 
 FrmSerienNummern::FrmSerienNummern(Session& session, int64_t articleId, int64_t documentId, QWidget* parent)
     : QDialog(parent), session_(session), articleId_(articleId), documentId_(documentId) {
   setObjectName("frmSerienNummern");
-  setWindowTitle(q(SerialNumbersCaption(session, articleId)));
+  setWindowTitle(toQString(SerialNumbersCaption(session, articleId)));
   auto* table = new QTableWidget(this);
   table->setObjectName("tblSeriennummern");
   number_ = options::lineEdit(this, "txtSeriennummer", 50);
@@ -41,8 +40,8 @@ FrmSerienNummern::FrmSerienNummern(Session& session, int64_t articleId, int64_t 
   list_ = std::make_unique<ChildList<ListedSerialNumber>>(
       table,
       std::vector<ChildColumn<ListedSerialNumber>>{
-          {"Seriennummer", [](const ListedSerialNumber& s) { return q(s.serial.serienNummer); }},
-          {"Beleg", [](const ListedSerialNumber& s) { return q(s.belegnummer); }},
+          {"Seriennummer", [](const ListedSerialNumber& s) { return toQString(s.serial.serienNummer); }},
+          {"Beleg", [](const ListedSerialNumber& s) { return toQString(s.belegnummer); }},
       },
       [](const ListedSerialNumber& s) { return s.serial.id; },
       ChildListHandlers<ListedSerialNumber>{[this] { return ListSerialNumbers(session_, articleId_); },

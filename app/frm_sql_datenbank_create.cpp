@@ -12,7 +12,7 @@
 namespace orvosal {
 namespace {
 
-QLineEdit* lineEdit(QWidget* parent, const char* name, const QString& text) {
+QLineEdit* databaseLineEdit(QWidget* parent, const char* name, const QString& text) {
   auto* edit = new QLineEdit(text, parent);
   edit->setObjectName(name);
   return edit;
@@ -26,18 +26,18 @@ frmSQLDatenbankCreate::frmSQLDatenbankCreate(QWidget* parent) : QDialog(parent) 
   setObjectName("frmSQLDatenbankCreate");
   setWindowTitle("SQL-Server-Datenbank erstellen");
 
-  host_ = lineEdit(this, "txtServer", QString::fromStdString(computerName()));
+  host_ = databaseLineEdit(this, "txtServer", QString::fromStdString(computerName()));
   port_ = new QSpinBox(this);
   port_->setObjectName("txtPort");
   port_->setRange(1, 65535);
   port_->setValue(5432);
-  database_ = lineEdit(this, "txtDatenbank", "orvosal");
+  database_ = databaseLineEdit(this, "txtDatenbank", "orvosal");
   integratedSecurity_ = new QCheckBox("Anmeldung als Betriebssystembenutzer", this);
   integratedSecurity_->setObjectName("chkIntegratedSecurity");
-  user_ = lineEdit(this, "txtBenutzer", "postgres");
-  password_ = lineEdit(this, "txtKennwort", "");
+  user_ = databaseLineEdit(this, "txtBenutzer", "postgres");
+  password_ = databaseLineEdit(this, "txtKennwort", "");
   password_->setEchoMode(QLineEdit::Password);
-  title_ = lineEdit(this, "txtTitel", "");
+  title_ = databaseLineEdit(this, "txtTitel", "");
   title_->setPlaceholderText("wie der Datenbankname");
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

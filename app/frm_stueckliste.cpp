@@ -9,6 +9,7 @@
 
 #include "app/frm_artikel_suche.h"
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "masterdata/articles/article_editor.h"
 #include "masterdata/articles/article_lookups.h"
@@ -19,14 +20,12 @@ namespace {
 using options::button;
 using options::lineEdit;
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
 
 FrmStueckliste::FrmStueckliste(Session& session, int64_t masterId, QWidget* parent)
     : QDialog(parent), session_(session), masterId_(masterId) {
   setObjectName("frmStueckliste");
-  setWindowTitle(q("Stückliste " + Get_Artikelnummer_By_ArtikelID(session, masterId)).trimmed());
+  setWindowTitle(toQString("Stückliste " + Get_Artikelnummer_By_ArtikelID(session, masterId)).trimmed());
   auto* table = new QTableWidget(this);
   table->setObjectName("tblStueckliste");
 
@@ -60,9 +59,9 @@ FrmStueckliste::FrmStueckliste(Session& session, int64_t masterId, QWidget* pare
       table,
       std::vector<ChildColumn<BomLine>>{
           {"Pos", [](const BomLine& l) { return QString::number(l.pos); }},
-          {"Artikelnummer", [](const BomLine& l) { return q(l.nummer); }},
-          {"Bezeichnung", [](const BomLine& l) { return q(l.bezeichnung); }},
-          {"Menge", [](const BomLine& l) { return q(l.menge.formatGrouped(2)); },
+          {"Artikelnummer", [](const BomLine& l) { return toQString(l.nummer); }},
+          {"Bezeichnung", [](const BomLine& l) { return toQString(l.bezeichnung); }},
+          {"Menge", [](const BomLine& l) { return toQString(l.menge.formatGrouped(2)); },
            Qt::AlignRight | Qt::AlignVCenter},
       },
       [](const BomLine& l) { return l.id; },
@@ -91,8 +90,8 @@ void FrmStueckliste::searchComponent() {
       frmArtikelSuche::pickArticle(this, session_, number_->text().trimmed());
   if (!picked) return;
   if (const std::optional<Article> article = ReadArticle(session_, *picked)) {
-    number_->setText(q(article->artikelnummer));
-    description_->setText(q(article->bezeichnung1));
+    number_->setText(toQString(article->artikelnummer));
+    description_->setText(toQString(article->bezeichnung1));
   }
 }
 

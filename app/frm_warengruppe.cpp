@@ -9,17 +9,13 @@
 
 #include "app/level_percent_fields.h"
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "core/version.h"
 #include "masterdata/articles/product_group_editor.h"
 #include "masterdata/articles/supplier_choices.h"
 
 namespace orvosal {
-namespace {
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
 
 frmWarengruppe::frmWarengruppe(Session& session, QWidget* parent)
     : QDialog(parent), session_(session), fields_(ProductGroupFields()) {
@@ -58,7 +54,7 @@ QWidget* frmWarengruppe::editor() {
   supplier_ = new QComboBox(panel);
   supplier_->setObjectName("cboLieferant");
   for (const IdChoice& choice : SupplierChoices(session_))
-    supplier_->addItem(q(choice.caption), static_cast<qlonglong>(choice.id));
+    supplier_->addItem(toQString(choice.caption), static_cast<qlonglong>(choice.id));
   QLineEdit* commission = options::lineEdit(panel, "txtMaxProvision", 12);
   QCheckBox* search = options::checkBox(panel, "in der Produktsuche", "chkProduktsuche");
   fields_.bind("Beschreibung", description);
@@ -99,7 +95,8 @@ void frmWarengruppe::fillMainGroupProposals() {
   mainGroup_->clear();
   mainGroup_->addItem("");
   for (const ProductGroup& main : ListGroups(session_, GroupKind::MainGroup)) {
-    if (mainGroup_->findText(q(main.hauptwarengruppe)) < 0) mainGroup_->addItem(q(main.hauptwarengruppe));
+    if (mainGroup_->findText(toQString(main.hauptwarengruppe)) < 0)
+      mainGroup_->addItem(toQString(main.hauptwarengruppe));
   }
 }
 
@@ -108,7 +105,7 @@ void frmWarengruppe::loadGroups(int64_t markedId) {
   groups_->clear();
   int marked = -1;
   for (const ProductGroup& group : ListGroups(session_, kind())) {
-    QString caption = q(groupName(group, kind()));
+    QString caption = toQString(groupName(group, kind()));
     if (group.lieferant != 0) {
       const int supplier = supplier_->findData(static_cast<qlonglong>(group.lieferant));
       caption +=
@@ -127,8 +124,8 @@ void frmWarengruppe::showGroup() {
   const int64_t id = item != nullptr ? item->data(Qt::UserRole).toLongLong() : 0;
   shown_ = id != 0 ? ReadProductGroup(session_, id).value_or(ProductGroup{}) : ProductGroup{};
   fields_.show(shown_);
-  name_->setText(q(groupName(shown_, kind())));
-  mainGroup_->setCurrentText(q(shown_.hauptwarengruppe));
+  name_->setText(toQString(groupName(shown_, kind())));
+  mainGroup_->setCurrentText(toQString(shown_.hauptwarengruppe));
 }
 
 void frmWarengruppe::addGroup() {

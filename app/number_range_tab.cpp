@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "documents/numbering/number_format.h"
 
@@ -18,8 +19,6 @@ using options::lineEdit;
 constexpr int kMaxStellen = 10;
 // What the fields hold for a range not yet stored: counting starts at 1, unformatted.
 const NumberRangeDraft kNewRange{0, "", "1", "", 0};
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -75,9 +74,9 @@ void NumberRangeTab::browse(BrowseStep step) {
 
 void NumberRangeTab::show(const NumberRangeDraft& draft) {
   shown_ = draft;
-  vortext_->setText(q(draft.vortext));
-  nummer_->setText(q(draft.nummer));
-  nachtext_->setText(q(draft.nachtext));
+  vortext_->setText(toQString(draft.vortext));
+  nummer_->setText(toQString(draft.nummer));
+  nachtext_->setText(toQString(draft.nachtext));
   stellen_->setCurrentIndex(draft.stellen >= 0 && draft.stellen <= kMaxStellen ? draft.stellen : 0);
   updatePreview();
 }
@@ -90,7 +89,7 @@ NumberRangeDraft NumberRangeTab::entered() const {
 void NumberRangeTab::updatePreview() {
   const NumberRangeDraft draft = entered();
   preview_->setText(
-      q(Beleg_Nummer_Vorschau(session_, draft.vortext, draft.nummer, draft.nachtext, draft.stellen)));
+      toQString(Beleg_Nummer_Vorschau(session_, draft.vortext, draft.nummer, draft.nachtext, draft.stellen)));
 }
 
 void NumberRangeTab::newRange() {

@@ -7,44 +7,43 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
+#include "app/qt_text.h"
 #include "app/table_choice_dialog.h"
 #include "core/version.h"
 
 namespace orvosal {
 namespace {
 
-QString q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+QString titleOrProduct(std::string_view title) {
+  return title.empty() ? QString(kProductName) : toQString(title);
 }
-
-QString titleOrProduct(std::string_view title) { return title.empty() ? QString(kProductName) : q(title); }
 
 }  // namespace
 
 void QtUi::message(std::string_view text, std::string_view title, MessageKind kind) {
   switch (kind) {
     case MessageKind::Information:
-      QMessageBox::information(parent_, titleOrProduct(title), q(text));
+      QMessageBox::information(parent_, titleOrProduct(title), toQString(text));
       break;
     case MessageKind::Warning:
-      QMessageBox::warning(parent_, titleOrProduct(title), q(text));
+      QMessageBox::warning(parent_, titleOrProduct(title), toQString(text));
       break;
     case MessageKind::Critical:
-      QMessageBox::critical(parent_, titleOrProduct(title), q(text));
+      QMessageBox::critical(parent_, titleOrProduct(title), toQString(text));
       break;
   }
 }
 
 bool QtUi::askYesNo(std::string_view text, std::string_view title) {
-  return QMessageBox::question(parent_, titleOrProduct(title), q(text), QMessageBox::Yes | QMessageBox::No) ==
-         QMessageBox::Yes;
+  return QMessageBox::question(parent_, titleOrProduct(title), toQString(text),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<std::string> QtUi::inputText(std::string_view prompt, std::string_view title,
                                            std::string_view proposal) {
   bool ok = false;
-  const QString answer =
-      QInputDialog::getText(parent_, titleOrProduct(title), q(prompt), QLineEdit::Normal, q(proposal), &ok);
+  const QString answer = QInputDialog::getText(parent_, titleOrProduct(title), toQString(prompt),
+                                               QLineEdit::Normal, toQString(proposal), &ok);
   if (!ok) return std::nullopt;
   return answer.toStdString();
 }
@@ -52,10 +51,10 @@ std::optional<std::string> QtUi::inputText(std::string_view prompt, std::string_
 std::optional<int> QtUi::chooseFromList(std::string_view prompt, std::string_view title,
                                         const std::vector<std::string>& entries, int preselected) {
   QStringList items;
-  for (const auto& entry : entries) items << q(entry);
+  for (const auto& entry : entries) items << toQString(entry);
   bool ok = false;
-  const QString chosen =
-      QInputDialog::getItem(parent_, titleOrProduct(title), q(prompt), items, preselected, false, &ok);
+  const QString chosen = QInputDialog::getItem(parent_, titleOrProduct(title), toQString(prompt), items,
+                                               preselected, false, &ok);
   if (!ok) return std::nullopt;
   return static_cast<int>(items.indexOf(chosen));
 }
@@ -67,20 +66,20 @@ TableAnswer QtUi::chooseFromTable(const TableChoice& choice) {
 }
 
 std::optional<std::filesystem::path> QtUi::chooseFolder(std::string_view prompt) {
-  const QString folder = QFileDialog::getExistingDirectory(parent_, q(prompt));
+  const QString folder = QFileDialog::getExistingDirectory(parent_, toQString(prompt));
   if (folder.isEmpty()) return std::nullopt;
   return std::filesystem::path(folder.toStdString());
 }
 
 void QtUi::progress(std::string_view caption, int done, int total) {
   if (auto* window = qobject_cast<QMainWindow*>(parent_)) {
-    const QString text =
-        total > 0 ? QString("%1 (%2 von %3)").arg(q(caption)).arg(done).arg(total) : q(caption);
+    const QString text = total > 0 ? QString("%1 (%2 von %3)").arg(toQString(caption)).arg(done).arg(total)
+                                   : toQString(caption);
     window->statusBar()->showMessage(text);
   }
   QApplication::processEvents();
 }
 
-void QtUi::showError(std::string_view text) { QMessageBox::critical(parent_, "Fehler", q(text)); }
+void QtUi::showError(std::string_view text) { QMessageBox::critical(parent_, "Fehler", toQString(text)); }
 
 }  // namespace orvosal

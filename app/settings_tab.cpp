@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/schema/seed_system_settings.h"
 #include "core/session.h"
 #include "core/startup/load_settings.h"
@@ -20,14 +21,10 @@
 namespace orvosal {
 namespace {
 
-constexpr int kEntryWidth = 90;
+constexpr int kSettingsEntryWidth = 90;
 constexpr int kDunningLevels = 4;
 // The widest caption of the left column, so that the entries of its groups line up.
-constexpr const char* kWidestCaption = "Zahlungsziel (Tage):";
-
-QString q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+constexpr const char* kWidestSettingsCaption = "Zahlungsziel (Tage):";
 
 }  // namespace
 
@@ -65,7 +62,7 @@ SettingsTab::SettingsTab(Session& session, QWidget* parent) : QWidget(parent), s
 
 QLineEdit* SettingsTab::entry(QWidget* parent, std::string_view setting) {
   auto* edit = options::lineEdit(parent, ("txt" + std::string(setting)).c_str(), 20);
-  edit->setMaximumWidth(kEntryWidth);
+  edit->setMaximumWidth(kSettingsEntryWidth);
   entries_.emplace(setting, edit);
   return edit;
 }
@@ -73,7 +70,7 @@ QLineEdit* SettingsTab::entry(QWidget* parent, std::string_view setting) {
 void SettingsTab::addRow(QGridLayout* grid, const char* caption, std::string_view setting) {
   const int row = grid->rowCount();
   auto* label = new QLabel(caption, grid->parentWidget());
-  label->setMinimumWidth(fontMetrics().horizontalAdvance(kWidestCaption) + 8);
+  label->setMinimumWidth(fontMetrics().horizontalAdvance(kWidestSettingsCaption) + 8);
   grid->addWidget(label, row, 0);
   grid->addWidget(entry(grid->parentWidget(), setting), row, 1);
 }
@@ -109,7 +106,7 @@ QWidget* SettingsTab::buildDunningGroup() {
   grid->addWidget(new QLabel("Mahngebühr", group), 0, 2);
   for (int level = 1; level <= kDunningLevels; ++level) {
     const std::string number = std::to_string(level);
-    grid->addWidget(new QLabel(q(number + ". Mahnung"), group), level, 0);
+    grid->addWidget(new QLabel(toQString(number + ". Mahnung"), group), level, 0);
     grid->addWidget(entry(group, "Frist" + number), level, 1);
     grid->addWidget(entry(group, "Mahngebühr" + number), level, 2);
   }
@@ -121,7 +118,8 @@ void SettingsTab::showSettings() {
   const auto& stored = session_.systemSettings();
   for (const auto& [name, edit] : entries_) {
     const auto found = stored.find(name);
-    edit->setText(q(found != stored.end() ? std::string_view(found->second) : SystemSettingDefault(name)));
+    edit->setText(
+        toQString(found != stored.end() ? std::string_view(found->second) : SystemSettingDefault(name)));
   }
   automatic_->setChecked(ReadDocumentSettings(session_).automaticNumbers);
 }

@@ -7,30 +7,27 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/qt_text.h"
+
 namespace orvosal {
-namespace {
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
 
 TableChoiceDialog::TableChoiceDialog(const TableChoice& choice, QWidget* parent)
     : QDialog(parent), table_(new QTableWidget(this)) {
-  setObjectName(q(choice.window));
-  setWindowTitle(q(choice.title));
+  setObjectName(toQString(choice.window));
+  setWindowTitle(toQString(choice.title));
   auto* layout = new QVBoxLayout(this);
-  if (!choice.hint.empty()) layout->addWidget(new QLabel(q(choice.hint), this));
+  if (!choice.hint.empty()) layout->addWidget(new QLabel(toQString(choice.hint), this));
 
   table_->setColumnCount(static_cast<int>(choice.columns.size()));
   QStringList headers;
-  for (const std::string& column : choice.columns) headers << q(column);
+  for (const std::string& column : choice.columns) headers << toQString(column);
   table_->setHorizontalHeaderLabels(headers);
   table_->setRowCount(static_cast<int>(choice.rows.size()));
   for (int row = 0; row < table_->rowCount(); ++row) {
     const auto& cells = choice.rows[static_cast<size_t>(row)];
     for (int column = 0; column < table_->columnCount() && column < static_cast<int>(cells.size());
          ++column) {
-      table_->setItem(row, column, new QTableWidgetItem(q(cells[static_cast<size_t>(column)])));
+      table_->setItem(row, column, new QTableWidgetItem(toQString(cells[static_cast<size_t>(column)])));
     }
   }
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -48,7 +45,7 @@ TableChoiceDialog::TableChoiceDialog(const TableChoice& choice, QWidget* parent)
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   for (size_t i = 0; i < choice.buttons.size(); ++i) {
-    auto* button = new QPushButton(q(choice.buttons[i]), this);
+    auto* button = new QPushButton(toQString(choice.buttons[i]), this);
     button->setObjectName(QString("button%1").arg(i));
     connect(button, &QPushButton::clicked, this, [this, i] { press(static_cast<int>(i)); });
     buttons->addWidget(button);
