@@ -25,7 +25,7 @@ std::string applyAssignments(CommandContext& context, Address& address) {
                           "der Adressen", {"Kunde"});
 }
 
-int reportSave(CommandContext& context, const Address& address, const AddressSaveResult& result) {
+int reportAddressSave(CommandContext& context, const Address& address, const AddressSaveResult& result) {
   switch (result.outcome) {
     case AddressSaveOutcome::Saved:
     case AddressSaveOutcome::Unchanged:
@@ -47,7 +47,7 @@ int add(CommandContext& context) {
     return kExitFailure;
   }
   const AddressSaveResult result = SaveAddress(context.session, address);
-  return reportSave(context, address, result);
+  return reportAddressSave(context, address, result);
 }
 
 std::optional<Address> storedAddress(CommandContext& context) {
@@ -57,7 +57,7 @@ std::optional<Address> storedAddress(CommandContext& context) {
   return address;
 }
 
-int set(CommandContext& context) {
+int setAddress(CommandContext& context) {
   std::optional<Address> address = storedAddress(context);
   if (!address) return kExitFailure;
   if (const std::string fault = applyAssignments(context, *address); !fault.empty()) {
@@ -65,10 +65,10 @@ int set(CommandContext& context) {
     return kExitFailure;
   }
   const AddressSaveResult result = SaveAddress(context.session, *address);
-  return reportSave(context, *address, result);
+  return reportAddressSave(context, *address, result);
 }
 
-int show(CommandContext& context) {
+int showAddress(CommandContext& context) {
   const std::optional<Address> address = storedAddress(context);
   if (!address) return kExitFailure;
   for (const FieldDef<Address>& field : AddressFields()) {
@@ -79,7 +79,7 @@ int show(CommandContext& context) {
 
 // Every address of the kind (or of both) in ID order; with --search those whose number, names,
 // street, town, e-mail or telephone contain the text, in German order of their names.
-int list(CommandContext& context) {
+int listAddresses(CommandContext& context) {
   Session& session = context.session;
   std::optional<bool> kind;
   if (context.arguments.has("--customer") || context.arguments.has("--supplier"))
@@ -114,7 +114,7 @@ int list(CommandContext& context) {
   return kExitSuccess;
 }
 
-int remove(CommandContext& context) {
+int removeAddress(CommandContext& context) {
   const std::optional<Address> address = storedAddress(context);
   if (!address) return kExitFailure;
   return DeleteAddress(context.session, address->id) ? kExitSuccess : kExitFailure;
@@ -149,12 +149,12 @@ std::string checkAddressArguments(const ParsedArguments& arguments) {
 int runAddress(CommandContext& context) {
   const std::string& action = context.arguments.positional.front();
   if (action == "add") return add(context);
-  if (action == "set") return set(context);
-  if (action == "show") return show(context);
-  if (action == "list") return list(context);
+  if (action == "set") return setAddress(context);
+  if (action == "show") return showAddress(context);
+  if (action == "list") return listAddresses(context);
   if (action == "export-vcf") return runAddressExportVcf(context);
   if (action == "import-vcf") return runAddressImportVcf(context);
-  return remove(context);
+  return removeAddress(context);
 }
 
 }  // namespace orvosal

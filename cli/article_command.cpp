@@ -16,7 +16,7 @@
 namespace orvosal {
 namespace {
 
-int reportSave(CommandContext& context, const Article& article, ArticleSaveOutcome outcome) {
+int reportArticleSave(CommandContext& context, const Article& article, ArticleSaveOutcome outcome) {
   if (outcome == ArticleSaveOutcome::Refused) return kExitFailure;
   writeTableRow(context.out, {std::to_string(article.id), article.artikelnummer});
   return kExitSuccess;
@@ -30,7 +30,7 @@ int addOrSet(CommandContext& context, Article article) {
     return kExitFailure;
   }
   const ArticleSaveOutcome outcome = SaveArticle(context.session, article);
-  return reportSave(context, article, outcome);
+  return reportArticleSave(context, article, outcome);
 }
 
 // The article the command names: by ID, or for `show --number` by its number.
@@ -51,7 +51,7 @@ std::optional<Article> storedArticle(CommandContext& context) {
   return article;
 }
 
-int show(CommandContext& context) {
+int showArticle(CommandContext& context) {
   const std::optional<Article> article = storedArticle(context);
   if (!article) return kExitFailure;
   for (const FieldDef<Article>& field : ArticleFields()) {
@@ -62,7 +62,7 @@ int show(CommandContext& context) {
 
 // Every article in ID order; with --search those whose number or one of whose description lines
 // contains the text: first the number hits by number, then the others by description.
-int list(CommandContext& context) {
+int listArticles(CommandContext& context) {
   writeTableRow(context.out, {"ID", "Artikelnummer", "Bezeichnung1", "Einheit", "Verkaufspreis1", "Bestand"});
   const auto write = [&](const ArticleSearchRow& row) {
     writeTableRow(context.out, {std::to_string(row.id), row.artikelnummer, row.bezeichnung1, row.einheit,
@@ -108,7 +108,7 @@ int copy(CommandContext& context) {
   return kExitSuccess;
 }
 
-int remove(CommandContext& context) {
+int removeArticle(CommandContext& context) {
   const std::optional<Article> article = storedArticle(context);
   if (!article) return kExitFailure;
   return DeleteArticle(context.session, article->id) ? kExitSuccess : kExitFailure;
@@ -147,10 +147,10 @@ int runArticle(CommandContext& context) {
     const std::optional<Article> article = storedArticle(context);
     return article ? addOrSet(context, *article) : kExitFailure;
   }
-  if (action == "show") return show(context);
-  if (action == "list") return list(context);
+  if (action == "show") return showArticle(context);
+  if (action == "list") return listArticles(context);
   if (action == "copy") return copy(context);
-  return remove(context);
+  return removeArticle(context);
 }
 
 }  // namespace orvosal

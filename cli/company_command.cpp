@@ -25,13 +25,13 @@ const FieldDef<Company>* publicField(std::string_view column) {
   return nullptr;
 }
 
-std::vector<std::string> assignments(const ParsedArguments& arguments) {
+std::vector<std::string> companyAssignments(const ParsedArguments& arguments) {
   std::vector<std::string> all(arguments.positional.begin() + 1, arguments.positional.end());
   for (const std::string& value : arguments.values("--set")) all.push_back(value);
   return all;
 }
 
-int show(CommandContext& context) {
+int showCompany(CommandContext& context) {
   const Company& company = context.session.area<Company>();
   for (const FieldDef<Company>& field : CompanyFields()) {
     if (isPublic(field)) context.out << field.column << '\t' << fieldValue(company, field).toText() << '\n';
@@ -39,10 +39,10 @@ int show(CommandContext& context) {
   return kExitSuccess;
 }
 
-int set(CommandContext& context) {
+int setCompany(CommandContext& context) {
   Company company = context.session.area<Company>();
   std::optional<std::filesystem::path> newLogo;
-  for (const std::string& assignment : assignments(context.arguments)) {
+  for (const std::string& assignment : companyAssignments(context.arguments)) {
     const size_t equals = assignment.find('=');
     const std::string column = assignment.substr(0, equals);
     const std::string value = assignment.substr(equals + 1);
@@ -74,7 +74,7 @@ std::string checkCompanyArguments(const ParsedArguments& arguments) {
     return "";
   }
   if (action != "set") return "Unbekannte Aktion für company: " + action + " (show oder set).";
-  const std::vector<std::string> all = assignments(arguments);
+  const std::vector<std::string> all = companyAssignments(arguments);
   if (all.empty()) return "company set braucht mindestens eine Angabe Spalte=Wert.";
   for (const std::string& assignment : all) {
     if (assignment.find('=') == std::string::npos || assignment.front() == '=')
@@ -84,7 +84,7 @@ std::string checkCompanyArguments(const ParsedArguments& arguments) {
 }
 
 int runCompany(CommandContext& context) {
-  return context.arguments.positional.front() == "show" ? show(context) : set(context);
+  return context.arguments.positional.front() == "show" ? showCompany(context) : setCompany(context);
 }
 
 }  // namespace orvosal

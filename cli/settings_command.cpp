@@ -12,7 +12,7 @@
 namespace orvosal {
 namespace {
 
-std::vector<std::string> assignments(const ParsedArguments& arguments) {
+std::vector<std::string> settingsAssignments(const ParsedArguments& arguments) {
   std::vector<std::string> all(arguments.positional.begin() + 1, arguments.positional.end());
   for (const std::string& value : arguments.values("--set")) all.push_back(value);
   return all;
@@ -25,16 +25,16 @@ std::string shownValue(Session& session, std::string_view name) {
   return found != stored.end() ? found->second : std::string(SystemSettingDefault(name));
 }
 
-int show(CommandContext& context) {
+int showSettings(CommandContext& context) {
   LoadSystemSettings(context.session);
   for (const DocumentSettingDef& setting : DocumentSettingDefs())
     context.out << setting.name << '\t' << shownValue(context.session, setting.name) << '\n';
   return kExitSuccess;
 }
 
-int set(CommandContext& context) {
+int setSettings(CommandContext& context) {
   std::vector<SettingChange> changes;
-  for (const std::string& assignment : assignments(context.arguments)) {
+  for (const std::string& assignment : settingsAssignments(context.arguments)) {
     const size_t equals = assignment.find('=');
     changes.emplace_back(assignment.substr(0, equals), assignment.substr(equals + 1));
   }
@@ -58,7 +58,7 @@ std::string checkSettingsArguments(const ParsedArguments& arguments) {
     return "";
   }
   if (action != "set") return "Unbekannte Aktion für settings: " + action + " (show oder set).";
-  const std::vector<std::string> all = assignments(arguments);
+  const std::vector<std::string> all = settingsAssignments(arguments);
   if (all.empty()) return "settings set braucht mindestens eine Angabe Name=Wert.";
   for (const std::string& assignment : all) {
     if (assignment.find('=') == std::string::npos || assignment.front() == '=')
@@ -68,7 +68,7 @@ std::string checkSettingsArguments(const ParsedArguments& arguments) {
 }
 
 int runSettings(CommandContext& context) {
-  return context.arguments.positional.front() == "show" ? show(context) : set(context);
+  return context.arguments.positional.front() == "show" ? showSettings(context) : setSettings(context);
 }
 
 }  // namespace orvosal

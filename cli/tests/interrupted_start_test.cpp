@@ -23,7 +23,7 @@ namespace {
 using orvosal::testing::runCommandLine;
 using orvosal::testing::ServerTestDatabase;
 using orvosal::testing::TemporaryFolder;
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
 // Tables whose default rows must be there exactly once after any start.
 constexpr const char* kSeededTables[] = {"Belegarten", "SystemSettings", "Benutzer", "Firmendaten",
@@ -119,9 +119,9 @@ TEST_P(InterruptedStart, AStartKilledAtAnyMomentIsCompletedByTheNextOne) {
   // An uninterrupted first start gives the duration to spread the kills over and the shape that
   // every interrupted database must reach.
   const auto reference = freshHome();
-  const auto started = Clock::now();
+  const auto started = SteadyClock::now();
   ASSERT_EQ(waitFor(startChild(*reference)), 0);
-  const auto duration = Clock::now() - started;
+  const auto duration = SteadyClock::now() - started;
   const DatabaseShape expected = shapeOf(*reference);
 
   constexpr int kKillPoints = 8;
