@@ -174,6 +174,13 @@ std::optional<DocumentTotals> recomputeDocumentTotals(Session& session, int64_t 
   return totals;
 }
 
+CashDiscount cashDiscountOf(const DocumentHeader& header, const DocumentTotals& totals) {
+  const Currency share = Steuer(totals.gesamt, header.skonto);
+  return CashDiscount{.prozent = header.skonto,
+                      .betrag = share.rounded(totals.decimals, Rounding::HalfAwayFromZero),
+                      .bis = header.zahlFrist1};
+}
+
 Currency Calculate_Positions(Session& session, std::span<const int64_t> positionIds) {
   static const std::set<std::string, std::less<>> kLeftOut{
       std::string(kPageBreakPosition), std::string(kPartPaymentPosition), std::string(kDeductionPosition),

@@ -174,6 +174,20 @@ TEST(DocumentTotals, TheTypesDecimalsRoundEveryAmount) {
   EXPECT_EQ(totals.decimals, 3);
 }
 
+TEST(DocumentTotals, CashDiscountIsInformationBesideTheUnchangedGross) {
+  TotalsContext context = standardContext();
+  const DocumentTotals totals = computeDocumentTotals(positionsOf({{"", "1", "155,04"}}), context);
+  DocumentHeader header;
+  header.skonto = money("2");
+  header.zahlFrist1 = Date::fromYmd(2026, 12, 20);
+  const CashDiscount skonto = cashDiscountOf(header, totals);
+  EXPECT_EQ(totals.gesamt, money("184,5"));  // 155,04 + 29,4576 VAT shown as 29,46
+  EXPECT_EQ(skonto.betrag, money("3,69"));
+  EXPECT_EQ(skonto.prozent, money("2"));
+  EXPECT_EQ(skonto.bis, Date::fromYmd(2026, 12, 20));
+  EXPECT_EQ(totals.zahlbetrag, totals.gesamt);
+}
+
 // The worked example of the README section "Rechenregeln".
 TEST(DocumentTotals, TheWorkedExampleOfTheCalculationRules) {
   TotalsContext context = standardContext();
