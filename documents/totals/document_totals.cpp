@@ -69,12 +69,29 @@ void addPosition(const DocumentPosition& position, const TotalsContext& context,
   }
 }
 
-// Positions in line order, as the window lists them.
-std::vector<DocumentPosition> readPositions(Session& session, int64_t belegId) {
+// Positions in line order, as the window lists them, with the columns the totals read; the
+// other columns stay unread, which keeps recomputing after each change of a long document quick.
+std::vector<DocumentPosition> readCountedPositions(Session& session, int64_t belegId) {
   std::vector<DocumentPosition> positions;
-  Recordset rs(GlobalConnection(session), "SELECT * FROM Belegpositionen WHERE ([BelegID] IN (" +
-                                              std::to_string(belegId) + ")) ORDER BY [Zeilennummer],[ID];");
-  for (; !rs.eof(); rs.moveNext()) positions.push_back(readRecord(rs, DocumentPositionFields()));
+  Recordset rs(
+      GlobalConnection(session),
+      "SELECT [ID],[Menge],[VerkaufsPreis],[EinkaufsPreis],[MwSt],[PosTyp],[KeineBerechnung],[Arbeitszeit],"
+      "[Gewicht] FROM Belegpositionen WHERE ([BelegID] IN (" +
+          std::to_string(belegId) + ")) ORDER BY [Zeilennummer],[ID];");
+  for (; !rs.eof(); rs.moveNext()) {
+    DocumentPosition position;
+    position.id = rs["ID"].toInt();
+    position.belegId = belegId;
+    position.menge = rs["Menge"].toCurrency();
+    position.verkaufsPreis = rs["VerkaufsPreis"].toCurrency();
+    position.einkaufsPreis = rs["EinkaufsPreis"].toCurrency();
+    position.mwst = static_cast<int>(rs["MwSt"].toInt());
+    position.posTyp = rs["PosTyp"].toText();
+    position.keineBerechnung = static_cast<int>(rs["KeineBerechnung"].toInt());
+    position.arbeitszeit = rs["Arbeitszeit"].toCurrency();
+    position.gewicht = rs["Gewicht"].toCurrency();
+    positions.push_back(std::move(position));
+  }
   return positions;
 }
 
@@ -168,7 +185,7 @@ void storeDocumentTotals(Session& session, int64_t belegId, const DocumentTotals
 std::optional<DocumentTotals> recomputeDocumentTotals(Session& session, int64_t belegId) {
   const std::optional<DocumentHeader> header = readHeader(session, belegId);
   if (!header) return std::nullopt;
-  const std::vector<DocumentPosition> positions = readPositions(session, belegId);
+  const std::vector<DocumentPosition> positions = readCountedPositions(session, belegId);
   const DocumentTotals totals = computeDocumentTotals(positions, totalsContextOf(session, *header));
   storeDocumentTotals(session, belegId, totals, header->bruttoMode);
   return totals;
