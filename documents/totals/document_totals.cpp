@@ -69,6 +69,20 @@ void addPosition(const DocumentPosition& position, const TotalsContext& context,
   }
 }
 
+// Rounded one by one, the groups' bases may miss the rounded net after discount (with the shipping
+// in the totals) by a cent; the difference goes to the largest base, so that the bases an
+// e-invoice lists add up to its net total. Ties go to the higher rate group.
+void settleGroupRounding(DocumentTotals& totals) {
+  const auto size = [](Currency value) { return value < Currency() ? -value : value; };
+  Currency sum;
+  size_t largest = totals.groups.size() - 1;
+  for (size_t group = totals.groups.size(); group-- > 0;) {
+    sum += totals.groups[group].net;
+    if (size(totals.groups[group].net) > size(totals.groups[largest].net)) largest = group;
+  }
+  totals.groups[largest].net += totals.nettoRabatt + totals.versandkosten - sum;
+}
+
 // Positions in line order, as the window lists them, with the columns the totals read; the
 // other columns stay unread, which keeps recomputing after each change of a long document quick.
 std::vector<DocumentPosition> readCountedPositions(Session& session, int64_t belegId) {
@@ -130,10 +144,11 @@ DocumentTotals computeDocumentTotals(std::span<const DocumentPosition> positions
   }
   totals.netto = shown(sums.net);
   totals.nettoRabatt = shown(discounted);
+  totals.versandkosten = shown(sums.shipping);
+  settleGroupRounding(totals);
   totals.rabattBetrag = totals.netto - totals.nettoRabatt;
   totals.mwst7 = totals.groups[1].vat;
   totals.mwst16 = totals.groups[2].vat;
-  totals.versandkosten = shown(sums.shipping);
   totals.gesamt = totals.nettoRabatt + totals.mwst7 + totals.mwst16 + totals.versandkosten;
   totals.teilzahlungen = shown(sums.partPayments);
   totals.zahlbetrag = totals.gesamt - totals.teilzahlungen;

@@ -135,6 +135,16 @@ TEST(DocumentTotals, GroupsCarryTheDiscountedBaseAndVatAndShippingInTheTotals) {
   EXPECT_TRUE(totals.showDiscountLines);
 }
 
+TEST(DocumentTotals, GroupBasesAddUpToTheNetAfterRounding) {
+  // Each base 10,005 would show as 10,01, together 20,02 against the net 20,01.
+  const auto totals =
+      computeDocumentTotals(positionsOf({{"", "1", "10,005", 1}, {"", "1", "10,005", 2}}), standardContext());
+  EXPECT_EQ(totals.nettoRabatt, money("20,01"));
+  EXPECT_EQ(totals.groups[2].net, money("10"));
+  EXPECT_EQ(totals.groups[1].net, money("10,01"));
+  EXPECT_EQ(totals.groups[0].net, Currency());
+}
+
 TEST(DocumentTotals, DiscountLinesHideWhenTheDiscountChangesNothing) {
   TotalsContext context = standardContext();
   EXPECT_FALSE(computeDocumentTotals(positionsOf({{"", "1", "100"}}), context).showDiscountLines);
