@@ -14,7 +14,8 @@
 namespace orvosal {
 namespace {
 
-const char* const kColumns[] = {"Bezeichnung", "Staffel", "Option", "Wert", "Rabatt", "PreisArt", "Aktiv"};
+const char* const kScaleColumnCaptions[] = {"Bezeichnung", "Staffel",  "Option", "Wert",
+                                            "Rabatt",      "PreisArt", "Aktiv"};
 
 QString optionCaption(int option) { return option > 0 ? "Betrag" : "Menge"; }
 
@@ -33,10 +34,10 @@ QStringList cells(const PriceScaleRow& row) {
 FrmPreisstaffeln::FrmPreisstaffeln(Session& session, QWidget* parent) : QDialog(parent), session_(session) {
   setObjectName("frmPreisstaffeln");
   setWindowTitle("Preisstaffeln");
-  table_ = new QTableWidget(0, static_cast<int>(std::size(kColumns)), this);
+  table_ = new QTableWidget(0, static_cast<int>(std::size(kScaleColumnCaptions)), this);
   table_->setObjectName("lstPreisstaffeln");
   QStringList headers;
-  for (const char* column : kColumns) headers << column;
+  for (const char* column : kScaleColumnCaptions) headers << column;
   table_->setHorizontalHeaderLabels(headers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -8,6 +8,7 @@
 #include "core/error_log.h"
 #include "core/operation_guard.h"
 #include "core/text.h"
+#include "documents/hundred.h"
 #include "documents/pricing/general_scale.h"
 #include "documents/pricing/price_text.h"
 #include "masterdata/articles/article.h"
@@ -15,9 +16,7 @@
 namespace orvosal {
 namespace {
 
-constexpr std::string_view kModule = "mdlPreise";
-
-const Currency kHundred = Currency::fromInteger(100);
+constexpr std::string_view kArticlePricingModule = "mdlPreise";
 
 // price * (100 - percent) / 100 in currency arithmetic.
 Currency lessPercent(Currency price, Currency percent) { return price * (kHundred - percent) / kHundred; }
@@ -125,7 +124,8 @@ std::string Artikel_Preis_Ermitteln(Session& session, std::string_view artikelId
   const std::string none = "0,00";
   if (!isNumeric(artikelId)) return none;
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, "Artikel_Preis_Ermitteln"), none, [&] {
+      session, operationName(kArticlePricingModule, OperationKind::Function, "Artikel_Preis_Ermitteln"), none,
+      [&] {
         const int64_t id = Currency::parse(artikelId)->units() / Currency::kUnitsPerWhole;
         const std::optional<Currency> partner = Currency::parse(kundenId);
         const int64_t kunde = partner ? partner->units() / Currency::kUnitsPerWhole : 0;

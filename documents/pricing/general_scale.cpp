@@ -10,6 +10,7 @@
 #include "core/error_log.h"
 #include "core/operation_guard.h"
 #include "core/text.h"
+#include "documents/hundred.h"
 #include "documents/records/document_position.h"
 #include "documents/totals/document_totals.h"
 #include "masterdata/articles/article.h"
@@ -17,9 +18,7 @@
 namespace orvosal {
 namespace {
 
-constexpr std::string_view kModule = "mdlPreise";
-
-const Currency kHundred = Currency::fromInteger(100);
+constexpr std::string_view kGeneralScaleModule = "mdlPreise";
 
 // The articles of a document by number, each read once; none for a number no article has.
 class ArticleCache {
@@ -135,7 +134,8 @@ void applyScale(Connection& connection, int64_t belegId, std::string_view name) 
 
 bool Staffel_Rabatt_Ermitteln(Session& session, int64_t belegId, std::string_view name) {
   return runOperation(
-      session, operationName(kModule, OperationKind::Function, "Staffel_Rabatt_Ermitteln"), false, [&] {
+      session, operationName(kGeneralScaleModule, OperationKind::Function, "Staffel_Rabatt_Ermitteln"), false,
+      [&] {
         return RetryOnLostConnection(session, [&] {
           Connection& connection = GlobalConnection(session);
           if (Recordset(connection, "SELECT Allgemeine_Staffel, Preisstaffel FROM Belegkopf WHERE ((" +

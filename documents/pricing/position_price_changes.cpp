@@ -6,13 +6,12 @@
 #include "core/db/transaction.h"
 #include "core/users/rights.h"
 #include "core/version.h"
+#include "documents/hundred.h"
 #include "documents/pricing/position_pricing.h"
 #include "documents/totals/document_totals.h"
 
 namespace orvosal {
 namespace {
-
-const Currency kHundred = Currency::fromInteger(100);
 
 bool isArticlePosition(const Value& posTyp) {
   const std::string type = posTyp.toText();

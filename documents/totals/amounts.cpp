@@ -3,12 +3,12 @@
 #include <limits>
 #include <stdexcept>
 
+#include "documents/hundred.h"
+
 namespace orvosal {
 namespace {
 
 __extension__ using Wide = __int128;
-
-const Currency kHundred = Currency::fromInteger(100);
 
 // a * b / c with a single rounding to four decimals, half to even, so that a rate or percentage
 // with decimals (5,5 %) costs no precision in an intermediate step.

@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "documents/totals/tests/money.h"
+
 namespace orvosal {
 namespace {
-
-Currency money(std::string_view text) { return *Currency::parse(text); }
 
 struct AmountCase {
   const char* name;

@@ -6,11 +6,10 @@
 #include "core/db/sql_helpers.h"
 #include "documents/tests/document_fixture.h"
 #include "documents/totals/document_totals.h"
+#include "documents/totals/tests/money.h"
 
 namespace orvosal {
 namespace {
-
-Currency money(std::string_view text) { return *Currency::parse(text); }
 
 DocumentPosition position(std::string_view typ, const char* menge, const char* preis, int mwst = 2) {
   DocumentPosition row;

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "documents/totals/tests/money.h"
+
 namespace orvosal {
 namespace {
-
-Currency money(std::string_view text) { return *Currency::parse(text); }
 
 struct Pos {
   std::string_view typ;
