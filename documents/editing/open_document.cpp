@@ -329,33 +329,48 @@ bool OpenDocument::creditLimitAccepted(Currency additionalGross) {
                                  kProductName);
 }
 
-int64_t OpenDocument::appendRows(std::vector<DocumentPosition> rows) {
+std::optional<int64_t> OpenDocument::appendRows(std::vector<DocumentPosition> rows) {
+  const bool wasSaved = saved();
+  // The partner is created before any transaction opens: its save may ask the user.
+  if (!wasSaved && header_.kdNr == 0 && !createPartner()) return std::nullopt;
   Connection& connection = GlobalConnection(*session_);
-  DbTransaction transaction(connection);
-  if (!saved() && !createDocument(std::nullopt)) return 0;
-  const DateTime now = session_->clock().now();
-  int line = nextLineNumber_;
-  for (DocumentPosition& row : rows) {
-    row.belegId = header_.belegId;
-    row.zeilennummer = line++;
-    row.erfasst = now;
-    row.geändert = now;
-  }
-  int64_t lastId = 0;
-  if (rows.size() == 1) {
-    lastId = insertPosition(connection, rows.front());
+  // A new document draws its process number: the whole write then holds the counter lock.
+  std::optional<DbTransaction> transaction;
+  if (wasSaved) {
+    transaction.emplace(connection);
   } else {
-    insertPositions(connection, rows);
+    transaction.emplace(connection, kCounterLock);
   }
-  afterWrite();
-  transaction.commit();
-  nextLineNumber_ = std::max(nextLineNumber_, line);
-  if (lastId == 0 && !positions_.empty()) {
-    lastId = std::max_element(positions_.begin(), positions_.end(), [](const auto& a, const auto& b) {
-               return a.id < b.id;
-             })->id;
+  try {
+    if (!wasSaved) createDocument(std::nullopt);
+    const DateTime now = session_->clock().now();
+    int line = nextLineNumber_;
+    for (DocumentPosition& row : rows) {
+      row.belegId = header_.belegId;
+      row.zeilennummer = line++;
+      row.erfasst = now;
+      row.geändert = now;
+    }
+    int64_t lastId = 0;
+    if (rows.size() == 1) {
+      lastId = insertPosition(connection, rows.front());
+    } else {
+      insertPositions(connection, rows);
+    }
+    afterWrite();
+    transaction->commit();
+    nextLineNumber_ = std::max(nextLineNumber_, line);
+    if (lastId == 0 && !positions_.empty()) {
+      lastId = std::max_element(positions_.begin(), positions_.end(), [](const auto& a, const auto& b) {
+                 return a.id < b.id;
+               })->id;
+    }
+    return lastId;
+  } catch (...) {
+    // The document's row went with the rolled-back transaction.
+    if (!wasSaved) header_.belegId = 0;
+    throw;
   }
-  return lastId;
 }
 
 void OpenDocument::afterWrite() {
@@ -390,11 +405,9 @@ std::optional<int64_t> OpenDocument::addPosition(DocumentPosition position) {
   if (position.posnummer.empty()) position.posnummer = nextPositionNumber(positions_);
   position.istMenge = 0;
   position.istDatum.reset();
-  const std::optional<int64_t> id = runOperation(
-      *session_, operation("Save_Item"), std::optional<int64_t>(), [&]() -> std::optional<int64_t> {
-        const int64_t added = appendRows({position});
-        return added == 0 ? std::nullopt : std::optional<int64_t>(added);
-      });
+  const std::optional<int64_t> id =
+      runOperation(*session_, operation("Save_Item"), std::optional<int64_t>(),
+                   [&]() -> std::optional<int64_t> { return appendRows({position}); });
   if (!id) return std::nullopt;
   WriteUserHistory(*session_, "1 Artikel gespeichert", kDocumentWindow, header_.belegId);
   applyGeneralScale();
@@ -419,7 +432,7 @@ std::optional<int> OpenDocument::addPositions(std::vector<DocumentPosition> posi
   if (!creditLimitAccepted(gross)) return std::nullopt;
   const int count = static_cast<int>(positions.size());
   const bool added = runOperation(*session_, operation("Save_Item"), false,
-                                  [&] { return appendRows(std::move(positions)) != 0; });
+                                  [&] { return appendRows(std::move(positions)).has_value(); });
   if (!added) return std::nullopt;
   WriteUserHistory(*session_, std::to_string(count) + " Artikel gespeichert", kDocumentWindow,
                    header_.belegId);
