@@ -44,6 +44,7 @@ int create(CommandContext& context) {
     context.err << "Keine Belegart mit der ID " << typeId << ".\n";
     return kExitFailure;
   }
+  if (!OpenDocument::mayOpen(context.session, type->kundenbereich)) return kExitFailure;
   OpenDocument document(context.session, type->kundenbereich, typeId);
   return applyHeaderChanges(context, document);
 }

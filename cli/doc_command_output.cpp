@@ -7,7 +7,6 @@
 #include "cli/doc_command_documents.h"
 #include "cli/record_assignments.h"
 #include "cli/table_output.h"
-#include "core/operation_guard.h"
 #include "documents/editing/document_list.h"
 #include "documents/totals/amounts.h"
 #include "documents/types/document_type_store.h"
@@ -45,9 +44,9 @@ void writePositions(std::ostream& out, const OpenDocument& document) {
 
 // The totals area: the discount lines only when the discount changes the net, VAT per rate unless
 // the document is without VAT, shipping kept out of the net, partial payments when there are any.
-void writeTotals(std::ostream& out, const DocumentTotals& totals, int decimals) {
+void writeTotals(std::ostream& out, const DocumentTotals& totals) {
   const auto line = [&](const std::string& caption, Currency amount) {
-    writeTableRow(out, {caption, formatAmount(amount, decimals)});
+    writeTableRow(out, {caption, formatAmount(amount, totals.decimals)});
   };
   line("Netto", totals.netto);
   if (totals.showDiscountLines) {
@@ -71,15 +70,11 @@ void writeTotals(std::ostream& out, const DocumentTotals& totals, int decimals) 
 int showDocument(CommandContext& context) {
   const std::optional<OpenDocument> document = openStoredDocument(context, *idArgument(context.arguments));
   if (!document) return kExitFailure;
-  const std::optional<int> decimals = runOperation(context.session, "doc show", std::optional<int>(), [&] {
-    return std::optional<int>(totalsContextOf(context.session, document->header()).decimals);
-  });
-  if (!decimals) return kExitFailure;
   writeHeader(context.out, document->header());
   context.out << '\n';
   writePositions(context.out, *document);
   context.out << '\n';
-  writeTotals(context.out, document->totals(), *decimals);
+  writeTotals(context.out, document->totals());
   return kExitSuccess;
 }
 
@@ -98,6 +93,7 @@ int listDocuments(CommandContext& context) {
     filter.salesArea = type->kundenbereich;
     filter.belegartenId = typeId;
   }
+  if (!OpenDocument::mayOpen(context.session, filter.salesArea)) return kExitFailure;
   if (arguments.has("--partner")) filter.partnerId = idOption(arguments, "--partner");
   filter.search = arguments.value("--search");
   writeTableRow(context.out, {"BelegID", "Belegnummer", "Datum", "Belegart", "Kundennummer", "Name", "Netto",

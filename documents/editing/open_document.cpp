@@ -80,7 +80,7 @@ OpenDocument::OpenDocument(Session& session, bool salesArea, int64_t belegartenI
   header_.sachbearbeiter = signedInUserName(session);
   header_.euroFaktor = Currency::fromInteger(1);
   runOperation(session, operation("Form_Load"), 0, [&] {
-    const VatRates all = loadVatRates(session);
+    const VatRegimes all = loadVatRates(session);
     const VatTable& rates = all.inForce(session.clock().today());
     header_.mwstGr = rates.standard();
     header_.mwstKl = rates.reduced();
@@ -185,7 +185,7 @@ bool OpenDocument::choosePartner(int64_t adressenId) {
 void OpenDocument::setVatRegime(VatRegime regime) {
   if (saved()) return;
   runOperation(*session_, operation("Set_MwSt"), 0, [&] {
-    const VatRates rates = loadVatRates(*session_);
+    const VatRegimes rates = loadVatRates(*session_);
     const VatTable& table = regime == VatRegime::Special ? rates.special : rates.normal;
     header_.mwstGr = table.standard();
     header_.mwstKl = table.reduced();
@@ -254,7 +254,7 @@ bool OpenDocument::createDocument(std::optional<int64_t> processNumber) {
   row.bezahltWieviel = Currency();
   row.erledigt = 0;
   if (row.mwstGr == Currency() && row.mwstKl == Currency()) {
-    const VatRates all = loadVatRates(*session_);
+    const VatRegimes all = loadVatRates(*session_);
     const VatTable& rates = all.inForce(session_->clock().today());
     row.mwstGr = rates.standard();
     row.mwstKl = rates.reduced();
