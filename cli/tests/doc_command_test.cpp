@@ -1,0 +1,223 @@
+// orvosal-cli doc: documents built, shown, listed, copied and deleted through the document rules,
+// on both engines.
+#include <gtest/gtest.h>
+
+#include "cli/tests/cli_test_run.h"
+#include "core/db/recordset.h"
+#include "core/tests/db_test_support.h"
+
+namespace orvosal {
+namespace {
+
+using orvosal::testing::CliRun;
+using orvosal::testing::runCommandLine;
+
+constexpr const char* kInvoiceType = "3";  // the seeded sales type "Rechnung"
+
+class CliDoc : public orvosal::testing::SeededBothEngines {
+ protected:
+  CliRun cli(std::vector<std::string> args, const char* answer = nullptr) {
+    if (answer != nullptr) args.insert(args.begin(), answer);
+    args.insert(args.begin(), {"--home", engine().folder().string()});
+    return runCommandLine(args);
+  }
+  CliRun doc(std::vector<std::string> args, const char* answer = nullptr) {
+    args.insert(args.begin(), "doc");
+    return cli(std::move(args), answer);
+  }
+  // Runs a command that must succeed and answers the first line it printed (an ID).
+  std::string created(std::vector<std::string> args) {
+    const CliRun run = cli(std::move(args));
+    EXPECT_EQ(run.status, 0) << run.err;
+    return run.out.substr(0, run.out.find_first_of("\t\n"));
+  }
+  int64_t count(const std::string& table) {
+    return Recordset(db(), "SELECT count(*) as Anzahl FROM " + table)["Anzahl"].toInt();
+  }
+  // An invoice for a new customer, with one free text line; answers its BelegID.
+  std::string invoiceWithOneLine() {
+    const std::string customer = created({"address", "add", "Name=Hofmann"});
+    const std::string id = created({"doc", "new", "--type", kInvoiceType, "--partner", customer});
+    created({"doc", "add", id, "--text", "Beratung", "--qty", "1", "--price", "100", "--vat", "2"});
+    return id;
+  }
+};
+
+// The line of a tab-separated table that starts with `key` and a tab, without its line break.
+std::string rowOf(const std::string& table, const std::string& key) {
+  const size_t start = table.find("\n" + key + "\t");
+  if (start == std::string::npos) return "";
+  return table.substr(start + 1, table.find('\n', start + 1) - start - 1);
+}
+
+TEST_P(CliDoc, AnInvoiceBuiltOnTheCommandLineShowsItsTotals) {
+  const std::string customer = created({"address", "add", "Name=Hofmann", "Vorname=Eva"});
+  created({"article", "add", "Artikelnummer=A1", "Bezeichnung1=Schraube", "Verkaufspreis1=10", "Mwst=2"});
+  created({"article", "add", "Artikelnummer=A2", "Bezeichnung1=Dübel", "Verkaufspreis1=12,35", "Mwst=2"});
+  created({"article", "add", "Artikelnummer=A3", "Bezeichnung1=Fachbuch", "Verkaufspreis1=5,99", "Mwst=1"});
+
+  const std::string id = created({"doc", "new", "--type", kInvoiceType, "--partner", customer});
+  created({"doc", "add", id, "--article", "A1", "--qty", "3"});  // Pos 1: 30,00 at 19 %
+  created({"doc", "add", id, "--article", "A2", "--qty", "2"});  // Pos 2: 24,70 at 19 %
+  created({"doc", "add", id, "--article", "A3", "--qty", "4"});  // Pos 3: 23,96 at 7 %
+  created({"doc", "add", id, "--text", "Montage", "--qty", "1,5", "--price", "40", "--vat", "2", "--unit",
+           "Std"});
+  const std::string free = created({"doc", "add", id, "--article", "A1", "--qty", "1", "--no-charge"});
+  created({"doc", "add", id, "--special", "ZW", "--lines", "1,2,3,4", "--text", "Zwischensumme Material"});
+  // 10 % off positions 1 and 2 (54,70): minus 5,47 at 19 %.
+  created(
+      {"doc", "add", id, "--special", "AG", "--percent", "10", "--lines", "1,2", "--text", "Treuerabatt"});
+
+  // 19 %: 30 + 24,70 + 60 - 5,47 = 109,23, VAT 20,7537; 7 %: 23,96, VAT 1,6772.
+  CliRun shown = doc({"show", id});
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  const std::string totals = "\nNetto\t133,19\nMwSt 7 %\t1,68\nMwSt 19 %\t20,75\nBrutto\t155,62\n";
+  EXPECT_TRUE(shown.out.ends_with(totals)) << shown.out;
+  for (const char* stored : {"\nNettoPreis\t133,19\n", "\nGesamtPreis\t155,62\n", "\nMwSt16\t20,75\n",
+                             "\nMwSt7\t1,68\n", "\nName\tHofmann\n", "\nVorname\tEva\n"}) {
+    EXPECT_NE(shown.out.find(stored), std::string::npos) << stored << shown.out;
+  }
+  EXPECT_NE(
+      shown.out.find("\nID\tPosnummer\tPosTyp\tArtikelnummer\tBezeichnung1\tMenge\tEinheit\tVerkaufsPreis\t"
+                     "MwSt\tKeineBerechnung\n"),
+      std::string::npos);
+  EXPECT_EQ(rowOf(shown.out, "4"), "4\t4\t\t\tMontage\t1,5\tStd\t40,00\t2\t0");
+  EXPECT_TRUE(rowOf(shown.out, free).ends_with("\tSchraube\t1\t\t10,00\t2\t1")) << rowOf(shown.out, free);
+
+  // A document discount of 10 % lowers the net and each rate's VAT alike.
+  ASSERT_EQ(doc({"set", id, "Rabatt=10"}).status, 0);
+  shown = doc({"show", id});
+  EXPECT_TRUE(
+      shown.out.ends_with("\nNetto\t133,19\nRabatt\t13,32\nNetto nach Rabatt\t119,87\nMwSt 7 %\t1,51\n"
+                          "MwSt 19 %\t18,68\nBrutto\t140,06\n"))
+      << shown.out;
+}
+
+TEST_P(CliDoc, PartPaymentsAndShippingGetLinesOfTheirOwn) {
+  const std::string id = invoiceWithOneLine();
+  db().execute(
+      "INSERT INTO Versandkosten (Bezeichnung1, Bezeichnung2, EK, VK, Mwst) "
+      "VALUES ('Paket', 'bis 5 kg', 4, 6.4, 2)");
+  created({"doc", "add", id, "--special", "V", "--shipping", "1"});
+  created({"doc", "add", id, "--special", "NS"});
+  created({"doc", "add", id, "--special", "TZ", "--amount", "50", "--text", "Anzahlung"});
+  const CliRun shown = doc({"show", id});
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  // Shipping counts as a position of the net: 106,40 with 20,216 VAT.
+  EXPECT_TRUE(shown.out.ends_with(
+      "\nNetto\t106,40\nMwSt 7 %\t0,00\nMwSt 19 %\t20,22\nBrutto\t126,62\nTeilzahlungen\t50,00\n"
+      "Zahlbetrag\t76,62\n"))
+      << shown.out;
+}
+
+TEST_P(CliDoc, ListCopyAndDelete) {
+  const std::string id = invoiceWithOneLine();
+  const CliRun copied = doc({"copy", id});
+  ASSERT_EQ(copied.status, 0) << copied.err;
+  const std::string copy = copied.out.substr(0, copied.out.find('\n'));
+  EXPECT_NE(copy, id);
+  EXPECT_EQ(count("Belegpositionen"), 2);
+
+  const CliRun listed = doc({"list", "--type", kInvoiceType, "--search", "hofmann"});
+  ASSERT_EQ(listed.status, 0) << listed.err;
+  EXPECT_TRUE(
+      listed.out.starts_with("BelegID\tBelegnummer\tDatum\tBelegart\tKundennummer\tName\tNetto\tBrutto\t"
+                             "Status\n"))
+      << listed.out;
+  for (const std::string& shownId : {id, copy}) {
+    const std::string row = rowOf(listed.out, shownId);
+    EXPECT_NE(row.find("\tRechnung\t1\tHofmann"), std::string::npos) << listed.out;
+    EXPECT_TRUE(row.ends_with("\t100,00\t119,00\toffen")) << row;
+  }
+  const std::string none = doc({"list", "--search", "Keller"}).out;
+  EXPECT_EQ(none.find('\n') + 1, none.size()) << none;  // the header line alone
+
+  EXPECT_EQ(doc({"delete", copy}).status, 1);  // not confirmed without a terminal
+  EXPECT_EQ(count("Belegkopf"), 2);
+  EXPECT_EQ(doc({"delete", copy}, "--yes").status, 0);
+  EXPECT_EQ(count("Belegkopf"), 1);
+  EXPECT_EQ(count("Belegpositionen"), 1);
+}
+
+TEST_P(CliDoc, ADoneDocumentRefusesChangesUntilTheMasterPasswordUnlocksIt) {
+  const std::string id = invoiceWithOneLine();
+  db().execute("UPDATE Belegkopf SET Erledigt = 1 WHERE BelegID = " + id);
+  db().execute("UPDATE Firmendaten SET MasterPassword = 'Geheim'");
+
+  const CliRun refused = doc({"add", id, "--text", "Nachtrag", "--qty", "1", "--price", "5", "--vat", "2"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("Position kann nicht mehr gespeichert werden!"), std::string::npos)
+      << refused.err;
+  const CliRun wrong = doc(
+      {"add", id, "--text", "Nachtrag", "--qty", "1", "--price", "5", "--vat", "2", "--unlock", "geheim"});
+  EXPECT_EQ(wrong.status, 1);
+  EXPECT_EQ(count("Belegpositionen"), 1);
+
+  const CliRun unlocked = doc(
+      {"add", id, "--text", "Nachtrag", "--qty", "1", "--price", "5", "--vat", "2", "--unlock", "Geheim"});
+  EXPECT_EQ(unlocked.status, 0) << unlocked.err;
+  EXPECT_EQ(count("Belegpositionen"), 2);
+}
+
+TEST_P(CliDoc, WrongCommandLinesAndBadInputChangeNothing) {
+  const std::string id = invoiceWithOneLine();
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"add", id}, 2, "doc add braucht --article, --text oder --special."},
+      {{"add", id, "--article", "A1"}, 2, "doc add --article braucht --qty."},
+      {{"add", id, "--article", "A1", "--qty", "1", "--vat", "2"},
+       2,
+       "--vat gilt nicht für doc add --article."},
+      {{"add", id, "--text", "x", "--qty", "1", "--price", "1"}, 2, "doc add --text braucht --vat."},
+      {{"add", id, "--text", "x", "--qty", "1", "--price", "1", "--vat", "3"}, 2, "--vat ist 0 (ohne MwSt)"},
+      {{"add", id, "--text", "x", "--qty", "eins", "--price", "1", "--vat", "2"},
+       2,
+       "--qty braucht eine Zahl: eins"},
+      {{"add", id, "--special", "XY"}, 2, "Unbekannte Sonderposition: XY"},
+      {{"add", id, "--special", "AG", "--lines", "1"}, 2, "doc add --special AG braucht --percent."},
+      {{"add", id, "--special", "NS", "--percent", "5"}, 2, "--percent gilt nicht für doc add --special NS."},
+      {{"add", id, "--special", "ZW", "--lines", "1,,2"}, 2, "--lines braucht Positionsnummern"},
+      {{"add", id, "--special", "V"}, 2, "doc add --special V braucht --text."},
+      {{"new", "--type", kInvoiceType}, 2, "doc new braucht --partner."},
+      {{"new", "--type", "x", "--partner", "1"}, 2, "--type braucht eine ID: x"},
+      {{"new", "--type", kInvoiceType, "--partner", "1", "--date", "2026-02-30"},
+       2,
+       "--date braucht ein Datum"},
+      {{"show"}, 2, "doc show braucht die ID des Belegs."},
+      {{"show", id, "2"}, 2, "doc show nimmt genau eine ID."},
+      {{"set", id}, 2, "doc set braucht mindestens eine Angabe."},
+      {{"set", id, "Rabatt"}, 2, "Keine Angabe der Form Spalte=Wert: Rabatt"},
+      {{"list", "--form", "plain"}, 2, "--form gilt nicht für doc list."},
+      {{"copy", id, "--form", "deep"}, 2, "--form ist plain, with-stock oder without-stock: deep"},
+      {{"rename", id}, 2, "Unbekannte Aktion für doc: rename"},
+      {{"show", "99"}, 1, "Kein Beleg mit der ID 99."},
+      {{"new", "--type", "99", "--partner", "1"}, 1, "Keine Belegart mit der ID 99."},
+      {{"new", "--type", kInvoiceType, "--partner", "99"}, 1, "Keine Adresse mit der ID 99."},
+      {{"new", "--type", kInvoiceType, "--partner", "1", "Farbe=rot"},
+       1,
+       "Unbekannte Spalte der Belege: Farbe"},
+      {{"set", id, "Rabatt=viel"}, 1, "Der Wert passt nicht in die Spalte Rabatt: viel"},
+      {{"add", id, "--article", "NOPE", "--qty", "1"}, 1, "Kein Artikel mit der Artikelnummer NOPE."},
+      {{"add", id, "--special", "ZW", "--lines", "9"},
+       1,
+       "Keine Position mit der Nummer 9 im Beleg " + id + "."},
+      {{"add", id, "--special", "AF", "--percent", "5"}, 1, "Fehler, es sind keine Positionen markiert"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = doc(c.args);
+    EXPECT_EQ(run.status, c.status) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(count("Belegkopf"), 1);
+  EXPECT_EQ(count("Belegpositionen"), 1);
+  EXPECT_EQ(Recordset(db(), "SELECT Rabatt FROM Belegkopf")["Rabatt"].toCurrency(), Currency());
+}
+
+ORVOSAL_ON_BOTH_ENGINES(CliDoc);
+
+}  // namespace
+}  // namespace orvosal
