@@ -57,7 +57,8 @@ int change(CommandContext& context) {
 int remove(CommandContext& context) {
   const std::optional<OpenDocument> document = openStoredDocument(context, *idArgument(context.arguments));
   if (!document) return kExitFailure;
-  const bool unlocked = document->locked() && context.arguments.has("--unlock");
+  // A done document was opened only when --unlock held the master password.
+  const bool unlocked = context.arguments.has("--unlock");
   return DeleteDocument(context.session, document->id(), unlocked) ? kExitSuccess : kExitFailure;
 }
 

@@ -157,6 +157,14 @@ TEST_P(CliDoc, ADoneDocumentRefusesChangesUntilTheMasterPasswordUnlocksIt) {
       {"add", id, "--text", "Nachtrag", "--qty", "1", "--price", "5", "--vat", "2", "--unlock", "Geheim"});
   EXPECT_EQ(unlocked.status, 0) << unlocked.err;
   EXPECT_EQ(count("Belegpositionen"), 2);
+
+  const CliRun kept = doc({"delete", id}, "--yes");
+  EXPECT_EQ(kept.status, 1);
+  EXPECT_NE(kept.err.find(" Position kann nicht gelöscht werden!"), std::string::npos) << kept.err;
+  EXPECT_EQ(count("Belegkopf"), 1);
+  const CliRun deleted = doc({"delete", id, "--unlock", "Geheim"}, "--yes");
+  EXPECT_EQ(deleted.status, 0) << deleted.err;
+  EXPECT_EQ(count("Belegkopf"), 0);
 }
 
 TEST_P(CliDoc, WrongCommandLinesAndBadInputChangeNothing) {
