@@ -146,7 +146,7 @@ const std::vector<CliCommand>& cliCommands() {
             "add ID --special V --shipping ID | --special V --text TEXT --amount BETRAG [--vat 0|1|2]",
             "add ID --special TZ --amount BETRAG [--text TEXT]", "add ID --special NS",
             "set ID SPALTE=WERT ... [--set SPALTE=WERT ...] [--partner ID] [--date JJJJ-MM-TT]", "show ID",
-            "list [--type ID] [--partner ID] [--search TEXT] [--purchase]", "delete ID",
+            "list [--type ID] [--partner ID] [--search TEXT] [--purchase]", "delete ID [--unlock KENNWORT]",
             "copy ID [--form plain|with-stock|without-stock]"},
        .description = "Belege anlegen, mit Positionen füllen, ändern, anzeigen, auflisten, löschen und\n"
                       "duplizieren, mit den Regeln des Belegfensters (Rechte, Sperre erledigter Belege,\n"
@@ -155,7 +155,8 @@ const std::vector<CliCommand>& cliCommands() {
                       "markierten Positionen mit ihren Positionsnummern (Spalte Posnummer von show);\n"
                       "ZW ohne --text fragt nach dem Text; --yes beantwortet die Rückfragen\n"
                       "(Beleg löschen, Bestelllimit, Leerzeile) mit Ja, --no (Vorgabe ohne Terminal)\n"
-                      "mit Nein; --unlock mit dem Masterkennwort ändert auch einen erledigten Beleg",
+                      "mit Nein; --unlock mit dem Masterkennwort ergänzt oder löscht auch einen\n"
+                      "erledigten Beleg",
        .needsSignIn = true,
        .options = {{"--type", "ID", "Belegart (ID der Belegarten)"},
                    {"--partner", "ID", "Kunde oder Lieferant (ID der Adressen)"},

@@ -99,14 +99,18 @@ TEST_P(CliDoc, PartPaymentsAndShippingGetLinesOfTheirOwn) {
       "INSERT INTO Versandkosten (Bezeichnung1, Bezeichnung2, EK, VK, Mwst) "
       "VALUES ('Paket', 'bis 5 kg', 4, 6.4, 2)");
   created({"doc", "add", id, "--special", "V", "--shipping", "1"});
+  const std::string express = created(
+      {"doc", "add", id, "--special", "V", "--text", "Expresszuschlag", "--amount", "10", "--vat", "2"});
   created({"doc", "add", id, "--special", "NS"});
   created({"doc", "add", id, "--special", "TZ", "--amount", "50", "--text", "Anzahlung"});
   const CliRun shown = doc({"show", id});
   ASSERT_EQ(shown.status, 0) << shown.err;
-  // Shipping counts as a position of the net: 106,40 with 20,216 VAT.
+  // A shipping line of its own is entered like a position and numbered as one.
+  EXPECT_EQ(rowOf(shown.out, express), express + "\t2\tV\t\tExpresszuschlag\t1\t\t10,00\t2\t0");
+  // Shipping counts as a position of the net: 116,40 with 22,116 VAT.
   EXPECT_TRUE(shown.out.ends_with(
-      "\nNetto\t106,40\nMwSt 7 %\t0,00\nMwSt 19 %\t20,22\nBrutto\t126,62\nTeilzahlungen\t50,00\n"
-      "Zahlbetrag\t76,62\n"))
+      "\nNetto\t116,40\nMwSt 7 %\t0,00\nMwSt 19 %\t22,12\nBrutto\t138,52\nTeilzahlungen\t50,00\n"
+      "Zahlbetrag\t88,52\n"))
       << shown.out;
 }
 
