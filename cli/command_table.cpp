@@ -151,12 +151,16 @@ const std::vector<CliCommand>& cliCommands() {
        .description = "Belege anlegen, mit Positionen füllen, ändern, anzeigen, auflisten, löschen und\n"
                       "duplizieren, mit den Regeln des Belegfensters (Rechte, Sperre erledigter Belege,\n"
                       "Preisermittlung, Summen); new gibt die BelegID aus, add die ID der Position,\n"
-                      "copy die BelegID des Duplikats; Preise sind Nettopreise; --lines nennt die\n"
-                      "markierten Positionen mit ihren Positionsnummern (Spalte Posnummer von show);\n"
-                      "ZW ohne --text fragt nach dem Text; --yes beantwortet die Rückfragen\n"
-                      "(Beleg löschen, Bestelllimit, Leerzeile) mit Ja, --no (Vorgabe ohne Terminal)\n"
-                      "mit Nein; --unlock mit dem Masterkennwort ergänzt oder löscht auch einen\n"
-                      "erledigten Beleg",
+                      "copy die BelegID des Duplikats; Preise sind Nettopreise; --no-charge fügt eine\n"
+                      "Position ohne Berechnung ein; --special ART ist ZW (Zwischensumme), NS\n"
+                      "(Seitenumbruch), V (Versandkosten), AG (Abgebot), AF (Aufschlag) oder TZ\n"
+                      "(Teilzahlung); --lines nennt die markierten Positionen mit ihren\n"
+                      "Positionsnummern (Spalte Posnummer von show); ZW ohne --text fragt nach dem\n"
+                      "Text; list zeigt den Verkauf, mit --purchase den Einkauf; --form FORM ist plain,\n"
+                      "with-stock (mit Lieferbestand) oder without-stock; --yes beantwortet die\n"
+                      "Rückfragen (Beleg löschen, Bestelllimit, Leerzeile) mit Ja, --no (Vorgabe ohne\n"
+                      "Terminal) mit Nein; --unlock mit dem Masterkennwort ergänzt oder löscht auch\n"
+                      "einen erledigten Beleg",
        .needsSignIn = true,
        .options = {{"--type", "ID", "Belegart (ID der Belegarten)"},
                    {"--partner", "ID", "Kunde oder Lieferant (ID der Adressen)"},

@@ -56,7 +56,8 @@ TEST_P(CliDoc, AnInvoiceBuiltOnTheCommandLineShowsItsTotals) {
   created({"article", "add", "Artikelnummer=A2", "Bezeichnung1=Dübel", "Verkaufspreis1=12,35", "Mwst=2"});
   created({"article", "add", "Artikelnummer=A3", "Bezeichnung1=Fachbuch", "Verkaufspreis1=5,99", "Mwst=1"});
 
-  const std::string id = created({"doc", "new", "--type", kInvoiceType, "--partner", customer});
+  const std::string id =
+      created({"doc", "new", "--type", kInvoiceType, "--partner", customer, "--date", "2026-11-30"});
   created({"doc", "add", id, "--article", "A1", "--qty", "3"});  // Pos 1: 30,00 at 19 %
   created({"doc", "add", id, "--article", "A2", "--qty", "2"});  // Pos 2: 24,70 at 19 %
   created({"doc", "add", id, "--article", "A3", "--qty", "4"});  // Pos 3: 23,96 at 7 %
@@ -73,8 +74,9 @@ TEST_P(CliDoc, AnInvoiceBuiltOnTheCommandLineShowsItsTotals) {
   ASSERT_EQ(shown.status, 0) << shown.err;
   const std::string totals = "\nNetto\t133,19\nMwSt 7 %\t1,68\nMwSt 19 %\t20,75\nBrutto\t155,62\n";
   EXPECT_TRUE(shown.out.ends_with(totals)) << shown.out;
-  for (const char* stored : {"\nNettoPreis\t133,19\n", "\nGesamtPreis\t155,62\n", "\nMwst16\t20,75\n",
-                             "\nMwst7\t1,68\n", "\nName\tHofmann\n", "\nVorname\tEva\n"}) {
+  for (const char* stored :
+       {"\nNettoPreis\t133,19\n", "\nGesamtPreis\t155,62\n", "\nMwst16\t20,75\n", "\nMwst7\t1,68\n",
+        "\nBelegdatum\t30.11.2026\n", "\nName\tHofmann\n", "\nVorname\tEva\n"}) {
     EXPECT_NE(shown.out.find(stored), std::string::npos) << stored << shown.out;
   }
   EXPECT_NE(
