@@ -116,6 +116,31 @@ TEST_P(CliDoc, PartPaymentsAndShippingGetLinesOfTheirOwn) {
       << shown.out;
 }
 
+TEST_P(CliDoc, APurchaseOrderIsPricedAtThePurchasePriceAndListedApart) {
+  invoiceWithOneLine();
+  const std::string supplier = created({"address", "add", "--supplier", "Name=Holzland"});
+  const std::string other = created({"address", "add", "--supplier", "Name=Brettmann"});
+  created({"article", "add", "Artikelnummer=B1", "Bezeichnung1=Brett", "Verkaufspreis1=9", "Einkaufspreis=4",
+           "Mwst=2"});
+  const std::string order = created({"doc", "new", "--type", "4", "--partner", supplier});
+  created({"doc", "add", order, "--article", "B1", "--qty", "10"});
+  ASSERT_EQ(doc({"set", order, "--partner", other}).status, 0);
+
+  const CliRun shown = doc({"show", order});
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  EXPECT_NE(shown.out.find("\nName\tBrettmann\n"), std::string::npos) << shown.out;
+  EXPECT_NE(shown.out.find("\nKunde\tFalsch\n"), std::string::npos) << shown.out;
+  EXPECT_TRUE(shown.out.ends_with("\nNetto\t40,00\nMwSt 7 %\t0,00\nMwSt 19 %\t7,60\nBrutto\t47,60\n"))
+      << shown.out;
+
+  const std::string purchases = doc({"list", "--purchase"}).out;
+  EXPECT_NE(rowOf(purchases, order).find("\tBestellung\t"), std::string::npos) << purchases;
+  EXPECT_EQ(rowOf(purchases, "1"), "");
+  const std::string sales = doc({"list"}).out;
+  EXPECT_EQ(rowOf(sales, order), "");
+  EXPECT_NE(rowOf(sales, "1"), "") << sales;
+}
+
 TEST_P(CliDoc, ListCopyAndDelete) {
   const std::string id = invoiceWithOneLine();
   const CliRun copied = doc({"copy", id});
