@@ -9,6 +9,7 @@
 #include "cli/table_output.h"
 #include "documents/editing/document_list.h"
 #include "documents/totals/amounts.h"
+#include "documents/totals/document_totals.h"
 #include "documents/types/document_type_store.h"
 
 namespace orvosal {
@@ -43,8 +44,9 @@ void writePositions(std::ostream& out, const OpenDocument& document) {
 }
 
 // The totals area: the discount lines only when the discount changes the net, VAT per rate unless
-// the document is without VAT, shipping kept out of the net, partial payments when there are any.
-void writeTotals(std::ostream& out, const DocumentTotals& totals) {
+// the document is without VAT, shipping kept out of the net, partial payments when there are any,
+// and the cash discount of the payment terms as information.
+void writeTotals(std::ostream& out, const DocumentHeader& header, const DocumentTotals& totals) {
   const auto line = [&](const std::string& caption, Currency amount) {
     writeTableRow(out, {caption, formatAmount(amount, totals.decimals)});
   };
@@ -63,6 +65,11 @@ void writeTotals(std::ostream& out, const DocumentTotals& totals) {
     line("Teilzahlungen", totals.teilzahlungen);
     line("Zahlbetrag", totals.zahlbetrag);
   }
+  const CashDiscount skonto = cashDiscountOf(header, totals);
+  if (skonto.prozent != Currency()) {
+    line("Skonto " + trimmedNumber(skonto.prozent, 0) + " %", skonto.betrag);
+    if (skonto.bis) writeTableRow(out, {"Skonto bis", skonto.bis->toGerman()});
+  }
 }
 
 }  // namespace
@@ -74,7 +81,7 @@ int showDocument(CommandContext& context) {
   context.out << '\n';
   writePositions(context.out, *document);
   context.out << '\n';
-  writeTotals(context.out, document->totals());
+  writeTotals(context.out, document->header(), document->totals());
   return kExitSuccess;
 }
 

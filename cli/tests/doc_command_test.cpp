@@ -95,7 +95,7 @@ TEST_P(CliDoc, AnInvoiceBuiltOnTheCommandLineShowsItsTotals) {
       << shown.out;
 }
 
-TEST_P(CliDoc, PartPaymentsAndShippingGetLinesOfTheirOwn) {
+TEST_P(CliDoc, ShippingPartPaymentsAndCashDiscountGetLinesOfTheirOwn) {
   const std::string id = invoiceWithOneLine();
   db().execute(
       "INSERT INTO Versandkosten (Bezeichnung1, Bezeichnung2, EK, VK, Mwst) "
@@ -105,6 +105,7 @@ TEST_P(CliDoc, PartPaymentsAndShippingGetLinesOfTheirOwn) {
       {"doc", "add", id, "--special", "V", "--text", "Expresszuschlag", "--amount", "10", "--vat", "2"});
   created({"doc", "add", id, "--special", "NS"});
   created({"doc", "add", id, "--special", "TZ", "--amount", "50", "--text", "Anzahlung"});
+  ASSERT_EQ(doc({"set", id, "Skonto=2", "ZahlFrist1=2026-12-20"}).status, 0);
   const CliRun shown = doc({"show", id});
   ASSERT_EQ(shown.status, 0) << shown.err;
   // A shipping line of its own is entered like a position and numbered as one.
@@ -112,7 +113,7 @@ TEST_P(CliDoc, PartPaymentsAndShippingGetLinesOfTheirOwn) {
   // Shipping counts as a position of the net: 116,40 with 22,116 VAT.
   EXPECT_TRUE(shown.out.ends_with(
       "\nNetto\t116,40\nMwSt 7 %\t0,00\nMwSt 19 %\t22,12\nBrutto\t138,52\nTeilzahlungen\t50,00\n"
-      "Zahlbetrag\t88,52\n"))
+      "Zahlbetrag\t88,52\nSkonto 2 %\t2,77\nSkonto bis\t20.12.2026\n"))
       << shown.out;
 }
 
