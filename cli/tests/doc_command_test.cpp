@@ -69,6 +69,11 @@ TEST_P(CliDoc, AnInvoiceBuiltOnTheCommandLineShowsItsTotals) {
   created(
       {"doc", "add", id, "--special", "AG", "--percent", "10", "--lines", "1,2", "--text", "Treuerabatt"});
 
+  // Every write stored the totals, before any show.
+  const Recordset stored(db(), "SELECT NettoPreis, GesamtPreis FROM Belegkopf WHERE BelegID = " + id);
+  EXPECT_EQ(stored["NettoPreis"].toCurrency(), Currency::parse("133,19"));
+  EXPECT_EQ(stored["GesamtPreis"].toCurrency(), Currency::parse("155,62"));
+
   // 19 %: 30 + 24,70 + 60 - 5,47 = 109,23, VAT 20,7537; 7 %: 23,96, VAT 1,6772.
   CliRun shown = doc({"show", id});
   ASSERT_EQ(shown.status, 0) << shown.err;
@@ -161,6 +166,14 @@ TEST_P(CliDoc, ListCopyAndDelete) {
     EXPECT_NE(row.find("\tRechnung\t1\tHofmann"), std::string::npos) << listed.out;
     EXPECT_TRUE(row.ends_with("\t100,00\t119,00\toffen")) << row;
   }
+  // On a terminal the subtotal's text is asked for; an empty answer takes the proposal.
+  const CliRun asked = runCommandLine(
+      {"--home", engine().folder().string(), "doc", "add", id, "--special", "ZW", "--lines", "1"}, "\n");
+  ASSERT_EQ(asked.status, 0) << asked.err;
+  EXPECT_NE(asked.err.find("Text für Zwischensumme angeben [Zwischensumme für 100,00]"), std::string::npos)
+      << asked.err;
+  EXPECT_EQ(count("Belegpositionen"), 3);
+
   const std::string none = doc({"list", "--search", "Keller"}).out;
   EXPECT_EQ(none.find('\n') + 1, none.size()) << none;  // the header line alone
 
@@ -168,7 +181,7 @@ TEST_P(CliDoc, ListCopyAndDelete) {
   EXPECT_EQ(count("Belegkopf"), 2);
   EXPECT_EQ(doc({"delete", copy}, "--yes").status, 0);
   EXPECT_EQ(count("Belegkopf"), 1);
-  EXPECT_EQ(count("Belegpositionen"), 1);
+  EXPECT_EQ(count("Belegpositionen"), 2);  // the original's line and subtotal
 }
 
 TEST_P(CliDoc, ADoneDocumentRefusesChangesUntilTheMasterPasswordUnlocksIt) {
