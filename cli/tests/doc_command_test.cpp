@@ -212,6 +212,32 @@ TEST_P(CliDoc, ADoneDocumentRefusesChangesUntilTheMasterPasswordUnlocksIt) {
   EXPECT_EQ(count("Belegkopf"), 0);
 }
 
+TEST_P(CliDoc, EachActionNeedsItsRight) {
+  const std::string id = invoiceWithOneLine();
+  const struct {
+    const char* right;
+    std::vector<std::string> args;
+  } cases[] = {
+      {"Rechnungen", {"show", id}},
+      {"Rechnungen", {"list"}},
+      {"Rechnungen", {"new", "--type", kInvoiceType, "--partner", "1"}},
+      {"Change_Beleg", {"set", id, "Rabatt=5"}},
+      {"Change_Beleg", {"new", "--type", kInvoiceType, "--partner", "1"}},
+      {"Change_Items", {"add", id, "--text", "Nachtrag", "--qty", "1", "--price", "5", "--vat", "2"}},
+      {"Delete_Items", {"delete", id}},
+  };
+  for (const auto& c : cases) {
+    db().execute(std::string("UPDATE Benutzer SET [") + c.right + "] = 0");
+    const CliRun run = doc(c.args, "--yes");
+    EXPECT_EQ(run.status, 1) << c.right << " " << c.args.front();
+    EXPECT_NE(run.err.find("Keine Berechtigung für diesen Programmteil"), std::string::npos) << run.err;
+    db().execute(std::string("UPDATE Benutzer SET [") + c.right + "] = 1");
+  }
+  EXPECT_EQ(count("Belegkopf"), 1);
+  EXPECT_EQ(count("Belegpositionen"), 1);
+  EXPECT_EQ(Recordset(db(), "SELECT Rabatt FROM Belegkopf")["Rabatt"].toCurrency(), Currency());
+}
+
 TEST_P(CliDoc, WrongCommandLinesAndBadInputChangeNothing) {
   const std::string id = invoiceWithOneLine();
   struct Case {
