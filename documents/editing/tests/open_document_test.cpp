@@ -110,6 +110,28 @@ TEST_P(OpenDocumentTest, APositionCreatesTheDocumentAndIsNumbered) {
   EXPECT_EQ(readHeader(document.id()).nettoPreis, money("35"));
 }
 
+TEST_P(OpenDocumentTest, ASavedPositionIsRepricedByTheDocumentsGeneralScale) {
+  const int64_t article = storeArticle("S-1", "Schraube", money("100"));
+  execute("UPDATE Artikel SET [Verkaufspreis1] = 100, [Staffel_Moeglich] = 1 WHERE ([ID] IN (" +
+          std::to_string(article) + "))");
+  execute(
+      "INSERT INTO Preisstaffeln (Bezeichnung, Aktiv, [Option], Staffel, Wert, Rabatt, PreisArt) VALUES "
+      "('ab 5 Stück', 1, 0, 'Menge', 5, 10, 1)");
+  OpenDocument document = newInvoice(storeAddress(true, "Krause"));
+  document.header().allgemeineStaffel = "Menge";
+  DocumentPosition few = item("Schraube", "4", "100");
+  few.artikelnummer = "S-1";
+  const auto id = document.addPosition(few);
+  ASSERT_TRUE(id);
+  // 4 pieces stay below the scale's threshold; 4 more reach it.
+  EXPECT_EQ(readPosition(*id).verkaufsPreis, money("100"));
+  ASSERT_TRUE(document.addPosition(few));
+  EXPECT_EQ(readPosition(*id).verkaufsPreis, money("90"));
+  EXPECT_EQ(readPosition(*id).alterPreis, money("100"));
+  EXPECT_EQ(document.positions()[0].verkaufsPreis, money("90"));
+  EXPECT_EQ(document.totals().netto, money("720"));
+}
+
 TEST_P(OpenDocumentTest, AnEmptyLineIsSavedOnlyInASavedDocumentAndOnlyWhenConfirmed) {
   OpenDocument document = newInvoice(storeAddress(true, "Krause"));
   EXPECT_FALSE(document.addPosition(DocumentPosition{}));
