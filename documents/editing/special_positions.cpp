@@ -114,6 +114,8 @@ std::optional<int64_t> OpenDocument::insertDeductionOrSurcharge(std::span<const 
     return failed();
   }
   if (text.empty()) text = systemSetting(*session_, surcharge ? "Auftext" : "Abtext");
+  // Without a text of its own or from the settings the line still says what it is.
+  if (trim(text).empty()) text = surcharge ? "Aufschlag" : "Abgebot/Rabatt";
   row.posTyp = surcharge ? kSurchargePosition : kDeductionPosition;
   row.bezeichnung1 = percentText(percent) + "% " + text;
   row.artikelnummer = percentText(percent);

@@ -98,6 +98,11 @@ TEST_P(SpecialPositionsTest, DeductionAndSurchargeTakeThePercentageOfTheMarkedSu
   }
   // 25 - 2,50 + 0,625 - 1 = 22,125 net at 19 %.
   EXPECT_EQ(readHeader(document.id()).nettoPreis, money("22,13"));
+  // Without a setting the line names its kind.
+  session().systemSettings()["Abtext"] = "";
+  const auto unnamed = document.insertDeductionOrSurcharge(marked, false, money("5"), "", 2);
+  ASSERT_TRUE(unnamed);
+  EXPECT_EQ(readPosition(*unnamed).bezeichnung1, "5% Abgebot/Rabatt");
 
   EXPECT_FALSE(document.insertDeductionOrSurcharge({}, false, money("10"), "", 2));
   EXPECT_FALSE(document.insertDeductionOrSurcharge(marked, true, money("0"), "", 2));
@@ -105,7 +110,7 @@ TEST_P(SpecialPositionsTest, DeductionAndSurchargeTakeThePercentageOfTheMarkedSu
       ui().texts("message"),
       (std::vector<std::string>{"Fehler, es sind keine Positionen markiert",
                                 "es ist ein Fehler bei den Angaben ist aufgetreten\nFunktion Abgebrochen!"}));
-  EXPECT_EQ(document.positions().size(), 6u);
+  EXPECT_EQ(document.positions().size(), 7u);
 }
 
 TEST_P(SpecialPositionsTest, PageBreakShippingAndPartPaymentAreAddedAtTheEnd) {
