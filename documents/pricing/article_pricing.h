@@ -15,8 +15,8 @@ namespace orvosal {
 // `Verkaufspreis1`; then the document's general price scale (every matching row in ascending
 // threshold); a partner-specific price replaces what was reached; the last counting quantity tier
 // of the article takes its discount off. `menge` and `staffel` as typed (a non-numeric quantity
-// skips scale and tiers; an empty scale or "Keine" is none). Nothing when the article does not
-// exist. Throws DbError.
+// skips scale and tiers; an empty scale or "Keine" is none). A partner of 0 stands for none (no
+// partner-specific price). Nothing when the article does not exist. Throws DbError.
 std::optional<Currency> priceArticle(Session& session, int64_t artikelId, int preisstufe, int64_t kundenId,
                                      std::string_view menge, std::string_view staffel);
 

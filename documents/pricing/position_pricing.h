@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "core/currency.h"
 #include "core/session.h"
@@ -20,6 +21,16 @@ namespace orvosal {
 // Throws DbError.
 bool fillPositionFromArticle(Session& session, const DocumentHeader& header, std::string_view artikelnummer,
                              DocumentPosition& position);
+
+// The text of the position that opens a taken-over bill of materials.
+inline constexpr std::string_view kBillOfMaterialsIntro = "dieser Artikel besteht aus";
+
+// The positions that take over the bill of materials of a master article: first a text position
+// "dieser Artikel besteht aus", then each component that still exists, in list order, as a
+// position of type "SL" with the list row's quantity, priced like any article of the document.
+// Nothing is stored; empty when the master has no bill of materials. Throws DbError.
+std::vector<DocumentPosition> billOfMaterialsPositions(Session& session, const DocumentHeader& header,
+                                                       int64_t masterArticleId);
 
 // The marked ordinary positions' prices raised (`raise`) or lowered by a percentage:
 // price * (100 +/- percent) / 100, in currency arithmetic. Answers the number of positions
