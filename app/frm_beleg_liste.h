@@ -20,7 +20,7 @@ class Session;
 
 // The document list "frmBelegliste" of one area: a type filter, a search field that searches
 // while the user types, and the documents with number, date, type, partner, net, gross and
-// status, sortable by every column. A double-click or Enter opens the marked document in the
+// status, sortable by every column. A double-click or "Öffnen" opens the marked document in the
 // document window; "Neu" asks for the type and opens a new document.
 class FrmBelegliste : public QWidget {
   Q_OBJECT
