@@ -39,6 +39,7 @@ struct DocumentTotals {
   std::array<VatGroupTotal, 3> groups{};
   bool showDiscountLines = false;  // false when the discount changes nothing
   bool ohneMwSt = false;
+  int decimals = 2;  // the decimals every amount above is rounded to and stored with
 };
 
 // The inputs of a computation besides the positions.

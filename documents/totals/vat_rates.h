@@ -21,8 +21,10 @@ struct VatTable {
 
 // The normal and the special table with the special period, as the system settings
 // "MwStSatzGroß", "MwStSatzKlein", "MwStSatzSonderGroß", "MwStSatzSonderKlein", "SRVon" and
-// "SRBis" give them (defaults 19/7, 16/5, 01.07.2020 to 31.12.2020).
-struct VatRates {
+// "SRBis" give them (defaults 19/7, 16/5, 01.07.2020 to 31.12.2020). Named apart from the
+// two-rate `VatRates` of core/system_settings/document_settings.h, which a caller may include
+// beside this header.
+struct VatRegimes {
   VatTable normal;
   VatTable special;
   std::optional<Date> specialFrom;
@@ -32,7 +34,9 @@ struct VatRates {
   bool isSpecialPeriod(Date day) const;
 };
 
-VatRates loadVatRates(Session& session);
+// Reads the six settings from the session's `SystemSettings` values; a value that is missing or
+// does not read counts with its default.
+VatRegimes loadVatRates(Session& session);
 
 // The table a stored document is computed with: the rates it received when it was made
 // (`MwstGr`, `MwstKl`), so later changes of the settings never alter existing documents.

@@ -1,0 +1,437 @@
+#include "documents/editing/open_document.h"
+
+#include <algorithm>
+
+#include "core/db/database.h"
+#include "core/db/recordset.h"
+#include "core/db/transaction.h"
+#include "core/error_log.h"
+#include "core/operation_guard.h"
+#include "core/rules/legacy_counters.h"
+#include "core/rules/process_number.h"
+#include "core/text.h"
+#include "core/users/current_user.h"
+#include "core/users/password_check.h"
+#include "core/users/rights.h"
+#include "core/users/user_history.h"
+#include "core/version.h"
+#include "documents/editing/document_rows.h"
+#include "documents/editing/position_numbers.h"
+#include "documents/totals/amounts.h"
+#include "documents/types/belegart_index.h"
+#include "documents/types/document_type_store.h"
+#include "masterdata/addresses/address_editor.h"
+
+namespace orvosal {
+namespace {
+
+// Documents of the lists and windows carry a `Belegart` below this; inactive types lie above.
+constexpr int kBelegartLimit = 10000;
+
+std::string operation(std::string_view name) {
+  return operationName(kDocumentWindow, OperationKind::Sub, name);
+}
+
+bool allTextsEmpty(const DocumentPosition& p) {
+  for (const std::string* text :
+       {&p.artikelnummer, &p.bezeichnung1, &p.bezeichnung2, &p.bezeichnung3, &p.bezeichnung4, &p.bezeichnung5,
+        &p.bezeichnung6, &p.bezeichnung7, &p.bezeichnung8, &p.bezeichnung9, &p.langtext}) {
+    if (!trim(*text).empty()) return false;
+  }
+  return true;
+}
+
+void copyTotalsInto(DocumentHeader& header, const DocumentTotals& totals) {
+  header.nettoPreis = totals.netto;
+  header.nettoPreisRabatt = totals.nettoRabatt;
+  header.mwst7 = totals.mwst7;
+  header.mwst16 = totals.mwst16;
+  header.gesamtPreis = totals.gesamt;
+  header.reingewinn = totals.reingewinn;
+  header.arbeitszeit = totals.arbeitszeit;
+  header.gewicht = totals.gewicht;
+  header.ohneMwst = totals.ohneMwSt ? 1 : 0;
+}
+
+// The amount still open on the partner's open-item documents other than `exceptId`.
+Currency openAmountOf(Connection& connection, int64_t partnerId, int64_t exceptId) {
+  Recordset rs(connection, "SELECT GesamtPreis, Bezahlt_Wieviel FROM Belegkopf WHERE ([KDNr] IN (" +
+                               std::to_string(partnerId) +
+                               ") AND [In_Offene_Posten] IN (1) AND [BelegID] <> " +
+                               std::to_string(exceptId) + " AND [Storno] Is Null)");
+  Currency open;
+  for (; !rs.eof(); rs.moveNext()) {
+    const Currency rest = rs["GesamtPreis"].toCurrency() - rs["Bezahlt_Wieviel"].toCurrency();
+    if (rest > Currency()) open += rest;
+  }
+  return open;
+}
+
+}  // namespace
+
+OpenDocument::OpenDocument(Session& session, DocumentHeader header)
+    : session_(&session), header_(std::move(header)) {}
+
+OpenDocument::OpenDocument(Session& session, bool salesArea, int64_t belegartenId) : session_(&session) {
+  header_.kunde = salesArea;
+  header_.belegartenId = static_cast<int>(belegartenId);
+  header_.belegdatum = session.clock().today();
+  header_.erstellzeit = session.clock().now();
+  header_.sachbearbeiter = signedInUserName(session);
+  header_.euroFaktor = Currency::fromInteger(1);
+  runOperation(session, operation("Form_Load"), 0, [&] {
+    const VatRegimes all = loadVatRates(session);
+    const VatTable& rates = all.inForce(session.clock().today());
+    header_.mwstGr = rates.standard();
+    header_.mwstKl = rates.reduced();
+    const std::optional<DocumentType> type = ReadDocumentType(session, belegartenId);
+    if (!type) return 0;
+    for (const BelegartIndex& index : BelegartIndexes(ListDocumentTypes(session, salesArea))) {
+      if (index.typeId == belegartenId) header_.belegart = static_cast<int>(index.belegart);
+    }
+    header_.inOffenePosten = type->inOffenePosten;
+    header_.lagerverwaltung = type->lagerbuchen ? 1 : 0;
+    header_.zahlZiel = type->zahlungsZielText;
+    header_.schlußtext = type->schlusstext;
+    return 0;
+  });
+}
+
+bool OpenDocument::mayOpen(Session& session, bool salesArea) {
+  return RequireRight(session, salesArea ? "Rechnungen" : "Bestellungen");
+}
+
+std::optional<OpenDocument> OpenDocument::load(Session& session, bool salesArea, int64_t belegId) {
+  if (!mayOpen(session, salesArea)) return std::nullopt;
+  std::optional<OpenDocument> loaded = runOperation(
+      session, operation("Load_Beleg"), std::optional<OpenDocument>(), [&]() -> std::optional<OpenDocument> {
+        OpenDocument document(session, DocumentHeader{});
+        document.header_.belegId = belegId;
+        if (!document.reload() || document.header_.kunde != salesArea) return std::nullopt;
+        return document;
+      });
+  if (loaded) loaded->locked_ = loaded->header_.erledigt == 1;
+  return loaded;
+}
+
+bool OpenDocument::reload() {
+  if (!saved()) return false;
+  return runOperation(*session_, operation("Load_Beleg"), false, [&] {
+    Connection& connection = GlobalConnection(*session_);
+    Recordset rs(connection, "SELECT * FROM Belegkopf WHERE ([BelegID] IN (" +
+                                 std::to_string(header_.belegId) + ") AND [BelegArt] >= 0 AND [BelegArt] < " +
+                                 std::to_string(kBelegartLimit) + " )");
+    if (rs.eof()) return false;
+    DocumentHeader header = readRecord(rs, DocumentHeaderFields());
+    std::vector<DocumentPosition> positions = readPositions(connection, header.belegId);
+    DocumentTotals totals = recomputeDocumentTotals(*session_, header.belegId).value_or(DocumentTotals{});
+    copyTotalsInto(header, totals);
+    header_ = std::move(header);
+    positions_ = std::move(positions);
+    totals_ = totals;
+    nextLineNumber_ = 1;
+    for (const DocumentPosition& position : positions_) {
+      nextLineNumber_ = std::max(nextLineNumber_, position.zeilennummer + 1);
+    }
+    return true;
+  });
+}
+
+bool OpenDocument::choosePartner(int64_t adressenId) {
+  const std::optional<Address> found = ReadAddress(*session_, adressenId);
+  if (!found) return false;
+  const Address& a = *found;
+  DocumentHeader& h = header_;
+  h.kdNr = a.id;
+  h.kundennummer = a.kundennummer;
+  h.anrede = a.anrede;
+  h.titel = a.titel;
+  h.name = a.name;
+  h.vorname = a.vorname;
+  h.zusatz = a.zusatz;
+  h.straße = a.straße;
+  h.plz = a.plz;
+  h.ort = a.ort;
+  h.land = a.land;
+  h.telefon = a.telefon1;
+  h.fax = a.fax;
+  h.email = a.email;
+  h.euIdent = a.euIdent;
+  h.bank = a.bank;
+  h.blz = a.blz;
+  h.konto = a.konto;
+  h.ansprechpartner = a.ansprechpartner;
+  h.telefonAnprechpartner = a.telefonAnprechpartner;
+  h.faxAnprechpartner = a.faxAnprechpartner;
+  h.funkAnprechpartner = a.funkAnprechpartner;
+  h.lieferanrede = a.lieferanrede;
+  h.liefername = a.liefername;
+  h.lieferzusatz = a.lieferzusatz;
+  h.lieferstraße = a.lieferstraße;
+  h.lieferort = a.lieferort;
+  h.lieferland = a.lieferland;
+  h.zahlungsziel = a.zahlungsziel;
+  h.skonto = a.skonto;
+  h.rabatt = a.rabatt;
+  h.preisstaffel = a.preisstaffel;
+  h.bestelllimit = a.bestelllimit;
+  h.allgemeineStaffel = a.allgemeineStaffel;
+  if (!a.standartZahlungsbedingung.empty()) h.zahlZiel = a.standartZahlungsbedingung;
+  if (!a.standartVersand.empty()) h.versandart = a.standartVersand;
+  h.ohneMwst = a.ohneMwst;
+  return true;
+}
+
+void OpenDocument::setVatRegime(VatRegime regime) {
+  if (saved()) return;
+  runOperation(*session_, operation("Set_MwSt"), 0, [&] {
+    const VatRegimes rates = loadVatRates(*session_);
+    const VatTable& table = regime == VatRegime::Special ? rates.special : rates.normal;
+    header_.mwstGr = table.standard();
+    header_.mwstKl = table.reduced();
+    return 0;
+  });
+}
+
+bool OpenDocument::unlock(std::string_view password) {
+  if (!locked_) return true;
+  if (!CheckPassword(*session_, password)) return false;
+  locked_ = false;
+  return true;
+}
+
+bool OpenDocument::saveHeader(std::optional<int64_t> processNumber) {
+  if (!RequireRight(*session_, "Change_Beleg")) return false;
+  if (trim(header_.name).empty()) {
+    refuse(*session_, "Bitte Namen angeben!");
+    return false;
+  }
+  return runOperation(*session_, operation("Save_Beleg"), false, [&] {
+    if (!saved()) return createDocument(processNumber);
+    Connection& connection = GlobalConnection(*session_);
+    DbTransaction transaction(connection);
+    Recordset rs(connection,
+                 "SELECT * FROM Belegkopf WHERE ([BelegID] IN (" + std::to_string(header_.belegId) + "))");
+    if (rs.eof()) return false;
+    writeRecord(rs, header_, DocumentHeaderFields());
+    rs.update();
+    afterWrite();
+    transaction.commit();
+    return true;
+  });
+}
+
+bool OpenDocument::createPartner() {
+  Address address = NewAddress(*session_, header_.kunde);
+  address.anrede = header_.anrede;
+  address.titel = header_.titel;
+  address.name = header_.name;
+  address.vorname = header_.vorname;
+  address.zusatz = header_.zusatz;
+  address.straße = header_.straße;
+  address.plz = header_.plz;
+  address.ort = header_.ort;
+  address.land = header_.land;
+  address.telefon1 = header_.telefon;
+  address.fax = header_.fax;
+  address.email = header_.email;
+  address.euIdent = header_.euIdent;
+  const AddressSaveResult result = SaveAddress(*session_, address);
+  if (result.outcome == AddressSaveOutcome::LoadOther) return choosePartner(result.otherId);
+  if (result.outcome != AddressSaveOutcome::Saved) return false;
+  header_.kdNr = address.id;
+  header_.kundennummer = address.kundennummer;
+  return true;
+}
+
+bool OpenDocument::createDocument(std::optional<int64_t> processNumber) {
+  if (header_.kdNr == 0 && !createPartner()) return false;
+  Connection& connection = GlobalConnection(*session_);
+  DbTransaction transaction(connection, kCounterLock);
+  DocumentHeader row = header_;
+  row.vorgangsNummer = static_cast<int>(processNumber ? *processNumber : drawProcessNumber(connection));
+  row.sachbearbeiter = signedInUserName(*session_);
+  row.bezahltWieviel = Currency();
+  row.erledigt = 0;
+  if (row.mwstGr == Currency() && row.mwstKl == Currency()) {
+    const VatRegimes all = loadVatRates(*session_);
+    const VatTable& rates = all.inForce(session_->clock().today());
+    row.mwstGr = rates.standard();
+    row.mwstKl = rates.reduced();
+  }
+  Recordset rs(connection, "SELECT Top 1 * FROM Belegkopf");
+  rs.addNew();
+  writeRecord(rs, row, DocumentHeaderFields());
+  rs.update();
+  row.belegId = rs["BelegID"].toInt();
+  header_ = row;
+  try {
+    writeActivity(connection);
+    afterWrite();
+    transaction.commit();
+  } catch (...) {
+    header_.belegId = 0;
+    throw;
+  }
+  return true;
+}
+
+void OpenDocument::writeActivity(Connection& connection) {
+  const std::optional<DocumentType> type = ReadDocumentType(*session_, header_.belegartenId);
+  if (!type || !type->aktivität) return;
+  const DateTime now = session_->clock().now();
+  Recordset rs(connection, "SELECT Top 1 * FROM Aktivitäten");
+  rs.addNew();
+  rs.set("Datum", Value(now.date()));
+  rs.set("ZeitBeginn", Value(now));
+  rs.set("Infotext", Value(firstCharacters(type->belegtitel + " " + header_.belegnummer + " - " + "erstellt.",
+                                           rs.definedSize("Infotext"))));
+  rs.set("Art", Value(firstCharacters(type->belegtitel, rs.definedSize("Art"))));
+  rs.set("KundenID", Value(header_.kdNr));
+  rs.set("Zuständig", Value(session_->area<CurrentUser>().id));
+  rs.set("BelegID", Value(header_.belegId));
+  rs.update();
+  Recordset stamp(connection,
+                  "SELECT * FROM Belegkopf WHERE ([BelegID] IN (" + std::to_string(header_.belegId) + "))");
+  stamp.set("Activität_Erstellt", Value(now));
+  stamp.update();
+  header_.activitätErstellt = now;
+}
+
+bool OpenDocument::mayWritePositions() {
+  if (locked_) {
+    refuse(*session_, "Position kann nicht mehr gespeichert werden!");
+    return false;
+  }
+  if (!RequireRight(*session_, "Change_Items")) return false;
+  if (!saved() && !RequireRight(*session_, "Change_Beleg")) return false;
+  if (trim(header_.name).empty()) {
+    refuse(*session_, "Bitte Namen angeben!");
+    return false;
+  }
+  return true;
+}
+
+Currency OpenDocument::grossOf(const DocumentPosition& position) const {
+  const Currency net = position.menge * position.verkaufsPreis;
+  if (header_.ohneMwst == 1) return net;
+  return Brutto_Betrag(net, documentVatTable(header_.mwstGr, header_.mwstKl).rateOfGroup(position.mwst));
+}
+
+bool OpenDocument::creditLimitAccepted(Currency additionalGross) {
+  if (header_.bestelllimit <= Currency() || header_.kdNr == 0) return true;
+  const Currency open = runOperation(*session_, operation("Check_Bestelllimit"), Currency(), [&] {
+    return openAmountOf(GlobalConnection(*session_), header_.kdNr, header_.belegId);
+  });
+  if (open + totals_.gesamt + additionalGross <= header_.bestelllimit) return true;
+  return session_->ui().askYesNo(std::string("Bestelllimit überschritten!") + "\n" + "Trotzdem fortfahren?",
+                                 kProductName);
+}
+
+int64_t OpenDocument::appendRows(std::vector<DocumentPosition> rows) {
+  Connection& connection = GlobalConnection(*session_);
+  DbTransaction transaction(connection);
+  if (!saved() && !createDocument(std::nullopt)) return 0;
+  const DateTime now = session_->clock().now();
+  int line = nextLineNumber_;
+  for (DocumentPosition& row : rows) {
+    row.belegId = header_.belegId;
+    row.zeilennummer = line++;
+    row.erfasst = now;
+    row.geändert = now;
+  }
+  int64_t lastId = 0;
+  if (rows.size() == 1) {
+    lastId = insertPosition(connection, rows.front());
+  } else {
+    insertPositions(connection, rows);
+  }
+  afterWrite();
+  transaction.commit();
+  nextLineNumber_ = std::max(nextLineNumber_, line);
+  if (lastId == 0 && !positions_.empty()) {
+    lastId = std::max_element(positions_.begin(), positions_.end(), [](const auto& a, const auto& b) {
+               return a.id < b.id;
+             })->id;
+  }
+  return lastId;
+}
+
+void OpenDocument::afterWrite() {
+  Connection& connection = GlobalConnection(*session_);
+  if (const std::optional<DocumentTotals> totals = recomputeDocumentTotals(*session_, header_.belegId)) {
+    totals_ = *totals;
+    copyTotalsInto(header_, totals_);
+  }
+  positions_ = readPositions(connection, header_.belegId);
+  for (const DocumentPosition& position : positions_) {
+    nextLineNumber_ = std::max(nextLineNumber_, position.zeilennummer + 1);
+  }
+}
+
+std::optional<int64_t> OpenDocument::addPosition(DocumentPosition position) {
+  if (!mayWritePositions()) return std::nullopt;
+  if (allTextsEmpty(position) &&
+      (!saved() || !session_->ui().askYesNo("Leerzeile speichern?", kProductName))) {
+    return std::nullopt;
+  }
+  if (!creditLimitAccepted(grossOf(position))) return std::nullopt;
+  if (position.posnummer.empty()) position.posnummer = nextPositionNumber(positions_);
+  position.istMenge = 0;
+  position.istDatum.reset();
+  const std::optional<int64_t> id = runOperation(
+      *session_, operation("Save_Item"), std::optional<int64_t>(), [&]() -> std::optional<int64_t> {
+        const int64_t added = appendRows({position});
+        return added == 0 ? std::nullopt : std::optional<int64_t>(added);
+      });
+  if (id) WriteUserHistory(*session_, "1 Artikel gespeichert", kDocumentWindow, header_.belegId);
+  return id;
+}
+
+std::optional<int> OpenDocument::addPositions(std::vector<DocumentPosition> positions) {
+  if (positions.empty() || !mayWritePositions()) return std::nullopt;
+  Currency gross;
+  std::string posnummer = nextPositionNumber(positions_);
+  for (DocumentPosition& position : positions) {
+    gross += grossOf(position);
+    if (position.posnummer.empty()) {
+      position.posnummer = posnummer;
+      posnummer = Nummer_Erhöhen(posnummer);
+    } else {
+      posnummer = Nummer_Erhöhen(position.posnummer);
+    }
+    position.istMenge = 0;
+    position.istDatum.reset();
+  }
+  if (!creditLimitAccepted(gross)) return std::nullopt;
+  const int count = static_cast<int>(positions.size());
+  const bool added = runOperation(*session_, operation("Save_Item"), false,
+                                  [&] { return appendRows(std::move(positions)) != 0; });
+  if (!added) return std::nullopt;
+  WriteUserHistory(*session_, std::to_string(count) + " Artikel gespeichert", kDocumentWindow,
+                   header_.belegId);
+  return count;
+}
+
+bool OpenDocument::updatePosition(const DocumentPosition& position) {
+  if (!mayWritePositions()) return false;
+  const bool written = runOperation(*session_, operation("Save_Item"), false, [&] {
+    Connection& connection = GlobalConnection(*session_);
+    DbTransaction transaction(connection);
+    Recordset rs(connection, "SELECT * FROM Belegpositionen WHERE ([ID] IN (" + std::to_string(position.id) +
+                                 ") AND [BelegID] IN (" + std::to_string(header_.belegId) + "))");
+    if (rs.eof()) return false;
+    DocumentPosition row = position;
+    row.belegId = header_.belegId;
+    row.geändert = session_->clock().now();
+    writePosition(rs, row);
+    rs.update();
+    afterWrite();
+    transaction.commit();
+    return true;
+  });
+  if (written) WriteUserHistory(*session_, "1 Artikel gespeichert", kDocumentWindow, header_.belegId);
+  return written;
+}
+
+}  // namespace orvosal
