@@ -21,7 +21,7 @@ namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
-enum Column { Number, Date, Type, PartnerNumber, Partner, Net, Gross, Status, ColumnCount };
+enum Column { NumberColumn, DateColumn, TypeColumn, PartnerNumberColumn, PartnerColumn, NetColumn, GrossColumn, StatusColumn, ColumnCount };
 
 // A cell that sorts by its key (dates and amounts as numbers) rather than by its text.
 class SortedItem : public QTableWidgetItem {
@@ -82,8 +82,8 @@ FrmBelegliste::FrmBelegliste(Session& session, bool salesArea, QWidget* parent)
   for (int column = 0; column < ColumnCount; ++column) {
     if (widths[column] > 0) list_->setColumnWidth(column, widths[column]);
   }
-  list_->horizontalHeader()->setSectionResizeMode(Partner, QHeaderView::Stretch);
-  for (int column : {Net, Gross})
+  list_->horizontalHeader()->setSectionResizeMode(PartnerColumn, QHeaderView::Stretch);
+  for (int column : {NetColumn, GrossColumn})
     list_->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
   list_->setSortingEnabled(true);
 
@@ -134,18 +134,18 @@ void FrmBelegliste::refresh() {
     const double dayKey = document.belegdatum ? document.belegdatum->toOleDate() : 0.0;
     auto* number = new SortedItem(q(document.belegnummer), q(document.belegnummer));
     number->setData(Qt::UserRole, static_cast<qlonglong>(document.belegId));
-    list_->setItem(row, Number, number);
-    list_->setItem(row, Date, new SortedItem(date, dayKey));
-    list_->setItem(row, Type, new SortedItem(q(document.belegart), q(document.belegart)));
-    list_->setItem(row, PartnerNumber, new SortedItem(q(document.kundennummer), q(document.kundennummer)));
-    list_->setItem(row, Partner, new SortedItem(q(document.partner), q(document.partner)));
-    const std::pair<Column, Currency> amounts[] = {{Net, document.netto}, {Gross, document.gesamt}};
+    list_->setItem(row, NumberColumn, number);
+    list_->setItem(row, DateColumn, new SortedItem(date, dayKey));
+    list_->setItem(row, TypeColumn, new SortedItem(q(document.belegart), q(document.belegart)));
+    list_->setItem(row, PartnerNumberColumn, new SortedItem(q(document.kundennummer), q(document.kundennummer)));
+    list_->setItem(row, PartnerColumn, new SortedItem(q(document.partner), q(document.partner)));
+    const std::pair<Column, Currency> amounts[] = {{NetColumn, document.netto}, {GrossColumn, document.gesamt}};
     for (const auto& [column, value] : amounts) {
       auto* item = new SortedItem(q(formatAmount(value)), value.toDouble());
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       list_->setItem(row, column, item);
     }
-    list_->setItem(row, Status, new SortedItem(q(document.status), q(document.status)));
+    list_->setItem(row, StatusColumn, new SortedItem(q(document.status), q(document.status)));
   }
   list_->setSortingEnabled(true);
   count_->setText(QString::number(rows_.size()) + " Belege");
@@ -154,7 +154,7 @@ void FrmBelegliste::refresh() {
 void FrmBelegliste::openMarked() {
   const int row = list_->currentRow();
   if (row < 0) return;
-  const int64_t id = list_->item(row, Number)->data(Qt::UserRole).toLongLong();
+  const int64_t id = list_->item(row, NumberColumn)->data(Qt::UserRole).toLongLong();
   if (FrmRechnung* window = openDocumentWindow(session_, this, sales_, id)) {
     connect(window, &QObject::destroyed, this, &FrmBelegliste::refresh);
   }

@@ -19,6 +19,7 @@
 #include "documents/editing/window_lookups.h"
 #include "documents/pricing/general_scale.h"
 #include "documents/pricing/price_scales.h"
+#include "documents/totals/amounts.h"
 #include "documents/types/document_type_store.h"
 
 namespace orvosal {
@@ -179,7 +180,7 @@ void FrmRechnung::showHeader() {
 }
 
 void FrmRechnung::showVatRegimes() {
-  const VatRates rates = loadVatRates(session_);
+  const VatRegimes rates = loadVatRates(session_);
   const auto regime = [](const char* name, const VatTable& table) {
     return QString("%1 (%2,%3,0)")
         .arg(name, q(formatAmount(table.standard(), 0)), q(formatAmount(table.reduced(), 0)));
@@ -267,6 +268,7 @@ void FrmRechnung::reloadDocument() {
 
 FrmRechnung* openDocumentWindow(Session& session, QWidget* parent, bool salesArea, std::optional<int64_t> belegId,
                                 std::optional<int64_t> belegartenId) {
+  if (!OpenDocument::mayOpen(session, salesArea)) return nullptr;
   auto* window = new FrmRechnung(session, salesArea, parent);
   if (!belegId || !window->load(*belegId)) {
     if (!belegartenId) {

@@ -85,7 +85,7 @@ void FrmRechnung::showTotals() {
   for (int line = 0; line < static_cast<int>(std::size(kLines)); ++line) {
     QWidget* caption = totals_->itemAtPosition(line, 0)->widget();
     auto* amount = static_cast<QLabel*>(totals_->itemAtPosition(line, 1)->widget());
-    amount->setText(q(formatAmount(values[line])));
+    amount->setText(q(formatAmount(values[line], totals.decimals)));
     caption->setVisible(shown[line]);
     amount->setVisible(shown[line]);
   }
@@ -94,7 +94,7 @@ void FrmRechnung::showTotals() {
   static_cast<QLabel*>(totals_->itemAtPosition(VatStandard, 0)->widget())->setText(vatCaption(header.mwstGr));
   static_cast<QLabel*>(totals_->itemAtPosition(Discount, 0)->widget())
       ->setText("Rabatt " + q(formatAmount(header.rabatt)) + " %:");
-  profit_->setText("Gewinn: " + q(formatAmount(totals.reingewinn)));
+  profit_->setText("Gewinn: " + q(formatAmount(totals.reingewinn, totals.decimals)));
 }
 
 }  // namespace orvosal
