@@ -32,14 +32,22 @@ inline constexpr std::string_view kBillOfMaterialsIntro = "dieser Artikel besteh
 std::vector<DocumentPosition> billOfMaterialsPositions(Session& session, const DocumentHeader& header,
                                                        int64_t masterArticleId);
 
-// The marked ordinary positions' prices raised (`raise`) or lowered by a percentage:
-// price * (100 +/- percent) / 100, in currency arithmetic. Answers the number of positions
-// changed; totals are recomputed. Throws DbError.
+// The article positions among the marked ones (ordinary and "SL"; other types, positions of other
+// documents and IDs that no longer exist are passed over) get a new unit price. Both work in
+// currency arithmetic with four decimals, rounded half to even; `Alter_Preis` is left as it is,
+// so switching a general scale off still restores the price the scale replaced. Each needs the
+// right "Change_Items" and answers the number of positions whose price changed; the document's
+// totals are then recomputed. The window refuses a locked document before it calls them.
+// Throws DbError.
+
+// "Preise um .. Prozent erhöhen" / "... senken": price * (100 + percent) / 100 when `raise`,
+// else price * (100 - percent) / 100. A percentage of 0 or less, or a lowering by more than 100,
+// is refused with "Bitte einen gültigen Prozentsatz angeben!" and changes nothing.
 int changePricesByPercent(Session& session, int64_t belegId, std::span<const int64_t> positionIds,
                           Currency percent, bool raise);
 
-// "Einkaufspreise verwenden": the marked ordinary positions take their purchase price
-// (`EinkaufsPreis`) as unit price. Answers the number changed; totals are recomputed.
+// "Einkaufspreise verwenden": the unit price becomes the position's purchase price
+// (`EinkaufsPreis`) exactly.
 int usePurchasePrices(Session& session, int64_t belegId, std::span<const int64_t> positionIds);
 
 }  // namespace orvosal

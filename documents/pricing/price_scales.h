@@ -30,10 +30,13 @@ std::vector<std::string> ActivePriceScaleNames(Session& session);
 
 // Saves a new (`id` 0, written back) or changed row after the editor's checks, each refusal with
 // its message: "Es wurde keine Bezeichnung angegeben!", "Es wurde keine Staffel angegeben!",
-// "Es wurde kein gültiger Wert angegeben!", "Es wurde kein gültiger Rabatt angegeben!".
+// "Es wurde kein gültiger Wert angegeben!" (a whole number of at least 0: the column keeps no
+// decimals), "Es wurde kein gültiger Rabatt angegeben!" (0 to 100), "Es wurde keine gültige
+// Preisart angegeben!" (1 to 9). Needs the right "Save_Artikel". The row is written back as
+// stored (texts trimmed, `option` 0 or 1, numbers in their plain German form).
 bool SavePriceScaleRow(Session& session, PriceScaleRow& row);
 
-// Deletes the row after "Soll Eintrag wirklich gelöscht werden?".
+// Deletes the row after "Soll Eintrag wirklich gelöscht werden?", with the right "Delete_Artikel".
 bool DeletePriceScaleRow(Session& session, int64_t id);
 
 }  // namespace orvosal

@@ -9,4 +9,11 @@ std::string unitPriceText(Currency price) {
   return text;
 }
 
+std::string plainNumberText(Currency value) {
+  std::string text = value.format(4);
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == ',') text.pop_back();
+  return text;
+}
+
 }  // namespace orvosal

@@ -10,4 +10,7 @@ namespace orvosal {
 // two and at most four decimals ("85,50", "12,3456").
 std::string unitPriceText(Currency price);
 
+// A number as typed into an editor, without needless decimals ("5", "12,5", "0,125").
+std::string plainNumberText(Currency value);
+
 }  // namespace orvosal

@@ -48,7 +48,7 @@ struct TotalsContext {
   Currency rabattProzent;         // the header's `Rabatt`
   bool ohneMwSt = false;          // document without VAT (tax-free partner)
   bool shippingInTotals = false;  // the type's `VersandVariante` 1
-  int decimals = 2;               // decimals of the totals (`GPNachkommaStellen`, 2 when 0)
+  int decimals = 2;               // decimals of the totals (`GP_NachkommaStellen`, 2 when 0)
 };
 
 // Computes the totals of positions in line order; pure, no database.
