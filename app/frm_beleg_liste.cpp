@@ -117,6 +117,10 @@ FrmBelegliste::FrmBelegliste(Session& session, bool salesArea, QWidget* parent)
   refresh();
 }
 
+FrmBelegliste::~FrmBelegliste() {
+  for (FrmRechnung* window : findChildren<FrmRechnung*>()) disconnect(window, nullptr, this, nullptr);
+}
+
 void FrmBelegliste::refresh() {
   pause_->stop();
   DocumentListFilter filter;

@@ -27,6 +27,8 @@ class FrmBelegliste : public QWidget {
 
  public:
   FrmBelegliste(Session& session, bool salesArea, QWidget* parent = nullptr);
+  // Document windows opened from the list close with it, without refreshing it on the way.
+  ~FrmBelegliste() override;
 
   // Lists the documents again with the current filter.
   void refresh();

@@ -43,7 +43,7 @@ class DocumentWindowFixture : public testing::SeededBothEngines {
     rs.addNew();
     for (const auto& [column, value] : columns) rs.set(column, value);
     rs.update();
-    return rs["ID"].toInt();
+    return rs[table == "Belegkopf" ? "BelegID" : "ID"].toInt();
   }
 
   int64_t storeCustomer(const std::string& number, const std::string& name) {

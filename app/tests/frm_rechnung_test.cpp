@@ -50,16 +50,21 @@ class FrmRechnungTest : public DocumentWindowFixture {
   }
   void focus(const char* name) { find<QWidget>(name)->setFocus(); }
 
-  // Takes the partner through the address search, all by keyboard.
+  // Takes the partner through the address search, all by keyboard: the name typed into its
+  // search field, Enter takes the first hit.
   void chooseCustomerByKeyboard(const QString& name) {
     QTimer::singleShot(0, [name] {
       QWidget* dialog = QApplication::activeModalWidget();
       ASSERT_NE(dialog, nullptr);
-      QTest::keyClicks(QApplication::focusWidget(), name);
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      QLineEdit* search = dialog->findChild<QLineEdit*>("txtSuche");
+      QTest::keyClicks(search, name);
+      QTest::keyClick(search, Qt::Key_Return);
     });
     focus("cmdSuchen");
     pressKey(Qt::Key_Space);
+    // The offscreen platform does not give the window back its activation after a dialog.
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   }
 
   // One line of the entry: article number, Tab, quantity, Enter.
