@@ -152,7 +152,7 @@ void FrmBelegliste::refresh() {
     list_->setItem(row, StatusColumn, new SortedItem(q(document.status), q(document.status)));
   }
   list_->setSortingEnabled(true);
-  count_->setText(QString::number(rows_.size()) + " Belege");
+  count_->setText(QString::number(rows_.size()) + (rows_.size() == 1 ? " Beleg" : " Belege"));
 }
 
 void FrmBelegliste::openMarked() {

@@ -103,7 +103,13 @@ QWidget* FrmRechnung::buildDatesTab() {
   form->addRow("Vorgangsnummer:", process_);
   QLineEdit* date = headerEdit(page, "txtBelegdatum", "Belegdatum", 10);
   QLineEdit* delivery = headerEdit(page, "txtLieferDatum", "LieferDatum", 10);
-  form->addRow("Belegdatum / Lieferdatum:", pair(date, delivery, 100));
+  auto* dates = new QHBoxLayout;
+  for (QLineEdit* edit : {date, delivery}) {
+    edit->setFixedWidth(100);
+    dates->addWidget(edit);
+  }
+  dates->addStretch();
+  form->addRow("Belegdatum / Lieferdatum:", dates);
   form->addRow("Leistungszeitraum:", headerEdit(page, "txtLeistungszeitraum", "Leistungszeitraum", 100));
   return page;
 }

@@ -227,6 +227,12 @@ void FrmRechnung::clearEntry() {
   pending_ = DocumentPosition();
   priceTyped_ = false;
   for (QLineEdit* edit : {entryNumber_, entryText_, entryQuantity_, entryUnit_, entryPrice_}) edit->clear();
+  // The VAT selector names the document's own rates.
+  if (document_) {
+    const VatTable rates = documentVatTable(document_->header().mwstGr, document_->header().mwstKl);
+    for (int group = 0; group < entryVat_->count(); ++group)
+      entryVat_->setItemText(group, shortNumber(rates.rateOfGroup(group)) + " %");
+  }
   entryVat_->setCurrentIndex(entryVat_->findData(2));
   priceLabel_->setText(document_ && document_->header().bruttoMode ? "Brutto:" : "Netto:");
 }

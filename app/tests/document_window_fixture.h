@@ -74,6 +74,7 @@ class DocumentWindowFixture : public testing::SeededBothEngines {
   Value storedHeader(int64_t belegId, const std::string& column) {
     return Recordset(db(), "SELECT * FROM Belegkopf WHERE ([BelegID] IN (" + std::to_string(belegId) + "))")[column];
   }
+  void execute(const std::string& sql) { db().execute(sql); }
   int64_t count(const std::string& table) {
     return Recordset(db(), "SELECT count(*) AS n FROM " + table)["n"].toInt();
   }

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -210,6 +211,88 @@ TEST_P(FrmRechnungTest, AStoredDocumentIsLoadedWithItsPositionsAndOffersTheRegim
             (QStringList{"1 | A-2 | Fachbuch | 1 | Stk | 20,00 |  | 7 % | 20,00"}));
   EXPECT_EQ(other.findChild<QLabel*>("lblBrutto")->text(), "21,40");
   EXPECT_FALSE(other.load(id + 1000));
+}
+
+TEST_P(FrmRechnungTest, DeductionShippingAndPartPaymentEnterTheTotalsAsTheirLinesShow) {
+  insert("Versandkosten", {{"Bezeichnung1", Value("Paket")}, {"Bezeichnung2", Value("bis 10 kg")},
+                           {"VK", Value(Currency::fromInteger(5))}, {"EK", Value(Currency::fromInteger(4))},
+                           {"Mwst", Value(2)}});
+  openNew();
+  chooseCustomerByKeyboard("Hansen");
+  enterLine("A-1", "10");  // 100,00 at 19 %
+
+  grid()->selectAll();
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Abgebot berechnen und einfügen");
+    EXPECT_EQ(dialog->findChild<QLabel*>("lblSumme")->text(), "100,00");
+    QTest::keyClicks(dialog->findChild<QLineEdit*>("txtProzent"), "10");
+    EXPECT_EQ(dialog->findChild<QLabel*>("lblBetrag")->text(), "10,00");
+    QTest::keyClicks(dialog->findChild<QLineEdit*>("txtText"), "Treue");
+    dialog->accept();
+  });
+  trigger("mnuAbgebot");
+  ASSERT_EQ(grid()->rowCount(), 2);
+  EXPECT_EQ(grid()->item(1, 8)->text(), "-10,00");
+  EXPECT_EQ(label("lblNetto"), "90,00");
+
+  engine().ui().answer(TableAnswer{0, 0});
+  trigger("mnuVersandkosten");
+  ASSERT_EQ(grid()->rowCount(), 3);
+  EXPECT_EQ(grid()->item(2, 2)->text(), "Paket");
+  EXPECT_EQ(label("lblNetto"), "95,00");
+  EXPECT_EQ(label("lblMwSt16"), "18,05");
+
+  engine().ui().answer(std::string("50"));
+  engine().ui().answer(std::string("Anzahlung"));
+  trigger("mnuTeilzahlung");
+  EXPECT_EQ(label("lblBrutto"), "113,05");
+  EXPECT_TRUE(visible("lblZahlbetrag"));
+  EXPECT_EQ(label("lblTeilzahlung"), "50,00");
+  EXPECT_EQ(label("lblZahlbetrag"), "63,05");
+  EXPECT_EQ(storedHeader(window_->document().id(), "GesamtPreis").toCurrency(), Currency::parse("113,05").value());
+}
+
+TEST_P(FrmRechnungTest, ANewPriceTypedForTheMarkedRowReplacesItsNetPrice) {
+  openNew();
+  chooseCustomerByKeyboard("Hansen");
+  enterLine("A-1", "2");
+  grid()->setCurrentCell(0, 5);
+  engine().ui().answer(std::string("12,5"));
+  emit grid()->cellDoubleClicked(0, 5);
+  EXPECT_EQ(shown("input").back(), "Bitte neuen VK-Netto eingeben");
+  EXPECT_EQ(window_->document().positions()[0].verkaufsPreis, Currency::parse("12,5").value());
+  EXPECT_EQ(label("lblNetto"), "25,00");
+
+  find<QCheckBox>("chkBruttoMode")->setChecked(true);
+  grid()->setCurrentCell(0, 5);
+  engine().ui().answer(std::string("23,80"));
+  emit grid()->cellDoubleClicked(0, 5);
+  EXPECT_EQ(shown("input").back(), "Bitte neuen VK-Brutto eingeben");
+  EXPECT_EQ(window_->document().positions()[0].verkaufsPreis, Currency::fromInteger(20));
+}
+
+TEST_P(FrmRechnungTest, ADoneDocumentIsShownLockedAndRefusesNewPositions) {
+  openNew();
+  chooseCustomerByKeyboard("Hansen");
+  enterLine("A-1", "1");
+  const int64_t id = window_->document().id();
+  execute("UPDATE Belegkopf SET Erledigt = 1 WHERE ([BelegID] IN (" + std::to_string(id) + "))");
+
+  ASSERT_TRUE(window_->load(id));
+  EXPECT_TRUE(find<QLabel>("lblGesperrt")->isVisible());
+  EXPECT_TRUE(find<QPushButton>("cmdEntsperren")->isVisible());
+  focus("txtArtikelnummer");
+  enterLine("A-3", "1");
+  EXPECT_EQ(shown("message").back(), "Position kann nicht mehr gespeichert werden!");
+  EXPECT_EQ(count("Belegpositionen"), 1);
+}
+
+TEST_P(FrmRechnungTest, WithoutTheRightOfTheAreaNoDocumentWindowOpens) {
+  session().area<CurrentUser>().rights["Rechnungen"] = 0;
+  EXPECT_EQ(openDocumentWindow(session(), nullptr, true, std::nullopt, typeId("Rechnung")), nullptr);
+  EXPECT_EQ(shown("message").back(), "Keine Berechtigung für diesen Programmteil");
 }
 
 ORVOSAL_ON_BOTH_ENGINES(FrmRechnungTest);
