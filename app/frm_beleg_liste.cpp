@@ -21,12 +21,24 @@ namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
-enum Column { NumberColumn, DateColumn, TypeColumn, PartnerNumberColumn, PartnerColumn, NetColumn, GrossColumn, StatusColumn, ColumnCount };
+enum Column {
+  NumberColumn,
+  DateColumn,
+  TypeColumn,
+  PartnerNumberColumn,
+  PartnerColumn,
+  NetColumn,
+  GrossColumn,
+  StatusColumn,
+  ColumnCount
+};
 
 // A cell that sorts by its key (dates and amounts as numbers) rather than by its text.
 class SortedItem : public QTableWidgetItem {
  public:
-  SortedItem(const QString& text, const QVariant& key) : QTableWidgetItem(text) { setData(Qt::UserRole + 1, key); }
+  SortedItem(const QString& text, const QVariant& key) : QTableWidgetItem(text) {
+    setData(Qt::UserRole + 1, key);
+  }
   bool operator<(const QTableWidgetItem& other) const override {
     const QVariant mine = data(Qt::UserRole + 1);
     const QVariant theirs = other.data(Qt::UserRole + 1);
@@ -70,8 +82,8 @@ FrmBelegliste::FrmBelegliste(Session& session, bool salesArea, QWidget* parent)
 
   list_ = new QTableWidget(0, ColumnCount, this);
   list_->setObjectName("grdBelege");
-  list_->setHorizontalHeaderLabels(
-      {"Nummer", "Datum", "Belegart", sales_ ? "Kundennr." : "Lieferantennr.", "Name", "Netto", "Brutto", "Status"});
+  list_->setHorizontalHeaderLabels({"Nummer", "Datum", "Belegart", sales_ ? "Kundennr." : "Lieferantennr.",
+                                    "Name", "Netto", "Brutto", "Status"});
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -141,9 +153,11 @@ void FrmBelegliste::refresh() {
     list_->setItem(row, NumberColumn, number);
     list_->setItem(row, DateColumn, new SortedItem(date, dayKey));
     list_->setItem(row, TypeColumn, new SortedItem(q(document.belegart), q(document.belegart)));
-    list_->setItem(row, PartnerNumberColumn, new SortedItem(q(document.kundennummer), q(document.kundennummer)));
+    list_->setItem(row, PartnerNumberColumn,
+                   new SortedItem(q(document.kundennummer), q(document.kundennummer)));
     list_->setItem(row, PartnerColumn, new SortedItem(q(document.partner), q(document.partner)));
-    const std::pair<Column, Currency> amounts[] = {{NetColumn, document.netto}, {GrossColumn, document.gesamt}};
+    const std::pair<Column, Currency> amounts[] = {{NetColumn, document.netto},
+                                                   {GrossColumn, document.gesamt}};
     for (const auto& [column, value] : amounts) {
       auto* item = new SortedItem(q(formatAmount(value)), value.toDouble());
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -173,8 +187,8 @@ void openNewDocument(Session& session, QWidget* parent, bool salesArea) {
   if (types.size() > 1) {
     std::vector<std::string> titles;
     for (const DocumentType& type : types) titles.push_back(type.belegtitel);
-    const std::optional<int> answer = session.ui().chooseFromList("Welche Belegart soll neu angelegt werden?",
-                                                                  "Neuer Beleg", titles, 0);
+    const std::optional<int> answer =
+        session.ui().chooseFromList("Welche Belegart soll neu angelegt werden?", "Neuer Beleg", titles, 0);
     if (!answer || *answer < 0 || *answer >= static_cast<int>(types.size())) return;
     chosen = *answer;
   }

@@ -156,7 +156,8 @@ void FrmRechnung::showHeader() {
   {
     const QSignalBlocker quiet(generalScale_);
     generalScale_->clear();
-    generalScale_->addItem(QString::fromUtf8(kNoGeneralScale.data(), static_cast<int>(kNoGeneralScale.size())));
+    generalScale_->addItem(
+        QString::fromUtf8(kNoGeneralScale.data(), static_cast<int>(kNoGeneralScale.size())));
     for (const std::string& name : ActivePriceScaleNames(session_)) generalScale_->addItem(q(name));
     const int index = generalScale_->findText(q(header.allgemeineStaffel));
     generalScale_->setCurrentIndex(index > 0 ? index : 0);
@@ -204,7 +205,8 @@ bool FrmRechnung::enterHeader() {
   }
   DocumentHeader& header = document_->header();
   binding_.enter(header);
-  header.allgemeineStaffel = generalScale_->currentIndex() > 0 ? generalScale_->currentText().toStdString() : "";
+  header.allgemeineStaffel =
+      generalScale_->currentIndex() > 0 ? generalScale_->currentText().toStdString() : "";
   header.bruttoMode = grossMode_->isChecked();
   return true;
 }
@@ -240,13 +242,14 @@ void FrmRechnung::duplicate(DuplicateForm form) {
 
 void FrmRechnung::unlock() {
   bool given = false;
-  const QString password = QInputDialog::getText(this, "Beleg entsperren", "Masterpasswort:", QLineEdit::Password,
-                                                 "", &given);
+  const QString password =
+      QInputDialog::getText(this, "Beleg entsperren", "Masterpasswort:", QLineEdit::Password, "", &given);
   if (given && document_->unlock(password.toStdString())) showHeader();
 }
 
 void FrmRechnung::generalScaleChosen() {
-  const std::string name = generalScale_->currentIndex() > 0 ? generalScale_->currentText().toStdString() : "";
+  const std::string name =
+      generalScale_->currentIndex() > 0 ? generalScale_->currentText().toStdString() : "";
   if (!document_->saved()) {
     document_->header().allgemeineStaffel = name;
     return;
@@ -266,8 +269,8 @@ void FrmRechnung::reloadDocument() {
   showDocument();
 }
 
-FrmRechnung* openDocumentWindow(Session& session, QWidget* parent, bool salesArea, std::optional<int64_t> belegId,
-                                std::optional<int64_t> belegartenId) {
+FrmRechnung* openDocumentWindow(Session& session, QWidget* parent, bool salesArea,
+                                std::optional<int64_t> belegId, std::optional<int64_t> belegartenId) {
   if (!OpenDocument::mayOpen(session, salesArea)) return nullptr;
   auto* window = new FrmRechnung(session, salesArea, parent);
   if (!belegId || !window->load(*belegId)) {

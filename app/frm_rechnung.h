@@ -145,7 +145,8 @@ class FrmRechnung : public QWidget {
 
 // Opens the document window as a window of its own: on the stored document `belegId`, or on a new
 // document of the type `belegartenId`.
-FrmRechnung* openDocumentWindow(Session& session, QWidget* parent, bool salesArea, std::optional<int64_t> belegId,
+FrmRechnung* openDocumentWindow(Session& session, QWidget* parent, bool salesArea,
+                                std::optional<int64_t> belegId,
                                 std::optional<int64_t> belegartenId = std::nullopt);
 
 }  // namespace orvosal

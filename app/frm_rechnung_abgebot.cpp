@@ -10,7 +10,8 @@
 
 namespace orvosal {
 
-FrmAbgebot::FrmAbgebot(bool surcharge, Currency markedSum, QWidget* parent) : QDialog(parent), sum_(markedSum) {
+FrmAbgebot::FrmAbgebot(bool surcharge, Currency markedSum, QWidget* parent)
+    : QDialog(parent), sum_(markedSum) {
   setObjectName(surcharge ? "frmAufschlag" : "frmAbgebot");
   setWindowTitle(surcharge ? "Aufschlag berechnen und einfügen" : "Abgebot berechnen und einfügen");
   auto* form = new QFormLayout;
@@ -43,7 +44,9 @@ FrmAbgebot::FrmAbgebot(bool surcharge, Currency markedSum, QWidget* parent) : QD
   showAmount();
 }
 
-std::optional<Currency> FrmAbgebot::percent() const { return Currency::parse(percent_->text().trimmed().toStdString()); }
+std::optional<Currency> FrmAbgebot::percent() const {
+  return Currency::parse(percent_->text().trimmed().toStdString());
+}
 
 std::string FrmAbgebot::text() const { return text_->text().trimmed().toStdString(); }
 

@@ -36,8 +36,12 @@ QMenu* FrmRechnung::buildPositionMenu(QWidget* parent) {
   add("Abgebot/Rabatt", "mnuAbgebot", [this] { insertDeductionOrSurcharge(false); });
   add("Aufschlag", "mnuAufschlag", [this] { insertDeductionOrSurcharge(true); });
   menu->addSeparator();
-  add("Position nach oben", "mnuNachOben", [this] { moveMarked(true); })->setShortcut(QKeySequence("Ctrl+Up"));
-  add("Position nach unten", "mnuNachUnten", [this] { moveMarked(false); })->setShortcut(QKeySequence("Ctrl+Down"));
+  add("Position nach oben", "mnuNachOben", [this] {
+    moveMarked(true);
+  })->setShortcut(QKeySequence("Ctrl+Up"));
+  add("Position nach unten", "mnuNachUnten", [this] {
+    moveMarked(false);
+  })->setShortcut(QKeySequence("Ctrl+Down"));
   add("Markierte Positionen löschen", "mnuPositionenLoeschen", [this] { deleteMarked(); });
   add("Positionsnummern neu vergeben", "mnuPosNummern", [this] { renumber(); });
   menu->addSeparator();
@@ -65,24 +69,34 @@ void FrmRechnung::insertPageBreak() {
 
 void FrmRechnung::insertShipping() {
   const std::vector<ShippingCostRow> rows = ListShippingCosts(session_);
-  TableChoice choice{"frmVersandkostenSuchen", "Versandkosten suchen", "", {"Bezeichnung", "Zusatz", "VK", "MwSt"},
-                     {}, {"Übernehmen", "Abbrechen"}, 0, 1};
+  TableChoice choice{"frmVersandkostenSuchen",
+                     "Versandkosten suchen",
+                     "",
+                     {"Bezeichnung", "Zusatz", "VK", "MwSt"},
+                     {},
+                     {"Übernehmen", "Abbrechen"},
+                     0,
+                     1};
   for (const ShippingCostRow& row : rows)
-    choice.rows.push_back({row.bezeichnung1, row.bezeichnung2, formatAmount(row.vk), std::to_string(row.mwst)});
+    choice.rows.push_back(
+        {row.bezeichnung1, row.bezeichnung2, formatAmount(row.vk), std::to_string(row.mwst)});
   const TableAnswer answer = session_.ui().chooseFromTable(choice);
-  if (answer.button != 0 || !answer.row || *answer.row < 0 || *answer.row >= static_cast<int>(rows.size())) return;
+  if (answer.button != 0 || !answer.row || *answer.row < 0 || *answer.row >= static_cast<int>(rows.size()))
+    return;
   if (document_->insertShipping(rows[static_cast<size_t>(*answer.row)].id)) showDocument();
 }
 
 void FrmRechnung::insertPartPayment() {
-  const std::optional<std::string> typed = session_.ui().inputText("Betrag der Teilzahlung", "Teilzahlung", "");
+  const std::optional<std::string> typed =
+      session_.ui().inputText("Betrag der Teilzahlung", "Teilzahlung", "");
   if (!typed) return;
   const std::optional<Currency> amount = Currency::parse(*typed);
   if (!amount) {
     session_.ui().message("Bitte eine gültige Zahl eingeben.", "Teilzahlung", MessageKind::Information);
     return;
   }
-  const std::optional<std::string> text = session_.ui().inputText("Text der Teilzahlung", "Teilzahlung", "Teilzahlung");
+  const std::optional<std::string> text =
+      session_.ui().inputText("Text der Teilzahlung", "Teilzahlung", "Teilzahlung");
   if (!text) return;
   if (document_->insertPartPayment(*amount, *text)) showDocument();
 }
@@ -102,7 +116,8 @@ void FrmRechnung::insertDeductionOrSurcharge(bool surcharge) {
                           MessageKind::Information);
     return;
   }
-  if (document_->insertDeductionOrSurcharge(marked, surcharge, *percent, dialog.text(), vatGroup())) showDocument();
+  if (document_->insertDeductionOrSurcharge(marked, surcharge, *percent, dialog.text(), vatGroup()))
+    showDocument();
 }
 
 void FrmRechnung::moveMarked(bool up) {

@@ -61,7 +61,8 @@ QWidget* FrmRechnung::buildPartnerBox() {
   form->addRow("Vorname:", headerEdit(box, "txtVorname", "Vorname", 50));
   form->addRow("Zusatz:", headerEdit(box, "txtZusatz", "Zusatz", 50));
   form->addRow("Straße:", headerEdit(box, "txtStrasse", "Straße", 50));
-  form->addRow("PLZ / Ort:", pair(headerEdit(box, "txtPLZ", "PLZ", 10), headerEdit(box, "txtOrt", "Ort", 50), 70));
+  form->addRow("PLZ / Ort:",
+               pair(headerEdit(box, "txtPLZ", "PLZ", 10), headerEdit(box, "txtOrt", "Ort", 50), 70));
   form->addRow("Land:", headerEdit(box, "txtLand", "Land", 50));
   form->addRow("Ansprechpartner:", headerEdit(box, "txtAnsprechpartner", "Ansprechpartner", 50));
   form->addRow("Telefon / E-Mail:", pair(headerEdit(box, "txtTelefon", "Telefon", 50),
@@ -156,7 +157,8 @@ QWidget* FrmRechnung::buildDeliveryTab() {
 QWidget* FrmRechnung::buildTextsTab() {
   auto* page = new QWidget(this);
   QFormLayout* form = formOf(page);
-  const std::pair<const char*, const char*> texts[] = {{"txtBemerkung", "Bemerkung"}, {"txtSchlusstext", "Schlußtext"}};
+  const std::pair<const char*, const char*> texts[] = {{"txtBemerkung", "Bemerkung"},
+                                                       {"txtSchlusstext", "Schlußtext"}};
   for (const auto& [name, column] : texts) {
     auto* edit = new QPlainTextEdit(page);
     edit->setObjectName(name);

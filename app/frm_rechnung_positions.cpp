@@ -56,8 +56,8 @@ QTableWidgetItem* cell(const QString& text, bool amount = false) {
 QWidget* FrmRechnung::buildPositions() {
   grid_ = new QTableWidget(0, ColumnCount, this);
   grid_->setObjectName("grdPositionen");
-  grid_->setHorizontalHeaderLabels({"Pos", "Artikelnummer", "Bezeichnung", "Menge", "Einheit", "Preis", "Rabatt %",
-                                    "MwSt", "Gesamt"});
+  grid_->setHorizontalHeaderLabels(
+      {"Pos", "Artikelnummer", "Bezeichnung", "Menge", "Einheit", "Preis", "Rabatt %", "MwSt", "Gesamt"});
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   grid_->setAlternatingRowColors(true);
@@ -240,21 +240,19 @@ void FrmRechnung::clearEntry() {
 void FrmRechnung::fillEntryFromArticle(const std::string& artikelnummer) {
   DocumentPosition position;
   position.menge = Currency::parse(typedQuantity()).value_or(Currency::fromInteger(1));
-  const bool found = runOperation(session_, operationName(kDocumentWindow, OperationKind::Sub, "Artikel_Laden"),
-                                  false, [&] {
-                                    return fillPositionFromArticle(session_, document_->header(), artikelnummer,
-                                                                   position);
-                                  });
+  const bool found = runOperation(
+      session_, operationName(kDocumentWindow, OperationKind::Sub, "Artikel_Laden"), false,
+      [&] { return fillPositionFromArticle(session_, document_->header(), artikelnummer, position); });
   if (!found) return;
   pending_ = position;
   priceTyped_ = false;
-  const Currency rate = documentVatTable(document_->header().mwstGr, document_->header().mwstKl)
-                            .rateOfGroup(position.mwst);
+  const Currency rate =
+      documentVatTable(document_->header().mwstGr, document_->header().mwstKl).rateOfGroup(position.mwst);
   entryNumber_->setText(q(position.artikelnummer));
   entryText_->setText(q(position.bezeichnung1));
   entryUnit_->setText(q(position.einheit));
-  entryPrice_->setText(
-      priceText(document_->header().bruttoMode ? Brutto_Betrag(position.verkaufsPreis, rate) : position.verkaufsPreis));
+  entryPrice_->setText(priceText(document_->header().bruttoMode ? Brutto_Betrag(position.verkaufsPreis, rate)
+                                                                : position.verkaufsPreis));
   entryVat_->setCurrentIndex(std::max(0, entryVat_->findData(position.mwst)));
 }
 
@@ -272,7 +270,8 @@ void FrmRechnung::articleEntered() {
 }
 
 void FrmRechnung::pickArticle() {
-  const std::optional<int64_t> article = frmArtikelSuche::pickArticle(this, session_, entryNumber_->text().trimmed());
+  const std::optional<int64_t> article =
+      frmArtikelSuche::pickArticle(this, session_, entryNumber_->text().trimmed());
   if (!article) return;
   const std::string number = Get_Artikelnummer_By_ArtikelID(session_, *article);
   if (number.empty()) return;
@@ -305,8 +304,9 @@ void FrmRechnung::commitEntry() {
   if (!number.empty() && number == position.artikelnummer && !priceTyped_ && *quantity != position.menge) {
     DocumentPosition repriced;
     repriced.menge = *quantity;
-    if (runOperation(session_, operationName(kDocumentWindow, OperationKind::Sub, "Artikel_Preis"), false,
-                     [&] { return fillPositionFromArticle(session_, document_->header(), number, repriced); })) {
+    if (runOperation(
+            session_, operationName(kDocumentWindow, OperationKind::Sub, "Artikel_Preis"), false,
+            [&] { return fillPositionFromArticle(session_, document_->header(), number, repriced); })) {
       position.verkaufsPreis = repriced.verkaufsPreis;
       position.rabattsatz = repriced.rabattsatz;
     }

@@ -26,7 +26,17 @@ constexpr TotalsLine kLines[] = {
     {"lblTeilzahlung", "Teilzahlung"},
     {"lblZahlbetrag", "Zahlbetrag"},
 };
-enum Line { Net, Discount, NetAfterDiscount, VatReduced, VatStandard, Shipping, Gross, PartPayments, Payable };
+enum Line {
+  Net,
+  Discount,
+  NetAfterDiscount,
+  VatReduced,
+  VatStandard,
+  Shipping,
+  Gross,
+  PartPayments,
+  Payable
+};
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -70,9 +80,9 @@ QWidget* FrmRechnung::buildTotals() {
 void FrmRechnung::showTotals() {
   const DocumentTotals& totals = document_->totals();
   const DocumentHeader& header = document_->header();
-  const Currency values[] = {totals.netto,     totals.rabattBetrag, totals.nettoRabatt,
-                             totals.mwst7,     totals.mwst16,       totals.versandkosten,
-                             totals.gesamt,    totals.teilzahlungen, totals.zahlbetrag};
+  const Currency values[] = {totals.netto,  totals.rabattBetrag,  totals.nettoRabatt,
+                             totals.mwst7,  totals.mwst16,        totals.versandkosten,
+                             totals.gesamt, totals.teilzahlungen, totals.zahlbetrag};
   const bool shown[] = {true,
                         totals.showDiscountLines,
                         totals.showDiscountLines,

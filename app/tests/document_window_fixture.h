@@ -33,8 +33,8 @@ class DocumentWindowFixture : public testing::SeededBothEngines {
     user.signedIn = true;
     user.id = 1;
     user.name = "Tester";
-    for (const char* right : {"Rechnungen", "Bestellungen", "Change_Beleg", "Change_Items", "Delete_Items", "Kunden",
-                              "Lieferanten", "Save_Kunde", "Save_Lieferant", "Artikel"})
+    for (const char* right : {"Rechnungen", "Bestellungen", "Change_Beleg", "Change_Items", "Delete_Items",
+                              "Kunden", "Lieferanten", "Save_Kunde", "Save_Lieferant", "Artikel"})
       user.rights[right] = 1;
   }
 
@@ -72,7 +72,8 @@ class DocumentWindowFixture : public testing::SeededBothEngines {
   }
 
   Value storedHeader(int64_t belegId, const std::string& column) {
-    return Recordset(db(), "SELECT * FROM Belegkopf WHERE ([BelegID] IN (" + std::to_string(belegId) + "))")[column];
+    return Recordset(
+        db(), "SELECT * FROM Belegkopf WHERE ([BelegID] IN (" + std::to_string(belegId) + "))")[column];
   }
   void execute(const std::string& sql) { db().execute(sql); }
   int64_t count(const std::string& table) {

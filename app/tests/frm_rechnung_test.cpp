@@ -89,9 +89,9 @@ TEST_P(FrmRechnungTest, ACustomerAndThreeArticlesTypedByKeyboardGiveTheTotalsOnS
   EXPECT_EQ(find<QLineEdit>("txtKundennummer")->text(), "10001");
   ASSERT_EQ(focusName(), "txtArtikelnummer");
 
-  enterLine("A-1", "3");   // 30,00 at 19 %
-  enterLine("A-2", "2");   // 40,00 at 7 %
-  enterLine("A-3", "4");   // 10,00 at 19 %
+  enterLine("A-1", "3");  // 30,00 at 19 %
+  enterLine("A-2", "2");  // 40,00 at 7 %
+  enterLine("A-3", "4");  // 10,00 at 19 %
   EXPECT_EQ(focusName(), "txtArtikelnummer");
 
   EXPECT_EQ(rows(grid()), (QStringList{"1 | A-1 | Schraube | 3 | Stk | 10,00 |  | 19 % | 30,00",
@@ -214,8 +214,10 @@ TEST_P(FrmRechnungTest, AStoredDocumentIsLoadedWithItsPositionsAndOffersTheRegim
 }
 
 TEST_P(FrmRechnungTest, DeductionShippingAndPartPaymentEnterTheTotalsAsTheirLinesShow) {
-  insert("Versandkosten", {{"Bezeichnung1", Value("Paket")}, {"Bezeichnung2", Value("bis 10 kg")},
-                           {"VK", Value(Currency::fromInteger(5))}, {"EK", Value(Currency::fromInteger(4))},
+  insert("Versandkosten", {{"Bezeichnung1", Value("Paket")},
+                           {"Bezeichnung2", Value("bis 10 kg")},
+                           {"VK", Value(Currency::fromInteger(5))},
+                           {"EK", Value(Currency::fromInteger(4))},
                            {"Mwst", Value(2)}});
   openNew();
   chooseCustomerByKeyboard("Hansen");
@@ -251,7 +253,8 @@ TEST_P(FrmRechnungTest, DeductionShippingAndPartPaymentEnterTheTotalsAsTheirLine
   EXPECT_TRUE(visible("lblZahlbetrag"));
   EXPECT_EQ(label("lblTeilzahlung"), "50,00");
   EXPECT_EQ(label("lblZahlbetrag"), "63,05");
-  EXPECT_EQ(storedHeader(window_->document().id(), "GesamtPreis").toCurrency(), Currency::parse("113,05").value());
+  EXPECT_EQ(storedHeader(window_->document().id(), "GesamtPreis").toCurrency(),
+            Currency::parse("113,05").value());
 }
 
 TEST_P(FrmRechnungTest, ANewPriceTypedForTheMarkedRowReplacesItsNetPrice) {

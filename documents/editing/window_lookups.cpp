@@ -16,7 +16,8 @@ constexpr const char* kModule = "frmRechnung";
 
 std::array<std::string, 4> DocumentFieldCaptions(Session& session, std::string_view belegtitel) {
   std::array<std::string, 4> captions;
-  for (size_t field = 0; field < captions.size(); ++field) captions[field] = "Feld" + std::to_string(field + 1);
+  for (size_t field = 0; field < captions.size(); ++field)
+    captions[field] = "Feld" + std::to_string(field + 1);
   runOperation(session, operationName(kModule, OperationKind::Sub, "Load_SonderFelder"), 0, [&] {
     Recordset rs(GlobalConnection(session), "SELECT * FROM SonderFelder WHERE ([Belegart] IN (" +
                                                 SqlQuoted(belegtitel) + ")) ORDER BY [ID]");
@@ -31,18 +32,17 @@ std::array<std::string, 4> DocumentFieldCaptions(Session& session, std::string_v
 }
 
 std::vector<ShippingCostRow> ListShippingCosts(Session& session) {
-  return runOperation(session, operationName(kModule, OperationKind::Function, "Versandkosten_suchen"),
-                      std::vector<ShippingCostRow>(), [&] {
-                        std::vector<ShippingCostRow> rows;
-                        Recordset rs(GlobalConnection(session),
-                                     "SELECT * FROM Versandkosten ORDER BY [Bezeichnung1], [ID]");
-                        for (; !rs.eof(); rs.moveNext()) {
-                          rows.push_back({rs["ID"].toInt(), rs["Bezeichnung1"].toText(),
-                                          rs["Bezeichnung2"].toText(), rs["VK"].toCurrency(),
-                                          static_cast<int>(rs["Mwst"].toInt())});
-                        }
-                        return rows;
-                      });
+  return runOperation(
+      session, operationName(kModule, OperationKind::Function, "Versandkosten_suchen"),
+      std::vector<ShippingCostRow>(), [&] {
+        std::vector<ShippingCostRow> rows;
+        Recordset rs(GlobalConnection(session), "SELECT * FROM Versandkosten ORDER BY [Bezeichnung1], [ID]");
+        for (; !rs.eof(); rs.moveNext()) {
+          rows.push_back({rs["ID"].toInt(), rs["Bezeichnung1"].toText(), rs["Bezeichnung2"].toText(),
+                          rs["VK"].toCurrency(), static_cast<int>(rs["Mwst"].toInt())});
+        }
+        return rows;
+      });
 }
 
 std::string ArticleNumberForEntry(Session& session, std::string_view typed) {
@@ -54,8 +54,8 @@ std::string ArticleNumberForEntry(Session& session, std::string_view typed) {
         Recordset byNumber(db, "SELECT Top 1 Artikelnummer FROM Artikel WHERE ([Artikelnummer] IN (" +
                                    SqlQuoted(text) + ")) ORDER BY [ID]");
         if (!byNumber.eof()) return byNumber["Artikelnummer"].toText();
-        Recordset byCode(db, "SELECT Top 1 Artikelnummer FROM Artikel WHERE ([Barcode] IN (" + SqlQuoted(text) +
-                                 ")) ORDER BY [ID]");
+        Recordset byCode(db, "SELECT Top 1 Artikelnummer FROM Artikel WHERE ([Barcode] IN (" +
+                                 SqlQuoted(text) + ")) ORDER BY [ID]");
         return byCode.eof() ? std::string() : byCode["Artikelnummer"].toText();
       });
 }
