@@ -12,6 +12,7 @@
 #include "app/frm_klassen.h"
 #include "app/frm_optionen.h"
 #include "app/frm_preis_import.h"
+#include "app/frm_preisstaffeln.h"
 #include "app/frm_rabattstaffel.h"
 #include "app/frm_warengruppe.h"
 #include "app/menu_registry.h"
@@ -27,6 +28,7 @@ const MenuRegistry& desktopMenus() {
     contributeCommissionClassesMenu(contributed);
     contributeProductGroupsMenu(contributed);
     contributeDiscountScalesMenu(contributed);
+    contributePriceScalesMenu(contributed);
     contributeAddressSearchMenu(contributed);
     contributePriceImportMenu(contributed);
     contributeArticleSearchMenu(contributed);

@@ -69,12 +69,43 @@ void addPosition(const DocumentPosition& position, const TotalsContext& context,
   }
 }
 
-// Positions in line order, as the window lists them.
-std::vector<DocumentPosition> readPositions(Session& session, int64_t belegId) {
+// Rounded one by one, the groups' bases may miss the rounded net after discount (with the shipping
+// in the totals) by a cent; the difference goes to the largest base, so that the bases an
+// e-invoice lists add up to its net total. Ties go to the higher rate group.
+void settleGroupRounding(DocumentTotals& totals) {
+  const auto size = [](Currency value) { return value < Currency() ? -value : value; };
+  Currency sum;
+  size_t largest = totals.groups.size() - 1;
+  for (size_t group = totals.groups.size(); group-- > 0;) {
+    sum += totals.groups[group].net;
+    if (size(totals.groups[group].net) > size(totals.groups[largest].net)) largest = group;
+  }
+  totals.groups[largest].net += totals.nettoRabatt + totals.versandkosten - sum;
+}
+
+// Positions in line order, as the window lists them, with the columns the totals read; the
+// other columns stay unread, which keeps recomputing after each change of a long document quick.
+std::vector<DocumentPosition> readCountedPositions(Session& session, int64_t belegId) {
   std::vector<DocumentPosition> positions;
-  Recordset rs(GlobalConnection(session), "SELECT * FROM Belegpositionen WHERE ([BelegID] IN (" +
-                                              std::to_string(belegId) + ")) ORDER BY [Zeilennummer],[ID];");
-  for (; !rs.eof(); rs.moveNext()) positions.push_back(readRecord(rs, DocumentPositionFields()));
+  Recordset rs(
+      GlobalConnection(session),
+      "SELECT [ID],[Menge],[VerkaufsPreis],[EinkaufsPreis],[MwSt],[PosTyp],[KeineBerechnung],[Arbeitszeit],"
+      "[Gewicht] FROM Belegpositionen WHERE ([BelegID] IN (" +
+          std::to_string(belegId) + ")) ORDER BY [Zeilennummer],[ID];");
+  for (; !rs.eof(); rs.moveNext()) {
+    DocumentPosition position;
+    position.id = rs["ID"].toInt();
+    position.belegId = belegId;
+    position.menge = rs["Menge"].toCurrency();
+    position.verkaufsPreis = rs["VerkaufsPreis"].toCurrency();
+    position.einkaufsPreis = rs["EinkaufsPreis"].toCurrency();
+    position.mwst = static_cast<int>(rs["MwSt"].toInt());
+    position.posTyp = rs["PosTyp"].toText();
+    position.keineBerechnung = static_cast<int>(rs["KeineBerechnung"].toInt());
+    position.arbeitszeit = rs["Arbeitszeit"].toCurrency();
+    position.gewicht = rs["Gewicht"].toCurrency();
+    positions.push_back(std::move(position));
+  }
   return positions;
 }
 
@@ -113,10 +144,11 @@ DocumentTotals computeDocumentTotals(std::span<const DocumentPosition> positions
   }
   totals.netto = shown(sums.net);
   totals.nettoRabatt = shown(discounted);
+  totals.versandkosten = shown(sums.shipping);
+  settleGroupRounding(totals);
   totals.rabattBetrag = totals.netto - totals.nettoRabatt;
   totals.mwst7 = totals.groups[1].vat;
   totals.mwst16 = totals.groups[2].vat;
-  totals.versandkosten = shown(sums.shipping);
   totals.gesamt = totals.nettoRabatt + totals.mwst7 + totals.mwst16 + totals.versandkosten;
   totals.teilzahlungen = shown(sums.partPayments);
   totals.zahlbetrag = totals.gesamt - totals.teilzahlungen;
@@ -168,10 +200,17 @@ void storeDocumentTotals(Session& session, int64_t belegId, const DocumentTotals
 std::optional<DocumentTotals> recomputeDocumentTotals(Session& session, int64_t belegId) {
   const std::optional<DocumentHeader> header = readHeader(session, belegId);
   if (!header) return std::nullopt;
-  const std::vector<DocumentPosition> positions = readPositions(session, belegId);
+  const std::vector<DocumentPosition> positions = readCountedPositions(session, belegId);
   const DocumentTotals totals = computeDocumentTotals(positions, totalsContextOf(session, *header));
   storeDocumentTotals(session, belegId, totals, header->bruttoMode);
   return totals;
+}
+
+CashDiscount cashDiscountOf(const DocumentHeader& header, const DocumentTotals& totals) {
+  const Currency share = Steuer(totals.gesamt, header.skonto);
+  return CashDiscount{.prozent = header.skonto,
+                      .betrag = share.rounded(totals.decimals, Rounding::HalfAwayFromZero),
+                      .bis = header.zahlFrist1};
 }
 
 Currency Calculate_Positions(Session& session, std::span<const int64_t> positionIds) {

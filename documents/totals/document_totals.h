@@ -67,6 +67,16 @@ void storeDocumentTotals(Session& session, int64_t belegId, const DocumentTotals
 // them; nothing when the document does not exist. Throws DbError.
 std::optional<DocumentTotals> recomputeDocumentTotals(Session& session, int64_t belegId);
 
+// The cash discount of the payment terms, shown beside the totals as information and never
+// subtracted from the gross: the header's `Skonto` percentage, that share of the gross rounded as
+// the totals, and the header's `ZahlFrist1` as the last day it may be taken.
+struct CashDiscount {
+  Currency prozent;
+  Currency betrag;
+  std::optional<Date> bis;
+};
+CashDiscount cashDiscountOf(const DocumentHeader& header, const DocumentTotals& totals);
+
 // The sum of Menge * VerkaufsPreis over the marked positions that are charged, leaving out the
 // types "NS", "TZ", "AG", "V", "AF" and "ZW"; a position marked twice is counted once; positions
 // that no longer exist count nothing.

@@ -94,14 +94,5 @@ TEST(TotalsAmounts, AmountsAreShownWithCommaAndStoredWithPointWithoutGrouping) {
   }
 }
 
-TEST(TotalsAmounts, AGroupOutsideTheTableCountsAtTheStandardRate) {
-  const VatTable table = documentVatTable(money("19"), money("7"));
-  EXPECT_EQ(table.rateOfGroup(0), Currency());
-  EXPECT_EQ(table.rateOfGroup(1), money("7"));
-  EXPECT_EQ(table.rateOfGroup(2), money("19"));
-  EXPECT_EQ(table.rateOfGroup(3), money("19"));
-  EXPECT_EQ(table.rateOfGroup(-1), money("19"));
-}
-
 }  // namespace
 }  // namespace orvosal

@@ -135,6 +135,16 @@ TEST(DocumentTotals, GroupsCarryTheDiscountedBaseAndVatAndShippingInTheTotals) {
   EXPECT_TRUE(totals.showDiscountLines);
 }
 
+TEST(DocumentTotals, GroupBasesAddUpToTheNetAfterRounding) {
+  // Each base 10,005 would show as 10,01, together 20,02 against the net 20,01.
+  const auto totals =
+      computeDocumentTotals(positionsOf({{"", "1", "10,005", 1}, {"", "1", "10,005", 2}}), standardContext());
+  EXPECT_EQ(totals.nettoRabatt, money("20,01"));
+  EXPECT_EQ(totals.groups[2].net, money("10"));
+  EXPECT_EQ(totals.groups[1].net, money("10,01"));
+  EXPECT_EQ(totals.groups[0].net, Currency());
+}
+
 TEST(DocumentTotals, DiscountLinesHideWhenTheDiscountChangesNothing) {
   TotalsContext context = standardContext();
   EXPECT_FALSE(computeDocumentTotals(positionsOf({{"", "1", "100"}}), context).showDiscountLines);
@@ -172,6 +182,20 @@ TEST(DocumentTotals, TheTypesDecimalsRoundEveryAmount) {
   EXPECT_EQ(figures(totals),
             figures("10,123", "10,123", "0", "1,923", "0", "12,046", "0", "12,046", "10,123"));
   EXPECT_EQ(totals.decimals, 3);
+}
+
+TEST(DocumentTotals, CashDiscountIsInformationBesideTheUnchangedGross) {
+  TotalsContext context = standardContext();
+  const DocumentTotals totals = computeDocumentTotals(positionsOf({{"", "1", "155,04"}}), context);
+  DocumentHeader header;
+  header.skonto = money("2");
+  header.zahlFrist1 = Date::fromYmd(2026, 12, 20);
+  const CashDiscount skonto = cashDiscountOf(header, totals);
+  EXPECT_EQ(totals.gesamt, money("184,5"));  // 155,04 + 29,4576 VAT shown as 29,46
+  EXPECT_EQ(skonto.betrag, money("3,69"));
+  EXPECT_EQ(skonto.prozent, money("2"));
+  EXPECT_EQ(skonto.bis, Date::fromYmd(2026, 12, 20));
+  EXPECT_EQ(totals.zahlbetrag, totals.gesamt);
 }
 
 // The worked example of the README section "Rechenregeln".
