@@ -17,6 +17,7 @@
 #include "core/version.h"
 #include "documents/editing/document_rows.h"
 #include "documents/editing/position_numbers.h"
+#include "documents/pricing/general_scale.h"
 #include "documents/totals/amounts.h"
 #include "documents/types/belegart_index.h"
 #include "documents/types/document_type_store.h"
@@ -369,6 +370,16 @@ void OpenDocument::afterWrite() {
   }
 }
 
+void OpenDocument::applyGeneralScale() {
+  if (!saved() || trim(header_.allgemeineStaffel).empty() || header_.allgemeineStaffel == kNoGeneralScale)
+    return;
+  if (!Staffel_Rabatt_Ermitteln(*session_, header_.belegId, header_.allgemeineStaffel)) return;
+  runOperation(*session_, operation("Save_Item"), 0, [&] {
+    afterWrite();
+    return 0;
+  });
+}
+
 std::optional<int64_t> OpenDocument::addPosition(DocumentPosition position) {
   if (!mayWritePositions()) return std::nullopt;
   if (allTextsEmpty(position) &&
@@ -384,7 +395,9 @@ std::optional<int64_t> OpenDocument::addPosition(DocumentPosition position) {
         const int64_t added = appendRows({position});
         return added == 0 ? std::nullopt : std::optional<int64_t>(added);
       });
-  if (id) WriteUserHistory(*session_, "1 Artikel gespeichert", kDocumentWindow, header_.belegId);
+  if (!id) return std::nullopt;
+  WriteUserHistory(*session_, "1 Artikel gespeichert", kDocumentWindow, header_.belegId);
+  applyGeneralScale();
   return id;
 }
 
@@ -410,6 +423,7 @@ std::optional<int> OpenDocument::addPositions(std::vector<DocumentPosition> posi
   if (!added) return std::nullopt;
   WriteUserHistory(*session_, std::to_string(count) + " Artikel gespeichert", kDocumentWindow,
                    header_.belegId);
+  applyGeneralScale();
   return count;
 }
 
@@ -430,8 +444,10 @@ bool OpenDocument::updatePosition(const DocumentPosition& position) {
     transaction.commit();
     return true;
   });
-  if (written) WriteUserHistory(*session_, "1 Artikel gespeichert", kDocumentWindow, header_.belegId);
-  return written;
+  if (!written) return false;
+  WriteUserHistory(*session_, "1 Artikel gespeichert", kDocumentWindow, header_.belegId);
+  applyGeneralScale();
+  return true;
 }
 
 }  // namespace orvosal

@@ -129,6 +129,8 @@ class OpenDocument {
   int64_t appendRows(std::vector<DocumentPosition> rows);
   // Recomputes and stores the totals, copies them into the header and re-reads the positions.
   void afterWrite();
+  // After a position was saved: re-prices the document by its general price scale, if it has one.
+  void applyGeneralScale();
 
   Session* session_;
   DocumentHeader header_;
