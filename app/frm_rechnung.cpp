@@ -80,6 +80,7 @@ QWidget* FrmRechnung::buildButtonRow() {
   };
   for (const auto& [caption, form] : entries) {
     QAction* action = forms->addAction(caption);
+    action->setObjectName("mnuDuplizieren" + QString::number(forms->actions().size() - 1));
     connect(action, &QAction::triggered, this, [this, form = form] { duplicate(form); });
   }
   duplicate_->setMenu(forms);

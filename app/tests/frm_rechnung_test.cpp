@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <memory>
 
 #include "app/tests/document_window_fixture.h"
+#include "core/rules/soundex.h"
 
 namespace orvosal {
 namespace {
@@ -296,6 +298,53 @@ TEST_P(FrmRechnungTest, WithoutTheRightOfTheAreaNoDocumentWindowOpens) {
   session().area<CurrentUser>().rights["Rechnungen"] = 0;
   EXPECT_EQ(openDocumentWindow(session(), nullptr, true, std::nullopt, typeId("Rechnung")), nullptr);
   EXPECT_EQ(shown("message").back(), "Keine Berechtigung für diesen Programmteil");
+}
+
+TEST_P(FrmRechnungTest, TheHeaderNamesTheTypesFreeFieldsAndOffersNoGeneralScaleFirst) {
+  insert("SonderFelder", {{"Belegart", Value("Rechnung")}, {"Wo", Value(2)}, {"Text", Value("Projekt")}});
+  insert("Preisstaffeln", {{"Bezeichnung", Value("Ab 10")},
+                           {"Staffel", Value("Handel")},
+                           {"Option", Value(0)},
+                           {"Wert", Value(10)},
+                           {"Rabatt", Value(Currency::fromInteger(5))},
+                           {"PreisArt", Value(1)},
+                           {"Aktiv", Value(1)}});
+  openNew();
+  EXPECT_EQ(label("lblFeld1"), "Feld1:");
+  EXPECT_EQ(label("lblFeld2"), "Projekt:");
+  auto* scale = find<QComboBox>("cboAllgemeineStaffel");
+  ASSERT_EQ(scale->count(), 2);
+  EXPECT_EQ(scale->itemText(0), "Keine");
+  EXPECT_EQ(scale->itemText(1), "Handel");
+}
+
+TEST_P(FrmRechnungTest, APurchaseDocumentAsksForTheSupplierAndDuplicatesIntoANewDocument) {
+  const int64_t supplier = insert(
+      "Adressen",
+      {{"Kunde", Value(false)}, {"Name", Value("Holzwerk")}, {"SoundExName", Value(SoundEx("Holzwerk"))}});
+  window_ = std::make_unique<FrmRechnung>(session(), false);
+  window_->startNew(typeId("Bestellung"));
+  window_->show();
+  QStringList captions;
+  for (QLabel* caption : window_->findChildren<QLabel*>()) captions << caption->text();
+  EXPECT_TRUE(captions.contains("Lieferantennr:"));
+  EXPECT_FALSE(captions.contains("Kundennummer:"));
+
+  find<QLineEdit>("txtName")->setText("Holzwerk");
+  find<QLineEdit>("txtBezeichnung")->setText("Bretter");
+  find<QLineEdit>("txtPreis")->setText("7,5");
+  QTest::keyClick(find<QLineEdit>("txtPreis"), Qt::Key_Return);
+  const int64_t first = window_->document().id();
+  ASSERT_NE(first, 0);
+  EXPECT_FALSE(window_->document().header().kunde);
+  // Typed, not chosen: the supplier is created anew from the typed fields.
+  EXPECT_NE(window_->document().header().kdNr, 0);
+  EXPECT_NE(window_->document().header().kdNr, supplier);
+
+  trigger("mnuDuplizieren0");
+  EXPECT_NE(window_->document().id(), first);
+  ASSERT_EQ(window_->document().positions().size(), 1U);
+  EXPECT_EQ(window_->document().positions()[0].bezeichnung1, "Bretter");
 }
 
 ORVOSAL_ON_BOTH_ENGINES(FrmRechnungTest);
