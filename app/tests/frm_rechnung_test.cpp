@@ -347,6 +347,25 @@ TEST_P(FrmRechnungTest, APurchaseDocumentAsksForTheSupplierAndDuplicatesIntoANew
   EXPECT_EQ(window_->document().positions()[0].bezeichnung1, "Bretter");
 }
 
+TEST_P(FrmRechnungTest, ABarcodeStandsForItsArticleAndAnUnknownNumberIsFreeText) {
+  execute("UPDATE Artikel SET Barcode = '4006381333931' WHERE ([Artikelnummer] IN ('A-3'))");
+  openNew();
+  chooseCustomerByKeyboard("Hansen");
+  enterLine("4006381333931", "2");
+  focus("txtArtikelnummer");
+  typeKeys("X-99");
+  pressKey(Qt::Key_Tab);
+  EXPECT_EQ(focusName(), "txtBezeichnung");
+  typeKeys("Sonderteil");
+  focus("txtPreis");
+  typeKeys("3");
+  pressKey(Qt::Key_Return);
+
+  EXPECT_EQ(rows(grid()), (QStringList{"1 | A-3 | Mutter | 2 | Stk | 2,50 |  | 19 % | 5,00",
+                                       "2 | X-99 | Sonderteil | 1 |  | 3,00 |  | 19 % | 3,00"}));
+  EXPECT_EQ(label("lblNetto"), "8,00");
+}
+
 ORVOSAL_ON_BOTH_ENGINES(FrmRechnungTest);
 
 }  // namespace
