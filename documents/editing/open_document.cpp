@@ -18,10 +18,8 @@
 #include "documents/editing/document_rows.h"
 #include "documents/editing/position_numbers.h"
 #include "documents/pricing/general_scale.h"
-#include "documents/totals/amounts.h"
 #include "documents/types/belegart_index.h"
 #include "documents/types/document_type_store.h"
-#include "masterdata/addresses/address_editor.h"
 
 namespace orvosal {
 namespace {
@@ -52,20 +50,6 @@ void copyTotalsInto(DocumentHeader& header, const DocumentTotals& totals) {
   header.arbeitszeit = totals.arbeitszeit;
   header.gewicht = totals.gewicht;
   header.ohneMwst = totals.ohneMwSt ? 1 : 0;
-}
-
-// The amount still open on the partner's open-item documents other than `exceptId`.
-Currency openAmountOf(Connection& connection, int64_t partnerId, int64_t exceptId) {
-  Recordset rs(connection, "SELECT GesamtPreis, Bezahlt_Wieviel FROM Belegkopf WHERE ([KDNr] IN (" +
-                               std::to_string(partnerId) +
-                               ") AND [In_Offene_Posten] IN (1) AND [BelegID] <> " +
-                               std::to_string(exceptId) + " AND [Storno] Is Null)");
-  Currency open;
-  for (; !rs.eof(); rs.moveNext()) {
-    const Currency rest = rs["GesamtPreis"].toCurrency() - rs["Bezahlt_Wieviel"].toCurrency();
-    if (rest > Currency()) open += rest;
-  }
-  return open;
 }
 
 }  // namespace
@@ -138,51 +122,6 @@ bool OpenDocument::reload() {
   });
 }
 
-bool OpenDocument::choosePartner(int64_t adressenId) {
-  const std::optional<Address> found = ReadAddress(*session_, adressenId);
-  if (!found) return false;
-  const Address& a = *found;
-  DocumentHeader& h = header_;
-  h.kdNr = a.id;
-  h.kundennummer = a.kundennummer;
-  h.anrede = a.anrede;
-  h.titel = a.titel;
-  h.name = a.name;
-  h.vorname = a.vorname;
-  h.zusatz = a.zusatz;
-  h.straße = a.straße;
-  h.plz = a.plz;
-  h.ort = a.ort;
-  h.land = a.land;
-  h.telefon = a.telefon1;
-  h.fax = a.fax;
-  h.email = a.email;
-  h.euIdent = a.euIdent;
-  h.bank = a.bank;
-  h.blz = a.blz;
-  h.konto = a.konto;
-  h.ansprechpartner = a.ansprechpartner;
-  h.telefonAnprechpartner = a.telefonAnprechpartner;
-  h.faxAnprechpartner = a.faxAnprechpartner;
-  h.funkAnprechpartner = a.funkAnprechpartner;
-  h.lieferanrede = a.lieferanrede;
-  h.liefername = a.liefername;
-  h.lieferzusatz = a.lieferzusatz;
-  h.lieferstraße = a.lieferstraße;
-  h.lieferort = a.lieferort;
-  h.lieferland = a.lieferland;
-  h.zahlungsziel = a.zahlungsziel;
-  h.skonto = a.skonto;
-  h.rabatt = a.rabatt;
-  h.preisstaffel = a.preisstaffel;
-  h.bestelllimit = a.bestelllimit;
-  h.allgemeineStaffel = a.allgemeineStaffel;
-  if (!a.standartZahlungsbedingung.empty()) h.zahlZiel = a.standartZahlungsbedingung;
-  if (!a.standartVersand.empty()) h.versandart = a.standartVersand;
-  h.ohneMwst = a.ohneMwst;
-  return true;
-}
-
 void OpenDocument::setVatRegime(VatRegime regime) {
   if (saved()) return;
   runOperation(*session_, operation("Set_MwSt"), 0, [&] {
@@ -220,29 +159,6 @@ bool OpenDocument::saveHeader(std::optional<int64_t> processNumber) {
     transaction.commit();
     return true;
   });
-}
-
-bool OpenDocument::createPartner() {
-  Address address = NewAddress(*session_, header_.kunde);
-  address.anrede = header_.anrede;
-  address.titel = header_.titel;
-  address.name = header_.name;
-  address.vorname = header_.vorname;
-  address.zusatz = header_.zusatz;
-  address.straße = header_.straße;
-  address.plz = header_.plz;
-  address.ort = header_.ort;
-  address.land = header_.land;
-  address.telefon1 = header_.telefon;
-  address.fax = header_.fax;
-  address.email = header_.email;
-  address.euIdent = header_.euIdent;
-  const AddressSaveResult result = SaveAddress(*session_, address);
-  if (result.outcome == AddressSaveOutcome::LoadOther) return choosePartner(result.otherId);
-  if (result.outcome != AddressSaveOutcome::Saved) return false;
-  header_.kdNr = address.id;
-  header_.kundennummer = address.kundennummer;
-  return true;
 }
 
 bool OpenDocument::createDocument(std::optional<int64_t> processNumber) {
@@ -313,49 +229,48 @@ bool OpenDocument::mayWritePositions() {
   return true;
 }
 
-Currency OpenDocument::grossOf(const DocumentPosition& position) const {
-  const Currency net = position.menge * position.verkaufsPreis;
-  if (header_.ohneMwst == 1) return net;
-  return Brutto_Betrag(net, documentVatTable(header_.mwstGr, header_.mwstKl).rateOfGroup(position.mwst));
-}
-
-bool OpenDocument::creditLimitAccepted(Currency additionalGross) {
-  if (header_.bestelllimit <= Currency() || header_.kdNr == 0) return true;
-  const Currency open = runOperation(*session_, operation("Check_Bestelllimit"), Currency(), [&] {
-    return openAmountOf(GlobalConnection(*session_), header_.kdNr, header_.belegId);
-  });
-  if (open + totals_.gesamt + additionalGross <= header_.bestelllimit) return true;
-  return session_->ui().askYesNo(std::string("Bestelllimit überschritten!") + "\n" + "Trotzdem fortfahren?",
-                                 kProductName);
-}
-
-int64_t OpenDocument::appendRows(std::vector<DocumentPosition> rows) {
+std::optional<int64_t> OpenDocument::appendRows(std::vector<DocumentPosition> rows) {
+  const bool wasSaved = saved();
+  // The partner is created before any transaction opens: its save may ask the user.
+  if (!wasSaved && header_.kdNr == 0 && !createPartner()) return std::nullopt;
   Connection& connection = GlobalConnection(*session_);
-  DbTransaction transaction(connection);
-  if (!saved() && !createDocument(std::nullopt)) return 0;
-  const DateTime now = session_->clock().now();
-  int line = nextLineNumber_;
-  for (DocumentPosition& row : rows) {
-    row.belegId = header_.belegId;
-    row.zeilennummer = line++;
-    row.erfasst = now;
-    row.geändert = now;
-  }
-  int64_t lastId = 0;
-  if (rows.size() == 1) {
-    lastId = insertPosition(connection, rows.front());
+  // A new document draws its process number: the whole write then holds the counter lock.
+  std::optional<DbTransaction> transaction;
+  if (wasSaved) {
+    transaction.emplace(connection);
   } else {
-    insertPositions(connection, rows);
+    transaction.emplace(connection, kCounterLock);
   }
-  afterWrite();
-  transaction.commit();
-  nextLineNumber_ = std::max(nextLineNumber_, line);
-  if (lastId == 0 && !positions_.empty()) {
-    lastId = std::max_element(positions_.begin(), positions_.end(), [](const auto& a, const auto& b) {
-               return a.id < b.id;
-             })->id;
+  try {
+    if (!wasSaved) createDocument(std::nullopt);
+    const DateTime now = session_->clock().now();
+    int line = nextLineNumber_;
+    for (DocumentPosition& row : rows) {
+      row.belegId = header_.belegId;
+      row.zeilennummer = line++;
+      row.erfasst = now;
+      row.geändert = now;
+    }
+    int64_t lastId = 0;
+    if (rows.size() == 1) {
+      lastId = insertPosition(connection, rows.front());
+    } else {
+      insertPositions(connection, rows);
+    }
+    afterWrite();
+    transaction->commit();
+    nextLineNumber_ = std::max(nextLineNumber_, line);
+    if (lastId == 0 && !positions_.empty()) {
+      lastId = std::max_element(positions_.begin(), positions_.end(), [](const auto& a, const auto& b) {
+                 return a.id < b.id;
+               })->id;
+    }
+    return lastId;
+  } catch (...) {
+    // The document's row went with the rolled-back transaction.
+    if (!wasSaved) header_.belegId = 0;
+    throw;
   }
-  return lastId;
 }
 
 void OpenDocument::afterWrite() {
@@ -390,11 +305,9 @@ std::optional<int64_t> OpenDocument::addPosition(DocumentPosition position) {
   if (position.posnummer.empty()) position.posnummer = nextPositionNumber(positions_);
   position.istMenge = 0;
   position.istDatum.reset();
-  const std::optional<int64_t> id = runOperation(
-      *session_, operation("Save_Item"), std::optional<int64_t>(), [&]() -> std::optional<int64_t> {
-        const int64_t added = appendRows({position});
-        return added == 0 ? std::nullopt : std::optional<int64_t>(added);
-      });
+  const std::optional<int64_t> id =
+      runOperation(*session_, operation("Save_Item"), std::optional<int64_t>(),
+                   [&]() -> std::optional<int64_t> { return appendRows({position}); });
   if (!id) return std::nullopt;
   WriteUserHistory(*session_, "1 Artikel gespeichert", kDocumentWindow, header_.belegId);
   applyGeneralScale();
@@ -419,7 +332,7 @@ std::optional<int> OpenDocument::addPositions(std::vector<DocumentPosition> posi
   if (!creditLimitAccepted(gross)) return std::nullopt;
   const int count = static_cast<int>(positions.size());
   const bool added = runOperation(*session_, operation("Save_Item"), false,
-                                  [&] { return appendRows(std::move(positions)) != 0; });
+                                  [&] { return appendRows(std::move(positions)).has_value(); });
   if (!added) return std::nullopt;
   WriteUserHistory(*session_, std::to_string(count) + " Artikel gespeichert", kDocumentWindow,
                    header_.belegId);

@@ -125,8 +125,9 @@ class OpenDocument {
   bool creditLimitAccepted(Currency additionalGross);
   Currency grossOf(const DocumentPosition& position) const;
   // Creates the document when it is new, then adds the rows at the end with line numbers and
-  // time stamps, recomputes the totals and re-reads the positions. Answers the ID of the last row.
-  int64_t appendRows(std::vector<DocumentPosition> rows);
+  // time stamps, recomputes the totals and re-reads the positions. Answers the ID of the last row;
+  // nothing when the partner could not be created. Throws DbError.
+  std::optional<int64_t> appendRows(std::vector<DocumentPosition> rows);
   // Recomputes and stores the totals, copies them into the header and re-reads the positions.
   void afterWrite();
   // After a position was saved: re-prices the document by its general price scale, if it has one.

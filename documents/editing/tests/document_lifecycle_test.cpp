@@ -219,6 +219,18 @@ TEST_P(DocumentLifecycleTest, TheListShowsTheAreaFilteredSearchedAndOrdered) {
   EXPECT_EQ(rows[3].netto, money("100"));
   EXPECT_EQ(rows[3].kundennummer, "K-100");
 
+  // Names in German order, umlauts with their base letter, without regard to case.
+  const int64_t umlaut = storeDocument(typeId("Rechnung"), krause);
+  update(umlaut, "[Name] = 'Ärger'");
+  const int64_t lower = storeDocument(typeId("Rechnung"), krause);
+  update(lower, "[Name] = 'becker'");
+  DocumentListFilter byName = filter;
+  byName.order = DocumentListOrder::Partner;
+  std::vector<std::string> names;
+  for (const DocumentListRow& row : ListDocuments(session(), byName)) names.push_back(row.partner);
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"Ahrens", "Ahrens", "Ärger", "becker", "Krause", "Krause, Eva"}));
+
   DocumentListFilter purchase;
   purchase.salesArea = false;
   EXPECT_EQ(ListDocuments(session(), purchase).size(), 1u);

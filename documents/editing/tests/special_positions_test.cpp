@@ -140,6 +140,24 @@ TEST_P(SpecialPositionsTest, PageBreakShippingAndPartPaymentAreAddedAtTheEnd) {
   EXPECT_EQ(document.totals().zahlbetrag, money("27,96"));
 }
 
+TEST_P(SpecialPositionsTest, ASpecialPositionCreatesTheDocumentWithItsTypedPartner) {
+  OpenDocument refused(session(), true, typeId("Rechnung"));
+  refused.header().name = "Neumann";
+  signInWith({"Rechnungen", "Change_Beleg", "Change_Items"});
+  EXPECT_FALSE(refused.insertPageBreak());
+  EXPECT_FALSE(refused.saved());
+  EXPECT_EQ(countRows("Belegkopf"), 0);
+  EXPECT_EQ(countRows("Adressen"), 0);
+
+  signInWith({"Rechnungen", "Change_Beleg", "Change_Items", "Save_Kunde"});
+  const auto pageBreak = refused.insertPageBreak();
+  ASSERT_TRUE(pageBreak);
+  ASSERT_TRUE(refused.saved());
+  EXPECT_GT(refused.header().kdNr, 0);
+  EXPECT_EQ(readPosition(*pageBreak).belegId, refused.id());
+  EXPECT_EQ(countRows("Adressen"), 1);
+}
+
 TEST_P(SpecialPositionsTest, MarkedPositionsAreDeletedAfterTheQuestion) {
   OpenDocument document = invoiceWithItems();
   const std::vector<int64_t> ids = allIds(document);
