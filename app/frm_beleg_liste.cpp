@@ -97,6 +97,8 @@ FrmBelegliste::FrmBelegliste(Session& session, bool salesArea, QWidget* parent)
   list_->horizontalHeader()->setSectionResizeMode(PartnerColumn, QHeaderView::Stretch);
   for (int column : {NetColumn, GrossColumn})
     list_->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // Newest first, as the list is read.
+  list_->horizontalHeader()->setSortIndicator(DateColumn, Qt::DescendingOrder);
   list_->setSortingEnabled(true);
 
   count_ = new QLabel(this);

@@ -47,6 +47,7 @@ TEST_P(FrmBeleglisteTest, ListsFiltersSortsAndOpensTheDocumentsOfTheArea) {
   FrmBelegliste window(session(), true);
   window.show();
   EXPECT_EQ(window.rows().size(), 3U);
+  EXPECT_EQ(column(window, 0), (QStringList{"RE-2", "AN-1", "RE-1"}));  // newest first
   EXPECT_TRUE(column(window, 5).contains("1234,50"));
   saveScreenshot(&window, "frm_belegliste.png");
 
