@@ -197,6 +197,10 @@ TEST_P(CliDoc, ADoneDocumentRefusesChangesUntilTheMasterPasswordUnlocksIt) {
       {"add", id, "--text", "Nachtrag", "--qty", "1", "--price", "5", "--vat", "2", "--unlock", "geheim"});
   EXPECT_EQ(wrong.status, 1);
   EXPECT_EQ(count("Belegpositionen"), 1);
+  const CliRun header = doc({"set", id, "Bemerkung=Nachtrag"});
+  EXPECT_EQ(header.status, 1);
+  EXPECT_NE(header.err.find("Beleg ist erledigt und kann nicht mehr gespeichert werden!"), std::string::npos)
+      << header.err;
 
   const CliRun unlocked = doc(
       {"add", id, "--text", "Nachtrag", "--qty", "1", "--price", "5", "--vat", "2", "--unlock", "Geheim"});

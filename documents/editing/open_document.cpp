@@ -141,6 +141,11 @@ bool OpenDocument::unlock(std::string_view password) {
 }
 
 bool OpenDocument::saveHeader(std::optional<int64_t> processNumber) {
+  // A done document is read-only as a whole, its header as well as its positions.
+  if (locked_) {
+    refuse(*session_, "Beleg ist erledigt und kann nicht mehr gespeichert werden!");
+    return false;
+  }
   if (!RequireRight(*session_, "Change_Beleg")) return false;
   if (trim(header_.name).empty()) {
     refuse(*session_, "Bitte Namen angeben!");

@@ -63,8 +63,8 @@ class OpenDocument {
 
   // Writes the header (creating the document on first save, with a fresh process number drawn
   // in the same transaction, or `processNumber` when given). Creates the partner from the typed
-  // fields first when `KDNr` is 0 and a name is typed. Refuses without a name
-  // ("Bitte Namen angeben!").
+  // fields first when `KDNr` is 0 and a name is typed. Refuses a locked document ("Beleg ist
+  // erledigt und kann nicht mehr gespeichert werden!") and one without a name ("Bitte Namen angeben!").
   bool saveHeader(std::optional<int64_t> processNumber = std::nullopt);
 
   // Adds an ordinary (or "SL") position at the end: the lock, the name, the empty-line question,

@@ -73,7 +73,10 @@ std::optional<int64_t> OpenDocument::insertShipping(int64_t versandkostenId) {
       [&]() -> std::optional<int64_t> {
         Recordset rs(GlobalConnection(*session_),
                      "SELECT * FROM Versandkosten WHERE ([ID] IN (" + std::to_string(versandkostenId) + "))");
-        if (rs.eof()) return std::nullopt;
+        if (rs.eof()) {
+          refuse(*session_, "Versandkosten " + std::to_string(versandkostenId) + " nicht gefunden!");
+          return std::nullopt;
+        }
         DocumentPosition row;
         row.posTyp = kShippingPosition;
         row.bezeichnung1 = rs["Bezeichnung1"].toText();

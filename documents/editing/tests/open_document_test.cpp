@@ -189,9 +189,14 @@ TEST_P(OpenDocumentTest, ADoneDocumentIsLockedUntilTheMasterPasswordIsGiven) {
   EXPECT_FALSE(document->addPosition(item("Mutter", "1", "5")));
   EXPECT_FALSE(document->insertPageBreak());
   EXPECT_FALSE(document->deletePositions(marked));
-  EXPECT_EQ(ui().texts("message"), (std::vector<std::string>{"Position kann nicht mehr gespeichert werden!",
-                                                             "Position kann nicht mehr gespeichert werden!",
-                                                             " Position kann nicht gelöscht werden!"}));
+  document->header().bemerkung = "geändert";
+  EXPECT_FALSE(document->saveHeader());
+  EXPECT_EQ(ui().texts("message"),
+            (std::vector<std::string>{"Position kann nicht mehr gespeichert werden!",
+                                      "Position kann nicht mehr gespeichert werden!",
+                                      " Position kann nicht gelöscht werden!",
+                                      "Beleg ist erledigt und kann nicht mehr gespeichert werden!"}));
+  EXPECT_EQ(readHeader(created.id()).bemerkung, "");
   EXPECT_EQ(countRows("Belegpositionen"), 1);
 
   EXPECT_FALSE(document->unlock("chef7"));
