@@ -7,6 +7,7 @@
 #include "app/frm_artikel.h"
 #include "app/frm_artikel_suche.h"
 #include "app/frm_bankleitzahlen.h"
+#include "app/frm_beleg_liste.h"
 #include "app/frm_benutzerverwaltung.h"
 #include "app/frm_klassen.h"
 #include "app/frm_optionen.h"
@@ -31,6 +32,7 @@ const MenuRegistry& desktopMenus() {
     contributeAddressSearchMenu(contributed);
     contributePriceImportMenu(contributed);
     contributeArticleSearchMenu(contributed);
+    contributeDocumentMenus(contributed);
     contributeUserAdministrationMenu(contributed);
     contributeOptionsMenu(contributed);
     contributeBankCodesMenu(contributed);

@@ -6,6 +6,7 @@
 #include "cli/company_command.h"
 #include "cli/copy_to_server_command.h"
 #include "cli/create_db_command.h"
+#include "cli/doc_command.h"
 #include "cli/next_number_command.h"
 #include "cli/price_import_command.h"
 #include "cli/settings_command.h"
@@ -135,6 +136,57 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 1000,
        .checkArguments = checkArticleArguments,
        .run = runArticle},
+      {.name = "doc",
+       .synopses =
+           {"new --type ID --partner ID [--date JJJJ-MM-TT] [SPALTE=WERT ...] [--set SPALTE=WERT ...]",
+            "add ID --article NUMMER --qty MENGE [--price PREIS] [--no-charge]",
+            "add ID --text TEXT --qty MENGE --price PREIS --vat 0|1|2 [--unit EINHEIT] [--no-charge]",
+            "add ID --special ZW [--lines POS,...] [--text TEXT] [--vat 0|1|2]",
+            "add ID --special AG|AF --percent PROZENT [--lines POS,...] [--text TEXT] [--vat 0|1|2]",
+            "add ID --special V --shipping ID | --special V --text TEXT --amount BETRAG [--vat 0|1|2]",
+            "add ID --special TZ --amount BETRAG [--text TEXT]", "add ID --special NS",
+            "set ID SPALTE=WERT ... [--set SPALTE=WERT ...] [--partner ID] [--date JJJJ-MM-TT]", "show ID",
+            "list [--type ID] [--partner ID] [--search TEXT] [--purchase]", "delete ID [--unlock KENNWORT]",
+            "copy ID [--form plain|with-stock|without-stock]"},
+       .description = "Belege anlegen, mit Positionen füllen, ändern, anzeigen, auflisten, löschen und\n"
+                      "duplizieren, mit den Regeln des Belegfensters (Rechte, Sperre erledigter Belege,\n"
+                      "Preisermittlung, Summen); new gibt die BelegID aus, add die ID der Position,\n"
+                      "copy die BelegID des Duplikats; Preise sind Nettopreise; --no-charge fügt eine\n"
+                      "Position ohne Berechnung ein; --special ART ist ZW (Zwischensumme), NS\n"
+                      "(Seitenumbruch), V (Versandkosten), AG (Abgebot), AF (Aufschlag) oder TZ\n"
+                      "(Teilzahlung); --lines nennt die markierten Positionen mit ihren\n"
+                      "Positionsnummern (Spalte Posnummer von show); ZW ohne --text fragt nach dem\n"
+                      "Text; list zeigt den Verkauf, mit --purchase den Einkauf; --form FORM ist plain,\n"
+                      "with-stock (mit Lieferbestand) oder without-stock; --yes beantwortet die\n"
+                      "Rückfragen (Beleg löschen, Bestelllimit, Leerzeile) mit Ja, --no (Vorgabe ohne\n"
+                      "Terminal) mit Nein; --unlock mit dem Masterkennwort ergänzt oder löscht auch\n"
+                      "einen erledigten Beleg",
+       .needsSignIn = true,
+       .options = {{"--type", "ID", "Belegart (ID der Belegarten)"},
+                   {"--partner", "ID", "Kunde oder Lieferant (ID der Adressen)"},
+                   {"--date", "JJJJ-MM-TT", "Belegdatum"},
+                   {"--set", "SPALTE=WERT", "", true},
+                   {"--article", "NUMMER", "Artikelnummer"},
+                   {"--qty", "MENGE", "Menge"},
+                   {"--price", "PREIS", "Einzelpreis netto (beim Artikel statt des ermittelten)"},
+                   {"--text", "TEXT", "Bezeichnung der Position"},
+                   {"--vat", "0|1|2",
+                    "MwSt-Gruppe: 0 ohne, 1 ermäßigt, 2 voll (Vorgabe bei Sonderpositionen)"},
+                   {"--unit", "EINHEIT", "Einheit"},
+                   {"--no-charge", "", "Position ohne Berechnung"},
+                   {"--special", "ART", "Sonderposition ZW, NS, V, AG, AF oder TZ"},
+                   {"--percent", "PROZENT", "Abgebot oder Aufschlag in Prozent"},
+                   {"--lines", "POS,...", "markierte Positionen (Positionsnummern)"},
+                   {"--amount", "BETRAG", "Betrag der Teilzahlung oder der Versandkosten (netto)"},
+                   {"--shipping", "ID", "Zeile der Versandkosten"},
+                   {"--search", "TEXT", "Belegnummer, Name, Kundennummer oder Text enthält TEXT"},
+                   {"--purchase", "", "Belege des Einkaufs statt des Verkaufs"},
+                   {"--form", "FORM", "Duplikat: plain, with-stock (mit Lieferbestand), without-stock"},
+                   {"--unlock", "KENNWORT", "Masterkennwort für einen erledigten Beleg"}},
+       .minPositional = 1,
+       .maxPositional = 1000,
+       .checkArguments = checkDocArguments,
+       .run = runDoc},
       {.name = "prices",
        .synopses = {"import DATEI --number-column SPALTE --price-column SPALTE --target ZIEL\n"
                     "            [--supplier ID] [--skip-unknown] [--dry-run] [--no-header]\n"

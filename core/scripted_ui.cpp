@@ -35,8 +35,9 @@ bool ScriptedUi::askYesNo(std::string_view text, std::string_view title) {
 }
 
 std::optional<std::string> ScriptedUi::inputText(std::string_view prompt, std::string_view title,
-                                                 std::string_view) {
+                                                 std::string_view proposal) {
   shown_.push_back({"input", std::string(prompt), std::string(title)});
+  proposals_.emplace_back(proposal);
   Answer answer = next(prompt);
   if (std::holds_alternative<std::monostate>(answer)) return std::nullopt;
   return std::get<std::string>(answer);

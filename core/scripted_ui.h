@@ -27,6 +27,8 @@ class ScriptedUi final : public Ui {
   const std::vector<Shown>& shown() const { return shown_; }
   std::vector<std::string> texts(std::string_view kind) const;
   bool pendingAnswers() const { return !answers_.empty(); }
+  // What each input offered, in the order asked.
+  const std::vector<std::string>& proposals() const { return proposals_; }
 
   void message(std::string_view text, std::string_view title, MessageKind kind) override;
   bool askYesNo(std::string_view text, std::string_view title) override;
@@ -44,6 +46,7 @@ class ScriptedUi final : public Ui {
 
   std::deque<Answer> answers_;
   std::vector<Shown> shown_;
+  std::vector<std::string> proposals_;
 };
 
 }  // namespace orvosal

@@ -166,7 +166,7 @@ TEST_F(FrmBenutzerverwaltungTest, TheMainWindowOffersItUnderExtras) {
   MainWindow main;
   QStringList menus;
   for (QAction* action : main.menuBar()->actions()) menus << action->text().remove('&');
-  EXPECT_EQ(menus, (QStringList{"Datei", "Stammdaten", "Extras", "Hilfe"}));
+  EXPECT_EQ(menus, (QStringList{"Datei", "Stammdaten", "Verkauf", "Einkauf", "Extras", "Hilfe"}));
   auto* action = main.findChild<QAction*>("mnuBenutzerverwaltung");
   ASSERT_NE(action, nullptr);
   EXPECT_EQ(action->text(), "Benutzerverwaltung");

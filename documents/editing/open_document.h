@@ -37,6 +37,10 @@ class OpenDocument {
   // `Erledigt` is 1.
   static std::optional<OpenDocument> load(Session& session, bool salesArea, int64_t belegId);
 
+  // The right to open the window of the area: "Rechnungen" for sales, "Bestellungen" for
+  // purchase; refused with "Keine Berechtigung für diesen Programmteil".
+  static bool mayOpen(Session& session, bool salesArea);
+
   DocumentHeader& header() { return header_; }
   const DocumentHeader& header() const { return header_; }
   const std::vector<DocumentPosition>& positions() const { return positions_; }
@@ -59,8 +63,8 @@ class OpenDocument {
 
   // Writes the header (creating the document on first save, with a fresh process number drawn
   // in the same transaction, or `processNumber` when given). Creates the partner from the typed
-  // fields first when `KDNr` is 0 and a name is typed. Refuses without a name
-  // ("Bitte Namen angeben!").
+  // fields first when `KDNr` is 0 and a name is typed. Refuses a locked document ("Beleg ist
+  // erledigt und kann nicht mehr gespeichert werden!") and one without a name ("Bitte Namen angeben!").
   bool saveHeader(std::optional<int64_t> processNumber = std::nullopt);
 
   // Adds an ordinary (or "SL") position at the end: the lock, the name, the empty-line question,
@@ -68,6 +72,11 @@ class OpenDocument {
   // position number (`Nummer_Erhöhen` of the last one when `posnummer` is empty) and time stamps.
   // Answers the new position's ID.
   std::optional<int64_t> addPosition(DocumentPosition position);
+
+  // Adds many positions at the end in one bulk write (an import, the command line): the same
+  // checks as addPosition, the credit-limit question once for all of them. Answers the number
+  // added.
+  std::optional<int> addPositions(std::vector<DocumentPosition> positions);
 
   // Writes a changed position (matched by `id`); the lock applies.
   bool updatePosition(const DocumentPosition& position);
@@ -103,6 +112,26 @@ class OpenDocument {
 
  private:
   OpenDocument(Session& session, DocumentHeader header);
+
+  // The first save: the partner from the typed fields, then header, process number and activity
+  // in one transaction.
+  bool createDocument(std::optional<int64_t> processNumber);
+  bool createPartner();
+  void writeActivity(Connection& connection);
+  // The lock and the right to change positions, each refused with its message.
+  bool mayWritePositions();
+  // The partner's open amount, this document's total and `additionalGross` against the credit
+  // limit; true when within it or the user goes on.
+  bool creditLimitAccepted(Currency additionalGross);
+  Currency grossOf(const DocumentPosition& position) const;
+  // Creates the document when it is new, then adds the rows at the end with line numbers and
+  // time stamps, recomputes the totals and re-reads the positions. Answers the ID of the last row;
+  // nothing when the partner could not be created. Throws DbError.
+  std::optional<int64_t> appendRows(std::vector<DocumentPosition> rows);
+  // Recomputes and stores the totals, copies them into the header and re-reads the positions.
+  void afterWrite();
+  // After a position was saved: re-prices the document by its general price scale, if it has one.
+  void applyGeneralScale();
 
   Session* session_;
   DocumentHeader header_;
