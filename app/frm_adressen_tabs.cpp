@@ -56,7 +56,7 @@ QFormLayout* addressForm(QGroupBox* box) {
 }
 
 // Two edits in one form row, the second stretched: postcode and town, for instance.
-QHBoxLayout* pair(QWidget* first, QWidget* second) {
+QHBoxLayout* addressPair(QWidget* first, QWidget* second) {
   auto* row = new QHBoxLayout;
   row->addWidget(first, 1);
   row->addWidget(second, 3);
@@ -133,7 +133,7 @@ QWidget* FrmAdressen::buildAddressTab() {
   QFormLayout* post = addressForm(postBox);
   street_ = edit(postBox, "txtStrasse", "Straße", 50);
   post->addRow("Straße:", street_);
-  post->addRow("PLZ / Ort:", pair(postcode_, town_));
+  post->addRow("PLZ / Ort:", addressPair(postcode_, town_));
   post->addRow("Land:", country);
   QPushButton* check = button(postBox, "Adresse prüfen", "cmdAdressePruefen");
   connect(check, &QPushButton::clicked, this, &FrmAdressen::checkPostalAddress);

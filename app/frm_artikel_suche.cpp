@@ -34,7 +34,7 @@ const std::pair<const char*, ArticleSearchField> kArticleSearchFields[] = {
     {"Barcode / EAN", ArticleSearchField::Barcode},
 };
 
-enum Column { kNumber, kDescription, kUnit, kPrice, kStock, kGroup, kColumns };
+enum ArticleColumn { kNumber, kDescription, kUnit, kPrice, kStock, kGroup, kColumns };
 
 QTableWidgetItem* numberItem(const Currency& value, int decimals) {
   auto* item = new QTableWidgetItem(toQString(value.formatGrouped(decimals)));

@@ -12,6 +12,7 @@
 
 #include "app/frm_rechnung.h"
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "documents/totals/amounts.h"
 #include "documents/types/document_type_store.h"
@@ -19,9 +20,7 @@
 namespace orvosal {
 namespace {
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
-enum Column {
+enum ListColumn {
   NumberColumn,
   DateColumn,
   TypeColumn,
@@ -66,7 +65,8 @@ FrmBelegliste::FrmBelegliste(Session& session, bool salesArea, QWidget* parent)
   type_ = new QComboBox(this);
   type_->setObjectName("cboBelegart");
   type_->addItem("Alle Belegarten", qlonglong(0));
-  for (const DocumentType& type : types_) type_->addItem(q(type.belegtitel), static_cast<qlonglong>(type.id));
+  for (const DocumentType& type : types_)
+    type_->addItem(toQString(type.belegtitel), static_cast<qlonglong>(type.id));
   search_ = options::lineEdit(this, "txtSuche", 100);
   search_->setPlaceholderText("Nummer, Name, Kundennummer oder Text");
   search_->setClearButtonEnabled(true);
@@ -148,24 +148,26 @@ void FrmBelegliste::refresh() {
   list_->setRowCount(static_cast<int>(rows_.size()));
   for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
     const DocumentListRow& document = rows_[static_cast<size_t>(row)];
-    const QString date = document.belegdatum ? q(document.belegdatum->toGerman()) : QString();
+    const QString date = document.belegdatum ? toQString(document.belegdatum->toGerman()) : QString();
     const double dayKey = document.belegdatum ? document.belegdatum->toOleDate() : 0.0;
-    auto* number = new SortedItem(q(document.belegnummer), q(document.belegnummer));
+    auto* number = new SortedItem(toQString(document.belegnummer), toQString(document.belegnummer));
     number->setData(Qt::UserRole, static_cast<qlonglong>(document.belegId));
     list_->setItem(row, NumberColumn, number);
     list_->setItem(row, DateColumn, new SortedItem(date, dayKey));
-    list_->setItem(row, TypeColumn, new SortedItem(q(document.belegart), q(document.belegart)));
+    list_->setItem(row, TypeColumn,
+                   new SortedItem(toQString(document.belegart), toQString(document.belegart)));
     list_->setItem(row, PartnerNumberColumn,
-                   new SortedItem(q(document.kundennummer), q(document.kundennummer)));
-    list_->setItem(row, PartnerColumn, new SortedItem(q(document.partner), q(document.partner)));
-    const std::pair<Column, Currency> amounts[] = {{NetColumn, document.netto},
-                                                   {GrossColumn, document.gesamt}};
+                   new SortedItem(toQString(document.kundennummer), toQString(document.kundennummer)));
+    list_->setItem(row, PartnerColumn,
+                   new SortedItem(toQString(document.partner), toQString(document.partner)));
+    const std::pair<ListColumn, Currency> amounts[] = {{NetColumn, document.netto},
+                                                       {GrossColumn, document.gesamt}};
     for (const auto& [column, value] : amounts) {
-      auto* item = new SortedItem(q(formatAmount(value)), value.toDouble());
+      auto* item = new SortedItem(toQString(formatAmount(value)), value.toDouble());
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       list_->setItem(row, column, item);
     }
-    list_->setItem(row, StatusColumn, new SortedItem(q(document.status), q(document.status)));
+    list_->setItem(row, StatusColumn, new SortedItem(toQString(document.status), toQString(document.status)));
   }
   list_->setSortingEnabled(true);
   count_->setText(QString::number(rows_.size()) + (rows_.size() == 1 ? " Beleg" : " Belege"));

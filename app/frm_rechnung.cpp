@@ -15,6 +15,7 @@
 
 #include "app/frm_adress_suche.h"
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/session.h"
 #include "documents/editing/window_lookups.h"
 #include "documents/pricing/general_scale.h"
@@ -23,12 +24,6 @@
 #include "documents/types/document_type_store.h"
 
 namespace orvosal {
-namespace {
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
-
 FrmRechnung::FrmRechnung(Session& session, bool salesArea, QWidget* parent)
     : QWidget(parent), session_(session), sales_(salesArea) {
   setObjectName(kDocumentWindow);
@@ -147,20 +142,20 @@ void FrmRechnung::showHeader() {
   binding_.show(header);
   const std::optional<DocumentType> type = ReadDocumentType(session_, header.belegartenId);
   const std::string title = type ? type->belegtitel : AreaName(sales_);
-  typeTitle_->setText(q(title));
-  number_->setText(header.belegnummer.empty() ? "(noch keine Nummer)" : q(header.belegnummer));
+  typeTitle_->setText(toQString(title));
+  number_->setText(header.belegnummer.empty() ? "(noch keine Nummer)" : toQString(header.belegnummer));
   process_->setText(header.vorgangsNummer != 0 ? QString::number(header.vorgangsNummer) : "");
   const std::array<std::string, 4> captions = DocumentFieldCaptions(session_, title);
   for (size_t field = 0; field < fieldCaptions_.size(); ++field)
-    fieldCaptions_[field]->setText(q(captions[field]) + ":");
+    fieldCaptions_[field]->setText(toQString(captions[field]) + ":");
 
   {
     const QSignalBlocker quiet(generalScale_);
     generalScale_->clear();
     generalScale_->addItem(
         QString::fromUtf8(kNoGeneralScale.data(), static_cast<int>(kNoGeneralScale.size())));
-    for (const std::string& name : ActivePriceScaleNames(session_)) generalScale_->addItem(q(name));
-    const int index = generalScale_->findText(q(header.allgemeineStaffel));
+    for (const std::string& name : ActivePriceScaleNames(session_)) generalScale_->addItem(toQString(name));
+    const int index = generalScale_->findText(toQString(header.allgemeineStaffel));
     generalScale_->setCurrentIndex(index > 0 ? index : 0);
   }
   {
@@ -174,9 +169,9 @@ void FrmRechnung::showHeader() {
   unlock_->setVisible(locked);
   delete_->setEnabled(saved);
   duplicate_->setEnabled(saved);
-  QString caption = q(title);
-  if (!header.belegnummer.empty()) caption += " " + q(header.belegnummer);
-  if (!header.name.empty()) caption += " – " + q(header.name);
+  QString caption = toQString(title);
+  if (!header.belegnummer.empty()) caption += " " + toQString(header.belegnummer);
+  if (!header.name.empty()) caption += " – " + toQString(header.name);
   if (!saved) caption += " (neu)";
   setWindowTitle(caption);
 }
@@ -185,7 +180,7 @@ void FrmRechnung::showVatRegimes() {
   const VatRegimes rates = loadVatRates(session_);
   const auto regime = [](const char* name, const VatTable& table) {
     return QString("%1 (%2,%3,0)")
-        .arg(name, q(formatAmount(table.standard(), 0)), q(formatAmount(table.reduced(), 0)));
+        .arg(name, toQString(formatAmount(table.standard(), 0)), toQString(formatAmount(table.reduced(), 0)));
   };
   const QList<QAction*> actions = vatMenu_->actions();
   actions[0]->setText(regime("Standart", rates.normal));

@@ -25,7 +25,7 @@ QFormLayout* formOf(QWidget* page) {
 }
 
 // Two controls on one line of a form, the first one narrow (postcode and town).
-QHBoxLayout* pair(QWidget* narrow, QWidget* wide, int narrowWidth) {
+QHBoxLayout* headerPair(QWidget* narrow, QWidget* wide, int narrowWidth) {
   auto* row = new QHBoxLayout;
   row->setContentsMargins(0, 0, 0, 0);
   narrow->setMaximumWidth(narrowWidth);
@@ -62,11 +62,11 @@ QWidget* FrmRechnung::buildPartnerBox() {
   form->addRow("Zusatz:", headerEdit(box, "txtZusatz", "Zusatz", 50));
   form->addRow("Straße:", headerEdit(box, "txtStrasse", "Straße", 50));
   form->addRow("PLZ / Ort:",
-               pair(headerEdit(box, "txtPLZ", "PLZ", 10), headerEdit(box, "txtOrt", "Ort", 50), 70));
+               headerPair(headerEdit(box, "txtPLZ", "PLZ", 10), headerEdit(box, "txtOrt", "Ort", 50), 70));
   form->addRow("Land:", headerEdit(box, "txtLand", "Land", 50));
   form->addRow("Ansprechpartner:", headerEdit(box, "txtAnsprechpartner", "Ansprechpartner", 50));
-  form->addRow("Telefon / E-Mail:", pair(headerEdit(box, "txtTelefon", "Telefon", 50),
-                                         headerEdit(box, "txtEmail", "Email", 100), 130));
+  form->addRow("Telefon / E-Mail:", headerPair(headerEdit(box, "txtTelefon", "Telefon", 50),
+                                               headerEdit(box, "txtEmail", "Email", 100), 130));
   return box;
 }
 
@@ -124,7 +124,7 @@ QWidget* FrmRechnung::buildTermsTab() {
   QLineEdit* discount = options::lineEdit(page, "txtRabatt", 10);
   binding_.bindAmount("Rabatt", discount, 2);
   for (QLineEdit* edit : {skonto, discount}) edit->setAlignment(Qt::AlignRight);
-  form->addRow("Skonto % / Rabatt %:", pair(skonto, discount, 80));
+  form->addRow("Skonto % / Rabatt %:", headerPair(skonto, discount, 80));
   // The document discount changes the totals: a saved document stores them at once.
   connect(discount, &QLineEdit::editingFinished, this, [this, discount] {
     if (discount->isModified() && document_->saved()) save();

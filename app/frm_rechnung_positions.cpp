@@ -14,6 +14,7 @@
 #include "app/frm_artikel_suche.h"
 #include "app/frm_rechnung.h"
 #include "app/options_widgets.h"
+#include "app/qt_text.h"
 #include "core/error_log.h"
 #include "core/operation_guard.h"
 #include "core/session.h"
@@ -26,22 +27,31 @@
 namespace orvosal {
 namespace {
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
-enum Column { Pos, Number, Text, Quantity, Unit, Price, Discount, Vat, Total, ColumnCount };
+enum PositionColumn {
+  LinePos,
+  LineNumber,
+  LineText,
+  LineQuantity,
+  LineUnit,
+  LinePrice,
+  LineDiscount,
+  LineVat,
+  LineTotal,
+  LineColumnCount
+};
 
 // A quantity or rate with as many decimals as it holds (at most four): "3", "2,5".
 QString shortNumber(Currency value) {
   int decimals = 0;
   while (decimals < 4 && value.rounded(decimals, Rounding::HalfEven) != value) ++decimals;
-  return q(value.format(decimals));
+  return toQString(value.format(decimals));
 }
 
 // A unit price with two decimals, or more where the price holds them.
 QString priceText(Currency value) {
   int decimals = 2;
   while (decimals < 4 && value.rounded(decimals, Rounding::HalfEven) != value) ++decimals;
-  return q(value.formatGrouped(decimals));
+  return toQString(value.formatGrouped(decimals));
 }
 
 QTableWidgetItem* cell(const QString& text, bool amount = false) {
@@ -54,7 +64,7 @@ QTableWidgetItem* cell(const QString& text, bool amount = false) {
 }  // namespace
 
 QWidget* FrmRechnung::buildPositions() {
-  grid_ = new QTableWidget(0, ColumnCount, this);
+  grid_ = new QTableWidget(0, LineColumnCount, this);
   grid_->setObjectName("grdPositionen");
   grid_->setHorizontalHeaderLabels(
       {"Pos", "Artikelnummer", "Bezeichnung", "Menge", "Einheit", "Preis", "Rabatt %", "MwSt", "Gesamt"});
@@ -65,14 +75,14 @@ QWidget* FrmRechnung::buildPositions() {
   grid_->verticalHeader()->setDefaultSectionSize(22);
   QHeaderView* header = grid_->horizontalHeader();
   const int widths[] = {40, 110, 0, 70, 60, 90, 70, 55, 100};
-  for (int column = 0; column < ColumnCount; ++column) {
+  for (int column = 0; column < LineColumnCount; ++column) {
     if (widths[column] > 0) grid_->setColumnWidth(column, widths[column]);
   }
-  header->setSectionResizeMode(Text, QHeaderView::Stretch);
-  for (int column : {Quantity, Price, Discount, Vat, Total})
+  header->setSectionResizeMode(LineText, QHeaderView::Stretch);
+  for (int column : {LineQuantity, LinePrice, LineDiscount, LineVat, LineTotal})
     grid_->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
   connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int, int column) {
-    if (column == Price) enterNewPrice();
+    if (column == LinePrice) enterNewPrice();
   });
   return grid_;
 }
@@ -152,7 +162,7 @@ std::vector<int64_t> FrmRechnung::markedPositions() const {
   std::set<int> rows;
   for (const QModelIndex& index : grid_->selectionModel()->selectedRows()) rows.insert(index.row());
   std::vector<int64_t> ids;
-  for (int row : rows) ids.push_back(grid_->item(row, Pos)->data(Qt::UserRole).toLongLong());
+  for (int row : rows) ids.push_back(grid_->item(row, LinePos)->data(Qt::UserRole).toLongLong());
   return ids;
 }
 
@@ -169,41 +179,41 @@ void FrmRechnung::showPositions() {
     const DocumentPosition& position = positions[static_cast<size_t>(row)];
     const Currency rate = rates.rateOfGroup(position.mwst);
     const auto shown = [&](Currency net) { return gross ? Brutto_Betrag(net, rate) : net; };
-    QString text = q(position.bezeichnung1);
+    QString text = toQString(position.bezeichnung1);
     QString quantity, unit, price, discount, vat, total;
     if (position.posTyp == kPageBreakPosition) {
       text = "----- Seitenumbruch -----";
     } else if (position.posTyp == kSubtotalPosition) {
-      total = q(formatAmount(position.verkaufsPreis));
+      total = toQString(formatAmount(position.verkaufsPreis));
     } else if (position.posTyp == kDeductionPosition) {
-      total = q(formatAmount(-shown(position.verkaufsPreis)));
+      total = toQString(formatAmount(-shown(position.verkaufsPreis)));
       vat = shortNumber(rate) + " %";
     } else if (position.posTyp == kSurchargePosition) {
-      total = q(formatAmount(shown(position.verkaufsPreis)));
+      total = toQString(formatAmount(shown(position.verkaufsPreis)));
       vat = shortNumber(rate) + " %";
     } else if (position.posTyp == kPartPaymentPosition) {
-      total = q(formatAmount(-position.verkaufsPreis));
+      total = toQString(formatAmount(-position.verkaufsPreis));
     } else {
       quantity = shortNumber(position.menge);
-      unit = q(position.einheit);
+      unit = toQString(position.einheit);
       price = priceText(shown(position.verkaufsPreis));
       discount = position.rabattsatz == Currency() ? QString() : shortNumber(position.rabattsatz);
       vat = shortNumber(rate) + " %";
-      total = q(formatAmount(shown(position.menge * position.verkaufsPreis)));
+      total = toQString(formatAmount(shown(position.menge * position.verkaufsPreis)));
     }
-    QTableWidgetItem* first = cell(q(position.posnummer));
+    QTableWidgetItem* first = cell(toQString(position.posnummer));
     first->setData(Qt::UserRole, static_cast<qlonglong>(position.id));
-    grid_->setItem(row, Pos, first);
-    grid_->setItem(row, Number, cell(q(position.artikelnummer)));
-    grid_->setItem(row, Text, cell(text));
-    grid_->setItem(row, Quantity, cell(quantity, true));
-    grid_->setItem(row, Unit, cell(unit));
-    grid_->setItem(row, Price, cell(price, true));
-    grid_->setItem(row, Discount, cell(discount, true));
-    grid_->setItem(row, Vat, cell(vat, true));
-    grid_->setItem(row, Total, cell(total, true));
+    grid_->setItem(row, LinePos, first);
+    grid_->setItem(row, LineNumber, cell(toQString(position.artikelnummer)));
+    grid_->setItem(row, LineText, cell(text));
+    grid_->setItem(row, LineQuantity, cell(quantity, true));
+    grid_->setItem(row, LineUnit, cell(unit));
+    grid_->setItem(row, LinePrice, cell(price, true));
+    grid_->setItem(row, LineDiscount, cell(discount, true));
+    grid_->setItem(row, LineVat, cell(vat, true));
+    grid_->setItem(row, LineTotal, cell(total, true));
     const bool special = position.posTyp == kSubtotalPosition || position.posTyp == kPageBreakPosition;
-    for (int column = 0; column < ColumnCount; ++column) {
+    for (int column = 0; column < LineColumnCount; ++column) {
       QTableWidgetItem* item = grid_->item(row, column);
       if (!position.charged()) item->setForeground(Qt::gray);
       if (special) {
@@ -248,9 +258,9 @@ void FrmRechnung::fillEntryFromArticle(const std::string& artikelnummer) {
   priceTyped_ = false;
   const Currency rate =
       documentVatTable(document_->header().mwstGr, document_->header().mwstKl).rateOfGroup(position.mwst);
-  entryNumber_->setText(q(position.artikelnummer));
-  entryText_->setText(q(position.bezeichnung1));
-  entryUnit_->setText(q(position.einheit));
+  entryNumber_->setText(toQString(position.artikelnummer));
+  entryText_->setText(toQString(position.bezeichnung1));
+  entryUnit_->setText(toQString(position.einheit));
   entryPrice_->setText(priceText(document_->header().bruttoMode ? Brutto_Betrag(position.verkaufsPreis, rate)
                                                                 : position.verkaufsPreis));
   entryVat_->setCurrentIndex(std::max(0, entryVat_->findData(position.mwst)));
@@ -275,7 +285,7 @@ void FrmRechnung::pickArticle() {
   if (!article) return;
   const std::string number = Get_Artikelnummer_By_ArtikelID(session_, *article);
   if (number.empty()) return;
-  entryNumber_->setText(q(number));
+  entryNumber_->setText(toQString(number));
   fillEntryFromArticle(number);
   entryQuantity_->setFocus();
   entryQuantity_->selectAll();

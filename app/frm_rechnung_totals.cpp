@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/frm_rechnung.h"
+#include "app/qt_text.h"
 #include "documents/totals/amounts.h"
 
 namespace orvosal {
@@ -37,8 +38,6 @@ enum Line {
   PartPayments,
   Payable
 };
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -95,16 +94,16 @@ void FrmRechnung::showTotals() {
   for (int line = 0; line < static_cast<int>(std::size(kLines)); ++line) {
     QWidget* caption = totals_->itemAtPosition(line, 0)->widget();
     auto* amount = static_cast<QLabel*>(totals_->itemAtPosition(line, 1)->widget());
-    amount->setText(q(formatAmount(values[line], totals.decimals)));
+    amount->setText(toQString(formatAmount(values[line], totals.decimals)));
     caption->setVisible(shown[line]);
     amount->setVisible(shown[line]);
   }
-  const auto vatCaption = [](Currency rate) { return "MwSt " + q(formatAmount(rate, 0)) + " %:"; };
+  const auto vatCaption = [](Currency rate) { return "MwSt " + toQString(formatAmount(rate, 0)) + " %:"; };
   static_cast<QLabel*>(totals_->itemAtPosition(VatReduced, 0)->widget())->setText(vatCaption(header.mwstKl));
   static_cast<QLabel*>(totals_->itemAtPosition(VatStandard, 0)->widget())->setText(vatCaption(header.mwstGr));
   static_cast<QLabel*>(totals_->itemAtPosition(Discount, 0)->widget())
-      ->setText("Rabatt " + q(formatAmount(header.rabatt)) + " %:");
-  profit_->setText("Gewinn: " + q(formatAmount(totals.reingewinn, totals.decimals)));
+      ->setText("Rabatt " + toQString(formatAmount(header.rabatt)) + " %:");
+  profit_->setText("Gewinn: " + toQString(formatAmount(totals.reingewinn, totals.decimals)));
 }
 
 }  // namespace orvosal

@@ -98,7 +98,7 @@ int listArticles(CommandContext& context) {
   return kExitSuccess;
 }
 
-int copy(CommandContext& context) {
+int copyArticle(CommandContext& context) {
   const std::optional<Article> article = storedArticle(context);
   if (!article) return kExitFailure;
   const std::optional<int64_t> copyId = CopyArticle(context.session, article->id);
@@ -149,7 +149,7 @@ int runArticle(CommandContext& context) {
   }
   if (action == "show") return showArticle(context);
   if (action == "list") return listArticles(context);
-  if (action == "copy") return copy(context);
+  if (action == "copy") return copyArticle(context);
   return removeArticle(context);
 }
 

@@ -69,7 +69,7 @@ DuplicateForm duplicateForm(const ParsedArguments& arguments) {
   return DuplicateForm::Plain;
 }
 
-int copy(CommandContext& context) {
+int copyDocument(CommandContext& context) {
   const std::optional<OpenDocument> document = openStoredDocument(context, *idArgument(context.arguments));
   if (!document) return kExitFailure;
   const std::optional<int64_t> copyId =
@@ -89,7 +89,7 @@ int runDoc(CommandContext& context) {
   if (action == "show") return showDocument(context);
   if (action == "list") return listDocuments(context);
   if (action == "delete") return remove(context);
-  return copy(context);
+  return copyDocument(context);
 }
 
 }  // namespace orvosal

@@ -10,16 +10,13 @@
 #include "core/users/rights.h"
 #include "core/users/user_history.h"
 #include "core/version.h"
+#include "documents/editing/document_operation.h"
 #include "documents/editing/document_rows.h"
 #include "documents/editing/open_document.h"
 #include "documents/totals/document_totals.h"
 
 namespace orvosal {
 namespace {
-
-std::string operation(std::string_view name) {
-  return operationName(kDocumentWindow, OperationKind::Sub, name);
-}
 
 std::string byId(int64_t belegId) { return "([BelegID] IN (" + std::to_string(belegId) + "))"; }
 
@@ -66,7 +63,7 @@ bool DeleteDocument(Session& session, int64_t belegId, bool unlocked) {
     bool projects = false;
     bool rentals = false;
   };
-  const Found found = runOperation(session, operation("Delete_Beleg"), Found{}, [&] {
+  const Found found = runOperation(session, documentOperation("Delete_Beleg"), Found{}, [&] {
     Connection& connection = GlobalConnection(session);
     Recordset rs(connection, "SELECT Erledigt FROM Belegkopf WHERE " + byId(belegId));
     if (rs.eof()) return Found{};
@@ -79,7 +76,7 @@ bool DeleteDocument(Session& session, int64_t belegId, bool unlocked) {
     return false;
   }
   if (!session.ui().askYesNo("Soll Beleg gelöscht werden?", kProductName)) return false;
-  const bool deleted = runOperation(session, operation("Delete_Beleg"), false, [&] {
+  const bool deleted = runOperation(session, documentOperation("Delete_Beleg"), false, [&] {
     Connection& connection = GlobalConnection(session);
     DbTransaction transaction(connection);
     const std::string id = std::to_string(belegId);
@@ -102,7 +99,7 @@ bool DeleteDocument(Session& session, int64_t belegId, bool unlocked) {
 std::optional<int64_t> DuplicateDocument(Session& session, int64_t belegId, DuplicateForm form) {
   if (!RequireRight(session, "Change_Beleg")) return std::nullopt;
   const std::optional<int64_t> copy = runOperation(
-      session, operation(form == DuplicateForm::Plain ? "Beleg_Duplizieren" : "Duplikat_Erstellen"),
+      session, documentOperation(form == DuplicateForm::Plain ? "Beleg_Duplizieren" : "Duplikat_Erstellen"),
       std::optional<int64_t>(), [&]() -> std::optional<int64_t> {
         Connection& connection = GlobalConnection(session);
         DbTransaction transaction(connection);
@@ -136,7 +133,7 @@ std::optional<int64_t> DuplicateDocument(Session& session, int64_t belegId, Dupl
 }
 
 bool IS_BELEG_ERELEDIGT(Session& session, int64_t belegId) {
-  return runOperation(session, operation("IS_BELEG_ERELEDIGT"), false, [&] {
+  return runOperation(session, documentOperation("IS_BELEG_ERELEDIGT"), false, [&] {
     Recordset rs(GlobalConnection(session),
                  "SELECT Erledigt FROM Belegkopf WHERE ([BelegID] IN (" + std::to_string(belegId) + "))");
     return !rs.eof() && rs["Erledigt"].toInt() == 1;
@@ -144,7 +141,7 @@ bool IS_BELEG_ERELEDIGT(Session& session, int64_t belegId) {
 }
 
 bool IS_BELEG_Bezahlt(Session& session, int64_t belegId) {
-  return runOperation(session, operation("IS_BELEG_Bezahlt"), false, [&] {
+  return runOperation(session, documentOperation("IS_BELEG_Bezahlt"), false, [&] {
     Recordset rs(GlobalConnection(session),
                  "SELECT Bezahlt_Wieviel, Gesamtpreis FROM Belegkopf WHERE ([BelegID] IN (" +
                      std::to_string(belegId) + "))");

@@ -3,6 +3,7 @@
 #include "core/error_log.h"
 #include "core/operation_guard.h"
 #include "core/version.h"
+#include "documents/editing/document_operation.h"
 #include "documents/editing/open_document.h"
 #include "documents/totals/amounts.h"
 #include "masterdata/addresses/address_editor.h"
@@ -12,10 +13,6 @@
 
 namespace orvosal {
 namespace {
-
-std::string operation(std::string_view name) {
-  return operationName(kDocumentWindow, OperationKind::Sub, name);
-}
 
 // The amount still open on the partner's open-item documents other than `exceptId`.
 Currency openAmountOf(Connection& connection, int64_t partnerId, int64_t exceptId) {
@@ -109,7 +106,7 @@ Currency OpenDocument::grossOf(const DocumentPosition& position) const {
 
 bool OpenDocument::creditLimitAccepted(Currency additionalGross) {
   if (header_.bestelllimit <= Currency() || header_.kdNr == 0) return true;
-  const Currency open = runOperation(*session_, operation("Check_Bestelllimit"), Currency(), [&] {
+  const Currency open = runOperation(*session_, documentOperation("Check_Bestelllimit"), Currency(), [&] {
     return openAmountOf(GlobalConnection(*session_), header_.kdNr, header_.belegId);
   });
   if (open + totals_.gesamt + additionalGross <= header_.bestelllimit) return true;

@@ -15,6 +15,7 @@
 #include "core/users/rights.h"
 #include "core/users/user_history.h"
 #include "core/version.h"
+#include "documents/editing/document_operation.h"
 #include "documents/editing/document_rows.h"
 #include "documents/editing/position_numbers.h"
 #include "documents/pricing/general_scale.h"
@@ -26,10 +27,6 @@ namespace {
 
 // Documents of the lists and windows carry a `Belegart` below this; inactive types lie above.
 constexpr int kBelegartLimit = 10000;
-
-std::string operation(std::string_view name) {
-  return operationName(kDocumentWindow, OperationKind::Sub, name);
-}
 
 bool allTextsEmpty(const DocumentPosition& p) {
   for (const std::string* text :
@@ -64,7 +61,7 @@ OpenDocument::OpenDocument(Session& session, bool salesArea, int64_t belegartenI
   header_.erstellzeit = session.clock().now();
   header_.sachbearbeiter = signedInUserName(session);
   header_.euroFaktor = Currency::fromInteger(1);
-  runOperation(session, operation("Form_Load"), 0, [&] {
+  runOperation(session, documentOperation("Form_Load"), 0, [&] {
     const VatRegimes all = loadVatRates(session);
     const VatTable& rates = all.inForce(session.clock().today());
     header_.mwstGr = rates.standard();
@@ -88,20 +85,21 @@ bool OpenDocument::mayOpen(Session& session, bool salesArea) {
 
 std::optional<OpenDocument> OpenDocument::load(Session& session, bool salesArea, int64_t belegId) {
   if (!mayOpen(session, salesArea)) return std::nullopt;
-  std::optional<OpenDocument> loaded = runOperation(
-      session, operation("Load_Beleg"), std::optional<OpenDocument>(), [&]() -> std::optional<OpenDocument> {
-        OpenDocument document(session, DocumentHeader{});
-        document.header_.belegId = belegId;
-        if (!document.reload() || document.header_.kunde != salesArea) return std::nullopt;
-        return document;
-      });
+  std::optional<OpenDocument> loaded =
+      runOperation(session, documentOperation("Load_Beleg"), std::optional<OpenDocument>(),
+                   [&]() -> std::optional<OpenDocument> {
+                     OpenDocument document(session, DocumentHeader{});
+                     document.header_.belegId = belegId;
+                     if (!document.reload() || document.header_.kunde != salesArea) return std::nullopt;
+                     return document;
+                   });
   if (loaded) loaded->locked_ = loaded->header_.erledigt == 1;
   return loaded;
 }
 
 bool OpenDocument::reload() {
   if (!saved()) return false;
-  return runOperation(*session_, operation("Load_Beleg"), false, [&] {
+  return runOperation(*session_, documentOperation("Load_Beleg"), false, [&] {
     Connection& connection = GlobalConnection(*session_);
     Recordset rs(connection, "SELECT * FROM Belegkopf WHERE ([BelegID] IN (" +
                                  std::to_string(header_.belegId) + ") AND [BelegArt] >= 0 AND [BelegArt] < " +
@@ -124,7 +122,7 @@ bool OpenDocument::reload() {
 
 void OpenDocument::setVatRegime(VatRegime regime) {
   if (saved()) return;
-  runOperation(*session_, operation("Set_MwSt"), 0, [&] {
+  runOperation(*session_, documentOperation("Set_MwSt"), 0, [&] {
     const VatRegimes rates = loadVatRates(*session_);
     const VatTable& table = regime == VatRegime::Special ? rates.special : rates.normal;
     header_.mwstGr = table.standard();
@@ -151,7 +149,7 @@ bool OpenDocument::saveHeader(std::optional<int64_t> processNumber) {
     refuse(*session_, "Bitte Namen angeben!");
     return false;
   }
-  return runOperation(*session_, operation("Save_Beleg"), false, [&] {
+  return runOperation(*session_, documentOperation("Save_Beleg"), false, [&] {
     if (!saved()) return createDocument(processNumber);
     Connection& connection = GlobalConnection(*session_);
     DbTransaction transaction(connection);
@@ -294,7 +292,7 @@ void OpenDocument::applyGeneralScale() {
   if (!saved() || trim(header_.allgemeineStaffel).empty() || header_.allgemeineStaffel == kNoGeneralScale)
     return;
   if (!Staffel_Rabatt_Ermitteln(*session_, header_.belegId, header_.allgemeineStaffel)) return;
-  runOperation(*session_, operation("Save_Item"), 0, [&] {
+  runOperation(*session_, documentOperation("Save_Item"), 0, [&] {
     afterWrite();
     return 0;
   });
@@ -311,7 +309,7 @@ std::optional<int64_t> OpenDocument::addPosition(DocumentPosition position) {
   position.istMenge = 0;
   position.istDatum.reset();
   const std::optional<int64_t> id =
-      runOperation(*session_, operation("Save_Item"), std::optional<int64_t>(),
+      runOperation(*session_, documentOperation("Save_Item"), std::optional<int64_t>(),
                    [&]() -> std::optional<int64_t> { return appendRows({position}); });
   if (!id) return std::nullopt;
   WriteUserHistory(*session_, "1 Artikel gespeichert", kDocumentWindow, header_.belegId);
@@ -336,7 +334,7 @@ std::optional<int> OpenDocument::addPositions(std::vector<DocumentPosition> posi
   }
   if (!creditLimitAccepted(gross)) return std::nullopt;
   const int count = static_cast<int>(positions.size());
-  const bool added = runOperation(*session_, operation("Save_Item"), false,
+  const bool added = runOperation(*session_, documentOperation("Save_Item"), false,
                                   [&] { return appendRows(std::move(positions)).has_value(); });
   if (!added) return std::nullopt;
   WriteUserHistory(*session_, std::to_string(count) + " Artikel gespeichert", kDocumentWindow,
@@ -347,7 +345,7 @@ std::optional<int> OpenDocument::addPositions(std::vector<DocumentPosition> posi
 
 bool OpenDocument::updatePosition(const DocumentPosition& position) {
   if (!mayWritePositions()) return false;
-  const bool written = runOperation(*session_, operation("Save_Item"), false, [&] {
+  const bool written = runOperation(*session_, documentOperation("Save_Item"), false, [&] {
     Connection& connection = GlobalConnection(*session_);
     DbTransaction transaction(connection);
     Recordset rs(connection, "SELECT * FROM Belegpositionen WHERE ([ID] IN (" + std::to_string(position.id) +

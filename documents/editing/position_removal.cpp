@@ -7,6 +7,7 @@
 #include "core/users/rights.h"
 #include "core/users/user_history.h"
 #include "core/version.h"
+#include "documents/editing/document_operation.h"
 #include "documents/editing/document_rows.h"
 #include "documents/editing/open_document.h"
 #include "documents/editing/position_numbers.h"
@@ -14,14 +15,6 @@
 // Deleting, moving and renumbering the positions of an open document.
 
 namespace orvosal {
-namespace {
-
-std::string operation(std::string_view name) {
-  return operationName(kDocumentWindow, OperationKind::Sub, name);
-}
-
-}  // namespace
-
 bool OpenDocument::deletePositions(std::span<const int64_t> marked) {
   // Only positions of this document are deleted, each once.
   std::vector<int64_t> ids;
@@ -40,7 +33,7 @@ bool OpenDocument::deletePositions(std::span<const int64_t> marked) {
   }
   if (!RequireRight(*session_, "Delete_Items")) return false;
   if (!session_->ui().askYesNo("Sollen markierte Positionen gelöscht werden?", kProductName)) return false;
-  const bool deleted = runOperation(*session_, operation("Delete_Items"), false, [&] {
+  const bool deleted = runOperation(*session_, documentOperation("Delete_Items"), false, [&] {
     Connection& connection = GlobalConnection(*session_);
     DbTransaction transaction(connection);
     connection.execute("DELETE FROM Belegpositionen WHERE ([ID] IN (" + joinIds(ids) + "));");
@@ -73,7 +66,7 @@ bool OpenDocument::movePosition(int64_t positionId, bool up) {
   } else {
     for (size_t i = 0; i < order.size(); ++i) lines.push_back(static_cast<int>(i) + 1);
   }
-  return runOperation(*session_, operation("Move_Item"), false, [&] {
+  return runOperation(*session_, documentOperation("Move_Item"), false, [&] {
     Connection& connection = GlobalConnection(*session_);
     DbTransaction transaction(connection);
     for (size_t i = 0; i < order.size(); ++i) {
@@ -90,7 +83,7 @@ bool OpenDocument::movePosition(int64_t positionId, bool up) {
 bool OpenDocument::renumberPositions() {
   if (!saved() || !mayWritePositions()) return false;
   if (!Change_PosNumber(*session_, header_.belegId)) return false;
-  return runOperation(*session_, operation("Change_PosNumber"), false, [&] {
+  return runOperation(*session_, documentOperation("Change_PosNumber"), false, [&] {
     afterWrite();
     return true;
   });

@@ -5,6 +5,7 @@
 #include "core/error_log.h"
 #include "core/operation_guard.h"
 #include "core/version.h"
+#include "documents/editing/document_operation.h"
 #include "documents/editing/document_rows.h"
 #include "documents/editing/open_document.h"
 #include "documents/totals/amounts.h"
@@ -14,10 +15,6 @@
 
 namespace orvosal {
 namespace {
-
-std::string operation(std::string_view name) {
-  return operationName(kDocumentWindow, OperationKind::Sub, name);
-}
 
 // A percentage as the window writes it into a text: "5", "2,5".
 std::string percentText(Currency percent) {
@@ -38,7 +35,7 @@ std::string systemSetting(Session& session, std::string_view name) {
 std::optional<int64_t> OpenDocument::insertSubtotal(std::span<const int64_t> marked, int vatGroup,
                                                     std::optional<std::string> text) {
   if (!mayWritePositions()) return std::nullopt;
-  return runOperation(*session_, operation("Zwischensumme_Einfügen"), std::optional<int64_t>(),
+  return runOperation(*session_, documentOperation("Zwischensumme_Einfügen"), std::optional<int64_t>(),
                       [&]() -> std::optional<int64_t> {
                         const Currency sum = Calculate_Positions(*session_, marked);
                         if (!text) {
@@ -58,7 +55,7 @@ std::optional<int64_t> OpenDocument::insertSubtotal(std::span<const int64_t> mar
 
 std::optional<int64_t> OpenDocument::insertPageBreak() {
   if (!mayWritePositions()) return std::nullopt;
-  return runOperation(*session_, operation("Seitenumbruch_Einfügen"), std::optional<int64_t>(),
+  return runOperation(*session_, documentOperation("Seitenumbruch_Einfügen"), std::optional<int64_t>(),
                       [&]() -> std::optional<int64_t> {
                         DocumentPosition row;
                         row.posTyp = kPageBreakPosition;
@@ -69,7 +66,7 @@ std::optional<int64_t> OpenDocument::insertPageBreak() {
 std::optional<int64_t> OpenDocument::insertShipping(int64_t versandkostenId) {
   if (!mayWritePositions()) return std::nullopt;
   return runOperation(
-      *session_, operation("Versandkosten_Einfügen"), std::optional<int64_t>(),
+      *session_, documentOperation("Versandkosten_Einfügen"), std::optional<int64_t>(),
       [&]() -> std::optional<int64_t> {
         Recordset rs(GlobalConnection(*session_),
                      "SELECT * FROM Versandkosten WHERE ([ID] IN (" + std::to_string(versandkostenId) + "))");
@@ -104,7 +101,7 @@ std::optional<int64_t> OpenDocument::insertDeductionOrSurcharge(std::span<const 
   };
   if (percent <= Currency()) return failed();
   const std::optional<Currency> sum =
-      runOperation(*session_, operation("Abgebot_Einfügen"), std::optional<Currency>(),
+      runOperation(*session_, documentOperation("Abgebot_Einfügen"), std::optional<Currency>(),
                    [&] { return std::optional(Calculate_Positions(*session_, marked)); });
   if (!sum) return std::nullopt;
   DocumentPosition row;
@@ -121,13 +118,13 @@ std::optional<int64_t> OpenDocument::insertDeductionOrSurcharge(std::span<const 
   row.artikelnummer = percentText(percent);
   row.menge = *sum;
   row.mwst = vatGroup;
-  return runOperation(*session_, operation("Abgebot_Einfügen"), std::optional<int64_t>(),
+  return runOperation(*session_, documentOperation("Abgebot_Einfügen"), std::optional<int64_t>(),
                       [&]() -> std::optional<int64_t> { return appendRows({row}); });
 }
 
 std::optional<int64_t> OpenDocument::insertPartPayment(Currency amount, std::string text) {
   if (!mayWritePositions()) return std::nullopt;
-  return runOperation(*session_, operation("Teilzahlung_Einfügen"), std::optional<int64_t>(),
+  return runOperation(*session_, documentOperation("Teilzahlung_Einfügen"), std::optional<int64_t>(),
                       [&]() -> std::optional<int64_t> {
                         DocumentPosition row;
                         row.posTyp = kPartPaymentPosition;

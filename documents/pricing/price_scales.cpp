@@ -16,7 +16,9 @@ namespace {
 
 constexpr const char* kWindow = "frmPreisstaffeln";
 
-std::string operation(OperationKind kind, const char* name) { return operationName(kWindow, kind, name); }
+std::string priceScaleOperation(OperationKind kind, const char* name) {
+  return operationName(kWindow, kind, name);
+}
 
 PriceScaleRow readRow(const Recordset& rs) {
   PriceScaleRow row;
@@ -58,19 +60,22 @@ std::string refusal(const PriceScaleRow& row) {
 }  // namespace
 
 std::vector<PriceScaleRow> ListPriceScaleRows(Session& session) {
-  return runOperation(session, operation(OperationKind::Sub, "Load_List"), std::vector<PriceScaleRow>{}, [&] {
-    std::vector<PriceScaleRow> rows;
-    for (Recordset rs(GlobalConnection(session), "SELECT * FROM Preisstaffeln ORDER BY Staffel, Wert, ID");
-         !rs.eof(); rs.moveNext()) {
-      rows.push_back(readRow(rs));
-    }
-    return rows;
-  });
+  return runOperation(session, priceScaleOperation(OperationKind::Sub, "Load_List"),
+                      std::vector<PriceScaleRow>{}, [&] {
+                        std::vector<PriceScaleRow> rows;
+                        for (Recordset rs(GlobalConnection(session),
+                                          "SELECT * FROM Preisstaffeln ORDER BY Staffel, Wert, ID");
+                             !rs.eof(); rs.moveNext()) {
+                          rows.push_back(readRow(rs));
+                        }
+                        return rows;
+                      });
 }
 
 std::vector<std::string> ActivePriceScaleNames(Session& session) {
   return runOperation(
-      session, operation(OperationKind::Function, "Load_Staffeln"), std::vector<std::string>{}, [&] {
+      session, priceScaleOperation(OperationKind::Function, "Load_Staffeln"), std::vector<std::string>{},
+      [&] {
         std::vector<std::string> names;
         for (Recordset rs(
                  GlobalConnection(session),
@@ -84,7 +89,7 @@ std::vector<std::string> ActivePriceScaleNames(Session& session) {
 }
 
 bool SavePriceScaleRow(Session& session, PriceScaleRow& row) {
-  return runOperation(session, operation(OperationKind::Sub, "Save_Item"), false, [&] {
+  return runOperation(session, priceScaleOperation(OperationKind::Sub, "Save_Item"), false, [&] {
     if (!RequireRight(session, "Save_Artikel")) return false;
     if (const std::string reason = refusal(row); !reason.empty()) {
       session.ui().message(reason, kProductName, MessageKind::Warning);
@@ -122,7 +127,7 @@ bool SavePriceScaleRow(Session& session, PriceScaleRow& row) {
 }
 
 bool DeletePriceScaleRow(Session& session, int64_t id) {
-  return runOperation(session, operation(OperationKind::Sub, "Delete_Item"), false, [&] {
+  return runOperation(session, priceScaleOperation(OperationKind::Sub, "Delete_Item"), false, [&] {
     if (!RequireRight(session, "Delete_Artikel")) return false;
     Connection& connection = GlobalConnection(session);
     if (Recordset(connection, "SELECT ID FROM Preisstaffeln WHERE ([ID] IN (" + std::to_string(id) + "))")

@@ -26,7 +26,7 @@ void inform(Session& session, const std::string& text) {
   session.ui().message(text, kProductName, MessageKind::Information);
 }
 
-void refuse(Session& session, const std::string& text) {
+void refuseTypeChange(Session& session, const std::string& text) {
   session.ui().message(text, kProductName, MessageKind::Warning);
 }
 
@@ -95,12 +95,12 @@ bool SaveDocumentType(Session& session, DocumentType& type) {
         type.belegtitel = std::string(trim(type.belegtitel));
         type.formularname = std::string(trim(type.formularname));
         if (type.belegtitel.empty() || type.formularname.empty()) {
-          refuse(session, "Nichts gespeichert Angaben unvollständig!");
+          refuseTypeChange(session, "Nichts gespeichert Angaben unvollständig!");
           return false;
         }
         const bool adding = type.id == 0;
         if (adding && clashesWithStoredType(session, type)) {
-          refuse(session, "Belegart schon vorhanden, oder eine Datei wird überschrieben!");
+          refuseTypeChange(session, "Belegart schon vorhanden, oder eine Datei wird überschrieben!");
           return false;
         }
         {

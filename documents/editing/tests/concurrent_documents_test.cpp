@@ -16,7 +16,7 @@
 namespace orvosal::testing {
 namespace {
 
-constexpr int kWorkstations = 6;
+constexpr int kDocumentWorkstations = 6;
 constexpr int kDocuments = 25;
 
 class ConcurrentDocumentsTest : public DocumentFixture {
@@ -47,7 +47,7 @@ TEST_P(ConcurrentDocumentsTest, EveryNewDocumentGetsAProcessNumberOfItsOwn) {
   const int64_t type = typeId("Rechnung");
   const int64_t partner = storeAddress(true, "Krause");
   std::vector<pid_t> children;
-  for (int station = 0; station < kWorkstations; ++station) {
+  for (int station = 0; station < kDocumentWorkstations; ++station) {
     const pid_t child = fork();
     if (child == 0) _exit(createDocuments(type, partner));
     children.push_back(child);
@@ -59,8 +59,8 @@ TEST_P(ConcurrentDocumentsTest, EveryNewDocumentGetsAProcessNumberOfItsOwn) {
   }
   Recordset stored(db(),
                    "SELECT count(*) AS Anzahl, count(DISTINCT VorgangsNummer) AS Vorgaenge FROM Belegkopf");
-  EXPECT_EQ(stored["Anzahl"].toInt(), kWorkstations * kDocuments);
-  EXPECT_EQ(stored["Vorgaenge"].toInt(), kWorkstations * kDocuments);
+  EXPECT_EQ(stored["Anzahl"].toInt(), kDocumentWorkstations * kDocuments);
+  EXPECT_EQ(stored["Vorgaenge"].toInt(), kDocumentWorkstations * kDocuments);
 }
 
 ORVOSAL_ON_BOTH_ENGINES(ConcurrentDocumentsTest);

@@ -25,7 +25,7 @@ namespace {
 using orvosal::testing::SeededBothEngines;
 using Workstation = std::function<void(Session& station, std::ostream& numbers)>;
 
-constexpr int kWorkstations = 8;
+constexpr int kDrawWorkstations = 8;
 
 int64_t addDocument(Connection& connection, int64_t type) {
   Recordset rs(connection, "SELECT Top 1 * FROM Belegkopf");
@@ -41,7 +41,7 @@ class ConcurrentDrawTest : public SeededBothEngines {
   // Runs the work on eight workstations at once and answers every line they wrote.
   std::vector<std::string> runWorkstations(const Workstation& work) {
     std::vector<pid_t> children;
-    for (int station = 0; station < kWorkstations; ++station) {
+    for (int station = 0; station < kDrawWorkstations; ++station) {
       const pid_t child = fork();
       if (child == 0) _exit(runStation(work, station));
       children.push_back(child);
@@ -52,7 +52,7 @@ class ConcurrentDrawTest : public SeededBothEngines {
       EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a workstation failed";
     }
     std::vector<std::string> lines;
-    for (int station = 0; station < kWorkstations; ++station) {
+    for (int station = 0; station < kDrawWorkstations; ++station) {
       std::ifstream in(outputOf(station));
       for (std::string line; std::getline(in, line);) lines.push_back(line);
     }
@@ -115,11 +115,11 @@ TEST_P(ConcurrentDrawTest, EightWorkstationsDrawingFromOneRangeGetEveryNumberOnc
     for (int i = 0; i < kDraws; ++i) out << Create_DB_Beleg_Nummer(station, range, true) << '\n';
   });
   std::set<std::string> expected;
-  for (int n = 1; n <= kWorkstations * kDraws; ++n) expected.insert("R" + std::to_string(n));
+  for (int n = 1; n <= kDrawWorkstations * kDraws; ++n) expected.insert("R" + std::to_string(n));
   ASSERT_EQ(numbers.size(), expected.size());
   EXPECT_EQ(distinct(numbers), expected);
   Recordset after(db(), "SELECT * FROM Nummerkreise WHERE ([ID] IN (" + range + "))");
-  EXPECT_EQ(after["Nummer"].toInt(), kWorkstations * kDraws + 1);
+  EXPECT_EQ(after["Nummer"].toInt(), kDrawWorkstations * kDraws + 1);
 }
 
 TEST_P(ConcurrentDrawTest, DocumentsOfATypeWithItsOwnCounterReceiveDistinctNumbersOnPrinting) {
@@ -129,12 +129,12 @@ TEST_P(ConcurrentDrawTest, DocumentsOfATypeWithItsOwnCounterReceiveDistinctNumbe
     for (int i = 0; i < kDocuments; ++i)
       out << assignDocumentNumber(station, addDocument(GlobalConnection(station), type)) << '\n';
   });
-  ASSERT_EQ(numbers.size(), size_t{kWorkstations * kDocuments});
+  ASSERT_EQ(numbers.size(), size_t{kDrawWorkstations * kDocuments});
   EXPECT_EQ(distinct(numbers).size(), numbers.size());
   EXPECT_EQ(distinct(numbers).count(""), 0u);
   Recordset stored(db(), "SELECT count(*) AS Anzahl, count(DISTINCT Belegnummer) AS Nummern FROM Belegkopf");
-  EXPECT_EQ(stored["Anzahl"].toInt(), kWorkstations * kDocuments);
-  EXPECT_EQ(stored["Nummern"].toInt(), kWorkstations * kDocuments);
+  EXPECT_EQ(stored["Anzahl"].toInt(), kDrawWorkstations * kDocuments);
+  EXPECT_EQ(stored["Nummern"].toInt(), kDrawWorkstations * kDocuments);
 }
 
 TEST_P(ConcurrentDrawTest, AreaCountersAndProcessNumbersAreHandedOutOnce) {
@@ -155,7 +155,7 @@ TEST_P(ConcurrentDrawTest, AreaCountersAndProcessNumbersAreHandedOutOnce) {
     }
   });
   std::set<std::string> expected;
-  for (int n = 1; n <= kWorkstations * kDraws; ++n) {
+  for (int n = 1; n <= kDrawWorkstations * kDraws; ++n) {
     expected.insert("V" + std::to_string(n));
     expected.insert("P" + std::to_string(n));
   }
