@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -17,6 +18,7 @@
 #include "app/options_widgets.h"
 #include "app/qt_text.h"
 #include "core/session.h"
+#include "documents/editing/document_leave.h"
 #include "documents/editing/window_lookups.h"
 #include "documents/pricing/general_scale.h"
 #include "documents/pricing/price_scales.h"
@@ -205,6 +207,15 @@ bool FrmRechnung::enterHeader() {
       generalScale_->currentIndex() > 0 ? generalScale_->currentText().toStdString() : "";
   header.bruttoMode = grossMode_->isChecked();
   return true;
+}
+
+void FrmRechnung::closeEvent(QCloseEvent* event) {
+  // A typed text that is no value of its field keeps the window open with its message.
+  if (enterHeader() && LeaveDocument(session_, *document_, document_->header())) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 void FrmRechnung::searchPartner() {

@@ -50,6 +50,8 @@ class FrmRechnung : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Typed header changes that are not stored yet are offered for saving before the window closes.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* buildPartnerBox();

@@ -119,6 +119,27 @@ TEST_P(FrmRechnungTest, ACustomerAndThreeArticlesTypedByKeyboardGiveTheTotalsOnS
   saveScreenshot(window_.get(), "frm_rechnung.png");
 }
 
+TEST_P(FrmRechnungTest, ClosingOffersToSaveTypedHeaderChangesAndOnlyThen) {
+  openNew();
+  chooseCustomerByKeyboard("Hansen");
+  enterLine("A-1", "3");
+  const int64_t id = window_->document().id();
+  ASSERT_NE(id, 0);
+  // Everything typed so far is stored: the window closes without a question.
+  EXPECT_TRUE(window_->close());
+  EXPECT_TRUE(shown("question").empty());
+
+  window_ = std::make_unique<FrmRechnung>(session(), true);
+  ASSERT_TRUE(window_->load(id));
+  find<QLineEdit>("txtName")->setText("Hansen GmbH");
+  engine().ui().answer(true);
+  EXPECT_TRUE(window_->close());
+  EXPECT_EQ(
+      shown("question"),
+      (std::vector<std::string>{"Daten wurden geändert und noch nicht gespeichert!\nJetzt speichern?"}));
+  EXPECT_EQ(storedHeader(id, "Name").toText(), "Hansen GmbH");
+}
+
 TEST_P(FrmRechnungTest, TheDocumentDiscountShowsItsLinesAndReducesTheStoredTotals) {
   openNew();
   chooseCustomerByKeyboard("Hansen");
