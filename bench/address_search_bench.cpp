@@ -17,8 +17,6 @@
 #include "core/db/database.h"
 #include "core/db/transaction.h"
 #include "core/rules/soundex.h"
-#include "core/schema/seed_defaults.h"
-#include "core/schema/table_creator.h"
 #include "core/schema/upgrade.h"
 #include "core/scripted_ui.h"
 #include "core/session.h"
@@ -139,17 +137,10 @@ std::vector<Sequence> sequences() {
 void benchSearch(const char* engine, const std::filesystem::path& folder,
                  const std::function<void(SettingsFiles&)>& configure,
                  const std::function<void(Connection&)>& analyze) {
-  ScriptedUi ui;
-  SystemClock clock;
-  Session session(folder, ui, clock);
-  configure(session.settings());
-  if (!OpenDatabase(session)) {
-    std::printf("%s: database not opened\n", engine);
-    return;
-  }
-  Connection& db = GlobalConnection(session);
-  CreateAllTables(session, db);
-  SeedDefaults(session, db, "");
+  bench::BenchSession bench(engine, folder, configure);
+  if (!bench.opened()) return;
+  Session& session = bench.session();
+  Connection& db = bench.db();
   Datenbank_Anpassungen(session);
   const double filled = milliseconds([&] { fillAddresses(db); });
   analyze(db);
@@ -169,7 +160,7 @@ void benchSearch(const char* engine, const std::filesystem::path& folder,
                   times[times.size() / 2], times.back());
     }
   }
-  if (!ui.texts("error").empty()) std::printf("errors: %s\n", ui.texts("error").front().c_str());
+  bench.printFirstError();
 }
 
 }  // namespace

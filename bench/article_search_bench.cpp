@@ -16,8 +16,6 @@
 #include "bench/bench_server.h"
 #include "core/db/database.h"
 #include "core/db/transaction.h"
-#include "core/schema/seed_defaults.h"
-#include "core/schema/table_creator.h"
 #include "core/schema/upgrade.h"
 #include "core/scripted_ui.h"
 #include "core/session.h"
@@ -186,17 +184,10 @@ std::vector<Sequence> sequences() {
 void benchSearch(const char* engine, const std::filesystem::path& folder,
                  const std::function<void(SettingsFiles&)>& configure,
                  const std::function<void(Connection&)>& analyze) {
-  ScriptedUi ui;
-  SystemClock clock;
-  Session session(folder, ui, clock);
-  configure(session.settings());
-  if (!OpenDatabase(session)) {
-    std::printf("%s: database not opened\n", engine);
-    return;
-  }
-  Connection& db = GlobalConnection(session);
-  CreateAllTables(session, db);
-  SeedDefaults(session, db, "");
+  bench::BenchSession bench(engine, folder, configure);
+  if (!bench.opened()) return;
+  Session& session = bench.session();
+  Connection& db = bench.db();
   const double filled = milliseconds([&] { fillArticles(db); });
   // The upgrade builds the search indexes over the articles there are, as on a database that
   // has its articles already.
@@ -224,7 +215,7 @@ void benchSearch(const char* engine, const std::filesystem::path& folder,
   std::sort(medians.begin(), medians.end());
   std::printf("%s: slowest keystroke median %.2f ms, median of all keystrokes %.2f ms\n", engine,
               medians.back(), medians[medians.size() / 2]);
-  if (!ui.texts("error").empty()) std::printf("errors: %s\n", ui.texts("error").front().c_str());
+  bench.printFirstError();
 }
 
 }  // namespace

@@ -5,6 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/db/database.h"
+#include "core/schema/seed_defaults.h"
+#include "core/schema/table_creator.h"
+#include "core/users/current_user.h"
+
 namespace orvosal::bench {
 
 void admin(const std::string& conninfo, const std::string& sql) {
@@ -54,6 +59,34 @@ void runOnBothEngines(const std::string& name, const std::string& serverAnalyze,
     if (!keep) admin(conninfo, "DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
   }
   if (!keep) std::filesystem::remove_all(folder);
+}
+
+BenchSession::BenchSession(const char* engine, const std::filesystem::path& folder,
+                           const std::function<void(SettingsFiles&)>& configure)
+    : session_(folder, ui_, clock_) {
+  configure(session_.settings());
+  opened_ = OpenDatabase(session_);
+  if (!opened_) {
+    std::printf("%s: database not opened\n", engine);
+    return;
+  }
+  CreateAllTables(session_, db());
+  SeedDefaults(session_, db(), "");
+}
+
+Connection& BenchSession::db() { return GlobalConnection(session_); }
+
+void BenchSession::signIn(std::initializer_list<const char*> rights) {
+  CurrentUser& user = session_.area<CurrentUser>();
+  user.signedIn = true;
+  user.id = 1;
+  user.name = "Bench";
+  for (const char* right : rights) user.rights[right] = 1;
+}
+
+void BenchSession::printFirstError() const {
+  const std::vector<std::string> errors = ui_.texts("error");
+  if (!errors.empty()) std::printf("errors: %s\n", errors.front().c_str());
 }
 
 }  // namespace orvosal::bench

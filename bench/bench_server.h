@@ -2,10 +2,14 @@
 
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
+#include "core/clock.h"
 #include "core/db/connection.h"
-
+#include "core/scripted_ui.h"
+#include "core/session.h"
 #include "core/settings.h"
 
 namespace orvosal::bench {
@@ -33,5 +37,27 @@ struct BenchEngine {
 // unless `keep`.
 void runOnBothEngines(const std::string& name, const std::string& serverAnalyze, bool keep,
                       const std::function<void(const BenchEngine&)>& bench);
+
+// A benchmark's session on one engine's fresh database: opened through the program folder's
+// database entry 1 (as `configure` sets it), every table created and the defaults seeded.
+// `opened()` is false, with a line printed, when the database did not open.
+class BenchSession {
+ public:
+  BenchSession(const char* engine, const std::filesystem::path& folder,
+               const std::function<void(SettingsFiles&)>& configure);
+  bool opened() const { return opened_; }
+  Session& session() { return session_; }
+  Connection& db();
+  // Signs user 1 in as "Bench" with exactly these rights.
+  void signIn(std::initializer_list<const char*> rights);
+  // Prints the first error the operations reported, if any: a figure of a failed run means nothing.
+  void printFirstError() const;
+
+ private:
+  ScriptedUi ui_;
+  SystemClock clock_;
+  Session session_;
+  bool opened_ = false;
+};
 
 }  // namespace orvosal::bench

@@ -12,12 +12,9 @@
 
 #include "bench/bench_server.h"
 #include "core/db/database.h"
-#include "core/schema/seed_defaults.h"
-#include "core/schema/table_creator.h"
 #include "core/schema/upgrade.h"
 #include "core/scripted_ui.h"
 #include "core/session.h"
-#include "core/users/current_user.h"
 #include "documents/editing/open_document.h"
 #include "documents/types/document_type_store.h"
 
@@ -58,24 +55,11 @@ std::pair<double, double> medianAndMax(std::vector<double> times) {
 
 void benchDocument(const char* engine, const std::filesystem::path& folder,
                    const std::function<void(SettingsFiles&)>& configure) {
-  ScriptedUi ui;
-  SystemClock clock;
-  Session session(folder, ui, clock);
-  configure(session.settings());
-  if (!OpenDatabase(session)) {
-    std::printf("%s: database not opened\n", engine);
-    return;
-  }
-  Connection& db = GlobalConnection(session);
-  CreateAllTables(session, db);
-  SeedDefaults(session, db, "");
+  bench::BenchSession bench(engine, folder, configure);
+  if (!bench.opened()) return;
+  Session& session = bench.session();
   Datenbank_Anpassungen(session);
-  CurrentUser& user = session.area<CurrentUser>();
-  user.signedIn = true;
-  user.id = 1;
-  user.name = "Bench";
-  for (const char* right : {"Rechnungen", "Change_Beleg", "Change_Items", "Save_Kunde"})
-    user.rights[right] = 1;
+  bench.signIn({"Rechnungen", "Change_Beleg", "Change_Items", "Save_Kunde"});
   int64_t invoiceType = 0;
   for (const DocumentType& type : ListDocumentTypes(session, true)) {
     if (type.belegtitel == "Rechnung") invoiceType = type.id;
@@ -104,7 +88,7 @@ void benchDocument(const char* engine, const std::filesystem::path& folder,
   const auto [loadMedian, loadMax] = medianAndMax(loads);
   std::printf("%s: %d positions saved in %.1f ms (max %.1f), loaded (%zu rows) in %.1f ms (max %.1f)\n",
               engine, kPositions, saveMedian, saveMax, loadedRows, loadMedian, loadMax);
-  if (!ui.texts("error").empty()) std::printf("errors: %s\n", ui.texts("error").front().c_str());
+  bench.printFirstError();
 }
 
 }  // namespace

@@ -14,8 +14,6 @@
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/db/transaction.h"
-#include "core/schema/seed_defaults.h"
-#include "core/schema/table_creator.h"
 #include "core/scripted_ui.h"
 #include "core/session.h"
 #include "documents/totals/document_totals.h"
@@ -96,17 +94,10 @@ void report(const char* label, std::vector<double> times) {
 }
 
 void benchTotals(const bench::BenchEngine& engine) {
-  ScriptedUi ui;
-  SystemClock clock;
-  Session session(engine.folder, ui, clock);
-  engine.configure(session.settings());
-  if (!OpenDatabase(session)) {
-    std::printf("%s: database not opened\n", engine.name);
-    return;
-  }
-  Connection& db = GlobalConnection(session);
-  CreateAllTables(session, db);
-  SeedDefaults(session, db, "");
+  bench::BenchSession bench(engine.name, engine.folder, engine.configure);
+  if (!bench.opened()) return;
+  Session& session = bench.session();
+  Connection& db = bench.db();
   const int64_t belegId = storeInvoice(db);
   storePositions(db, belegId);
   engine.analyze(db);
@@ -132,7 +123,7 @@ void benchTotals(const bench::BenchEngine& engine) {
   std::printf("gross %s, VAT %s + %s, profit %s\n", totals.gesamt.format(2).c_str(),
               totals.mwst16.format(2).c_str(), totals.mwst7.format(2).c_str(),
               totals.reingewinn.format(2).c_str());
-  if (!ui.texts("error").empty()) std::printf("errors: %s\n", ui.texts("error").front().c_str());
+  bench.printFirstError();
 }
 
 }  // namespace

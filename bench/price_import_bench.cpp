@@ -13,12 +13,9 @@
 #include "bench/bench_server.h"
 #include "core/db/database.h"
 #include "core/db/transaction.h"
-#include "core/schema/seed_defaults.h"
-#include "core/schema/table_creator.h"
 #include "core/schema/upgrade.h"
 #include "core/scripted_ui.h"
 #include "core/session.h"
-#include "core/users/current_user.h"
 #include "masterdata/articles/price_import.h"
 
 namespace {
@@ -61,23 +58,13 @@ std::filesystem::path writePriceList(const std::filesystem::path& folder) {
 
 void benchImport(const char* engine, const std::filesystem::path& folder,
                  const std::function<void(SettingsFiles&)>& configure) {
-  ScriptedUi ui;
-  SystemClock clock;
-  Session session(folder, ui, clock);
-  configure(session.settings());
-  if (!OpenDatabase(session)) {
-    std::printf("%s: database not opened\n", engine);
-    return;
-  }
-  Connection& db = GlobalConnection(session);
-  CreateAllTables(session, db);
-  SeedDefaults(session, db, "");
+  bench::BenchSession bench(engine, folder, configure);
+  if (!bench.opened()) return;
+  Session& session = bench.session();
+  Connection& db = bench.db();
   Datenbank_Anpassungen(session);
   session.systemSettings()["WriteUserHsitory"] = "1";
-  CurrentUser& user = session.area<CurrentUser>();
-  user.signedIn = true;
-  user.id = 1;
-  user.rights["Save_Artikel"] = 1;
+  bench.signIn({"Save_Artikel"});
   fillArticles(db);
   const std::filesystem::path file = writePriceList(folder);
 
