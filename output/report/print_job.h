@@ -76,15 +76,12 @@ class PrintPort {
 };
 
 // The allowed outputs for this session, split at ";".
-std::vector<std::string> allowedPrintOutputs(const Session& session);
+std::vector<std::string> allowedPrintOutputs(Session& session);
 
-// The folder of the layouts in the program folder: "Formulare".
-std::filesystem::path layoutFolder(const Session& session);
-
-// The layout's path in the layout folder; a missing one is copied from the shipped layouts first.
-// The German reason when it exists in neither place.
-std::variant<std::filesystem::path, std::string> resolveLayout(const Session& session,
-                                                               std::string_view layoutFile);
+// The layout's path in the program folder's layout folder (see core/startup/shipped_layouts.h); a
+// missing one is copied from the shipped layouts first. The German reason when it exists in
+// neither place.
+std::variant<std::filesystem::path, std::string> resolveLayout(Session& session, std::string_view layoutFile);
 
 // The file name of a silent export: in the report name " " becomes "_" and ":", ",", "\" and "/"
 // are removed; then the extension (".pdf").
