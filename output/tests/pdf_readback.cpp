@@ -47,7 +47,7 @@ PdfTextResult readPdfText(const std::filesystem::path& file, const std::string& 
 
 std::vector<PdfWord> readPdfWords(const std::filesystem::path& file) {
   const CommandOutput output = runCommand("pdftotext -bbox " + quotedPath(file) + " -");
-  static const std::regex word(R"(<word xMin="([0-9.]+)" yMin = "([0-9.]+)" xMax = "([0-9.]+)" yMax =
+  static const std::regex word(R"re(<word xMin="([0-9.]+)" yMin = "([0-9.]+)" xMax = "([0-9.]+)" yMax =
                                    "([0-9.]+)" > ([^ < ]*) < / word >) ");
       std::vector<PdfWord>
           words;
