@@ -196,6 +196,23 @@ TEST_F(ReportPagesTest, ElementsLandInsideTheirBoxes) {
   EXPECT_EQ(end.page, last.page);
 }
 
+TEST_F(ReportPagesTest, WrappingCellGrowsItsRow) {
+  ReportData data;
+  data.addRecord().define("Text", "Anfang " + std::string(40, 'w') +
+                                      " und noch viele weitere Worte, bis "
+                                      "die Zelle mehrere Zeilen braucht, Schluss");
+  data.records.back().defineNumber("Betrag", int64_t{5});
+  data.addRecord().define("Text", "Folgezeile");
+  data.records.back().defineNumber("Betrag", int64_t{7});
+  const std::vector<PdfWord> words = readPdfWords(print(kListLayout, data));
+  auto find = [&](const std::string& text) { return *std::ranges::find(words, text, &PdfWord::text); };
+  EXPECT_GT(find("Schluss").top, find("Anfang").bottom);
+  EXPECT_LE(find("Schluss").right, 145 + 0.5);
+  EXPECT_GT(find("Folgezeile").top, find("Schluss").bottom - 0.2);
+  // The amount stands on the first line of its row.
+  EXPECT_NEAR(find("5,00").top, find("Anfang").top, 0.5);
+}
+
 TEST_F(ReportPagesTest, ProtectedPdfOpensOnlyWithThePassword) {
   PdfExportOptions options;
   options.title = "Liste";
