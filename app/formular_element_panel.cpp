@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 #include "output/layout/layout_editing.h"
 
@@ -27,7 +28,10 @@ QDoubleSpinBox* lengthBox(const char* name, double minimum) {
 }  // namespace
 
 FormularElementPanel::FormularElementPanel(QWidget* parent) : QWidget(parent) {
-  auto* form = new QFormLayout(this);
+  auto* column = new QVBoxLayout(this);
+  auto* form = new QFormLayout;
+  column->addLayout(form);
+  column->addStretch();
   x_ = lengthBox("propX", 0);
   y_ = lengthBox("propY", 0);
   // A line's extent may point left or up.

@@ -86,6 +86,7 @@ FrmFormularDesigner::FrmFormularDesigner(std::filesystem::path file, Layout layo
   splitter->addWidget(buildPreview());
   splitter->setStretchFactor(1, 3);
   splitter->setStretchFactor(3, 2);
+  splitter->setSizes({170, 680, 320, 430});
   setCentralWidget(splitter);
   buildActions();
 
