@@ -64,6 +64,15 @@ void FormularDesignerCanvas::setZoom(double pixelsPerMillimetre) {
   layoutReplaced();
 }
 
+void FormularDesignerCanvas::removeSelected() {
+  if (!selected_) return;
+  beforeChange_();
+  removeElement(layout_, *selected_);
+  select(std::nullopt);
+  layoutReplaced();
+  emit edited();
+}
+
 void FormularDesignerCanvas::layoutReplaced() {
   sheet_ = designSheet(layout_);
   if (selected_ && (selected_->band >= static_cast<int>(layout_.bands.size()) ||
@@ -285,14 +294,9 @@ void FormularDesignerCanvas::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Down:
       dy = kNudge;
       break;
-    case Qt::Key_Delete: {
-      beforeChange_();
-      removeElement(layout_, *selected_);
-      select(std::nullopt);
-      layoutReplaced();
-      emit edited();
+    case Qt::Key_Delete:
+      removeSelected();
       return;
-    }
     default:
       QWidget::keyPressEvent(event);
       return;

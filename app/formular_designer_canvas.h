@@ -26,6 +26,7 @@ class FormularDesignerCanvas : public QWidget {
   std::optional<ElementRef> selected() const { return selected_; }
   void select(std::optional<ElementRef> ref);
   void setZoom(double pixelsPerMillimetre);
+  void removeSelected();
   // Call after the layout changed from outside (property panel, undo): size and selection follow.
   void layoutReplaced();
 

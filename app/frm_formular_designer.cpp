@@ -117,6 +117,7 @@ void FrmFormularDesigner::buildActions() {
   undo_->setShortcut(QKeySequence::Undo);
   redo_ = tools->addAction("Wiederholen", this, &FrmFormularDesigner::redo);
   redo_->setShortcut(QKeySequence::Redo);
+  tools->addAction("Element löschen", canvas_, &FormularDesignerCanvas::removeSelected);
   tools->addSeparator();
   auto* zoom = new QSpinBox;
   zoom->setRange(50, 400);
