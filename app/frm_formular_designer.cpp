@@ -50,12 +50,12 @@ QMessageBox::StandardButton askSaveChanges(QWidget* parent) {
 
 }  // namespace
 
-FrmFormularDesigner::FrmFormularDesigner(std::filesystem::path file, Layout layout, const std::string& title,
-                                         const std::vector<std::string>& names,
+FrmFormularDesigner::FrmFormularDesigner(std::filesystem::path file, Layout layout,
+                                         const std::string& caption, const std::vector<std::string>& names,
                                          std::optional<ReportData> sample, QWidget* parent)
     : QMainWindow(parent), file_(std::move(file)), layout_(std::move(layout)), sample_(std::move(sample)) {
   setObjectName("frmFormularDesigner");
-  setWindowTitle(QString::fromStdString(title) + " designen");
+  setWindowTitle(QString::fromStdString(caption));
   dialogs_.askSaveChanges = [this] { return askSaveChanges(this); };
   dialogs_.showProblem = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
 

@@ -26,8 +26,8 @@ class FormularDesignerCanvas;
 class FormularElementPanel;
 class FormularTablePanel;
 
-// The layout designer ("<title> designen"): the list of the variables and fields of the print on
-// the left, the page canvas in the middle, the properties of the selected element and of the
+// The layout designer (its caption is the print's title + " designen"): the list of the variables and fields
+// of the print on the left, the page canvas in the middle, the properties of the selected element and of the
 // table on the right, and beside them a preview of the printed page that follows every change
 // (rendered with the caller's sample data, or with every placeholder showing its name). Saving
 // writes the layout file in its text format, so it stays editable by hand; a layout that would not
@@ -42,7 +42,7 @@ class FrmFormularDesigner : public QMainWindow {
     std::function<void(const QString&)> showProblem;
   };
 
-  FrmFormularDesigner(std::filesystem::path file, Layout layout, const std::string& title,
+  FrmFormularDesigner(std::filesystem::path file, Layout layout, const std::string& caption,
                       const std::vector<std::string>& names, std::optional<ReportData> sample,
                       QWidget* parent = nullptr);
 

@@ -4,6 +4,7 @@
 
 #include "app/frm_formular_designer.h"
 #include "output/layout/layout_file.h"
+#include "output/report/report_data.h"
 
 namespace orvosal {
 

@@ -4,16 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "output/report/report_data.h"
-
 class QWidget;
 
 namespace orvosal {
 
-// Opens the designer for the layout file ("<title> designen"), offering `names` (the variables
-// and fields of that print) to place on it. `sample` fills the preview (copied; may be null: the
-// placeholders then show their names). A layout that cannot be read is reported with its file,
-// line and fault, and no designer opens.
+struct ReportData;
+
+// Opens the layout designer on the file, with the caption `title` (a print's title + " designen"),
+// the names of the variables and fields the layout may use, and, when given, the data of a print
+// for its preview (without it the preview shows the placeholders' names).
 void openLayoutDesigner(QWidget* parent, const std::filesystem::path& file, const std::string& title,
                         const std::vector<std::string>& names, const ReportData* sample = nullptr);
 

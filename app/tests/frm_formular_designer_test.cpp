@@ -88,7 +88,7 @@ class FrmFormularDesignerTest : public ::testing::Test {
   void SetUp() override {
     file_ = folder_.path() / "Lieferschein.lst";
     std::ofstream(file_, std::ios::binary) << kDeliveryNote;
-    openLayoutDesigner(&parent_, file_, "Lieferschein", kNames);
+    openLayoutDesigner(&parent_, file_, "Lieferschein designen", kNames);
     designer_ = parent_.findChild<FrmFormularDesigner*>();
     ASSERT_NE(designer_, nullptr);
     designer_->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -267,7 +267,7 @@ TEST(LayoutDesignerLaunch, AnUnreadableLayoutOpensNoDesigner) {
     }
   });
   poll->start(5);
-  openLayoutDesigner(&parent, file, "Rechnung", {});
+  openLayoutDesigner(&parent, file, "Rechnung designen", {});
   EXPECT_TRUE(shown.startsWith("Fehler im Formular Rechnung.lst, Zeile 2")) << shown.toStdString();
   EXPECT_EQ(parent.findChild<FrmFormularDesigner*>(), nullptr);
 }
@@ -291,7 +291,8 @@ TEST(FrmFormularDesignerScreenshot, ShowsALetterWithSampleData) {
     record.define("Belegpositionen.Bezeichnung1", "Ordner A4, Rückenbreite 8 cm");
     record.defineNumber("Belegpositionen.Menge", position * 10);
   }
-  FrmFormularDesigner designer(file, std::get<Layout>(readLayoutFile(file)), "Lieferschein", kNames, sample);
+  FrmFormularDesigner designer(file, std::get<Layout>(readLayoutFile(file)), "Lieferschein designen", kNames,
+                               sample);
   designer.show();
   designer.canvas()->select(ElementRef{0, 1});
   QApplication::processEvents();
