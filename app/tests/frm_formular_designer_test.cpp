@@ -169,6 +169,10 @@ TEST_F(FrmFormularDesignerTest, SavesWhatWasMovedTypedAndAdded) {
   auto* width = qobject_cast<QDoubleSpinBox*>(designer_->tablePanel()->columns()->cellWidget(2, 2));
   ASSERT_NE(width, nullptr);
   width->setValue(45);
+  // The header's second cell renamed.
+  QTableWidget* cells = designer_->tablePanel()->cells();
+  ASSERT_EQ(cells->item(1, 2)->text(), "Bezeichnung");
+  cells->item(1, 2)->setText("Artikel");
 
   EXPECT_TRUE(designer_->modified());
   EXPECT_NE(waitForPreview(), before);
@@ -192,6 +196,8 @@ TEST_F(FrmFormularDesignerTest, SavesWhatWasMovedTypedAndAdded) {
   EXPECT_DOUBLE_EQ(saved.bands[1].elements[2].x, 120);
   EXPECT_DOUBLE_EQ(saved.bands[1].elements[2].y, 6);
   EXPECT_DOUBLE_EQ(saved.table->columns[2].width, 45);
+  EXPECT_EQ(saved.table->header->cells[1].text, "Artikel");
+  EXPECT_EQ(saved.table->rows[0].cells[1].text, "{Belegpositionen.Bezeichnung1}");
   // What was not touched is saved as it was (apart from the line it stands on).
   LayoutElement untouched = saved.bands[0].elements[0];
   LayoutElement original = std::get<Layout>(parseLayout(kDeliveryNote, file_)).bands[0].elements[0];
