@@ -284,6 +284,9 @@ void FrmFormularDesigner::renderPreview() {
   previewPages_->setText(QString("von %1").arg(pages));
   const QSizeF size = report.pageSizeMillimetres() * kPreviewPixelsPerMillimetre;
   QImage image(size.toSize(), QImage::Format_RGB32);
+  // The report scales by the device's resolution: the image's must match its size.
+  image.setDotsPerMeterX(static_cast<int>(kPreviewPixelsPerMillimetre * 1000));
+  image.setDotsPerMeterY(static_cast<int>(kPreviewPixelsPerMillimetre * 1000));
   image.fill(Qt::white);
   if (report.pageCount() > 0) {
     QPainter painter(&image);
