@@ -13,6 +13,8 @@
 #include "output/layout/layout_file.h"
 #include "output/report/image_export.h"
 
+#include <QImageWriter>
+
 namespace orvosal {
 
 namespace fs = std::filesystem;
@@ -90,7 +92,7 @@ PrintResult exportReport(Session& session, const ReportDocument& report, const P
                               : choice.exportFile;
     if (auto fault = writePdfFile(report, file, request, true)) return failed(session, result, *fault);
     result.files.push_back(file);
-  } else if (const std::string_view extension = pictureExtension(format); !extension.empty()) {
+  } else if (const std::string_view extension = pictureExtension(format); isWritableExportFormat(format)) {
     const fs::path file =
         choice.exportFile.empty()
             ? exportFolder(session, request) / silentExportFileName(reportBaseName(request), extension)
@@ -109,7 +111,11 @@ PrintResult exportReport(Session& session, const ReportDocument& report, const P
 }  // namespace
 
 bool isWritableExportFormat(std::string_view format) {
-  return format == "PDF" || !pictureExtension(format).empty();
+  if (format == "PDF") return true;
+  if (pictureExtension(format).empty()) return false;
+  const std::string_view writer = pictureWriterFormat(format);
+  return QImageWriter::supportedImageFormats().contains(
+      QByteArray(writer.data(), static_cast<int>(writer.size())).toLower());
 }
 
 std::vector<std::string> allowedPrintOutputs(Session& session) {

@@ -23,8 +23,8 @@ inline constexpr std::string_view kLongPrintOutputs =
 // The row of `SystemSettings` that holds the engine version (a number; missing counts as 0).
 inline constexpr std::string_view kEngineVersionSetting = "Druckmodulversion";
 
-// The export formats of the output list that this program can write; "DOCX" and "XLS" are offered
-// by the long list but not produced.
+// The export formats of the output list that this program can write: PDF, and the pictures whose
+// image writer is installed; "DOCX" and "XLS" are offered by the long list but not produced.
 bool isWritableExportFormat(std::string_view format);
 
 // What the user (or the caller) chose in the print-options step.
