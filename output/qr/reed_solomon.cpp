@@ -1,5 +1,7 @@
 #include "output/qr/reed_solomon.h"
 
+#include <cstddef>
+
 namespace orvosal::qr {
 
 namespace {
