@@ -55,9 +55,13 @@ void writeQrCodeSettings(SettingsFiles& settings, const QrCodeSettings& choice) 
 
 std::string writeQrCodeFile(clsQRCode& code, std::string_view text, const std::filesystem::path& file,
                             int scale, const DateTime& created) {
+  return writeQrCodeFileAs(code, text, file, lowerExtension(file), scale, created);
+}
+
+std::string writeQrCodeFileAs(clsQRCode& code, std::string_view text, const std::filesystem::path& file,
+                              std::string_view extension, int scale, const DateTime& created) {
   if (std::string message = code.Encode(text); !message.empty()) return message;
   if (scale < 1) return std::string(qr::kMessageProcessing);
-  const std::string extension = lowerExtension(file);
   const std::string content = extension == ".eps"    ? code.GetEPS(scale, created)
                               : extension == ".svg"  ? code.GetSVG(scale)
                               : extension == ".html" ? code.GetHTML(scale)

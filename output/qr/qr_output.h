@@ -36,6 +36,9 @@ std::string qrVersionText(int version);
 // written on failure.
 std::string writeQrCodeFile(clsQRCode& code, std::string_view text, const std::filesystem::path& file,
                             int scale, const DateTime& created);
+// As writeQrCodeFile, with the format given by an extension (".svg", ...) instead of the file's.
+std::string writeQrCodeFileAs(clsQRCode& code, std::string_view text, const std::filesystem::path& file,
+                              std::string_view extension, int scale, const DateTime& created);
 
 // Encodes with the saved settings and writes the file; a failure is shown through the session's
 // Ui and answers false.
