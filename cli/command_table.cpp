@@ -269,11 +269,11 @@ const std::vector<CliCommand>& cliCommands() {
                       "passende Version, --scale Pixel (EPS: Punkte) je Modul (1), --quiet-zone\n"
                       "Randbreite in Modulen (4), --tilde löst ~~, ~dNNN und ~hNN auf",
        .needsSignIn = false,
-       .options = {{"--format", "FORMAT", ""},
+       .options = {{"--format", "svg|eps|html|bmp|wmf", ""},
                    {"--out", "DATEI", ""},
                    {"--level", "L|M|Q|H", ""},
                    {"--version", "N", ""},
-                   {"--encoding", "MODUS", ""},
+                   {"--encoding", "numeric|alphanumeric|byte", ""},
                    {"--scale", "S", ""},
                    {"--quiet-zone", "N", ""},
                    {"--tilde", "", ""}},
