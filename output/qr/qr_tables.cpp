@@ -1,6 +1,7 @@
 #include "output/qr/qr_tables.h"
 
 #include <array>
+#include <cstddef>
 
 namespace orvosal::qr {
 
