@@ -13,6 +13,7 @@
 #include "app/frm_optionen.h"
 #include "app/frm_preis_import.h"
 #include "app/frm_preisstaffeln.h"
+#include "app/frm_qr_code.h"
 #include "app/frm_rabattstaffel.h"
 #include "app/frm_warengruppe.h"
 #include "app/menu_registry.h"
@@ -35,6 +36,7 @@ const MenuRegistry& desktopMenus() {
     contributeDocumentMenus(contributed);
     contributeUserAdministrationMenu(contributed);
     contributeOptionsMenu(contributed);
+    contributeQrCodeMenu(contributed);
     contributeBankCodesMenu(contributed);
     return contributed;
   }();

@@ -10,6 +10,7 @@
 #include "cli/layouts_command.h"
 #include "cli/next_number_command.h"
 #include "cli/price_import_command.h"
+#include "cli/qr_command.h"
 #include "cli/settings_command.h"
 #include "cli/sql_command.h"
 #include "cli/status_command.h"
@@ -272,6 +273,26 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 2,
        .checkArguments = checkBanksArguments,
        .run = runBanks},
+      {.name = "qr",
+       .synopses = {"TEXT --format svg|eps|html|bmp|wmf --out DATEI [--level L|M|Q|H] [--version N]",
+                    "TEXT --format F --out DATEI [--encoding numeric|alphanumeric|byte] [--scale S]",
+                    "TEXT --format F --out DATEI [--quiet-zone N] [--tilde]"},
+       .description = "Den QR-Code des Textes in die Datei schreiben; ohne --version die kleinste\n"
+                      "passende Version, --scale Pixel (EPS: Punkte) je Modul (1), --quiet-zone\n"
+                      "Randbreite in Modulen (4), --tilde löst ~~, ~dNNN und ~hNN auf",
+       .needsSignIn = false,
+       .options = {{"--format", "svg|eps|html|bmp|wmf", ""},
+                   {"--out", "DATEI", ""},
+                   {"--level", "L|M|Q|H", ""},
+                   {"--version", "N", ""},
+                   {"--encoding", "numeric|alphanumeric|byte", ""},
+                   {"--scale", "S", ""},
+                   {"--quiet-zone", "N", ""},
+                   {"--tilde", "", ""}},
+       .minPositional = 1,
+       .maxPositional = 1,
+       .checkArguments = checkQrArguments,
+       .run = runQr},
   };
   return commands;
 }

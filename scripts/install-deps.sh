@@ -11,6 +11,7 @@ packages=(
   postgresql postgresql-contrib
   libaqbanking-data python3-stdnum python3-vobject
   libqpdf-dev poppler-utils fonts-liberation2
+  zbar-tools
 )
 
 missing=()
