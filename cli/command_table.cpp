@@ -91,7 +91,7 @@ const std::vector<CliCommand>& cliCommands() {
                       "CII von ZUGFeRD (Profil EN 16931); fehlende Angaben werden einzeln genannt\n"
                       "und es wird nichts geschrieben",
        .needsSignIn = true,
-       .options = {{"--doc", "ID", ""}, {"--syntax", "SYNTAX", ""}, {"--out", "DATEI", ""}},
+       .options = {{"--doc", "ID", ""}, {"--syntax", "ubl|cii|zugferd", ""}, {"--out", "DATEI", ""}},
        .minPositional = 0,
        .maxPositional = 0,
        .checkArguments = checkEInvoiceArguments,
