@@ -12,6 +12,7 @@
 #include "accounting/einvoice/tests/einvoice_fixture.h"
 #include "accounting/einvoice/ubl_writer.h"
 #include "core/db/recordset.h"
+#include "core/db/sql_helpers.h"
 
 namespace orvosal::testing {
 namespace {
@@ -88,8 +89,15 @@ TEST_P(EInvoiceValidation, DocumentSetPassesTheValidatorWithTheStoredAmounts) {
   addSpecial(shipping, "AG", "Abgebot", "149,70", "14,97", 2);
   addSpecial(shipping, "V", "Versandkosten", "1", "5,90", 2);
   addSpecial(shipping, "TZ", "Anzahlung", "1", "50", 2);
-  setHeader(shipping, "[Rabatt]=5");
+  setHeader(shipping, "[Rabatt]=5, [Skonto]=2, [ZahlFrist1]=" +
+                          SqlDate(db().dialect(), Value(*Date::parse("2026-12-01"))));
   writeAll("shipping", shipping);
+
+  // Tax exempt: a German partner invoiced without VAT.
+  const int64_t exempt = storeInvoice(storeCustomer("Verein e. V."), "RE-105");
+  addLine(exempt, "Kursgebühr", "12", "35", 2);
+  setHeader(exempt, "[OhneMwSt]=1");
+  writeAll("exempt", exempt);
 
   // Reverse charge to an EU partner with VAT id, export to a partner outside the EU.
   const int64_t reverse = storeInvoice(storeCustomer("Wien Handel", "Österreich", "ATU12345678"), "RE-102");
@@ -157,6 +165,10 @@ TEST_P(EInvoiceValidation, DocumentSetPassesTheValidatorWithTheStoredAmounts) {
   EXPECT_NE(read(engine().folder() / "reverse-charge-cii.xml").find("<ram:CategoryCode>AE<"),
             std::string::npos);
   EXPECT_NE(read(engine().folder() / "export-ubl.xml").find("<cbc:ID>G</cbc:ID>"), std::string::npos);
+  EXPECT_NE(read(engine().folder() / "exempt-cii.xml").find("<ram:ExemptionReason>Umsatzsteuerfrei<"),
+            std::string::npos);
+  EXPECT_NE(read(engine().folder() / "shipping-ubl.xml").find("#SKONTO#TAGE=10#PROZENT=2.00#\n"),
+            std::string::npos);
   EXPECT_NE(read(engine().folder() / "mixed-ubl.xml")
                 .find("Müller &amp; Co. &lt;Einkauf&gt; &quot;Süd&quot; &apos;Ost&apos;"),
             std::string::npos);
