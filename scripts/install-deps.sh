@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   postgresql postgresql-contrib
   libaqbanking-data python3-stdnum python3-vobject
-  default-jre-headless libsaxonhe-java libxml2-utils qpdf poppler-utils
+  default-jre-headless libsaxonhe-java libxml2-utils qpdf poppler-utils libqpdf-dev icc-profiles-free
 )
 
 missing=()
