@@ -7,6 +7,7 @@
 #include "cli/copy_to_server_command.h"
 #include "cli/create_db_command.h"
 #include "cli/doc_command.h"
+#include "cli/einvoice_command.h"
 #include "cli/layouts_command.h"
 #include "cli/next_number_command.h"
 #include "cli/price_import_command.h"
@@ -97,6 +98,17 @@ const std::vector<CliCommand>& cliCommands() {
        .minPositional = 0,
        .maxPositional = 0,
        .run = runCopyToServer},
+      {.name = "einvoice",
+       .synopses = {"--doc ID --syntax ubl|cii|zugferd --out DATEI"},
+       .description = "Die E-Rechnung eines Belegs schreiben: XRechnung (UBL oder CII) oder das\n"
+                      "CII von ZUGFeRD (Profil EN 16931); fehlende Angaben werden einzeln genannt\n"
+                      "und es wird nichts geschrieben",
+       .needsSignIn = true,
+       .options = {{"--doc", "ID", ""}, {"--syntax", "ubl|cii|zugferd", ""}, {"--out", "DATEI", ""}},
+       .minPositional = 0,
+       .maxPositional = 0,
+       .checkArguments = checkEInvoiceArguments,
+       .run = runEInvoice},
       {.name = "next-number",
        .synopses = {"--type ID [--preview]", "--range ID [--preview]"},
        .description = "Die nächste Belegnummer der Belegart oder des Nummernkreises ausgeben und\n"
