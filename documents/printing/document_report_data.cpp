@@ -8,9 +8,11 @@
 #include "core/db/database.h"
 #include "core/db/recordset.h"
 #include "core/text.h"
+#include "documents/printing/plain_text.h"
 #include "documents/printing/position_records.h"
 #include "documents/printing/row_values.h"
 #include "documents/printing/tax_note.h"
+#include "documents/printing/totals_lines.h"
 #include "documents/printing/type_formats.h"
 #include "documents/totals/document_totals.h"
 
@@ -45,7 +47,7 @@ std::string joinWords(std::initializer_list<std::string_view> words) {
 }
 
 std::string countryLine(std::string_view land) {
-  return isDomesticCountry(land) ? std::string() : toUpperGerman(land);
+  return isGermany(land) ? std::string() : toUpperGerman(land);
 }
 
 void defineAddresses(ReportValues& values, const DocumentHeader& header) {
@@ -139,6 +141,26 @@ void defineTotals(ReportValues& values, const DocumentHeader& header, const Docu
   }
 }
 
+// The totals block in slots "Summe1_Text", "Summe1_Betrag", "Summe1_Fett" .. up to kMaxTotalsLines;
+// unused slots stay empty.
+void defineTotalsLines(ReportValues& values, const DocumentHeader& header, const DocumentTotals& totals,
+                       const DocumentType& type) {
+  const std::vector<TotalsLine> lines = totalsLinesOf(totals, header.rabatt, type.tausender);
+  for (int index = 0; index < kMaxTotalsLines; ++index) {
+    const std::string prefix = "Summe" + std::to_string(index + 1) + "_";
+    if (index < static_cast<int>(lines.size())) {
+      const TotalsLine& line = lines[static_cast<size_t>(index)];
+      values.define(prefix + "Text", line.label);
+      values.defineNumber(prefix + "Betrag", line.amount);
+      values.defineBoolean(prefix + "Fett", line.bold);
+    } else {
+      values.define(prefix + "Text", "");
+      values.define(prefix + "Betrag", "");
+      values.defineBoolean(prefix + "Fett", false);
+    }
+  }
+}
+
 void defineTerms(ReportValues& values, const DocumentHeader& header) {
   values.define("Zahlungsbedingung", header.zahlZiel);
   values.defineNumber("Zahlungsziel_Tage", int64_t{header.zahlungsziel});
@@ -215,9 +237,12 @@ std::optional<DocumentPrintData> readDocumentPrintData(Session& session, int64_t
 
   defineAddresses(values, print.header);
   defineCompany(values, session);
-  defineTotals(values, print.header, computeDocumentTotals(positions, rules.totals));
+  const DocumentTotals totals = computeDocumentTotals(positions, rules.totals);
+  defineTotals(values, print.header, totals);
+  defineTotalsLines(values, print.header, totals, print.type);
   defineTerms(values, print.header);
   defineTypeSwitches(values, print.type, print.header);
+  values.define("Schlusstext", plainLongText(print.header.schlußtext));
   values.defineDate("Druckdatum", session.clock().today());
   return print;
 }

@@ -33,7 +33,7 @@ bool names(const Country& country, std::string_view land) {
 
 }  // namespace
 
-bool isDomesticCountry(std::string_view land) {
+bool isGermany(std::string_view land) {
   const std::string_view name = trim(land);
   return name.empty() || equalsNoCase(name, "DE") || equalsNoCase(name, "D") ||
          equalsNoCase(name, "Deutschland") || equalsNoCase(name, "Germany");
@@ -49,7 +49,7 @@ bool isOtherEuCountry(std::string_view land) {
 
 std::string taxExemptionNote(std::string_view land, std::string_view euIdent) {
   if (isOtherEuCountry(land) && !trim(euIdent).empty()) return std::string(kReverseChargeNote);
-  if (!isDomesticCountry(land) && !isOtherEuCountry(land)) return std::string(kExportNote);
+  if (!isGermany(land) && !isOtherEuCountry(land)) return std::string(kExportNote);
   return std::string(kTaxFreeNote);
 }
 

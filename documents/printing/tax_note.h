@@ -17,7 +17,7 @@ inline constexpr std::string_view kTaxFreeNote = "Umsatzsteuerfrei";
 std::string taxExemptionNote(std::string_view land, std::string_view euIdent);
 
 // True for Germany (or no country given).
-bool isDomesticCountry(std::string_view land);
+bool isGermany(std::string_view land);
 // True for a member state of the EU other than Germany.
 bool isOtherEuCountry(std::string_view land);
 
