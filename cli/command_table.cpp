@@ -9,6 +9,7 @@
 #include "cli/doc_command.h"
 #include "cli/next_number_command.h"
 #include "cli/price_import_command.h"
+#include "cli/print_document_command.h"
 #include "cli/settings_command.h"
 #include "cli/sql_command.h"
 #include "cli/status_command.h"
@@ -94,6 +95,16 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 0,
        .checkArguments = checkNextNumberArguments,
        .run = runNextNumber},
+      {.name = "print",
+       .synopses = {"--doc ID --pdf DATEI [--pdf-password KENNWORT]", "--doc ID --printer NAME [--copies N]"},
+       .description = "Einen Beleg drucken: als PDF-Datei oder auf einem Drucker; ein Beleg ohne\n"
+                      "Nummer erhält sie zuvor, danach gilt er als gedruckt",
+       .needsSignIn = true,
+       .options = printDocumentOptions(),
+       .minPositional = 0,
+       .maxPositional = 0,
+       .checkArguments = checkPrintDocumentArguments,
+       .run = runPrintDocument},
       {.name = "address",
        .synopses = {"add [--customer|--supplier] SPALTE=WERT ... [--set SPALTE=WERT ...]", "show ID",
                     "set ID SPALTE=WERT ... [--set SPALTE=WERT ...]",

@@ -70,7 +70,8 @@ std::string documentPrintTitle(std::string_view belegtitel, std::string_view bel
 }
 
 DocumentPrintOutcome printDocument(Session& session, PrintPort& port, int64_t belegId,
-                                   std::optional<PrintChoice> output) {
+                                   std::optional<PrintChoice> output,
+                                   std::optional<PdfProtection> protection) {
   return runOperation(session, "mdlBelegDruck!printDocument", DocumentPrintOutcome{}, [&]() {
     DocumentPrintOutcome outcome;
     Recordset area(GlobalConnection(session),
@@ -90,7 +91,7 @@ DocumentPrintOutcome printDocument(Session& session, PrintPort& port, int64_t be
     request.exportFolder = trim(print->type.pdfPath).empty()
                                ? std::filesystem::path()
                                : std::filesystem::path(trim(print->type.pdfPath));
-    request.pdfProtection = partnerProtection(session, print->header.kdNr);
+    request.pdfProtection = protection ? protection : partnerProtection(session, print->header.kdNr);
     request.author = ReadCompany(GlobalConnection(session)).value_or(Company{}).name;
 
     ChoiceRecorder recorder(port);
