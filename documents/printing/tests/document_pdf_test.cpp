@@ -233,7 +233,7 @@ TEST_P(DocumentPdfTest, BrokenLayoutPrintsAndStampsNothing) {
 TEST_P(DocumentPdfTest, PreviewStampsPrintedButNoPdf) {
   const int64_t id = invoiceWithLines(2);
   EXPECT_TRUE(printDocument(session(), port_, id, previewChoice()).printed);
-  EXPECT_EQ(port_.previewPages, 1);
+  EXPECT_EQ(port_.previewPages, 1);  // a short invoice fits one page
   EXPECT_FALSE(headerColumn(id, "Beleg_gedruckt").isNull());
   EXPECT_TRUE(headerColumn(id, "PDF_Erstellt").isNull());
 }
