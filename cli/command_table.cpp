@@ -108,7 +108,9 @@ const std::vector<CliCommand>& cliCommands() {
        .checkArguments = checkNextNumberArguments,
        .run = runNextNumber},
       {.name = "print",
-       .synopses = {"--doc ID --pdf DATEI [--pdf-password KENNWORT]", "--doc ID --printer NAME [--copies N]"},
+       .synopses = {"--doc ID --pdf DATEI [--pdf-password KENNWORT] [--pdf-owner-password KENNWORT]",
+                    "--doc ID --png DATEI", "--doc ID --printer NAME [--copies ANZAHL]",
+                    "--doc ID --preview (nicht auf der Kommandozeile)"},
        .description = "Einen Beleg drucken: als PDF-Datei oder auf einem Drucker; ein Beleg ohne\n"
                       "Nummer erhält sie zuvor, danach gilt er als gedruckt",
        .needsSignIn = true,
