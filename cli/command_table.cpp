@@ -11,6 +11,7 @@
 #include "cli/layouts_command.h"
 #include "cli/next_number_command.h"
 #include "cli/price_import_command.h"
+#include "cli/print_document_command.h"
 #include "cli/qr_command.h"
 #include "cli/settings_command.h"
 #include "cli/sql_command.h"
@@ -119,6 +120,18 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 0,
        .checkArguments = checkNextNumberArguments,
        .run = runNextNumber},
+      {.name = "print",
+       .synopses = {"--doc ID --pdf DATEI [--pdf-password KENNWORT] [--pdf-owner-password KENNWORT]",
+                    "--doc ID --png DATEI", "--doc ID --printer NAME [--copies ANZAHL]",
+                    "--doc ID --preview (nicht auf der Kommandozeile)"},
+       .description = "Einen Beleg drucken: als PDF-Datei oder auf einem Drucker; ein Beleg ohne\n"
+                      "Nummer erhält sie zuvor, danach gilt er als gedruckt",
+       .needsSignIn = true,
+       .options = printDocumentOptions(),
+       .minPositional = 0,
+       .maxPositional = 0,
+       .checkArguments = checkPrintDocumentArguments,
+       .run = runPrintDocument},
       {.name = "address",
        .synopses = {"add [--customer|--supplier] SPALTE=WERT ... [--set SPALTE=WERT ...]", "show ID",
                     "set ID SPALTE=WERT ... [--set SPALTE=WERT ...]",
