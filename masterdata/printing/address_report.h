@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/session.h"
+#include "masterdata/addresses/address.h"
+#include "output/report/report_data.h"
+
+namespace orvosal {
+
+// Every column of the address as "Adressen.<Column>" (see defineRecordFields).
+void defineAddressFields(ReportValues& values, const Address& address);
+
+// Which addresses a printed address list (and a label sheet) holds: those whose number, names,
+// street, town, e-mail or telephone contain the search text (all when it is blank), customers,
+// suppliers or both.
+struct AddressListFilter {
+  std::string search;
+  std::optional<bool> isCustomer;
+};
+
+// The address list: one record per address with its columns as "Adressen.<Column>" and its kind
+// "Adressart" ("Kunde" or "Lieferant"), by name and
+// first name (with a search text in the order of the address search), and the list variables
+// with the title "Adressliste". A database error gives a list without records.
+ReportData AddressListReport(Session& session, const AddressListFilter& filter);
+
+}  // namespace orvosal
