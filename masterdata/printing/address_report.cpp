@@ -1,5 +1,6 @@
 #include "masterdata/printing/address_report.h"
 
+#include <initializer_list>
 #include <limits>
 #include <map>
 #include <vector>
@@ -68,7 +69,43 @@ std::string filterText(const AddressListFilter& filter) {
   return text;
 }
 
+void appendLine(std::string& block, std::string_view line) {
+  const std::string_view trimmed = trim(line);
+  if (trimmed.empty()) return;
+  if (!block.empty()) block += '\n';
+  block += trimmed;
+}
+
+// The texts that are not blank, separated by one space.
+std::string joined(std::initializer_list<std::string_view> parts) {
+  std::string line;
+  for (const std::string_view part : parts) {
+    const std::string_view trimmed = trim(part);
+    if (trimmed.empty()) continue;
+    if (!line.empty()) line += ' ';
+    line += trimmed;
+  }
+  return line;
+}
+
+bool isGermany(std::string_view country) {
+  const std::string_view trimmed = trim(country);
+  return trimmed.empty() || equalsNoCase(trimmed, "Deutschland") || equalsNoCase(trimmed, "DE") ||
+         equalsNoCase(trimmed, "D");
+}
+
 }  // namespace
+
+std::string AddressBlock(const Address& address) {
+  std::string block;
+  appendLine(block, address.anrede);
+  appendLine(block, joined({address.titel, address.vorname, address.name}));
+  appendLine(block, address.zusatz);
+  appendLine(block, address.straße);
+  appendLine(block, joined({address.plz, address.ort}));
+  if (!isGermany(address.land)) appendLine(block, address.land);
+  return block;
+}
 
 void defineAddressFields(ReportValues& values, const Address& address) {
   defineRecordFields(values, "Adressen", address, AddressFields());
@@ -86,6 +123,7 @@ ReportData AddressListReport(Session& session, const AddressListFilter& filter) 
     ReportValues& record = data.addRecord();
     defineAddressFields(record, address);
     record.define("Adressart", address.kunde ? "Kunde" : "Lieferant");
+    record.define("Anschrift", AddressBlock(address));
   }
   defineListVariables(session, data, "Adressliste", filterText(filter));
   return data;

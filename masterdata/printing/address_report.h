@@ -12,6 +12,11 @@ namespace orvosal {
 // Every column of the address as "Adressen.<Column>" (see defineRecordFields).
 void defineAddressFields(ReportValues& values, const Address& address);
 
+// The address as the address field of a letter or a label shows it, lines separated by "\n":
+// salutation, title first name name, addition, street, postcode town, and the country when it is
+// not Germany; empty lines are left out.
+std::string AddressBlock(const Address& address);
+
 // Which addresses a printed address list (and a label sheet) holds: those whose number, names,
 // street, town, e-mail or telephone contain the search text (all when it is blank), customers,
 // suppliers or both.
@@ -21,7 +26,7 @@ struct AddressListFilter {
 };
 
 // The address list: one record per address with its columns as "Adressen.<Column>" and its kind
-// "Adressart" ("Kunde" or "Lieferant"), by name and
+// "Adressart" ("Kunde" or "Lieferant") and "Anschrift" (AddressBlock), by name and
 // first name (with a search text in the order of the address search), and the list variables
 // with the title "Adressliste". A database error gives a list without records.
 ReportData AddressListReport(Session& session, const AddressListFilter& filter);
