@@ -11,6 +11,7 @@
 #include "core/startup/schema_startup.h"
 #include "core/startup/settings_file_flags.h"
 #include "core/startup/settings_migration.h"
+#include "core/startup/shipped_layouts.h"
 #include "core/startup/startup_state.h"
 #include "core/startup/temporary_files.h"
 #include "core/text.h"
@@ -83,6 +84,7 @@ StartupResult Main(Session& session, StartupWindows& windows, std::optional<int>
   step("Berichtsdefinitionen werden geladen");
   LoadDocumentTypes(session);
   LoadEarliestDate(session);
+  InstallShippedLayouts(session);
 
   // The signed-in user's rights came with the user's row.
   step("Rechtesystem wird geladen");
