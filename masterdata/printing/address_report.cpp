@@ -28,7 +28,7 @@ std::string idList(const std::vector<AddressSearchRow>& rows) {
 std::vector<Address> searchedAddresses(Session& session, const AddressListFilter& filter) {
   const std::vector<AddressSearchRow> hits =
       searchAddresses(session, {.text = filter.search,
-                                .field = AddressSearchField::FreeText,
+                                .field = filter.field,
                                 .isCustomer = filter.isCustomer,
                                 .limit = std::numeric_limits<int>::max()});
   if (hits.empty()) return {};

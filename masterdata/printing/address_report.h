@@ -5,6 +5,7 @@
 
 #include "core/session.h"
 #include "masterdata/addresses/address.h"
+#include "masterdata/addresses/address_search.h"
 #include "output/report/report_data.h"
 
 namespace orvosal {
@@ -17,12 +18,12 @@ void defineAddressFields(ReportValues& values, const Address& address);
 // not Germany; empty lines are left out.
 std::string AddressBlock(const Address& address);
 
-// Which addresses a printed address list (and a label sheet) holds: those whose number, names,
-// street, town, e-mail or telephone contain the search text (all when it is blank), customers,
-// suppliers or both.
+// Which addresses a printed address list (and a label sheet) holds: those the address search
+// finds for the text in the field (all when the text is blank), customers, suppliers or both.
 struct AddressListFilter {
   std::string search;
   std::optional<bool> isCustomer;
+  AddressSearchField field = AddressSearchField::FreeText;
 };
 
 // The address list: one record per address with its columns as "Adressen.<Column>" and its kind

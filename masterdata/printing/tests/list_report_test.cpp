@@ -38,11 +38,22 @@ TEST_P(ListReportTest, AddressListHoldsTheFilteredAddressesInNameOrder) {
   };
   const Case cases[] = {
       {{}, {"Ärmel", "Becker", "Meier", "Zander"}, ""},
-      {{.search = "", .isCustomer = true}, {"Ärmel", "Becker", "Zander"}, "Kunden"},
-      {{.search = "", .isCustomer = false}, {"Meier"}, "Lieferanten"},
-      {{.search = "er", .isCustomer = std::nullopt}, {"Becker", "Meier", "Zander"}, "Suche „er“"},
-      {{.search = "er", .isCustomer = true}, {"Becker", "Zander"}, "Kunden, Suche „er“"},
-      {{.search = "Niemand", .isCustomer = std::nullopt}, {}, "Suche „Niemand“"},
+      {{.search = "", .isCustomer = true, .field = AddressSearchField::FreeText},
+       {"Ärmel", "Becker", "Zander"},
+       "Kunden"},
+      {{.search = "", .isCustomer = false, .field = AddressSearchField::FreeText}, {"Meier"}, "Lieferanten"},
+      {{.search = "er", .isCustomer = std::nullopt, .field = AddressSearchField::FreeText},
+       {"Becker", "Meier", "Zander"},
+       "Suche „er“"},
+      {{.search = "er", .isCustomer = true, .field = AddressSearchField::FreeText},
+       {"Becker", "Zander"},
+       "Kunden, Suche „er“"},
+      {{.search = "Niemand", .isCustomer = std::nullopt, .field = AddressSearchField::FreeText},
+       {},
+       "Suche „Niemand“"},
+      {{.search = "Be", .isCustomer = std::nullopt, .field = AddressSearchField::Name},
+       {"Becker"},
+       "Suche „Be“"},
   };
   for (const Case& c : cases) {
     const ReportData data = AddressListReport(session(), c.filter);
@@ -162,13 +173,26 @@ TEST_P(ListReportTest, ArticleListSumsStockAndStockValue) {
   };
   const Case cases[] = {
       {{}, {"A-1", "A-2", "B-1"}, "114.0000", "18.5000", ""},
-      {{.search = "", .warengruppe = "Schrauben"},
+      {{.search = "", .warengruppe = "Schrauben", .field = std::nullopt, .lieferant = 0},
        {"A-1", "A-2"},
        "14.0000",
        "8.5000",
        "Warengruppe „Schrauben“"},
-      {{.search = "M4", .warengruppe = ""}, {"A-1", "A-2"}, "14.0000", "8.5000", "Suche „M4“"},
-      {{.search = "1", .warengruppe = ""}, {"A-1", "B-1"}, "104.0000", "16.0000", "Suche „1“"},
+      {{.search = "M4", .warengruppe = "", .field = std::nullopt, .lieferant = 0},
+       {"A-1", "A-2"},
+       "14.0000",
+       "8.5000",
+       "Suche „M4“"},
+      {{.search = "1", .warengruppe = "", .field = std::nullopt, .lieferant = 0},
+       {"A-1", "B-1"},
+       "104.0000",
+       "16.0000",
+       "Suche „1“"},
+      {{.search = "A", .warengruppe = "", .field = ArticleSearchField::Number, .lieferant = 0},
+       {"A-1", "A-2"},
+       "14.0000",
+       "8.5000",
+       "Suche „A“"},
   };
   for (const Case& c : cases) {
     const ReportData data = ArticleListReport(session(), c.filter);
