@@ -9,7 +9,7 @@
 #include "cli/doc_command.h"
 #include "cli/next_number_command.h"
 #include "cli/price_import_command.h"
-#include "cli/print_list_command.h"
+#include "cli/print_command.h"
 #include "cli/settings_command.h"
 #include "cli/sql_command.h"
 #include "cli/status_command.h"
@@ -95,6 +95,23 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 0,
        .checkArguments = checkNextNumberArguments,
        .run = runNextNumber},
+      {.name = "print",
+       .synopses = {"--doc ID --pdf DATEI [--pdf-password KENNWORT]", "--doc ID --printer NAME [--copies N]",
+                    "--list documents [--type ID] [--partner ID] [--search TEXT] [--purchase] AUSGABE",
+                    "--list addresses|labels [--customer|--supplier] [--search TEXT] AUSGABE",
+                    "--list articles [--search TEXT] [--group WARENGRUPPE] AUSGABE"},
+       .description = "Einen Beleg drucken: als PDF-Datei oder auf einem Drucker; ein Beleg ohne\n"
+                      "Nummer erhält sie zuvor, danach gilt er als gedruckt. Listen über ihr\n"
+                      "Formular drucken: documents die Belegliste (Belegliste.lst), addresses die\n"
+                      "Adressliste (Adressliste.lst), labels Adressetiketten (Adressetiketten.lbl),\n"
+                      "articles die Artikelliste (Artikelliste.lst), mit den Filtern der\n"
+                      "list-Befehle; AUSGABE ist --pdf DATEI, --png DATEI oder --printer NAME",
+       .needsSignIn = true,
+       .options = printCommandOptions(),
+       .minPositional = 0,
+       .maxPositional = 0,
+       .checkArguments = checkPrintArguments,
+       .run = runPrint},
       {.name = "address",
        .synopses = {"add [--customer|--supplier] SPALTE=WERT ... [--set SPALTE=WERT ...]", "show ID",
                     "set ID SPALTE=WERT ... [--set SPALTE=WERT ...]",
@@ -188,21 +205,6 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 1000,
        .checkArguments = checkDocArguments,
        .run = runDoc},
-      {.name = "print",
-       .synopses = {"--list documents [--type ID] [--partner ID] [--search TEXT] [--purchase] AUSGABE",
-                    "--list addresses|labels [--customer|--supplier] [--search TEXT] AUSGABE",
-                    "--list articles [--search TEXT] [--group WARENGRUPPE] AUSGABE"},
-       .description = "Listen über ihr Formular drucken: documents die Belegliste (Belegliste.lst),\n"
-                      "addresses die Adressliste (Adressliste.lst), labels Adressetiketten\n"
-                      "(Adressetiketten.lbl), articles die Artikelliste (Artikelliste.lst), mit den\n"
-                      "Filtern der list-Befehle; AUSGABE ist --pdf DATEI, --png DATEI oder --printer\n"
-                      "NAME; gibt die geschriebenen Dateien aus",
-       .needsSignIn = true,
-       .options = printListOptions(),
-       .minPositional = 0,
-       .maxPositional = 0,
-       .checkArguments = checkPrintListArguments,
-       .run = printList},
       {.name = "prices",
        .synopses = {"import DATEI --number-column SPALTE --price-column SPALTE --target ZIEL\n"
                     "            [--supplier ID] [--skip-unknown] [--dry-run] [--no-header]\n"

@@ -125,8 +125,10 @@ int printList(CommandContext& context) {
     request.layoutFile = "Belegliste.lst";
     request.title = "Belegliste";
   } else if (list == "articles") {
-    data = ArticleListReport(
-        context.session, {.search = arguments.value("--search"), .warengruppe = arguments.value("--group")});
+    ArticleListFilter filter;
+    filter.search = arguments.value("--search");
+    filter.warengruppe = arguments.value("--group");
+    data = ArticleListReport(context.session, filter);
     request.layoutFile = "Artikelliste.lst";
     request.title = "Artikelliste";
   } else {
