@@ -190,7 +190,7 @@ TEST_P(ListPdfTest, DunningLettersNameLevelNumberAmountsAndDeadline) {
     const std::string lvl = std::to_string(level);
     for (const std::string& expected :
          {lvl + ". Mahnung: Rechnung RE-2026-0815 vom 05.03.2026", lvl + ".Mahnung-Nr: RE-2026-0815",
-          std::string("Muster Technik GmbH"), std::string("Industrieweg 7"), std::string("356,76 EUR"),
+          std::string("Muster Technik GmbH"), std::string("Industrieweg 7"), std::string("356,76 €"),
           std::string("1" + std::to_string(level) + ".04.2026"), std::string("HASPDEHHXXX"),
           std::string(firmer[level - 1])}) {
       EXPECT_NE(text.find(expected), std::string::npos) << layout << ": " << expected << "\n" << text;
@@ -198,7 +198,7 @@ TEST_P(ListPdfTest, DunningLettersNameLevelNumberAmountsAndDeadline) {
     if (level == 1) {
       EXPECT_EQ(text.find("Mahngebühr"), std::string::npos) << text;
     } else {
-      EXPECT_NE(text.find(std::to_string(5 * level) + ",00 EUR"), std::string::npos) << text;
+      EXPECT_NE(text.find(std::to_string(5 * level) + ",00 €"), std::string::npos) << text;
     }
     // The recipient sits in the address field of a window envelope (DIN 5008 form B).
     bool found = false;
