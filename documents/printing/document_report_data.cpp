@@ -188,7 +188,11 @@ void defineTypeSwitches(ReportValues& values, const DocumentType& type, const Do
   values.define("Preisangabe", type.bruttoAusgabe ? "brutto" : "netto");
   const bool withoutVat = header.ohneMwst == 1;
   values.defineBoolean("OhneMwSt", withoutVat);
-  values.define("Steuerhinweis", withoutVat ? taxExemptionNote(header.land, header.euIdent) : "");
+  const std::string note = withoutVat ? taxExemptionNote(header.land, header.euIdent) : "";
+  values.define("Steuerhinweis", note);
+  values.define("Steuerhinweis_Zusatz", note == kReverseChargeNote
+                                            ? "USt-IdNr. des Leistungsempfängers: " + std::string(trim(header.euIdent))
+                                            : "");
 }
 
 std::string idList(int64_t id) { return "([ID] IN (" + std::to_string(id) + "))"; }

@@ -72,6 +72,7 @@ TEST_P(DocumentReportDataTest, ReverseChargeAndExportNotes) {
     addLine(id, 1, "Fräse", "1", "1000");
     const DocumentPrintData data = read(id);
     EXPECT_EQ(var(data, "Steuerhinweis"), c.note);
+    EXPECT_EQ(var(data, "Steuerhinweis_Zusatz").empty(), c.note != kReverseChargeNote);
     EXPECT_EQ(*Currency::parse(var(data, "Gesamtbetrag")), Currency::fromInteger(1000));
     EXPECT_EQ(var(data, "Summe2_Text"), "Gesamtbetrag");  // no VAT line
     EXPECT_TRUE(
