@@ -7,6 +7,8 @@
 #include "core/db/recordset.h"
 #include "documents/printing/document_list_report.h"
 #include "documents/printing/document_report_data.h"
+#include "documents/printing/dunning_variables.h"
+#include "documents/printing/list_layout_data.h"
 #include "documents/printing/tests/invoice_fixture.h"
 #include "documents/printing/tests/pdf_reader.h"
 #include "masterdata/printing/address_report.h"
@@ -176,14 +178,13 @@ TEST_P(ListPdfTest, DunningLettersNameLevelNumberAmountsAndDeadline) {
   setHeader(id, "Belegnummer = 'RE-2026-0815'");
   const std::optional<DocumentPrintData> document = readDocumentPrintData(session(), id);
   ASSERT_TRUE(document.has_value());
-  const char* firmer[] = {"gegenstandslos", "Zahlungserinnerung", "Verzugszinsen",
-                          "Mahnverfahren"};
+  const char* firmer[] = {"gegenstandslos", "Zahlungserinnerung", "Verzugszinsen", "Mahnverfahren"};
   for (int level = 1; level <= 4; ++level) {
     ReportData data = document->report;
-    data.variables.defineNumber("Mahnstufe", int64_t{level});
-    data.variables.defineNumber("Mahngebühr", level == 1 ? Currency() : Currency::fromInteger(5 * level));
-    data.variables.defineDate("Mahnfrist", *Date::fromYmd(2026, 4, 10 + level));
-    data.variables.defineNumber("Offener_Betrag", *Currency::parse("356.76"));
+    defineDunningVariables(data.variables, {.level = level,
+                                            .fee = level == 1 ? Currency() : Currency::fromInteger(5 * level),
+                                            .deadline = *Date::fromYmd(2026, 4, 10 + level),
+                                            .openAmount = *Currency::parse("356.76")});
     const std::string layout = std::to_string(level) + "Mahn.crd";
     const std::filesystem::path file = printList(layout, data);
     const std::string text = pdfText(file);
@@ -212,6 +213,38 @@ TEST_P(ListPdfTest, DunningLettersNameLevelNumberAmountsAndDeadline) {
     }
     EXPECT_TRUE(found) << layout;
   }
+}
+
+TEST_P(ListPdfTest, LayoutDataForTheDesignerMatchesEachLayout) {
+  storeAddress(true, "Brandt", "Ole", "K-7");
+  storeArticle("B-100", "Buchenholz Platte", Currency::fromInteger(25));
+  const int64_t invoice = storeInvoice();
+  setHeader(invoice, "Belegnummer = 'RE-9', GesamtPreis = 119, Bezahlt_Wieviel = 19");
+  struct Case {
+    const char* layout;
+    const char* name;  // a variable or a field of the first record
+    const char* text;
+  };
+  const Case cases[] = {
+      {"Belegliste.lst", "Belegliste.Belegnummer", "RE-9"},
+      {"Adressliste.lst", "Titel", "Adressliste"},
+      {"Adressetiketten.lbl", "Adressen.Kundennummer", "K-7"},
+      {"artikelliste.lst", "Artikel.Artikelnummer", "B-100"},
+      {"1Mahn.crd", "Mahngebühr", "0.0000"},
+      {"3Mahn.crd", "Mahngebühr", "10.0000"},
+      {"4Mahn.crd", "Mahnstufe", "4"},
+      {"2Mahn.crd", "Offener_Betrag", "100.0000"},
+      {"2Mahn.crd", "Belegkopf.Belegnummer", "RE-9"},
+  };
+  for (const Case& c : cases) {
+    const std::optional<ReportData> data = ListLayoutData(session(), c.layout);
+    ASSERT_TRUE(data.has_value()) << c.layout;
+    const ReportValue* value = data->lookup(c.name, data->records.empty() ? nullptr : &data->records.front());
+    ASSERT_NE(value, nullptr) << c.layout << " " << c.name;
+    EXPECT_EQ(value->text, c.text) << c.layout << " " << c.name;
+  }
+  for (const char* other : {"Rechnung.lst", "5Mahn.crd", "Mahn.crd"})
+    EXPECT_FALSE(ListLayoutData(session(), other).has_value()) << other;
 }
 
 ORVOSAL_ON_BOTH_ENGINES(ListPdfTest);
