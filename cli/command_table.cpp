@@ -96,16 +96,18 @@ const std::vector<CliCommand>& cliCommands() {
        .checkArguments = checkNextNumberArguments,
        .run = runNextNumber},
       {.name = "print",
-       .synopses = {"--doc ID --pdf DATEI [--pdf-password KENNWORT]", "--doc ID --printer NAME [--copies N]",
+       .synopses = {"--doc ID AUSGABE",
                     "--list documents [--type ID] [--partner ID] [--search TEXT] [--purchase] AUSGABE",
                     "--list addresses|labels [--customer|--supplier] [--search TEXT] AUSGABE",
                     "--list articles [--search TEXT] [--group WARENGRUPPE] AUSGABE"},
-       .description = "Einen Beleg drucken: als PDF-Datei oder auf einem Drucker; ein Beleg ohne\n"
-                      "Nummer erhält sie zuvor, danach gilt er als gedruckt. Listen über ihr\n"
-                      "Formular drucken: documents die Belegliste (Belegliste.lst), addresses die\n"
-                      "Adressliste (Adressliste.lst), labels Adressetiketten (Adressetiketten.lbl),\n"
-                      "articles die Artikelliste (Artikelliste.lst), mit den Filtern der\n"
-                      "list-Befehle; AUSGABE ist --pdf DATEI, --png DATEI oder --printer NAME",
+       .description = "Einen Beleg drucken: ein Beleg ohne Nummer erhält sie zuvor, danach gilt er als\n"
+                      "gedruckt. Listen über ihr Formular drucken: --list LISTE ist documents (die\n"
+                      "Belegliste, Belegliste.lst), addresses (Adressliste.lst), labels\n"
+                      "(Adressetiketten.lbl) oder articles (Artikelliste.lst), mit den Filtern der\n"
+                      "list-Befehle: --purchase druckt den Einkauf, --customer nur Kunden,\n"
+                      "--supplier nur Lieferanten. AUSGABE ist --pdf DATEI [--pdf-password KENNWORT]\n"
+                      "[--pdf-owner-password KENNWORT], --png DATEI oder --printer NAME\n"
+                      "[--copies ANZAHL]; --preview ist auf der Kommandozeile nicht möglich",
        .needsSignIn = true,
        .options = printCommandOptions(),
        .minPositional = 0,
