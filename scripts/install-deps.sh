@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   postgresql postgresql-contrib
   libaqbanking-data python3-stdnum python3-vobject
-  fonts-liberation2 poppler-utils
+  libqpdf-dev poppler-utils fonts-liberation2
 )
 
 missing=()

@@ -62,7 +62,8 @@ bool Layout::uses(std::string_view name) const {
 }
 
 std::string LayoutFault::message() const {
-  std::string text = "Fehler im Formular " + file.filename().string();
+  std::string text = "Fehler im Formular";
+  if (!file.empty()) text += " " + file.filename().string();
   if (line > 0) text += ", Zeile " + std::to_string(line);
   return text + ": " + fault;
 }
