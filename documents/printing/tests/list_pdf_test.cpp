@@ -163,6 +163,7 @@ TEST_P(ListPdfTest, ThirtyAddressLabelsFillTwoSheets) {
     EXPECT_EQ(occurrences(number <= 24 ? first : second, name), 1u) << name;
     EXPECT_EQ(occurrences(number <= 24 ? second : first, name), 0u) << name;
   }
+  renderPdfPage(file, 1, std::filesystem::path(ORVOSAL_BUILD_DIR) / "screenshots" / "adressetiketten.png");
   // A label's address stays inside its label: the first one in the top left 70 x 37 mm.
   for (const PdfWord& word : pdfWords(file)) {
     if (word.text != "Kunde101") continue;
@@ -192,8 +193,8 @@ TEST_P(ListPdfTest, DunningLettersNameLevelNumberAmountsAndDeadline) {
     for (const std::string& expected :
          {lvl + ". Mahnung: Rechnung RE-2026-0815 vom 05.03.2026", lvl + ".Mahnung-Nr: RE-2026-0815",
           std::string("Muster Technik GmbH"), std::string("Industrieweg 7"), std::string("356,76 €"),
-          std::string("1" + std::to_string(level) + ".04.2026"), std::string("HASPDEHHXXX"),
-          std::string(firmer[level - 1])}) {
+          std::string("info@nordlicht-werkzeuge.de"), std::string("1" + std::to_string(level) + ".04.2026"),
+          std::string("HASPDEHHXXX"), std::string(firmer[level - 1])}) {
       EXPECT_NE(text.find(expected), std::string::npos) << layout << ": " << expected << "\n" << text;
     }
     if (level == 1) {
@@ -212,6 +213,8 @@ TEST_P(ListPdfTest, DunningLettersNameLevelNumberAmountsAndDeadline) {
       EXPECT_LE(word.bottom, 90.0);
     }
     EXPECT_TRUE(found) << layout;
+    renderPdfPage(file, 1,
+                  std::filesystem::path(ORVOSAL_BUILD_DIR) / "screenshots" / ("mahnung" + lvl + ".png"));
   }
 }
 
