@@ -7,6 +7,7 @@
 #include "cli/copy_to_server_command.h"
 #include "cli/create_db_command.h"
 #include "cli/doc_command.h"
+#include "cli/layouts_command.h"
 #include "cli/next_number_command.h"
 #include "cli/price_import_command.h"
 #include "cli/print_command.h"
@@ -48,6 +49,17 @@ const std::vector<CliCommand>& cliCommands() {
        .minPositional = 0,
        .maxPositional = 0,
        .run = runTypes},
+      {.name = "layouts",
+       .synopses = {"list", "check DATEI"},
+       .description = "Die Formulare im Ordner „Formulare“ des Programmordners mit Art (LST, LBL,\n"
+                      "CRD) und Titel auflisten, oder ein Formular prüfen: die erste Fehlermeldung\n"
+                      "mit Datei und Zeile (Rückgabewert 1) oder „in Ordnung“",
+       .needsSignIn = false,
+       .options = {},
+       .minPositional = 1,
+       .maxPositional = 2,
+       .checkArguments = checkLayoutsArguments,
+       .run = runLayouts},
       {.name = "upgrade",
        .synopses = {},
        .description = "Tabellen anlegen, Grunddaten ergänzen und alle fälligen\n"

@@ -37,8 +37,8 @@ void Paginator::startPage() {
   y_ = 0;
   if (header != nullptr) {
     PlacedBlock block = layoutBand(*header, state_);
+    y_ = block.height;
     placeBlock(pages_.back(), std::move(block), 0, 0);
-    y_ = header->height;
   }
   y_ = std::max(y_, layout_.page.marginTop);
   if (layout_.table) y_ += layout_.table->gapAbove;

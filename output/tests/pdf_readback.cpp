@@ -47,10 +47,9 @@ PdfTextResult readPdfText(const std::filesystem::path& file, const std::string& 
 
 std::vector<PdfWord> readPdfWords(const std::filesystem::path& file) {
   const CommandOutput output = runCommand("pdftotext -bbox " + quotedPath(file) + " -");
-  static const std::regex word(R"re(<word xMin="([0-9.]+)" yMin = "([0-9.]+)" xMax = "([0-9.]+)" yMax =
-                                   "([0-9.]+)" > ([^ < ]*) < / word >) ");
-      std::vector<PdfWord>
-          words;
+  static const std::regex word(
+      "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>");
+  std::vector<PdfWord> words;
   int page = -1;
   std::size_t at = 0;
   while (at < output.text.size()) {
