@@ -9,6 +9,7 @@
 #include "app/frm_bankleitzahlen.h"
 #include "app/frm_beleg_liste.h"
 #include "app/frm_benutzerverwaltung.h"
+#include "app/frm_formulare.h"
 #include "app/frm_klassen.h"
 #include "app/frm_optionen.h"
 #include "app/frm_preis_import.h"
@@ -38,6 +39,7 @@ const MenuRegistry& desktopMenus() {
     contributeOptionsMenu(contributed);
     contributeQrCodeMenu(contributed);
     contributeBankCodesMenu(contributed);
+    contributeLayoutsMenu(contributed);
     return contributed;
   }();
   return registry;

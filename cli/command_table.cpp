@@ -11,7 +11,7 @@
 #include "cli/layouts_command.h"
 #include "cli/next_number_command.h"
 #include "cli/price_import_command.h"
-#include "cli/print_document_command.h"
+#include "cli/print_command.h"
 #include "cli/qr_command.h"
 #include "cli/settings_command.h"
 #include "cli/sql_command.h"
@@ -121,17 +121,24 @@ const std::vector<CliCommand>& cliCommands() {
        .checkArguments = checkNextNumberArguments,
        .run = runNextNumber},
       {.name = "print",
-       .synopses = {"--doc ID --pdf DATEI [--pdf-password KENNWORT] [--pdf-owner-password KENNWORT]",
-                    "--doc ID --png DATEI", "--doc ID --printer NAME [--copies ANZAHL]",
-                    "--doc ID --preview (nicht auf der Kommandozeile)"},
-       .description = "Einen Beleg drucken: als PDF-Datei oder auf einem Drucker; ein Beleg ohne\n"
-                      "Nummer erhält sie zuvor, danach gilt er als gedruckt",
+       .synopses = {"--doc ID AUSGABE",
+                    "--list documents [--type ID] [--partner ID] [--search TEXT] [--purchase] AUSGABE",
+                    "--list addresses|labels [--customer|--supplier] [--search TEXT] AUSGABE",
+                    "--list articles [--search TEXT] [--group WARENGRUPPE] AUSGABE"},
+       .description = "Einen Beleg drucken: ein Beleg ohne Nummer erhält sie zuvor, danach gilt er als\n"
+                      "gedruckt. Listen über ihr Formular drucken: --list LISTE ist documents (die\n"
+                      "Belegliste, Belegliste.lst), addresses (Adressliste.lst), labels\n"
+                      "(Adressetiketten.lbl) oder articles (Artikelliste.lst), mit den Filtern der\n"
+                      "list-Befehle: --purchase druckt den Einkauf, --customer nur Kunden,\n"
+                      "--supplier nur Lieferanten. AUSGABE ist --pdf DATEI [--pdf-password KENNWORT]\n"
+                      "[--pdf-owner-password KENNWORT], --png DATEI oder --printer NAME\n"
+                      "[--copies ANZAHL]; --preview ist auf der Kommandozeile nicht möglich",
        .needsSignIn = true,
-       .options = printDocumentOptions(),
+       .options = printCommandOptions(),
        .minPositional = 0,
        .maxPositional = 0,
-       .checkArguments = checkPrintDocumentArguments,
-       .run = runPrintDocument},
+       .checkArguments = checkPrintArguments,
+       .run = runPrint},
       {.name = "address",
        .synopses = {"add [--customer|--supplier] SPALTE=WERT ... [--set SPALTE=WERT ...]", "show ID",
                     "set ID SPALTE=WERT ... [--set SPALTE=WERT ...]",

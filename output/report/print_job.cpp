@@ -198,7 +198,7 @@ std::vector<std::string> reportNames(const ReportData& data) {
 }
 
 bool designLayout(Session& session, PrintPort& port, std::string_view layoutFile, std::string_view title,
-                  const ReportData& data) {
+                  const std::vector<std::string>& names) {
   auto resolved = resolveLayout(session, layoutFile);
   if (auto* reason = std::get_if<std::string>(&resolved)) {
     session.ui().message(*reason, "Formulare", MessageKind::Warning);
@@ -215,8 +215,13 @@ bool designLayout(Session& session, PrintPort& port, std::string_view layoutFile
         "Formulare", MessageKind::Warning);
     return false;
   }
-  port.openDesigner(file, std::string(title) + " designen", reportNames(data));
+  port.openDesigner(file, std::string(title) + " designen", names);
   return true;
+}
+
+bool designLayout(Session& session, PrintPort& port, std::string_view layoutFile, std::string_view title,
+                  const ReportData& data) {
+  return designLayout(session, port, layoutFile, title, reportNames(data));
 }
 
 }  // namespace orvosal

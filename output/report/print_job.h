@@ -95,8 +95,12 @@ PrintResult printReport(Session& session, PrintPort& port, const PrintRequest& r
 // The names of the variables and of the first record's fields, sorted, for the designer's list.
 std::vector<std::string> reportNames(const ReportData& data);
 
-// Opens the designer on the layout (caption: title + " designen"), after keeping a copy of the
-// file as name + "_bak" + extension when there is none yet. False when the layout is missing.
+// Opens the designer on the layout (caption: title + " designen") with the names the layout may
+// use, after keeping a copy of the file as name + "_bak" + extension when there is none yet. False
+// when the layout is missing or the copy cannot be made (the reason was shown).
+bool designLayout(Session& session, PrintPort& port, std::string_view layoutFile, std::string_view title,
+                  const std::vector<std::string>& names);
+// The same for a print: the names are those of its variables and fields.
 bool designLayout(Session& session, PrintPort& port, std::string_view layoutFile, std::string_view title,
                   const ReportData& data);
 
