@@ -14,9 +14,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/desktop_print_port.h"
 #include "app/options_widgets.h"
 #include "app/qt_text.h"
 #include "core/session.h"
+#include "masterdata/printing/address_report.h"
 
 namespace orvosal {
 namespace {
@@ -60,6 +62,7 @@ frmAdressSuche::frmAdressSuche(Session& session, std::optional<bool> isCustomer,
   list_->horizontalHeader()->setStretchLastSection(true);
 
   QPushButton* takeButton = options::button(this, "Übernehmen", "cmdUebernehmen");
+  QPushButton* print = options::button(this, "Liste drucken", "cmdListeDrucken");
   QPushButton* cancel = options::button(this, "Abbrechen", "cmdAbbrechen");
   takeButton->setDefault(true);
 
@@ -69,6 +72,7 @@ frmAdressSuche::frmAdressSuche(Session& session, std::optional<bool> isCustomer,
   criteria->addWidget(field_);
   criteria->addWidget(kind_);
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(print);
   buttons->addStretch();
   buttons->addWidget(takeButton);
   buttons->addWidget(cancel);
@@ -88,6 +92,7 @@ frmAdressSuche::frmAdressSuche(Session& session, std::optional<bool> isCustomer,
   connect(kind_, &QComboBox::currentIndexChanged, this, &frmAdressSuche::search);
   connect(list_, &QTableWidget::cellDoubleClicked, this, &frmAdressSuche::take);
   connect(takeButton, &QPushButton::clicked, this, &frmAdressSuche::take);
+  connect(print, &QPushButton::clicked, this, &frmAdressSuche::printList);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   text_->installEventFilter(this);
 }
@@ -113,6 +118,21 @@ void frmAdressSuche::search() {
                         kind == kBoth ? std::nullopt : std::optional<bool>(kind == kCustomers), 200};
   rows_ = searchAddresses(session_, request);
   showRows();
+}
+
+// Prints the addresses of the search as the address list: all of the kind while the text is blank.
+void frmAdressSuche::printList() {
+  const qlonglong kind = kind_->currentData().toLongLong();
+  AddressListFilter filter;
+  filter.search = text_->text().toStdString();
+  filter.field = static_cast<AddressSearchField>(field_->currentData().toInt());
+  if (kind != kBoth) filter.isCustomer = kind == kCustomers;
+  const ReportData data = AddressListReport(session_, filter);
+  PrintRequest request;
+  request.layoutFile = "Adressliste.lst";
+  request.title = "Adressliste";
+  DesktopPrintPort port(this, &data);
+  printReport(session_, port, request, data);
 }
 
 void frmAdressSuche::showRows() {

@@ -19,7 +19,8 @@ class Session;
 
 // The address search: searches while the user types (after a short pause, so that fast typing
 // runs one query), by the chosen field and kind of address, and lists the hits. Enter or a
-// double-click takes the marked address (the first one when none is marked).
+// double-click takes the marked address (the first one when none is marked). "Liste drucken"
+// prints the addresses of the search ("Adressliste.lst").
 class frmAdressSuche : public QDialog {
   Q_OBJECT
 
@@ -42,6 +43,7 @@ class frmAdressSuche : public QDialog {
   void search();
   void take();
   void showRows();
+  void printList();
 
   Session& session_;
   QLineEdit* text_ = nullptr;

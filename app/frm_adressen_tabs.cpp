@@ -255,12 +255,26 @@ QWidget* FrmAdressen::buildTermsTab() {
   bank->addRow("BIC / BLZ:", bankCode_);
   bank->addRow("Bank:", bankName_);
 
+  auto* invoiceBox = new QGroupBox("E-Rechnung", tab);
+  QFormLayout* invoice = addressForm(invoiceBox);
+  invoice->addRow("Leitweg-ID:", edit(invoiceBox, "txtLeitwegID", "LeitwegID", 50));
+  invoice->addRow("E-Rechnungsadresse:", edit(invoiceBox, "txtERechnungAdresse", "ERechnungAdresse", 255));
+  QComboBox* format = comboBox(invoiceBox, "cboERechnungFormat",
+                               {{"Standard der Optionen", 0},
+                                {"ZUGFeRD", 1},
+                                {"XRechnung (UBL)", 2},
+                                {"XRechnung (CII)", 3},
+                                {"PDF ohne E-Rechnung", 4}});
+  binding_.bind("ERechnungFormat", format);
+  invoice->addRow("Format:", format);
+
   auto* left = new QVBoxLayout;
   left->addWidget(paymentBox);
   left->addWidget(bankBox);
   left->addStretch();
   auto* right = new QVBoxLayout;
   right->addWidget(priceBox);
+  right->addWidget(invoiceBox);
   right->addStretch();
   auto* columns = new QHBoxLayout(tab);
   columns->addLayout(left, 1);

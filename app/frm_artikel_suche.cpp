@@ -13,10 +13,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/desktop_print_port.h"
 #include "app/frm_artikel.h"
 #include "app/options_widgets.h"
 #include "app/qt_text.h"
 #include "core/session.h"
+#include "masterdata/printing/article_report.h"
 
 namespace orvosal {
 namespace {
@@ -76,6 +78,7 @@ frmArtikelSuche::frmArtikelSuche(Session& session, const QString& initialText, Q
   count_->setObjectName("lblAnzahl");
 
   QPushButton* takeButton = options::button(this, "Übernehmen", "cmdUebernehmen");
+  QPushButton* print = options::button(this, "Liste drucken", "cmdListeDrucken");
   QPushButton* cancel = options::button(this, "Abbrechen", "cmdAbbrechen");
   takeButton->setDefault(true);
 
@@ -90,6 +93,7 @@ frmArtikelSuche::frmArtikelSuche(Session& session, const QString& initialText, Q
   criteria->setColumnStretch(1, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(count_);
+  buttons->addWidget(print);
   buttons->addStretch();
   buttons->addWidget(takeButton);
   buttons->addWidget(cancel);
@@ -110,6 +114,7 @@ frmArtikelSuche::frmArtikelSuche(Session& session, const QString& initialText, Q
   connect(supplier_, &QComboBox::currentIndexChanged, this, &frmArtikelSuche::search);
   connect(list_, &QTableWidget::cellDoubleClicked, this, &frmArtikelSuche::take);
   connect(takeButton, &QPushButton::clicked, this, &frmArtikelSuche::take);
+  connect(print, &QPushButton::clicked, this, &frmArtikelSuche::printList);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   text_->installEventFilter(this);
 
@@ -149,6 +154,22 @@ void frmArtikelSuche::search() {
   request.limit = kLimit;
   rows_ = searchArticles(session_, request);
   showRows();
+}
+
+// Prints the articles of the search as the article list: all of the group and supplier while the
+// text is blank.
+void frmArtikelSuche::printList() {
+  ArticleListFilter filter;
+  filter.search = text_->text().toStdString();
+  filter.field = static_cast<ArticleSearchField>(field_->currentData().toInt());
+  filter.warengruppe = group_->currentData().toString().toStdString();
+  filter.lieferant = supplier_->currentData().toLongLong();
+  const ReportData data = ArticleListReport(session_, filter);
+  PrintRequest request;
+  request.layoutFile = "Artikelliste.lst";
+  request.title = "Artikelliste";
+  DesktopPrintPort port(this, &data);
+  printReport(session_, port, request, data);
 }
 
 void frmArtikelSuche::showRows() {

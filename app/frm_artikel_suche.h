@@ -22,7 +22,7 @@ class Session;
 // The article search: searches while the user types (after a short pause, so that fast typing
 // runs one query), by the chosen field, within the chosen product group and supplier, and lists
 // the hits with unit, price and stock. Enter or a double-click takes the marked article (the first
-// one when none is marked).
+// one when none is marked). "Liste drucken" prints the articles of the search ("Artikelliste.lst").
 class frmArtikelSuche : public QDialog {
   Q_OBJECT
 
@@ -46,6 +46,7 @@ class frmArtikelSuche : public QDialog {
   void search();
   void take();
   void showRows();
+  void printList();
 
   Session& session_;
   QLineEdit* text_ = nullptr;

@@ -10,10 +10,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/desktop_print_port.h"
 #include "app/frm_rechnung.h"
 #include "app/options_widgets.h"
 #include "app/qt_text.h"
 #include "core/session.h"
+#include "documents/printing/document_list_report.h"
 #include "documents/totals/amounts.h"
 #include "documents/types/document_type_store.h"
 
@@ -72,6 +74,7 @@ FrmBelegliste::FrmBelegliste(Session& session, bool salesArea, QWidget* parent)
   search_->setClearButtonEnabled(true);
   QPushButton* create = options::button(this, "Neu...", "cmdNeu");
   QPushButton* open = options::button(this, "Öffnen", "cmdOeffnen");
+  QPushButton* print = options::button(this, "Drucken...", "cmdDrucken");
   QPushButton* close = options::button(this, "Schließen", "cmdSchliessen");
   auto* filter = new QHBoxLayout;
   filter->addWidget(new QLabel("Belegart:", this));
@@ -108,6 +111,7 @@ FrmBelegliste::FrmBelegliste(Session& session, bool salesArea, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(create);
   buttons->addWidget(open);
+  buttons->addWidget(print);
   buttons->addSpacing(12);
   buttons->addWidget(close);
 
@@ -126,6 +130,7 @@ FrmBelegliste::FrmBelegliste(Session& session, bool salesArea, QWidget* parent)
   connect(list_, &QTableWidget::cellDoubleClicked, this, &FrmBelegliste::openMarked);
   connect(open, &QPushButton::clicked, this, &FrmBelegliste::openMarked);
   connect(create, &QPushButton::clicked, this, &FrmBelegliste::newDocument);
+  connect(print, &QPushButton::clicked, this, &FrmBelegliste::printList);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   resize(980, 560);
   refresh();
@@ -135,13 +140,26 @@ FrmBelegliste::~FrmBelegliste() {
   for (FrmRechnung* window : findChildren<FrmRechnung*>()) disconnect(window, nullptr, this, nullptr);
 }
 
-void FrmBelegliste::refresh() {
-  pause_->stop();
+DocumentListFilter FrmBelegliste::filter() const {
   DocumentListFilter filter;
   filter.salesArea = sales_;
   if (const qlonglong type = type_->currentData().toLongLong(); type != 0) filter.belegartenId = type;
   filter.search = search_->text().trimmed().toStdString();
-  rows_ = ListDocuments(session_, filter);
+  return filter;
+}
+
+void FrmBelegliste::printList() {
+  const ReportData data = DocumentListReport(session_, filter());
+  PrintRequest request;
+  request.layoutFile = "Belegliste.lst";
+  request.title = "Belegliste";
+  DesktopPrintPort port(this, &data);
+  printReport(session_, port, request, data);
+}
+
+void FrmBelegliste::refresh() {
+  pause_->stop();
+  rows_ = ListDocuments(session_, filter());
 
   list_->setSortingEnabled(false);
   list_->clearContents();

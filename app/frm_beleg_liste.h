@@ -21,7 +21,8 @@ class Session;
 // The document list "frmBelegliste" of one area: a type filter, a search field that searches
 // while the user types, and the documents with number, date, type, partner, net, gross and
 // status, sortable by every column. A double-click or "Öffnen" opens the marked document in the
-// document window; "Neu" asks for the type and opens a new document.
+// document window; "Neu" asks for the type and opens a new document; "Drucken..." prints the list
+// with its filter ("Belegliste.lst").
 class FrmBelegliste : public QWidget {
   Q_OBJECT
 
@@ -35,8 +36,10 @@ class FrmBelegliste : public QWidget {
   const std::vector<DocumentListRow>& rows() const { return rows_; }
 
  private:
+  DocumentListFilter filter() const;
   void openMarked();
   void newDocument();
+  void printList();
 
   Session& session_;
   bool sales_;

@@ -14,6 +14,7 @@
 #include "app/frm_optionen.h"
 #include "app/frm_preis_import.h"
 #include "app/frm_preisstaffeln.h"
+#include "app/frm_qr_code.h"
 #include "app/frm_rabattstaffel.h"
 #include "app/frm_warengruppe.h"
 #include "app/menu_registry.h"
@@ -36,6 +37,7 @@ const MenuRegistry& desktopMenus() {
     contributeDocumentMenus(contributed);
     contributeUserAdministrationMenu(contributed);
     contributeOptionsMenu(contributed);
+    contributeQrCodeMenu(contributed);
     contributeBankCodesMenu(contributed);
     contributeLayoutsMenu(contributed);
     return contributed;

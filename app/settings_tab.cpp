@@ -94,6 +94,7 @@ QWidget* SettingsTab::buildTermsGroup() {
   auto* grid = new QGridLayout(group);
   addRow(grid, "Zahlungsziel (Tage):", "ZahlFrist1");
   addRow(grid, "Druckkopien:", "Druckkopien");
+  addRow(grid, "E-Rechnung (1-4):", "ERechnungFormat");
   grid->setColumnStretch(2, 1);
   return group;
 }

@@ -7,9 +7,12 @@
 #include "cli/copy_to_server_command.h"
 #include "cli/create_db_command.h"
 #include "cli/doc_command.h"
+#include "cli/einvoice_command.h"
 #include "cli/layouts_command.h"
 #include "cli/next_number_command.h"
 #include "cli/price_import_command.h"
+#include "cli/print_command.h"
+#include "cli/qr_command.h"
 #include "cli/settings_command.h"
 #include "cli/sql_command.h"
 #include "cli/status_command.h"
@@ -96,6 +99,17 @@ const std::vector<CliCommand>& cliCommands() {
        .minPositional = 0,
        .maxPositional = 0,
        .run = runCopyToServer},
+      {.name = "einvoice",
+       .synopses = {"--doc ID --syntax ubl|cii|zugferd --out DATEI"},
+       .description = "Die E-Rechnung eines Belegs schreiben: XRechnung (UBL oder CII) oder das\n"
+                      "CII von ZUGFeRD (Profil EN 16931); fehlende Angaben werden einzeln genannt\n"
+                      "und es wird nichts geschrieben",
+       .needsSignIn = true,
+       .options = {{"--doc", "ID", ""}, {"--syntax", "ubl|cii|zugferd", ""}, {"--out", "DATEI", ""}},
+       .minPositional = 0,
+       .maxPositional = 0,
+       .checkArguments = checkEInvoiceArguments,
+       .run = runEInvoice},
       {.name = "next-number",
        .synopses = {"--type ID [--preview]", "--range ID [--preview]"},
        .description = "Die nächste Belegnummer der Belegart oder des Nummernkreises ausgeben und\n"
@@ -106,6 +120,25 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 0,
        .checkArguments = checkNextNumberArguments,
        .run = runNextNumber},
+      {.name = "print",
+       .synopses = {"--doc ID AUSGABE",
+                    "--list documents [--type ID] [--partner ID] [--search TEXT] [--purchase] AUSGABE",
+                    "--list addresses|labels [--customer|--supplier] [--search TEXT] AUSGABE",
+                    "--list articles [--search TEXT] [--group WARENGRUPPE] AUSGABE"},
+       .description = "Einen Beleg drucken: ein Beleg ohne Nummer erhält sie zuvor, danach gilt er als\n"
+                      "gedruckt. Listen über ihr Formular drucken: --list LISTE ist documents (die\n"
+                      "Belegliste, Belegliste.lst), addresses (Adressliste.lst), labels\n"
+                      "(Adressetiketten.lbl) oder articles (Artikelliste.lst), mit den Filtern der\n"
+                      "list-Befehle: --purchase druckt den Einkauf, --customer nur Kunden,\n"
+                      "--supplier nur Lieferanten. AUSGABE ist --pdf DATEI [--pdf-password KENNWORT]\n"
+                      "[--pdf-owner-password KENNWORT], --png DATEI oder --printer NAME\n"
+                      "[--copies ANZAHL]; --preview ist auf der Kommandozeile nicht möglich",
+       .needsSignIn = true,
+       .options = printCommandOptions(),
+       .minPositional = 0,
+       .maxPositional = 0,
+       .checkArguments = checkPrintArguments,
+       .run = runPrint},
       {.name = "address",
        .synopses = {"add [--customer|--supplier] SPALTE=WERT ... [--set SPALTE=WERT ...]", "show ID",
                     "set ID SPALTE=WERT ... [--set SPALTE=WERT ...]",
@@ -272,6 +305,26 @@ const std::vector<CliCommand>& cliCommands() {
        .maxPositional = 2,
        .checkArguments = checkBanksArguments,
        .run = runBanks},
+      {.name = "qr",
+       .synopses = {"TEXT --format svg|eps|html|bmp|wmf --out DATEI [--level L|M|Q|H] [--version N]",
+                    "TEXT --format F --out DATEI [--encoding numeric|alphanumeric|byte] [--scale S]",
+                    "TEXT --format F --out DATEI [--quiet-zone N] [--tilde]"},
+       .description = "Den QR-Code des Textes in die Datei schreiben; ohne --version die kleinste\n"
+                      "passende Version, --scale Pixel (EPS: Punkte) je Modul (1), --quiet-zone\n"
+                      "Randbreite in Modulen (4), --tilde löst ~~, ~dNNN und ~hNN auf",
+       .needsSignIn = false,
+       .options = {{"--format", "svg|eps|html|bmp|wmf", ""},
+                   {"--out", "DATEI", ""},
+                   {"--level", "L|M|Q|H", ""},
+                   {"--version", "N", ""},
+                   {"--encoding", "numeric|alphanumeric|byte", ""},
+                   {"--scale", "S", ""},
+                   {"--quiet-zone", "N", ""},
+                   {"--tilde", "", ""}},
+       .minPositional = 1,
+       .maxPositional = 1,
+       .checkArguments = checkQrArguments,
+       .run = runQr},
   };
   return commands;
 }

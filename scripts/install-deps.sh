@@ -10,7 +10,8 @@ packages=(
   libgtest-dev libgmock-dev
   postgresql postgresql-contrib
   libaqbanking-data python3-stdnum python3-vobject
-  libqpdf-dev poppler-utils fonts-liberation2
+  libqpdf-dev qpdf poppler-utils fonts-liberation2 zbar-tools
+  default-jre-headless libsaxonhe-java libxml2-utils icc-profiles-free
 )
 
 missing=()

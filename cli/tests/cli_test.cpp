@@ -34,7 +34,7 @@ TEST(Cli, StatusNamesTheProgramFolderAndCreatesIt) {
   // The start-up created and updated the database and signed the default user in.
   EXPECT_NE(run.out.find("Datenbanksystem: SQLite, Datei " + (home / "Data.mdb").string()),
             std::string::npos);
-  EXPECT_NE(run.out.find("Datenbankversion: 20261209"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Datenbankversion: 20261220"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("Tabellen: 104"), std::string::npos);
   EXPECT_NE(run.out.find("Angemeldet: "), std::string::npos);
 }
@@ -67,7 +67,7 @@ TEST(Cli, StatusOnAServerDatabaseNamedInTheSettings) {
   EXPECT_NE(run.out.find("Datenbank: 1 (Firma Server)"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("Datenbanksystem: PostgreSQL, Server " + server->host + "," + server->port),
             std::string::npos);
-  EXPECT_NE(run.out.find("Datenbankversion: 20261209"), std::string::npos);
+  EXPECT_NE(run.out.find("Datenbankversion: 20261220"), std::string::npos);
   EXPECT_NE(run.out.find("Tabellen: 104"), std::string::npos);
   EXPECT_NE(run.out.find("Angemeldet: "), std::string::npos);
 }
@@ -122,10 +122,10 @@ TEST(Cli, UpgradeCreatesTheDatabaseOnceAndThenHasNothingToDo) {
   EXPECT_NE(first.out.find("Tabellen angelegt (vorher 0 Tabellen)"), std::string::npos) << first.out;
   EXPECT_NE(first.out.find("Datenbankversion vorher: 20180601"), std::string::npos) << first.out;
   EXPECT_NE(first.out.find("Anpassungen durchgeführt: 20190601 20190619"), std::string::npos) << first.out;
-  EXPECT_NE(first.out.find("Datenbankversion jetzt: 20261209"), std::string::npos) << first.out;
+  EXPECT_NE(first.out.find("Datenbankversion jetzt: 20261220"), std::string::npos) << first.out;
   const auto second = runCommandLine({"--home", home, "upgrade"});
   EXPECT_EQ(second.out,
-            "Datenbankversion vorher: 20261209\nKeine Anpassungen nötig\nDatenbankversion jetzt: 20261209\n");
+            "Datenbankversion vorher: 20261220\nKeine Anpassungen nötig\nDatenbankversion jetzt: 20261220\n");
   const auto count = runCommandLine({"--home", home, "sql", "SELECT Count(*) AS Anzahl FROM Belegarten"});
   EXPECT_EQ(count.out, "Anzahl\n4\n");
 }

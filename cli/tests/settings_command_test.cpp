@@ -38,7 +38,8 @@ TEST_P(CliSettings, ShowPrintsEverySettingByItsRowName) {
   EXPECT_EQ(
       run.out,
       "Automatic\t1\nMwStSatzGroß\t19\nMwStSatzKlein\t7\nMwStSatzSonderGroß\t16\nMwStSatzSonderKlein\t5\n"
-      "SRVon\t01.07.2020\nSRBis\t31.12.2020\nZahlFrist1\t14\nDruckkopien\t1\nFrist1\t14\nMahngebühr1\t10\n"
+      "SRVon\t01.07.2020\nSRBis\t31.12."
+      "2020\nZahlFrist1\t14\nDruckkopien\t1\nERechnungFormat\t1\nFrist1\t14\nMahngebühr1\t10\n"
       "Frist2\t14\nMahngebühr2\t10\nFrist3\t14\nMahngebühr3\t10\nFrist4\t14\nMahngebühr4\t10\n");
 }
 

@@ -63,6 +63,8 @@ constexpr SettingDefault kSettingDefaults[] = {
     {"Beschreibungslänge", "50"},
     {"Umbruch", "50"},
     {"DatevArt", "04"},
+    // The electronic invoice a printed invoice carries unless the customer asks for another.
+    {"ERechnungFormat", "1"},
     // Templates of the document folders of a process, a customer and a project.
     {"DossraVorlage", "[Kundenname]\\[Jahr]\\[VorgangsNummer]"},
     {"DossraVorlageCustomer", "[Kundenname]\\[Jahr]"},

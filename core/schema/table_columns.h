@@ -8,7 +8,7 @@
 namespace orvosal::schema_columns {
 
 // tables_addresses.cpp
-extern const ColumnDef kAdressen[96];
+extern const ColumnDef kAdressen[99];
 extern const ColumnDef kAnsprechpartner[10];
 extern const ColumnDef kLieferadressen[17];
 extern const ColumnDef kAdressenDokumente[6];
@@ -42,7 +42,7 @@ extern const ColumnDef kLangtexte[4];
 
 // tables_documents.cpp
 extern const ColumnDef kBelegarten[44];
-extern const ColumnDef kBelegkopf[118];
+extern const ColumnDef kBelegkopf[119];
 extern const ColumnDef kBelegpositionen[38];
 extern const ColumnDef kNummerkreise[4];
 extern const ColumnDef kNummernkreise[11];

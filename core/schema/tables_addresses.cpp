@@ -103,6 +103,9 @@ constexpr ColumnDef kAdressen[] = {
     {"KomUmsatzAlt", "MONEY", "", "0", 20191120},
     {"Eigenumsatz", "MONEY", "", "0", 20191120},
     {"EigenumsatzAlt", "MONEY", "", "0", 20191120},
+    {"LeitwegID", "VARCHAR", "50", "", 20261220},
+    {"ERechnungAdresse", "VARCHAR", "255", "", 20261220},
+    {"ERechnungFormat", "INT", "", "0", 20261220},
 };
 
 // Ansprechpartner, key ID.

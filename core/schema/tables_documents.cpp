@@ -174,6 +174,7 @@ constexpr ColumnDef kBelegkopf[] = {
     {"Vermietet_Von", "DATE", "", "", 20201104},
     {"Vermietet_Bis", "DATE", "", "", 20201104},
     {"Vermietung_Beendet", "DATE", "", "", 20201207},
+    {"Käuferreferenz", "VARCHAR", "100", "", 20261220},
 };
 
 // Belegpositionen, key ID.

@@ -300,7 +300,7 @@ const std::vector<UpgradeStep>& upgradeStepList() {
       {20201213, step20201213},         {20210509, schemaOnly<20210509>}, {20210517, schemaOnly<20210517>},
       {20210518, schemaOnly<20210518>}, {20220509, step20220509},         {20220510, schemaOnly<20220510>},
       {20220511, schemaOnly<20220511>}, {20261206, schemaOnly<20261206>}, {20261207, schemaOnly<20261207>},
-      {20261208, step20261208},         {20261209, step20261209},
+      {20261208, step20261208},         {20261209, step20261209},         {20261220, schemaOnly<20261220>},
   };
   return steps;
 }

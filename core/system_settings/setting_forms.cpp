@@ -17,6 +17,7 @@ constexpr DocumentSettingDef kDocumentSettings[] = {
     {"SRBis", SettingForm::Date, "Ende der Sonderregelung"},
     {"ZahlFrist1", SettingForm::Days, "Zahlungsziel"},
     {"Druckkopien", SettingForm::Copies, "Druckkopien"},
+    {"ERechnungFormat", SettingForm::EInvoiceFormat, "E-Rechnungsformat"},
     {"Frist1", SettingForm::Days, "Frist der Mahnstufe 1"},
     {"Mahngebühr1", SettingForm::Money, "Mahngebühr der Mahnstufe 1"},
     {"Frist2", SettingForm::Days, "Frist der Mahnstufe 2"},
@@ -61,6 +62,8 @@ std::string rule(SettingForm form) {
       return "eine ganze Zahl ab 1";
     case SettingForm::Money:
       return "ein Betrag ab 0 mit höchstens zwei Nachkommastellen";
+    case SettingForm::EInvoiceFormat:
+      return "1 (ZUGFeRD), 2 (XRechnung UBL), 3 (XRechnung CII) oder 4 (PDF ohne E-Rechnung)";
   }
   return "";
 }
@@ -84,6 +87,9 @@ std::optional<std::string> storedForm(SettingForm form, std::string_view text) {
       break;
     case SettingForm::Money:
       if (const auto fee = ReadMoney(text)) return SettingAmountText(*fee);
+      break;
+    case SettingForm::EInvoiceFormat:
+      if (const auto format = ReadEInvoiceFormat(text)) return std::to_string(*format);
       break;
   }
   return std::nullopt;
@@ -118,6 +124,12 @@ std::optional<int> ReadCopies(std::string_view text) { return readWhole(text, 1)
 
 std::optional<Currency> ReadMoney(std::string_view text) {
   return readCents(text, Currency::fromInteger(1'000'000'000));
+}
+
+std::optional<int> ReadEInvoiceFormat(std::string_view text) {
+  const std::optional<int> format = readWhole(text, 1);
+  if (!format || *format > 4) return std::nullopt;
+  return format;
 }
 
 std::string SettingAmountText(Currency amount) {

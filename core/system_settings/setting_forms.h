@@ -13,12 +13,13 @@ namespace orvosal {
 // How a `SystemSettings` value is written: every value is text, numbers and dates in the German
 // form the default rows use ("19", "5,50", "01.07.2020", "1").
 enum class SettingForm {
-  Flag,    // "1" on, "0" off; any number above 0 reads as on
-  Rate,    // a percentage 0..100 with at most two decimals
-  Date,    // a calendar date
-  Days,    // a whole number of days, 0 or more
-  Copies,  // a whole number of copies, 1 or more
-  Money,   // an amount of 0 or more with at most two decimals
+  Flag,            // "1" on, "0" off; any number above 0 reads as on
+  Rate,            // a percentage 0..100 with at most two decimals
+  Date,            // a calendar date
+  Days,            // a whole number of days, 0 or more
+  Copies,          // a whole number of copies, 1 or more
+  Money,           // an amount of 0 or more with at most two decimals
+  EInvoiceFormat,  // 1 ZUGFeRD, 2 XRechnung UBL, 3 XRechnung CII, 4 plain PDF
 };
 
 // A setting that documents and printing read: its row name, its form and the caption it is
@@ -41,6 +42,7 @@ std::optional<Date> ReadDate(std::string_view text);
 std::optional<int> ReadDays(std::string_view text);
 std::optional<int> ReadCopies(std::string_view text);
 std::optional<Currency> ReadMoney(std::string_view text);
+std::optional<int> ReadEInvoiceFormat(std::string_view text);
 
 // Amounts and rates as stored: whole ones without decimals ("19"), others with two ("5,50").
 std::string SettingAmountText(Currency amount);

@@ -155,6 +155,11 @@ TEST(SettingForms, ValuesReadOnlyInTheirForm) {
       {"Frist2", "", nullptr},
       {"Druckkopien", "1", "1"},
       {"Druckkopien", "0", nullptr},
+      {"ERechnungFormat", " 3 ", "3"},
+      {"ERechnungFormat", "4", "4"},
+      {"ERechnungFormat", "0", nullptr},
+      {"ERechnungFormat", "5", nullptr},
+      {"ERechnungFormat", "UBL", nullptr},
       {"Mahngebühr1", "0", "0"},
       {"Mahngebühr1", "2,5", "2,50"},
       {"Mahngebühr2", "1.234,50", "1234,50"},
@@ -186,7 +191,7 @@ TEST(SettingForms, EveryListedSettingHasASeededDefaultOfItsForm) {
   }
   EXPECT_EQ(FindDocumentSetting("mwstsatzklein")->name, "MwStSatzKlein");
   EXPECT_EQ(FindDocumentSetting("StandartFont"), nullptr);
-  EXPECT_EQ(DocumentSettingDefs().size(), 17u);
+  EXPECT_EQ(DocumentSettingDefs().size(), 18u);
 }
 
 }  // namespace

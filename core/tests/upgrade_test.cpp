@@ -25,7 +25,7 @@ const std::vector<int> kDatedSteps = {
     20191120, 20191121, 20191122, 20191123, 20191124, 20191125, 20191126, 20191127, 20200603,
     20200605, 20201102, 20201104, 20201105, 20201106, 20201203, 20201204, 20201207, 20201209,
     20201210, 20201211, 20201212, 20201213, 20210509, 20210517, 20210518, 20220509, 20220510,
-    20220511, 20261206, 20261207, 20261208, 20261209,
+    20220511, 20261206, 20261207, 20261208, 20261209, 20261220,
 };
 
 ColumnKind kindOfTypeWord(std::string_view word) {
@@ -71,7 +71,7 @@ class UpgradeTest : public BothEngines {
 
 TEST_P(UpgradeTest, ANewDatabaseHasEveryTableAndColumnInOrderWithItsKey) {
   newDatabase();
-  EXPECT_EQ(ReadDatabaseVersion(db()), 20261209);
+  EXPECT_EQ(ReadDatabaseVersion(db()), 20261220);
   EXPECT_TRUE(engine().ui().texts("error").empty()) << engine().ui().texts("error").front();
   for (const TableDef& table : allTables()) {
     SCOPED_TRACE(std::string(table.name));
@@ -114,7 +114,7 @@ TEST_P(UpgradeTest, AnOldDatabaseEndsWithTheCatalogOfANewOne) {
   SeedDefaults(session(), db(), "20190601");
   ASSERT_EQ(ReadDatabaseVersion(db()), 20190601);
   EXPECT_EQ(Datenbank_Anpassungen(session()), kDatedSteps);
-  EXPECT_EQ(ReadDatabaseVersion(db()), 20261209);
+  EXPECT_EQ(ReadDatabaseVersion(db()), 20261220);
   const auto upgraded = catalog(db());
 
   orvosal::testing::EngineSession fresh(GetParam());

@@ -76,6 +76,8 @@ std::vector<DocumentListRow> ListDocuments(Session& session, const DocumentListF
           if (!vorname.empty()) row.partner += ", " + vorname;
           row.netto = rs["NettoPreisRabatt"].toCurrency();
           row.gesamt = rs["GesamtPreis"].toCurrency();
+          row.bezahlt = rs["Bezahlt_Wieviel"].toCurrency();
+          row.erledigt = rs["Erledigt"].toInt() == 1;
           row.status = statusText(rs);
           rows.push_back(std::move(row));
         }

@@ -22,7 +22,9 @@ struct DocumentListRow {
   std::string partner;  // name, first name
   Currency netto;       // NettoPreisRabatt
   Currency gesamt;
-  std::string status;  // "offen", "erledigt", "bezahlt", "storniert"
+  Currency bezahlt;       // Bezahlt_Wieviel
+  bool erledigt = false;  // Erledigt 1
+  std::string status;     // "offen", "erledigt", "bezahlt", "storniert"
 };
 
 enum class DocumentListOrder { Number, Date, Partner, Gross };

@@ -123,6 +123,7 @@ const FieldDef<DocumentHeader> kHeaderFields[] = {
     {"Vermietet_Von", &DocumentHeader::vermietetVon},
     {"Vermietet_Bis", &DocumentHeader::vermietetBis},
     {"Vermietung_Beendet", &DocumentHeader::vermietungBeendet},
+    {"Käuferreferenz", &DocumentHeader::käuferreferenz},
 };
 
 }  // namespace

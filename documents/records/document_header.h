@@ -136,6 +136,7 @@ struct DocumentHeader {
   std::optional<Date> vermietetVon;
   std::optional<Date> vermietetBis;
   std::optional<Date> vermietungBeendet;
+  std::string käuferreferenz;  // the buyer's reference an electronic invoice carries
 
   bool operator==(const DocumentHeader&) const = default;
 };

@@ -101,6 +101,9 @@ const FieldDef<Address> kAddressFields[] = {
     {"KomUmsatzAlt", &Address::komUmsatzAlt},
     {"Eigenumsatz", &Address::eigenumsatz},
     {"EigenumsatzAlt", &Address::eigenumsatzAlt},
+    {"LeitwegID", &Address::leitwegId},
+    {"ERechnungAdresse", &Address::eRechnungAdresse},
+    {"ERechnungFormat", &Address::eRechnungFormat},
 };
 
 }  // namespace

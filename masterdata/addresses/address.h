@@ -111,6 +111,11 @@ struct Address {
   Currency komUmsatzAlt;
   Currency eigenumsatz;
   Currency eigenumsatzAlt;
+  // Electronic invoices: the public buyer's routing id, the address invoices are sent to, and the
+  // format (0 the default of the options, 1 ZUGFeRD, 2 XRechnung UBL, 3 XRechnung CII, 4 plain PDF).
+  std::string leitwegId;
+  std::string eRechnungAdresse;
+  int eRechnungFormat = 0;
   bool operator==(const Address&) const = default;
 };
 

@@ -1,0 +1,51 @@
+#include "cli/print_document_command.h"
+
+#include <ostream>
+#include <variant>
+
+#include "cli/print_port_cli.h"
+#include "core/db/database.h"
+#include "core/db/recordset.h"
+#include "documents/printing/document_print.h"
+
+namespace orvosal {
+
+std::vector<OptionSpec> printDocumentOptions() {
+  std::vector<OptionSpec> options{{"--doc", "ID", "die BelegID des Belegs"}};
+  const std::vector<OptionSpec>& outputs = printOutputOptions();
+  options.insert(options.end(), outputs.begin(), outputs.end());
+  return options;
+}
+
+std::string checkPrintDocumentArguments(const ParsedArguments& arguments) {
+  const std::string id = arguments.value("--doc");
+  if (id.empty() || id.find_first_not_of("0123456789") != std::string::npos) {
+    return "Bitte den Beleg mit --doc ID angeben (eine ganze Zahl).";
+  }
+  const auto choice = printChoiceFromOptions(arguments);
+  if (const auto* reason = std::get_if<std::string>(&choice)) return *reason;
+  return {};
+}
+
+int runPrintDocument(CommandContext& context) {
+  Session& session = context.session;
+  const std::string id = context.arguments.value("--doc");
+  {
+    Recordset document(GlobalConnection(session),
+                       "SELECT BelegID FROM Belegkopf WHERE ([BelegID] IN (" + id + "));");
+    if (document.eof()) {
+      context.err << "Den Beleg " << id << " gibt es nicht.\n";
+      return kExitFailure;
+    }
+  }
+  const PrintChoice choice = std::get<PrintChoice>(printChoiceFromOptions(context.arguments));
+  CliPrintPort port(context.err);
+  const DocumentPrintOutcome outcome =
+      printDocument(session, port, std::stoll(id), choice, pdfProtectionFromOptions(context.arguments));
+  if (!outcome.printed) return kExitFailure;
+  context.out << outcome.belegnummer << '\n';
+  for (const std::filesystem::path& file : outcome.result.files) context.out << file.string() << '\n';
+  return kExitSuccess;
+}
+
+}  // namespace orvosal

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace orvosal::testing {
+
+// A word of a PDF page as pdftotext -bbox reports it, in millimetres from the page's top left.
+struct PdfWord {
+  int page = 0;  // 1-based
+  std::string text;
+  double left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// The text of the file (or of one page) laid out as on paper (pdftotext -layout).
+std::string pdfText(const std::filesystem::path& file, int page = 0);
+// Every word with its box (pdftotext -bbox).
+std::vector<PdfWord> pdfWords(const std::filesystem::path& file);
+int pdfPageCount(const std::filesystem::path& file);
+// Renders one page as PNG at 80 dpi (pdftoppm) to `png`.
+void renderPdfPage(const std::filesystem::path& file, int page, const std::filesystem::path& png);
+
+}  // namespace orvosal::testing
