@@ -63,6 +63,8 @@ QWidget* FrmRechnung::buildButtonRow() {
   unlock_ = options::button(row, "Entsperren...", "cmdEntsperren");
   connect(unlock_, &QPushButton::clicked, this, &FrmRechnung::unlock);
 
+  QPushButton* print = options::button(row, "Drucken", "cmdDrucken");
+  print->setMenu(buildPrintMenu(print));
   QPushButton* save = options::button(row, "Speichern", "cmdSpeichern");
   connect(save, &QPushButton::clicked, this, &FrmRechnung::save);
   delete_ = options::button(row, "Löschen", "cmdLoeschen");
@@ -89,6 +91,7 @@ QWidget* FrmRechnung::buildButtonRow() {
   bar->addWidget(grossMode_);
   bar->addWidget(unlock_);
   bar->addStretch();
+  bar->addWidget(print);
   bar->addWidget(save);
   bar->addWidget(delete_);
   bar->addWidget(duplicate_);

@@ -8,6 +8,7 @@
 #include "app/record_binding.h"
 #include "documents/editing/document_lifecycle.h"
 #include "documents/editing/open_document.h"
+#include "output/report/print_job.h"
 
 class QCheckBox;
 class QComboBox;
@@ -107,6 +108,10 @@ class FrmRechnung : public QWidget {
   void changePrices(bool raise);
   void usePurchasePrices();
   void enterNewPrice();
+  // Print menu: the print-options dialog, the preview, a silent PDF.
+  QMenu* buildPrintMenu(QWidget* parent);
+  void printDocumentTo(std::optional<PrintChoice> output);
+
   // After a change made beside OpenDocument: reload it and show it again.
   void reloadDocument();
   int vatGroup() const;
