@@ -17,7 +17,7 @@ struct FaultCase {
 const std::string kHead = "layout version=1 title=Test\n";
 const std::string kTable = kHead + "table\n  column name=pos x=25 w=10\n";
 
-class LayoutFaultTest : public testing::TestWithParam<FaultCase> {};
+class LayoutFaultTest : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(LayoutFaultTest, NamesLineAndFault) {
   auto result = parseLayout(GetParam().text, "Rechnung.lst");
@@ -29,7 +29,7 @@ TEST_P(LayoutFaultTest, NamesLineAndFault) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, LayoutFaultTest,
-    testing::Values(
+    ::testing::Values(
         FaultCase{"Empty", "# nur ein Kommentar\n\n", 0, "Das Formular ist leer: „layout“ fehlt"},
         FaultCase{"FirstNotLayout", "\npage size=A4\n", 2, "Die erste Anweisung muss „layout“ sein"},
         FaultCase{"LayoutTwice", kHead + "layout version=1\n", 2,
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Etikettenbogen ohne Bereich „label“"},
         FaultCase{"LabelBandWithoutSheet", kHead + "band kind=label height=30\n", 2,
                   "Bereich „label“ ohne Etikettenbogen („labels“)"}),
-    [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 TEST(LayoutFaultMessage, NamesFileAndLine) {
   EXPECT_EQ((LayoutFault{"/x/Formulare/Rechnung.lst", 12, "Unbekanntes Attribut „widht“"}.message()),

@@ -56,7 +56,7 @@ band kind=page-footer height=10
   text x=25 y=2 w=165 h=5 align=right text="Seite {Seite} von {Seiten}"
 )";
 
-class ReportPagesTest : public testing::Test {
+class ReportPagesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     folder = fs::temp_directory_path() / ("report_pages_" + std::to_string(::getpid()));

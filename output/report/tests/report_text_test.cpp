@@ -14,7 +14,7 @@ struct NumberCase {
   const char* expected;
 };
 
-class NumberFormatTest : public testing::TestWithParam<NumberCase> {};
+class NumberFormatTest : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(NumberFormatTest, PrintsGerman) {
   auto format = parseValueFormat(GetParam().format);
@@ -25,7 +25,7 @@ TEST_P(NumberFormatTest, PrintsGerman) {
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, NumberFormatTest,
-    testing::Values(NumberCase{"1234.5000", "#,##0.00", "1.234,50"},
+    ::testing::Values(NumberCase{"1234.5000", "#,##0.00", "1.234,50"},
                     NumberCase{"1234567.891", "#,##0.00", "1.234.567,89"},
                     NumberCase{"0.005", "0.00", "0,01"}, NumberCase{"-0.005", "0.00", "-0,01"},
                     NumberCase{"-0.004", "0.00", "0,00"}, NumberCase{"2.5", "0", "3"},
@@ -42,7 +42,7 @@ struct DisplayCase {
   const char* expected;
 };
 
-class DisplayTest : public testing::TestWithParam<DisplayCase> {};
+class DisplayTest : public ::testing::TestWithParam<DisplayCase> {};
 
 TEST_P(DisplayTest, ShowsValue) {
   const DisplayCase& c = GetParam();
@@ -55,7 +55,7 @@ TEST_P(DisplayTest, ShowsValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, DisplayTest,
-    testing::Values(
+    ::testing::Values(
         DisplayCase{{"1234.5000", ReportValueType::Number}, "", "1234,5000"},
         DisplayCase{{"2024-03-05", ReportValueType::Date}, "", "05.03.2024"},
         DisplayCase{{"2024-03-05 14:30:09", ReportValueType::Date}, "", "05.03.2024 14:30"},
@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         DisplayCase{{"Text 1.5", ReportValueType::Text}, "", "Text 1.5"},
         DisplayCase{{"2024-03-05", ReportValueType::Date}, "0.00", "05.03.2024"}));
 
-class ReportTextTest : public testing::Test {
+class ReportTextTest : public ::testing::Test {
  protected:
   ReportTextTest() {
     data.variables.define("Firma_Name", "Muster GmbH");
@@ -105,7 +105,7 @@ struct ConditionCase {
   bool holds;
 };
 
-class ConditionTest : public ReportTextTest, public testing::WithParamInterface<ConditionCase> {};
+class ConditionTest : public ReportTextTest, public ::testing::WithParamInterface<ConditionCase> {};
 
 TEST_P(ConditionTest, Decides) {
   ReportTextContext context(data, engine, &record);
@@ -113,7 +113,7 @@ TEST_P(ConditionTest, Decides) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Conditions, ConditionTest,
-                         testing::Values(ConditionCase{"", true}, ConditionCase{"{Firma_Name}", true},
+                         ::testing::Values(ConditionCase{"", true}, ConditionCase{"{Firma_Name}", true},
                                          ConditionCase{"{Unbekannt}", false},
                                          ConditionCase{"!{Unbekannt}", true},
                                          ConditionCase{"{Rabatt}", false}, ConditionCase{"!{Rabatt}", true},
