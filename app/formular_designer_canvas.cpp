@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include "output/layout/layout_editing.h"
+#include "output/report/layout_qt.h"
 
 namespace orvosal {
 
@@ -22,23 +23,6 @@ constexpr double kMillimetresPerPoint = 25.4 / 72;
 const QColor kCaptionColor(225, 230, 238);
 const QColor kBandColor(252, 252, 252);
 const QColor kSelectionColor(30, 110, 220);
-
-Qt::Alignment horizontal(LayoutAlign align) {
-  switch (align) {
-    case LayoutAlign::Center:
-      return Qt::AlignHCenter;
-    case LayoutAlign::Right:
-      return Qt::AlignRight;
-    case LayoutAlign::Left:
-      break;
-  }
-  return Qt::AlignLeft;
-}
-
-QColor colourOf(const std::string& text, QColor fallback) {
-  const QColor colour(QString::fromStdString(text));
-  return colour.isValid() ? colour : fallback;
-}
 
 }  // namespace
 
@@ -167,7 +151,7 @@ void FormularDesignerCanvas::paintTable(QPainter& painter) const {
       painter.drawRect(box);
       painter.setPen(Qt::black);
       painter.drawText(box.adjusted(2, 0, -2, 0),
-                       Qt::AlignVCenter | horizontal(cell.align.value_or(column->align)),
+                       Qt::AlignVCenter | qtAlignment(cell.align.value_or(column->align)),
                        QString::fromStdString(cell.text));
     }
     painter.setPen(Qt::gray);
@@ -179,7 +163,7 @@ void FormularDesignerCanvas::paintTable(QPainter& painter) const {
 void FormularDesignerCanvas::paintElement(QPainter& painter, ElementRef ref) const {
   const LayoutElement& element = layout_.bands[ref.band].elements[ref.element];
   const QRectF frame = pixelRect(elementFrame(layout_, sheet_, ref));
-  const QColor colour = colourOf(element.color, Qt::black);
+  const QColor colour = layoutColour(element.color, Qt::black);
   switch (element.kind) {
     case LayoutElementKind::Line: {
       const double top = sheet_.areaOf(ref.band)->top;
@@ -191,7 +175,7 @@ void FormularDesignerCanvas::paintElement(QPainter& painter, ElementRef ref) con
     case LayoutElementKind::Box:
       painter.setPen(QPen(colour, std::max(1.0, element.lineWidth * zoom_)));
       painter.setBrush(element.fill.empty() ? QBrush(Qt::NoBrush)
-                                            : QBrush(colourOf(element.fill, Qt::white)));
+                                            : QBrush(layoutColour(element.fill, Qt::white)));
       painter.drawRect(frame);
       painter.setBrush(Qt::NoBrush);
       return;
@@ -218,7 +202,7 @@ void FormularDesignerCanvas::paintElement(QPainter& painter, ElementRef ref) con
   painter.setPen(colour);
   painter.save();
   painter.setClipRect(frame);
-  painter.drawText(frame, Qt::AlignTop | Qt::TextWordWrap | horizontal(element.align),
+  painter.drawText(frame, Qt::AlignTop | Qt::TextWordWrap | qtAlignment(element.align),
                    QString::fromStdString(element.text));
   painter.restore();
 }

@@ -192,4 +192,33 @@ std::optional<DecimalDigits> splitDecimal(std::string_view text) {
 
 bool isNumeric(std::string_view text) { return splitDecimal(text).has_value(); }
 
+std::string xmlEscaped(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      case '\'':
+        escaped += "&apos;";
+        break;
+      case '\r':
+        break;
+      default:
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\n' || c == '\t') escaped += c;
+    }
+  }
+  return escaped;
+}
+
 }  // namespace orvosal

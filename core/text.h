@@ -34,6 +34,10 @@ std::vector<std::string> splitString(std::string_view text, std::string_view del
 // size; a count of 0 or less keeps the whole text.
 std::string firstCharacters(std::string_view text, long count);
 
+// The text as XML character data or attribute value: & < > " ' escaped, CR and the control
+// characters XML 1.0 forbids left out (tab and line feed stay).
+std::string xmlEscaped(std::string_view text);
+
 // The parts one after the other with `delimiter` between each two.
 std::string joinStrings(const std::vector<std::string>& parts, std::string_view delimiter);
 

@@ -1,37 +1,10 @@
 #include "accounting/einvoice/xml_writer.h"
 
+#include "core/text.h"
+
 namespace orvosal {
 
 XmlWriter::XmlWriter() : out_("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n") {}
-
-std::string XmlWriter::escape(std::string_view value) {
-  std::string escaped;
-  escaped.reserve(value.size());
-  for (const char c : value) {
-    switch (c) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      case '"':
-        escaped += "&quot;";
-        break;
-      case '\'':
-        escaped += "&apos;";
-        break;
-      case '\r':
-        break;
-      default:
-        if (static_cast<unsigned char>(c) >= 0x20 || c == '\n' || c == '\t') escaped += c;
-    }
-  }
-  return escaped;
-}
 
 void XmlWriter::startTag(std::string_view name, const Attributes& attributes) {
   out_.append(open_.size() * 2, ' ');
@@ -40,7 +13,7 @@ void XmlWriter::startTag(std::string_view name, const Attributes& attributes) {
   for (const auto& [key, value] : attributes) {
     out_ += ' ';
     out_ += key;
-    out_ += "=\"" + escape(value) + '"';
+    out_ += "=\"" + xmlEscaped(value) + '"';
   }
   out_ += '>';
 }
@@ -59,7 +32,7 @@ void XmlWriter::close() {
 
 void XmlWriter::text(std::string_view name, std::string_view value, const Attributes& attributes) {
   startTag(name, attributes);
-  out_ += escape(value);
+  out_ += xmlEscaped(value);
   out_ += "</";
   out_ += name;
   out_ += ">\n";

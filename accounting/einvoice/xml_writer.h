@@ -26,8 +26,6 @@ class XmlWriter {
   // Closes every open element and answers the document.
   std::string finish();
 
-  static std::string escape(std::string_view value);
-
  private:
   void startTag(std::string_view name, const Attributes& attributes);
   std::string out_;

@@ -190,9 +190,9 @@ void defineTypeSwitches(ReportValues& values, const DocumentType& type, const Do
   values.defineBoolean("OhneMwSt", withoutVat);
   const std::string note = withoutVat ? taxExemptionNote(header.land, header.euIdent) : "";
   values.define("Steuerhinweis", note);
-  values.define("Steuerhinweis_Zusatz", note == kReverseChargeNote
-                                            ? "USt-IdNr. des Leistungsempfängers: " + std::string(trim(header.euIdent))
-                                            : "");
+  values.define("Steuerhinweis_Zusatz", note == kReverseChargeNote ? "USt-IdNr. des Leistungsempfängers: " +
+                                                                         std::string(trim(header.euIdent))
+                                                                   : "");
 }
 
 std::string idList(int64_t id) { return "([ID] IN (" + std::to_string(id) + "))"; }

@@ -12,33 +12,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/text.h"
+
 namespace orvosal {
 namespace {
 
 constexpr const char* kAttachmentName = "factur-x.xml";
-
-std::string escapeXml(const std::string& text) {
-  std::string escaped;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      case '"':
-        escaped += "&quot;";
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
-}
 
 std::string two(int value) {
   const std::string digits = std::to_string(value);
@@ -73,7 +52,7 @@ std::string xmp(const FacturXPdf& info) {
          "<pdfaid:part>3</pdfaid:part><pdfaid:conformance>B</pdfaid:conformance></rdf:Description>\n"
          "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\"><dc:title><rdf:Alt>"
          "<rdf:li xml:lang=\"x-default\">" +
-         escapeXml(info.title) +
+         xmlEscaped(info.title) +
          "</rdf:li></rdf:Alt></dc:title></rdf:Description>\n"
          "<rdf:Description rdf:about=\"\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\">"
          "<pdf:Producer>Orvosal</pdf:Producer></rdf:Description>\n"
@@ -99,7 +78,7 @@ std::string xmp(const FacturXPdf& info) {
          "<rdf:Description rdf:about=\"\" xmlns:fx=\"urn:factur-x:pdfa:CrossIndustryDocument:invoice:1p0#\">"
          "<fx:DocumentType>INVOICE</fx:DocumentType><fx:DocumentFileName>" +
          kAttachmentName + "</fx:DocumentFileName><fx:Version>1.0</fx:Version><fx:ConformanceLevel>" +
-         escapeXml(info.conformanceLevel) +
+         xmlEscaped(info.conformanceLevel) +
          "</fx:ConformanceLevel></rdf:Description>\n"
          "</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end=\"w\"?>";
 }

@@ -3,27 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "output/report/layout_qt.h"
 #include "output/report/text_measure.h"
 
 namespace orvosal {
 
 namespace {
-
-Qt::Alignment qtAlign(LayoutAlign align) {
-  switch (align) {
-    case LayoutAlign::Center:
-      return Qt::AlignHCenter;
-    case LayoutAlign::Right:
-      return Qt::AlignRight;
-    case LayoutAlign::Left:
-      break;
-  }
-  return Qt::AlignLeft;
-}
-
-QColor layoutColor(const std::string& hex, QColor fallback) {
-  return hex.empty() ? fallback : QColor(QString::fromStdString(hex));
-}
 
 // A text element, expanded and broken into lines, with how far it grows beyond its height.
 struct PreparedText {
@@ -51,8 +36,8 @@ void placeElement(const LayoutElement& element, const PreparedText* text, double
           element.grow
               ? 0
               : std::max<std::size_t>(1, static_cast<std::size_t>(element.height / text->lineHeight + 0.05));
-      placeTextLines(out, text->lines, text->font, box, qtAlign(element.align),
-                     layoutColor(element.color, Qt::black), fitting);
+      placeTextLines(out, text->lines, text->font, box, qtAlignment(element.align),
+                     layoutColour(element.color, Qt::black), fitting);
       break;
     }
     case LayoutElementKind::Image: {
@@ -67,11 +52,11 @@ void placeElement(const LayoutElement& element, const PreparedText* text, double
     }
     case LayoutElementKind::Line:
       out.push_back(PlacedLine{QLineF(box.topLeft(), box.bottomRight()), element.lineWidth,
-                               layoutColor(element.color, Qt::black)});
+                               layoutColour(element.color, Qt::black)});
       break;
     case LayoutElementKind::Box:
-      out.push_back(PlacedBox{box, element.lineWidth, layoutColor(element.color, Qt::black),
-                              layoutColor(element.fill, QColor())});
+      out.push_back(PlacedBox{box, element.lineWidth, layoutColour(element.color, Qt::black),
+                              layoutColour(element.fill, QColor())});
       break;
   }
 }

@@ -26,15 +26,15 @@ TEST_P(NumberFormatTest, PrintsGerman) {
 INSTANTIATE_TEST_SUITE_P(
     Numbers, NumberFormatTest,
     ::testing::Values(NumberCase{"1234.5000", "#,##0.00", "1.234,50"},
-                    NumberCase{"1234567.891", "#,##0.00", "1.234.567,89"},
-                    NumberCase{"0.005", "0.00", "0,01"}, NumberCase{"-0.005", "0.00", "-0,01"},
-                    NumberCase{"-0.004", "0.00", "0,00"}, NumberCase{"2.5", "0", "3"},
-                    NumberCase{"-2.5", "0", "-3"}, NumberCase{"999.995", "#,##0.00", "1.000,00"},
-                    NumberCase{"9.96", "0.0", "10,0"}, NumberCase{"12.5000", "#,##0.####", "12,5"},
-                    NumberCase{"12.0000", "#,##0.##", "12"}, NumberCase{"3.14159", "0.00##", "3,1416"},
-                    NumberCase{"3.1", "0.00##", "3,10"}, NumberCase{"100", "#,##0", "100"},
-                    NumberCase{"1000", "#,##0", "1.000"}, NumberCase{"007.5", "0.0", "7,5"},
-                    NumberCase{"1.234,56", "#,##0.0", "1.234,6"}, NumberCase{"abc", "0.00", "abc"}));
+                      NumberCase{"1234567.891", "#,##0.00", "1.234.567,89"},
+                      NumberCase{"0.005", "0.00", "0,01"}, NumberCase{"-0.005", "0.00", "-0,01"},
+                      NumberCase{"-0.004", "0.00", "0,00"}, NumberCase{"2.5", "0", "3"},
+                      NumberCase{"-2.5", "0", "-3"}, NumberCase{"999.995", "#,##0.00", "1.000,00"},
+                      NumberCase{"9.96", "0.0", "10,0"}, NumberCase{"12.5000", "#,##0.####", "12,5"},
+                      NumberCase{"12.0000", "#,##0.##", "12"}, NumberCase{"3.14159", "0.00##", "3,1416"},
+                      NumberCase{"3.1", "0.00##", "3,10"}, NumberCase{"100", "#,##0", "100"},
+                      NumberCase{"1000", "#,##0", "1.000"}, NumberCase{"007.5", "0.0", "7,5"},
+                      NumberCase{"1.234,56", "#,##0.0", "1.234,6"}, NumberCase{"abc", "0.00", "abc"}));
 
 struct DisplayCase {
   ReportValue value;
@@ -114,17 +114,17 @@ TEST_P(ConditionTest, Decides) {
 
 INSTANTIATE_TEST_SUITE_P(Conditions, ConditionTest,
                          ::testing::Values(ConditionCase{"", true}, ConditionCase{"{Firma_Name}", true},
-                                         ConditionCase{"{Unbekannt}", false},
-                                         ConditionCase{"!{Unbekannt}", true},
-                                         ConditionCase{"{Rabatt}", false}, ConditionCase{"!{Rabatt}", true},
-                                         ConditionCase{"{Gedruckt}", false}, ConditionCase{"{Seite}", true},
-                                         ConditionCase{"{Belegpositionen.PosTyp}=NS", true},
-                                         ConditionCase{"{Belegpositionen.PosTyp}!=NS", false},
-                                         ConditionCase{"{Belegpositionen.PosTyp}=ZW", false},
-                                         ConditionCase{"{Belegpositionen.Menge}=1234,5", true},
-                                         ConditionCase{"{Belegpositionen.Menge}=1234.50", true},
-                                         ConditionCase{"{Belegpositionen.Menge}!=1234.5", false},
-                                         ConditionCase{"{Unbekannt}=", true}));
+                                           ConditionCase{"{Unbekannt}", false},
+                                           ConditionCase{"!{Unbekannt}", true},
+                                           ConditionCase{"{Rabatt}", false}, ConditionCase{"!{Rabatt}", true},
+                                           ConditionCase{"{Gedruckt}", false}, ConditionCase{"{Seite}", true},
+                                           ConditionCase{"{Belegpositionen.PosTyp}=NS", true},
+                                           ConditionCase{"{Belegpositionen.PosTyp}!=NS", false},
+                                           ConditionCase{"{Belegpositionen.PosTyp}=ZW", false},
+                                           ConditionCase{"{Belegpositionen.Menge}=1234,5", true},
+                                           ConditionCase{"{Belegpositionen.Menge}=1234.50", true},
+                                           ConditionCase{"{Belegpositionen.Menge}!=1234.5", false},
+                                           ConditionCase{"{Unbekannt}=", true}));
 
 }  // namespace
 }  // namespace orvosal
