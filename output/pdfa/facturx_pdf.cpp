@@ -139,12 +139,14 @@ std::string writeFacturXPdf(const std::filesystem::path& in, const std::string& 
   try {
     QPDF pdf;
     pdf.setSuppressWarnings(true);
-    pdf.processFile(in.string().c_str());
+    const std::string inName = in.string();
+    pdf.processFile(inName.c_str());
     embedInvoice(pdf, xml, info);
     addMetadata(pdf, info);
     addOutputIntent(pdf, profile);
-    const std::filesystem::path partial = out.string() + ".tmp";
-    QPDFWriter writer(pdf, partial.string().c_str());
+    // The writer keeps the file name's pointer until it writes: the name must outlive it.
+    const std::string partial = out.string() + ".tmp";
+    QPDFWriter writer(pdf, partial.c_str());
     writer.setNewlineBeforeEndstream(true);
     writer.setMinimumPDFVersion("1.7");
     writer.write();
