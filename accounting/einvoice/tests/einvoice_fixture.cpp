@@ -104,7 +104,6 @@ std::optional<std::filesystem::path> einvoiceValidator() {
   std::vector<std::filesystem::path> candidates;
   if (const char* tools = std::getenv("ORVOSAL_EINVOICE_TOOLS")) candidates.emplace_back(tools);
   candidates.emplace_back(std::filesystem::path(ORVOSAL_SOURCE_DIR) / ".." / "shared" / "tools");
-  candidates.emplace_back("/work/shared/tools");
   for (const std::filesystem::path& folder : candidates) {
     const std::filesystem::path script = folder / "einvoice-validate";
     if (std::filesystem::exists(script)) return script;

@@ -18,12 +18,11 @@ namespace {
 
 using orvosal::testing::TemporaryFolder;
 
-// The e-invoice tools: $ORVOSAL_EINVOICE_TOOLS, ../shared/tools beside the sources, /work/shared/tools.
+// The e-invoice tools: $ORVOSAL_EINVOICE_TOOLS, else ../shared/tools beside the sources.
 std::optional<std::filesystem::path> toolsFolder() {
   std::vector<std::filesystem::path> candidates;
   if (const char* tools = std::getenv("ORVOSAL_EINVOICE_TOOLS")) candidates.emplace_back(tools);
   candidates.emplace_back(std::filesystem::path(ORVOSAL_SOURCE_DIR) / ".." / "shared" / "tools");
-  candidates.emplace_back("/work/shared/tools");
   for (const std::filesystem::path& folder : candidates) {
     if (std::filesystem::exists(folder / "einvoice-pdf-check")) return folder;
   }
