@@ -7,7 +7,7 @@
 
 namespace orvosal {
 
-// Which specification a CII file claims: XRechnung 3.0, or ZUGFeRD / Factur-X profile EN 16931
+// Which e-invoice standard a CII file claims: XRechnung 3.0, or ZUGFeRD / Factur-X profile EN 16931
 // (the file embedded into the PDF).
 enum class CiiProfile { XRechnung, Zugferd };
 
