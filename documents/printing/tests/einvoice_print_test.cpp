@@ -164,6 +164,23 @@ TEST_P(EInvoicePrint, XRechnungCustomerGetsThePdfAndTheXmlBesideIt) {
   EXPECT_EQ(status, 0) << output;
 }
 
+TEST_P(EInvoicePrint, XmlThatCannotBeWrittenTakesThePdfAndTheStampAlong) {
+  const int64_t id = invoice(3);
+  const std::filesystem::path pdf = outputFolder() / "blockiert.pdf";
+  std::filesystem::create_directories(outputFolder() / "blockiert.xml");  // a folder where the XML belongs
+
+  const DocumentPrintOutcome outcome = print(id, pdfExport(pdf));
+  EXPECT_FALSE(outcome.printed);
+  EXPECT_TRUE(outcome.result.files.empty());
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+  EXPECT_TRUE(header(id, "Beleg_gedruckt").isNull());
+  const std::vector<std::string> messages = ui().texts("message");
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages.back(), "Die E-Rechnung kann nicht erstellt werden:\nDie Datei " +
+                                 (outputFolder() / "blockiert.xml").string() +
+                                 " kann nicht geschrieben werden");
+}
+
 TEST_P(EInvoicePrint, MissingItemIsNamedAndNoWritesNothingWhileYesWritesAPlainPdf) {
   removeSellerTaxIds();
   const int64_t id = invoice(1);
