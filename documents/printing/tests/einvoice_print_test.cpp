@@ -11,9 +11,9 @@
 #include "core/company/company.h"
 #include "core/db/recordset.h"
 #include "documents/printing/tests/invoice_fixture.h"
-#include "documents/printing/tests/pdf_reader.h"
 #include "documents/totals/document_totals.h"
 #include "output/layout/layout_file.h"
+#include "output/tests/pdf_reader.h"
 
 namespace orvosal::testing {
 namespace {
