@@ -18,19 +18,21 @@ EInvoiceResult renderEInvoice(Session& session, int64_t belegId, EInvoiceFormat 
   }
   result.problems = missingInvoiceItems(*model, format);
   if (!result.problems.empty()) return result;
-  switch (format) {
-    case EInvoiceFormat::XRechnungUbl:
-      xml = writeUbl(*model);
-      break;
-    case EInvoiceFormat::XRechnungCii:
-      xml = writeCii(*model, CiiProfile::XRechnung);
-      break;
-    case EInvoiceFormat::ZugferdCii:
-      xml = writeCii(*model, CiiProfile::Zugferd);
-      break;
-  }
+  xml = einvoiceXml(*model, format);
   result.written = true;
   return result;
+}
+
+std::string einvoiceXml(const InvoiceModel& model, EInvoiceFormat format) {
+  switch (format) {
+    case EInvoiceFormat::XRechnungUbl:
+      return writeUbl(model);
+    case EInvoiceFormat::XRechnungCii:
+      return writeCii(model, CiiProfile::XRechnung);
+    case EInvoiceFormat::ZugferdCii:
+      return writeCii(model, CiiProfile::Zugferd);
+  }
+  return {};
 }
 
 EInvoiceResult writeEInvoice(Session& session, int64_t belegId, EInvoiceFormat format,

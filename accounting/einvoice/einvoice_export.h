@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "accounting/einvoice/invoice_checks.h"
+#include "accounting/einvoice/invoice_model.h"
 #include "core/session.h"
 
 namespace orvosal {
@@ -23,5 +24,8 @@ EInvoiceResult writeEInvoice(Session& session, int64_t belegId, EInvoiceFormat f
 
 // The XML of the document in that format, or the problems; used by writeEInvoice and the printing.
 EInvoiceResult renderEInvoice(Session& session, int64_t belegId, EInvoiceFormat format, std::string& xml);
+
+// The XML of a model already checked with missingInvoiceItems.
+std::string einvoiceXml(const InvoiceModel& model, EInvoiceFormat format);
 
 }  // namespace orvosal

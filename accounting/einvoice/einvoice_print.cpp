@@ -1,5 +1,6 @@
 #include "accounting/einvoice/einvoice_print.h"
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -35,24 +36,27 @@ bool isPdf(const PrintChoice& output) {
   return output.option == kPrintExport && output.exportFormat == "PDF";
 }
 
-// An invoice or credit note to a customer: a sales document (not a cash receipt) whose type is
-// held as open item until paid. Quotes and order confirmations are not.
-bool isInvoice(Session& session, int64_t belegId) {
+// The type of an invoice or credit note to a customer: a sales document (not a cash receipt) whose
+// type is held as open item until paid. Nothing for quotes and order confirmations.
+std::optional<DocumentType> invoiceType(Session& session, int64_t belegId) {
   Recordset header(GlobalConnection(session),
                    "SELECT Kunde, Belegart, BelegartenID FROM Belegkopf WHERE ([BelegID] IN (" +
                        std::to_string(belegId) + "));");
-  if (header.eof() || !header["Kunde"].toBool() || header["Belegart"].toInt() < 0) return false;
-  const std::optional<DocumentType> type = ReadDocumentType(session, header["BelegartenID"].toInt());
-  return type && type->inOffenePosten != 0;
+  if (header.eof() || !header["Kunde"].toBool() || header["Belegart"].toInt() < 0) return std::nullopt;
+  std::optional<DocumentType> type = ReadDocumentType(session, header["BelegartenID"].toInt());
+  if (!type || type->inOffenePosten == 0) return std::nullopt;
+  return type;
 }
 
-// The items the electronic invoice of the document lacks, checked before the number is drawn.
-std::vector<std::string> missingItems(Session& session, int64_t belegId, EInvoiceFormat format) {
-  std::optional<InvoiceModel> model = buildInvoiceModel(session, belegId);
-  if (!model) return {"Den Beleg gibt es nicht"};
-  // A document without number receives one as the first step of the print.
-  if (model->number.empty() && ReadDocumentSettings(session).automaticNumbers) model->number = "?";
-  return missingInvoiceItems(*model, format);
+// The items the electronic invoice lacks, checked before the number is drawn: a document without
+// number receives one as the first step of the print.
+std::vector<std::string> missingBeforeTheDraw(Session& session, InvoiceModel model, EInvoiceFormat format) {
+  if (model.number.empty() && ReadDocumentSettings(session).automaticNumbers) model.number = "?";
+  return missingInvoiceItems(model, format);
+}
+
+std::string failure(const std::vector<std::string>& problems) {
+  return "Die E-Rechnung kann nicht erstellt werden:\n" + joinStrings(problems, "\n");
 }
 
 class EInvoicePrintSteps final : public DocumentPrintSteps {
@@ -62,17 +66,22 @@ class EInvoicePrintSteps final : public DocumentPrintSteps {
   bool confirmOutput(int64_t belegId, const PrintChoice& output,
                      const std::optional<PdfProtection>& protection) override {
     format_.reset();
+    model_.reset();
     if (!isPdf(output)) return true;
     std::optional<EInvoiceFormat> format = EInvoiceFormat::ZugferdCii;
     std::vector<std::string> problems;
-    if (!isInvoice(session_, belegId)) {
+    const std::optional<DocumentType> type = invoiceType(session_, belegId);
+    if (!type) {
       if (request_ != EInvoiceRequest::Zugferd) return true;
       problems.emplace_back("Nur Rechnungen und Gutschriften an Kunden können E-Rechnungen sein (Belegart)");
     } else {
       if (request_ == EInvoiceRequest::CustomerFormat)
         format = einvoiceFormatOf(invoiceOutputOf(session_, belegId));
       if (!format) return true;
-      problems = missingItems(session_, belegId, *format);
+      typeTitle_ = type->belegtitel;
+      model_ = buildInvoiceModel(session_, belegId);
+      if (!model_) return true;  // gone: the print itself reports it
+      problems = missingBeforeTheDraw(session_, *model_, *format);
     }
     // PDF/A forbids encryption, so a ZUGFeRD file cannot carry the customer's password. Which of
     // the two the customer needs more is the user's call: the question below offers the protected
@@ -87,6 +96,7 @@ class EInvoicePrintSteps final : public DocumentPrintSteps {
       format_ = format;
       return true;
     }
+    model_.reset();
     return session_.ui().askYesNo("Für die E-Rechnung (" + formatName(*format) + ") fehlt:\n" +
                                       joinStrings(problems, "\n") +
                                       "\n\nStattdessen eine einfache PDF-Datei ohne E-Rechnung erstellen?",
@@ -97,29 +107,35 @@ class EInvoicePrintSteps final : public DocumentPrintSteps {
     defineTagBlocks(session_, belegId, layout, report.variables);
   }
 
+  // The model checked before the print is the document as printed; it only lacks the number when
+  // the print drew it.
   std::string completeOutput(int64_t belegId, PrintResult& result) override {
-    if (!format_ || result.files.empty()) return {};
+    if (!format_ || !model_ || result.files.empty()) return {};
+    Recordset header(GlobalConnection(session_), "SELECT Belegnummer FROM Belegkopf WHERE ([BelegID] IN (" +
+                                                     std::to_string(belegId) + "));");
+    if (header.eof()) return failure({"Beleg " + std::to_string(belegId) + " nicht gefunden"});
+    model_->number = header["Belegnummer"].toText();
+    const std::vector<std::string> problems = missingInvoiceItems(*model_, *format_);
+    if (!problems.empty()) return failure(problems);
+    const std::string xml = einvoiceXml(*model_, *format_);
+
     const std::filesystem::path pdf = result.files.front();
-    if (*format_ == EInvoiceFormat::ZugferdCii) return embedInvoice(belegId, pdf);
+    if (*format_ == EInvoiceFormat::ZugferdCii) return embedInvoice(xml, pdf);
     std::filesystem::path xmlFile = pdf;
     xmlFile.replace_extension(".xml");
-    const EInvoiceResult written = writeEInvoice(session_, belegId, *format_, xmlFile);
-    if (!written.written) return failure(written.problems);
+    std::ofstream out(xmlFile, std::ios::binary | std::ios::trunc);
+    out << xml;
+    out.close();
+    if (!out) return failure({"Die Datei " + xmlFile.string() + " kann nicht geschrieben werden"});
     result.files.push_back(xmlFile);
     return {};
   }
 
  private:
-  static std::string failure(const std::vector<std::string>& problems) {
-    return "Die E-Rechnung kann nicht erstellt werden:\n" + joinStrings(problems, "\n");
-  }
-
   // Turns the written PDF into the ZUGFeRD PDF/A-3 in its place.
-  std::string embedInvoice(int64_t belegId, const std::filesystem::path& pdf) {
-    std::string xml;
-    const EInvoiceResult rendered = renderEInvoice(session_, belegId, EInvoiceFormat::ZugferdCii, xml);
-    if (!rendered.problems.empty()) return failure(rendered.problems);
-    const FacturXPdf info{.title = pdfTitle(belegId), .created = session_.clock().now()};
+  std::string embedInvoice(const std::string& xml, const std::filesystem::path& pdf) {
+    const FacturXPdf info{.title = documentPrintTitle(typeTitle_, model_->number),
+                          .created = session_.clock().now()};
     std::filesystem::path converted = pdf;
     converted += ".pdfa";
     const std::string message = writeFacturXPdf(pdf, xml, info, converted);
@@ -133,18 +149,11 @@ class EInvoicePrintSteps final : public DocumentPrintSteps {
     return {};
   }
 
-  std::string pdfTitle(int64_t belegId) {
-    Recordset header(GlobalConnection(session_),
-                     "SELECT Belegnummer, BelegartenID FROM Belegkopf WHERE ([BelegID] IN (" +
-                         std::to_string(belegId) + "));");
-    if (header.eof()) return {};
-    const std::optional<DocumentType> type = ReadDocumentType(session_, header["BelegartenID"].toInt());
-    return documentPrintTitle(type ? type->belegtitel : std::string(), header["Belegnummer"].toText());
-  }
-
   Session& session_;
   EInvoiceRequest request_;
   std::optional<EInvoiceFormat> format_;  // the electronic invoice this print writes, if any
+  std::optional<InvoiceModel> model_;     // its content, checked
+  std::string typeTitle_;
 };
 
 }  // namespace
