@@ -22,8 +22,8 @@ namespace {
 class EInvoiceTestPort final : public PrintPort {
  public:
   PrintChoice chooseOutput(std::string_view, const std::vector<std::string>&) override {
-    ADD_FAILURE() << "options dialog asked";
-    return {};
+    if (!dialogChoice) ADD_FAILURE() << "options dialog asked";
+    return dialogChoice.value_or(PrintChoice{});
   }
   void showPreview(const ReportDocument&, std::string_view) override { ++previews; }
   std::optional<std::string> printOnPrinter(const ReportDocument&, std::string_view, bool, int) override {
@@ -32,6 +32,7 @@ class EInvoiceTestPort final : public PrintPort {
   void openDesigner(const std::filesystem::path&, std::string_view,
                     const std::vector<std::string>&) override {}
   int previews = 0;
+  std::optional<PrintChoice> dialogChoice;  // what the user picks in the options dialog
 };
 
 PrintChoice pdfExport(const std::filesystem::path& file) {
@@ -135,9 +136,11 @@ TEST_P(EInvoicePrint, ZugferdPdfPassesTheCheckAndCarriesTheStoredTotals) {
       runTool(check->string() + " -q --no-preflight --xml-out '" + xml.string() + "' '" + pdf.string() + "'");
   EXPECT_EQ(status, 0) << output;
   const std::string cii = fileContent(xml);
+  const std::string number = header(id, "Belegnummer").toText();
+  ASSERT_NE(number, "");  // drawn by the print, after the items were checked
+  EXPECT_NE(cii.find("<ram:ID>" + number + "</ram:ID>"), std::string::npos);
   EXPECT_EQ(ciiAmount(cii, "GrandTotalAmount"), header(id, "GesamtPreis").toCurrency());
   EXPECT_EQ(ciiAmount(cii, "TaxBasisTotalAmount"), header(id, "NettoPreis").toCurrency());
-  EXPECT_NE(cii.find(header(id, "Belegnummer").toText()), std::string::npos);
 }
 
 TEST_P(EInvoicePrint, XRechnungCustomerGetsThePdfAndTheXmlBesideIt) {
@@ -203,6 +206,26 @@ TEST_P(EInvoicePrint, MissingItemIsNamedAndNoWritesNothingWhileYesWritesAPlainPd
   EXPECT_EQ(embeddedFiles(pdf).find("factur-x.xml"), std::string::npos);
   EXPECT_NE(header(id, "Belegnummer").toText(), "");
   EXPECT_FALSE(header(id, "Beleg_gedruckt").isNull());
+}
+
+TEST_P(EInvoicePrint, PdfChosenInTheDialogIsCheckedRightAfterTheChoice) {
+  removeSellerTaxIds();
+  const int64_t id = invoice(1);
+  const std::filesystem::path pdf = outputFolder() / "dialog.pdf";
+  port_.dialogChoice = pdfExport(pdf);
+
+  ui().answer(false);
+  const DocumentPrintOutcome refused = printDocumentWithEInvoice(session(), port_, id);
+  EXPECT_FALSE(refused.printed);
+  EXPECT_NE(question().find("USt-IdNr. oder Steuernummer des Verkäufers fehlt (Firmendaten)"),
+            std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+  EXPECT_TRUE(header(id, "Beleg_gedruckt").isNull());
+
+  ui().answer(true);
+  ASSERT_TRUE(printDocumentWithEInvoice(session(), port_, id).printed);
+  EXPECT_EQ(embeddedFiles(pdf).find("factur-x.xml"), std::string::npos);
+  EXPECT_FALSE(header(id, "PDF_Erstellt").isNull());
 }
 
 TEST_P(EInvoicePrint, OnlyInvoicesToCustomersBecomeElectronicInvoices) {
