@@ -12,7 +12,7 @@ Symbol symbolFromCodewords(const std::vector<uint8_t>& dataCodewords, int versio
   matrix.applyMask(mask);
   matrix.drawFormatBits(level, mask);
 
-  Symbol symbol{.version = version, .size = matrix.size(), .mask = mask, .modules = {}};
+  Symbol symbol{.version = version, .size = matrix.size(), .mask = mask, .modules = {}, .level = level};
   symbol.modules.reserve(static_cast<size_t>(matrix.size() * matrix.size()));
   for (int row = 0; row < matrix.size(); ++row)
     for (int column = 0; column < matrix.size(); ++column) symbol.modules.push_back(matrix.at(row, column));

@@ -2,6 +2,8 @@
 // and read back with zbarimg, one process for a whole batch of files.
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,6 +11,7 @@
 #include <fstream>
 #include <random>
 
+#include "output/qr/cls_qr_code.h"
 #include "output/qr/giro_code.h"
 #include "output/qr/qr_binary_render.h"
 #include "output/qr/qr_segment.h"
@@ -52,8 +55,9 @@ class QrDecodeTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  void write(const std::string& name, const Symbol& symbol) {
-    std::ofstream(folder_ / name, std::ios::binary) << renderBmp(symbol, 4, 2);
+  void write(const std::string& name, const Symbol& symbol) { writeFile(name, renderBmp(symbol, 4, 2)); }
+  void writeFile(const std::string& name, const std::string& bytes) {
+    std::ofstream(folder_ / name, std::ios::binary) << bytes;
   }
 
   // The decoded texts of the files in the folder, in the order given.
@@ -159,7 +163,7 @@ TEST_P(QrDecodeBatchTest, RandomPayloadsComeBackUnchanged) {
   roundTrip(randomPayloads(20261206 + GetParam(), 750));
 }
 
-INSTANTIATE_TEST_SUITE_P(Batches, QrDecodeBatchTest, ::testing::Values(0u, 1u, 2u, 3u));
+INSTANTIATE_TEST_SUITE_P(QrRandom, QrDecodeBatchTest, ::testing::Values(0u, 1u, 2u, 3u));
 
 TEST_F(QrDecodeTest, EveryVersionAtEveryLevel) {
   std::mt19937 random(7);
@@ -174,6 +178,45 @@ TEST_F(QrDecodeTest, EveryVersionAtEveryLevel) {
                           {.mode = EncodingMode::Byte, .level = errorLevel, .version = version}});
     }
   roundTrip(payloads);
+}
+
+// Symbols with a logo (a dark-framed coloured picture, the worst case for a reader) at every level
+// the logo allows and in versions from 1 to 40 still decode.
+TEST_F(QrDecodeTest, SymbolsWithALogoStillDecode) {
+  QImage logo(60, 60, QImage::Format_RGB32);
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 60; ++x)
+      logo.setPixel(x, y, (x / 10 + y / 10) % 2 != 0 ? qRgb(0, 0, 0) : qRgb(200, 30, 30));
+  const std::string logoPath = (folder_ / "logo.png").string();
+  ASSERT_TRUE(logo.save(QString::fromStdString(logoPath)));
+
+  std::mt19937 random(99);
+  std::vector<std::string> files;
+  std::vector<std::string> texts;
+  std::vector<std::string> descriptions;
+  for (int i = 0; i < 96; ++i) {
+    clsQRCode code;
+    ASSERT_EQ(code.AddLogo(logoPath), "");
+    code.ErrorLevel = static_cast<ErrorLevel>(i % 4);
+    code.Version = i % 3 == 0 ? 1 + i / 3 % kMaxVersion : 0;
+    const auto content = static_cast<Content>(i % 5);
+    code.EncodingMode = content == Content::Numeric        ? EncodingMode::Numeric
+                        : content == Content::AlphaNumeric ? EncodingMode::AlphaNumeric
+                                                           : EncodingMode::Byte;
+    const std::string text = randomText(random, content, 1 + random() % (code.Version > 0 ? 8 : 400));
+    ASSERT_EQ(code.Encode(text), "") << text;
+    files.push_back("logo" + std::to_string(i) + ".bmp");
+    writeFile(files.back(), code.GetBMP(3));
+    texts.push_back(text);
+    descriptions.push_back(describe({text,
+                                     {.mode = code.EncodingMode,
+                                      .level = code.symbol().level,
+                                      .version = code.symbol().version,
+                                      .mask = code.symbol().mask}}));
+  }
+  const auto decoded = decode(files);
+  ASSERT_EQ(decoded.size(), texts.size());
+  for (size_t i = 0; i < texts.size(); ++i) EXPECT_EQ(decoded[i], texts[i]) << descriptions[i];
 }
 
 TEST_F(QrDecodeTest, GiroCodePayloadComesBackUnchanged) {
