@@ -22,7 +22,6 @@ class ModuleLine {
     auto& word = words_[bit / 64];
     word = (word & ~(uint64_t{1} << bit % 64)) | uint64_t{dark} << bit % 64;
   }
-  bool dark(size_t module) const { return (words_[(module + kFrame) / 64] >> (module + kFrame) % 64) & 1; }
 
   // The modules of this line inverted where the mask pattern has a bit and the line of function
   // modules none.
