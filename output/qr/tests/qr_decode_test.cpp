@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -49,8 +50,10 @@ class QrDecodeTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!zbarAvailable()) GTEST_SKIP() << "zbarimg fehlt (Paket zbar-tools)";
-    folder_ = fs::temp_directory_path() / ("qr_decode_" + std::to_string(::getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    // Parameterised tests have a "/" in their name; the folder is one level only.
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    folder_ = fs::temp_directory_path() / ("qr_decode_" + std::to_string(::getpid()) + "_" + name);
     fs::create_directories(folder_);
   }
   void TearDown() override { fs::remove_all(folder_); }
