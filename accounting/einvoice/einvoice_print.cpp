@@ -23,9 +23,9 @@ constexpr std::string_view kZugferdProfile = "ZUGFeRD";
 std::string formatName(EInvoiceFormat format) {
   switch (format) {
     case EInvoiceFormat::XRechnungUbl:
-      return "XRechnung UBL";
+      return "XRechnung (UBL)";
     case EInvoiceFormat::XRechnungCii:
-      return "XRechnung CII";
+      return "XRechnung (CII)";
     case EInvoiceFormat::ZugferdCii:
       return "ZUGFeRD";
   }
@@ -97,7 +97,7 @@ class EInvoicePrintSteps final : public DocumentPrintSteps {
       return true;
     }
     model_.reset();
-    return session_.ui().askYesNo("Für die E-Rechnung (" + formatName(*format) + ") fehlt:\n" +
+    return session_.ui().askYesNo("Für die E-Rechnung im Format " + formatName(*format) + " fehlt:\n" +
                                       joinStrings(problems, "\n") +
                                       "\n\nStattdessen eine einfache PDF-Datei ohne E-Rechnung erstellen?",
                                   "E-Rechnung");

@@ -54,7 +54,7 @@ TEST_P(CliPrintEInvoice, MissingItemsEndThePrintAndTheFormatFollowsTheCustomerOr
 
   const CliRun refused = cli({"print", "--doc", id, "--pdf", pdf.string()});
   EXPECT_EQ(refused.status, 1);
-  EXPECT_NE(refused.err.find("Für die E-Rechnung (XRechnung UBL) fehlt:\n"
+  EXPECT_NE(refused.err.find("Für die E-Rechnung im Format XRechnung (UBL) fehlt:\n"
                              "USt-IdNr. oder Steuernummer des Verkäufers fehlt (Firmendaten)\n"
                              "Telefon des Verkäufers fehlt (Firmendaten)\n"
                              "E-Mail-Adresse des Verkäufers fehlt (Firmendaten)\n"),

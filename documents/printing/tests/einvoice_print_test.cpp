@@ -192,7 +192,7 @@ TEST_P(EInvoicePrint, MissingItemIsNamedAndNoWritesNothingWhileYesWritesAPlainPd
   ui().answer(false);
   EXPECT_FALSE(print(id, pdfExport(pdf)).printed);
   EXPECT_EQ(question(),
-            "Für die E-Rechnung (ZUGFeRD) fehlt:\nUSt-IdNr. oder Steuernummer des Verkäufers fehlt "
+            "Für die E-Rechnung im Format ZUGFeRD fehlt:\nUSt-IdNr. oder Steuernummer des Verkäufers fehlt "
             "(Firmendaten)\n\nStattdessen eine einfache PDF-Datei ohne E-Rechnung erstellen?");
   EXPECT_FALSE(std::filesystem::exists(pdf));
   EXPECT_EQ(header(id, "Belegnummer").toText(), "");  // asked before the number is drawn
