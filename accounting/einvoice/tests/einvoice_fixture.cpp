@@ -1,7 +1,5 @@
 #include "accounting/einvoice/tests/einvoice_fixture.h"
 
-#include <cstdlib>
-
 #include "core/company/company.h"
 #include "core/db/recordset.h"
 #include "core/db/sql_helpers.h"
@@ -98,17 +96,6 @@ int64_t EInvoiceFixture::addSalesType(const std::string& title, int versandVaria
   target.set("VersandVariante", Value(int64_t{versandVariante}));
   target.update();
   return target["ID"].toInt();
-}
-
-std::optional<std::filesystem::path> einvoiceValidator() {
-  std::vector<std::filesystem::path> candidates;
-  if (const char* tools = std::getenv("ORVOSAL_EINVOICE_TOOLS")) candidates.emplace_back(tools);
-  candidates.emplace_back(std::filesystem::path(ORVOSAL_SOURCE_DIR) / ".." / "shared" / "tools");
-  for (const std::filesystem::path& folder : candidates) {
-    const std::filesystem::path script = folder / "einvoice-validate";
-    if (std::filesystem::exists(script)) return script;
-  }
-  return std::nullopt;
 }
 
 }  // namespace orvosal::testing

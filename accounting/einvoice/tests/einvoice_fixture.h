@@ -38,7 +38,4 @@ class EInvoiceFixture : public DocumentFixture {
   int lineNumber_ = 0;
 };
 
-// The validator script, or nothing when it is not installed here.
-std::optional<std::filesystem::path> einvoiceValidator();
-
 }  // namespace orvosal::testing

@@ -13,6 +13,7 @@
 #include "accounting/einvoice/ubl_writer.h"
 #include "core/db/recordset.h"
 #include "core/db/sql_helpers.h"
+#include "core/tests/einvoice_tools.h"
 
 namespace orvosal::testing {
 namespace {
@@ -173,9 +174,7 @@ TEST_P(EInvoiceValidation, DocumentSetPassesTheValidatorWithTheStoredAmounts) {
                 .find("Müller &amp; Co. &lt;Einkauf&gt; &quot;Süd&quot; &apos;Ost&apos;"),
             std::string::npos);
 
-  const std::optional<std::filesystem::path> validator = einvoiceValidator();
-  if (!validator) GTEST_SKIP() << "einvoice-validate fehlt (ORVOSAL_EINVOICE_TOOLS oder ../shared/tools)";
-  std::string command = validator->string() + " -q";
+  std::string command = einvoiceTool("einvoice-validate").string() + " -q";
   for (const Written& file : written_) command += " '" + file.file.string() + "'";
   command += " 2>&1";
   std::string output;

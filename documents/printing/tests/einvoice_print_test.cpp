@@ -10,6 +10,7 @@
 #include "accounting/einvoice/tag_block.h"
 #include "core/company/company.h"
 #include "core/db/recordset.h"
+#include "core/tests/einvoice_tools.h"
 #include "documents/printing/tests/invoice_fixture.h"
 #include "documents/totals/document_totals.h"
 #include "output/layout/layout_file.h"
@@ -62,17 +63,6 @@ std::string fileContent(const std::filesystem::path& file) {
 // The names of the files embedded into a PDF (pdfdetach -list).
 std::string embeddedFiles(const std::filesystem::path& pdf) {
   return runTool("pdfdetach -list '" + pdf.string() + "'").second;
-}
-
-// The e-invoice tools: $ORVOSAL_EINVOICE_TOOLS, else ../shared/tools beside the sources.
-std::optional<std::filesystem::path> einvoiceTool(const std::string& name) {
-  std::vector<std::filesystem::path> candidates;
-  if (const char* tools = std::getenv("ORVOSAL_EINVOICE_TOOLS")) candidates.emplace_back(tools);
-  candidates.emplace_back(std::filesystem::path(ORVOSAL_SOURCE_DIR) / ".." / "shared" / "tools");
-  for (const std::filesystem::path& folder : candidates) {
-    if (std::filesystem::exists(folder / name)) return folder / name;
-  }
-  return std::nullopt;
 }
 
 // The amount of the first element `name` of a CII file, e.g. GrandTotalAmount.
@@ -129,11 +119,10 @@ TEST_P(EInvoicePrint, ZugferdPdfPassesTheCheckAndCarriesTheStoredTotals) {
   EXPECT_NE(pdfText(pdf).find("Akku-Bohrschrauber"), std::string::npos);
   EXPECT_FALSE(header(id, "PDF_Erstellt").isNull());
 
-  const std::optional<std::filesystem::path> check = einvoiceTool("einvoice-pdf-check");
-  if (!check) GTEST_SKIP() << "einvoice-pdf-check fehlt (ORVOSAL_EINVOICE_TOOLS oder ../shared/tools)";
+  const std::filesystem::path check = einvoiceTool("einvoice-pdf-check");
   const std::filesystem::path xml = outputFolder() / "factur-x.xml";
   const auto [status, output] =
-      runTool(check->string() + " -q --no-preflight --xml-out '" + xml.string() + "' '" + pdf.string() + "'");
+      runTool(check.string() + " -q --no-preflight --xml-out '" + xml.string() + "' '" + pdf.string() + "'");
   EXPECT_EQ(status, 0) << output;
   const std::string cii = fileContent(xml);
   const std::string number = header(id, "Belegnummer").toText();
@@ -161,9 +150,7 @@ TEST_P(EInvoicePrint, XRechnungCustomerGetsThePdfAndTheXmlBesideIt) {
     EXPECT_NE(fileContent(xml).find(header(id, "Belegnummer").toText()), std::string::npos);
     xmlFiles += " '" + xml.string() + "'";
   }
-  const std::optional<std::filesystem::path> validator = einvoiceTool("einvoice-validate");
-  if (!validator) GTEST_SKIP() << "einvoice-validate fehlt (ORVOSAL_EINVOICE_TOOLS oder ../shared/tools)";
-  const auto [status, output] = runTool(validator->string() + " -q" + xmlFiles);
+  const auto [status, output] = runTool(einvoiceTool("einvoice-validate").string() + " -q" + xmlFiles);
   EXPECT_EQ(status, 0) << output;
 }
 

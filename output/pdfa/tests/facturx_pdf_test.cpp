@@ -6,28 +6,16 @@
 #include <QPdfWriter>
 #include <array>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <optional>
 #include <sstream>
 
 #include "core/tests/db_test_support.h"
+#include "core/tests/einvoice_tools.h"
 
 namespace orvosal {
 namespace {
 
 using orvosal::testing::TemporaryFolder;
-
-// The e-invoice tools: $ORVOSAL_EINVOICE_TOOLS, else ../shared/tools beside the sources.
-std::optional<std::filesystem::path> toolsFolder() {
-  std::vector<std::filesystem::path> candidates;
-  if (const char* tools = std::getenv("ORVOSAL_EINVOICE_TOOLS")) candidates.emplace_back(tools);
-  candidates.emplace_back(std::filesystem::path(ORVOSAL_SOURCE_DIR) / ".." / "shared" / "tools");
-  for (const std::filesystem::path& folder : candidates) {
-    if (std::filesystem::exists(folder / "einvoice-pdf-check")) return folder;
-  }
-  return std::nullopt;
-}
 
 std::string readText(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -59,11 +47,7 @@ const FacturXPdf kInfo{.title = "Rechnung RE-100",
                        .conformanceLevel = "EN 16931"};
 
 TEST(FacturXPdf, ARenderedLetterBecomesAPdfA3WithTheInvoiceThatPassesTheCheck) {
-  const std::optional<std::filesystem::path> tools = toolsFolder();
-  if (!tools) GTEST_SKIP() << "einvoice-pdf-check fehlt (ORVOSAL_EINVOICE_TOOLS oder ../shared/tools)";
-  const std::filesystem::path invoice =
-      *tools / ".." / "einvoice" / "examples" / "zugferd-EN16931_Einfach_factur-x.xml";
-  if (!std::filesystem::exists(invoice)) GTEST_SKIP() << "Beispielrechnung fehlt: " << invoice;
+  const std::filesystem::path invoice = testing::einvoiceExample();
   TemporaryFolder folder;
   const std::filesystem::path plain = folder.path() / "brief.pdf";
   const std::filesystem::path result = folder.path() / "rechnung.pdf";
@@ -74,8 +58,8 @@ TEST(FacturXPdf, ARenderedLetterBecomesAPdfA3WithTheInvoiceThatPassesTheCheck) {
   EXPECT_NE(pdf.find("<fx:ConformanceLevel>EN 16931</fx:ConformanceLevel>"), std::string::npos);
   EXPECT_NE(pdf.find("<xmp:CreateDate>2026-11-20T10:15:00+00:00</xmp:CreateDate>"), std::string::npos);
 
-  const auto [status, output] =
-      run((*tools / "einvoice-pdf-check").string() + " -q --no-preflight '" + result.string() + "'");
+  const auto [status, output] = run(testing::einvoiceTool("einvoice-pdf-check").string() +
+                                    " -q --no-preflight '" + result.string() + "'");
   EXPECT_EQ(status, 0) << output;
 }
 
