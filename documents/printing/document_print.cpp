@@ -7,7 +7,9 @@
 #include "core/text.h"
 #include "core/users/rights.h"
 #include "documents/numbering/number_draw.h"
+#include "documents/printing/document_qr_codes.h"
 #include "documents/printing/document_report_data.h"
+#include "output/report/print_layout.h"
 
 namespace orvosal {
 namespace {
@@ -83,6 +85,10 @@ DocumentPrintOutcome printDocument(Session& session, PrintPort& port, int64_t be
     std::optional<DocumentPrintData> print = readDocumentPrintData(session, belegId);
     if (!print) return outcome;
     outcome.belegnummer = print->header.belegnummer;
+    TemporaryPictures pictures;  // the QR code images live until the print is over
+    if (const std::optional<Layout> layout = readPrintLayout(session, print->layoutFile)) {
+      defineDocumentQrCodes(session, *layout, *print, pictures);
+    }
 
     PrintRequest request;
     request.layoutFile = print->layoutFile;
