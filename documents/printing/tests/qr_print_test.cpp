@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -13,7 +14,10 @@
 #include "core/startup/shipped_layouts.h"
 #include "documents/printing/document_print.h"
 #include "documents/printing/document_qr_codes.h"
+#include "documents/printing/record_qr_codes.h"
 #include "documents/printing/tests/invoice_fixture.h"
+#include "masterdata/printing/address_report.h"
+#include "masterdata/printing/article_report.h"
 
 namespace orvosal::testing {
 namespace {
@@ -34,12 +38,13 @@ std::string commandOutput(const std::string& command) {
   return output;
 }
 
-// The texts of the QR codes on the page, as zbarimg prints them: each followed by a line feed.
+// The bytes of the QR codes on the page as they are encoded, one after the other without separator.
 std::string decodedQrCodes(const fs::path& pdf, int page = 1) {
   const fs::path png = pdf.parent_path() / (pdf.stem().string() + "-seite");
   commandOutput("pdftoppm -r 300 -png -singlefile -f " + std::to_string(page) + " -l " +
                 std::to_string(page) + " '" + pdf.string() + "' '" + png.string() + "'");
-  return commandOutput("zbarimg --raw -q -Sdisable -Sqrcode.enable '" + png.string() + ".png' 2>/dev/null");
+  return commandOutput("zbarimg --raw -q -Sdisable -Sqrcode.enable -Sbinary '" + png.string() +
+                       ".png' 2>/dev/null");
 }
 
 class QrProbePort final : public PrintPort {
@@ -63,6 +68,30 @@ band kind=first-header height=90
   text x=25 y=10 w=100 h=6 text="{Belegkopf.Belegnummer}"
   image x=25 y=20 w=60 h=60 source="{QR_CODE}"
 )";
+
+// One label per record, each with its code and its key, so that a list prints a code per record.
+constexpr std::string_view kQrLabelLayout = R"(layout version=1 title="QR-Etiketten"
+page size=A4 orientation=portrait margin-left=0 margin-top=0 margin-right=0 margin-bottom=0
+font family="Liberation Sans" size=10
+
+labels columns=2 rows=3 x=10 y=10 w=90 h=90 gap-x=5 gap-y=5
+
+band kind=label height=90
+  image x=10 y=10 w=60 h=60 source="{QR_CODE}"
+)";
+
+// The texts of several symbols, each beginning with the same prefix, sorted: zbarimg finds the
+// symbols of a page in no fixed order.
+std::vector<std::string> sortedSymbols(const std::string& decoded, std::string_view prefix) {
+  std::vector<std::string> symbols;
+  for (size_t start = decoded.find(prefix); start != std::string::npos;) {
+    const size_t next = decoded.find(prefix, start + 1);
+    symbols.push_back(decoded.substr(start, next == std::string::npos ? std::string::npos : next - start));
+    start = next;
+  }
+  std::sort(symbols.begin(), symbols.end());
+  return symbols;
+}
 
 class QrPrintTest : public InvoiceFixture {
  protected:
@@ -120,7 +149,7 @@ class QrPrintTest : public InvoiceFixture {
 
 std::string giroCodeOf(std::string_view amount, std::string_view number) {
   return "BCD\n002\n1\nSCT\nHASPDEHHXXX\nNordlicht Werkzeuge GmbH\nDE89370400440532013000\nEUR" +
-         std::string(amount) + "\n\n\n" + std::string(number) + "\n";
+         std::string(amount) + "\n\n\n" + std::string(number);
 }
 
 struct OpenAmountCase {
@@ -201,7 +230,7 @@ TEST_P(QrPrintTest, QrCodeVariableEncodesTheDocumentInformation) {
                 std::to_string(header.vorgangsNummer) + "\r\nBelegnummer: " + number +
                 "\r\nBelegdatum: 05.03.2026\r\nKundennummer: K-10042\r\n"
                 "Kunde: Muster Technik GmbH \r\nPID: " +
-                std::to_string(id) + "\n");
+                std::to_string(id));
   EXPECT_TRUE(temporaryFolderEmpty());
 }
 
@@ -224,6 +253,48 @@ TEST_P(QrPrintTest, CompanyBankDataIsNormalisedForThePayment) {
   EXPECT_FALSE(giroCodeTransferOf(company, header, totals));
   totals.zahlbetrag = *Currency::parse("999999999,99");
   EXPECT_TRUE(giroCodeTransferOf(company, header, totals));
+}
+
+TEST_P(QrPrintTest, ArticleAndAddressListsGiveEveryRecordItsCode) {
+  fs::create_directories(LayoutFolder(session()));
+  std::ofstream(LayoutFolder(session()) / "QrEtiketten.lbl") << kQrLabelLayout;
+  storeArticle("A-100", "Akku-Bohrschrauber");
+  storeArticle("B-200", "Fachbuch Holzbau");
+  storeAddress(true, "Berger", "Klaus", "K-1");
+
+  struct ListCase {
+    const char* name;
+    ReportData data;
+    std::string_view firstLinePrefix;
+    std::vector<std::string> expected;
+  };
+  const ListCase cases[] = {
+      {"Artikel",
+       ArticleListReport(session(), {}),
+       "Artikelnummer: ",
+       {"Artikelnummer: A-100\r\nBezeichnung1: Akku-Bohrschrauber\r\nBezeichnung2: \r\nBezeichnung3: "
+        "\r\nBezeichnung4: ",
+        "Artikelnummer: B-200\r\nBezeichnung1: Fachbuch Holzbau\r\nBezeichnung2: \r\nBezeichnung3: "
+        "\r\nBezeichnung4: "}},
+      {"Adressen",
+       AddressListReport(session(), {.search = "Berger", .isCustomer = std::nullopt}),
+       "Name: ",
+       {"Name: Berger\r\nStraße: \r\nPLZ/Ort:  - \r\nTEL: \r\nEMAIL: "}},
+  };
+  for (const ListCase& list : cases) {
+    SCOPED_TRACE(list.name);
+    PrintRequest request;
+    request.layoutFile = "QrEtiketten.lbl";
+    request.title = list.name;
+    const fs::path file = outputFolder() / (std::string(list.name) + ".pdf");
+    PrintChoice choice;
+    choice.option = kPrintExport;
+    choice.exportFile = file;
+    request.output = choice;
+    ASSERT_TRUE(printRecordList(session(), port_, request, list.data).produced);
+    EXPECT_EQ(sortedSymbols(decodedQrCodes(file), list.firstLinePrefix), list.expected);
+  }
+  EXPECT_TRUE(temporaryFolderEmpty());
 }
 
 ORVOSAL_ON_BOTH_ENGINES(QrPrintTest);
