@@ -12,9 +12,9 @@ namespace orvosal {
 // empty picture. The image files belong to `pictures`.
 void defineRecordQrCodes(Session& session, ReportData& data, TemporaryPictures& pictures);
 
-// Prints an article list, an address list or address labels as printReport does; when the layout
-// uses "QR_CODE", the records get their codes first (defineRecordQrCodes). The pictures are
-// deleted when the print is over.
+// Prints a list of records (articles, addresses, address labels, documents) as printReport does;
+// when the layout uses "QR_CODE", the article and address records get their codes first
+// (defineRecordQrCodes). The pictures are deleted when the print is over.
 PrintResult printRecordList(Session& session, PrintPort& port, const PrintRequest& request, ReportData data);
 
 }  // namespace orvosal
