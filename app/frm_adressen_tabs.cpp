@@ -15,6 +15,7 @@
 #include "app/frm_adressen.h"
 #include "app/options_widgets.h"
 #include "app/qt_text.h"
+#include "core/system_settings/setting_forms.h"
 #include "masterdata/addresses/address_lookups.h"
 
 namespace orvosal {
@@ -259,12 +260,9 @@ QWidget* FrmAdressen::buildTermsTab() {
   QFormLayout* invoice = addressForm(invoiceBox);
   invoice->addRow("Leitweg-ID:", edit(invoiceBox, "txtLeitwegID", "LeitwegID", 50));
   invoice->addRow("E-Rechnungsadresse:", edit(invoiceBox, "txtERechnungAdresse", "ERechnungAdresse", 255));
-  QComboBox* format = comboBox(invoiceBox, "cboERechnungFormat",
-                               {{"Standard der Optionen", 0},
-                                {"ZUGFeRD", 1},
-                                {"XRechnung (UBL)", 2},
-                                {"XRechnung (CII)", 3},
-                                {"PDF ohne E-Rechnung", 4}});
+  QComboBox* format = comboBox(invoiceBox, "cboERechnungFormat", {{"Standard der Optionen", 0}});
+  qlonglong value = 0;
+  for (std::string_view name : EInvoiceFormatNames()) format->addItem(toQString(name), ++value);
   binding_.bind("ERechnungFormat", format);
   invoice->addRow("Format:", format);
 

@@ -112,6 +112,11 @@ QWidget* FrmRechnung::buildDatesTab() {
   dates->addStretch();
   form->addRow("Belegdatum / Lieferdatum:", dates);
   form->addRow("Leistungszeitraum:", headerEdit(page, "txtLeistungszeitraum", "Leistungszeitraum", 100));
+  // The buyer's own order or cost-centre reference that an electronic invoice carries when the
+  // customer has no Leitweg-ID.
+  QLineEdit* reference = headerEdit(page, "txtKaeuferreferenz", "Käuferreferenz", 100);
+  reference->setToolTip("Referenz des Käufers für die E-Rechnung (z. B. Bestell- oder Kostenstellennummer)");
+  form->addRow("Käuferreferenz:", reference);
   return page;
 }
 

@@ -1,6 +1,7 @@
 #include "app/settings_tab.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 #include "core/startup/load_settings.h"
 #include "core/system_settings/document_settings.h"
 #include "core/system_settings/save_system_settings.h"
+#include "core/system_settings/setting_forms.h"
 #include "core/version.h"
 
 namespace orvosal {
@@ -94,7 +96,13 @@ QWidget* SettingsTab::buildTermsGroup() {
   auto* grid = new QGridLayout(group);
   addRow(grid, "Zahlungsziel (Tage):", "ZahlFrist1");
   addRow(grid, "Druckkopien:", "Druckkopien");
-  addRow(grid, "E-Rechnung (1-4):", "ERechnungFormat");
+  einvoiceFormat_ = new QComboBox(group);
+  einvoiceFormat_->setObjectName("cboERechnungFormat");
+  for (std::string_view name : EInvoiceFormatNames()) einvoiceFormat_->addItem(toQString(name));
+  einvoiceFormat_->setToolTip("Gilt für Kunden ohne eigenes Format (Adresse → Konditionen und Bank)");
+  const int row = grid->rowCount();
+  grid->addWidget(new QLabel("E-Rechnung:", group), row, 0);
+  grid->addWidget(einvoiceFormat_, row, 1, 1, 2);
   grid->setColumnStretch(2, 1);
   return group;
 }
@@ -123,11 +131,16 @@ void SettingsTab::showSettings() {
         toQString(found != stored.end() ? std::string_view(found->second) : SystemSettingDefault(name)));
   }
   automatic_->setChecked(ReadDocumentSettings(session_).automaticNumbers);
+  const auto format = stored.find("ERechnungFormat");
+  const std::optional<int> value = ReadEInvoiceFormat(
+      format != stored.end() ? std::string_view(format->second) : SystemSettingDefault("ERechnungFormat"));
+  einvoiceFormat_->setCurrentIndex(value.value_or(1) - 1);
 }
 
 void SettingsTab::save() {
   std::vector<SettingChange> changes = {{"Automatic", automatic_->isChecked() ? "1" : "0"}};
   for (const auto& [name, edit] : entries_) changes.emplace_back(name, edit->text().toStdString());
+  changes.emplace_back("ERechnungFormat", std::to_string(einvoiceFormat_->currentIndex() + 1));
   const SettingsChangeOutcome outcome = SaveSystemSettings(session_, changes);
   if (!outcome.message.empty()) {
     session_.ui().message(outcome.message, kProductName,

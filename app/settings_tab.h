@@ -6,6 +6,7 @@
 #include <string_view>
 
 class QCheckBox;
+class QComboBox;
 class QGridLayout;
 class QLineEdit;
 
@@ -14,9 +15,10 @@ namespace orvosal {
 class Session;
 
 // The tab "Einstellungen" of the options window: automatic numbering, the VAT rates with the
-// special period, the payment period, the print copies and the four dunning levels, saved with
-// "Speichern". Every entry is named "txt" + its `SystemSettings` row; the checks and the right are
-// those of SaveSystemSettings, and messages go through the session's Ui.
+// special period, the payment period, the print copies, the default e-invoice format and the four
+// dunning levels, saved with "Speichern". Every entry is named "txt" + its `SystemSettings` row (the
+// format is the list "cboERechnungFormat"); the checks and the right are those of
+// SaveSystemSettings, and messages go through the session's Ui.
 class SettingsTab : public QWidget {
   Q_OBJECT
 
@@ -34,6 +36,7 @@ class SettingsTab : public QWidget {
 
   Session& session_;
   QCheckBox* automatic_ = nullptr;
+  QComboBox* einvoiceFormat_ = nullptr;  // "ERechnungFormat": index + 1 is the stored value
   std::map<std::string, QLineEdit*, std::less<>> entries_;
 };
 

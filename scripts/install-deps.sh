@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config python3 ccache lld
-  qt6-base-dev libgl-dev libxkbcommon-dev
+  qt6-base-dev qt6-image-formats-plugins libgl-dev libxkbcommon-dev
   libsqlite3-dev libpq-dev libcurl4-openssl-dev nlohmann-json3-dev libzip-dev libexpat1-dev
   libgtest-dev libgmock-dev
   postgresql postgresql-contrib

@@ -132,12 +132,14 @@ TEST_P(FrmRechnungTest, ClosingOffersToSaveTypedHeaderChangesAndOnlyThen) {
   window_ = std::make_unique<FrmRechnung>(session(), true);
   ASSERT_TRUE(window_->load(id));
   find<QLineEdit>("txtName")->setText("Hansen GmbH");
+  find<QLineEdit>("txtKaeuferreferenz")->setText("Kostenstelle 4711/Ä");
   engine().ui().answer(true);
   EXPECT_TRUE(window_->close());
   EXPECT_EQ(
       shown("question"),
       (std::vector<std::string>{"Daten wurden geändert und noch nicht gespeichert!\nJetzt speichern?"}));
   EXPECT_EQ(storedHeader(id, "Name").toText(), "Hansen GmbH");
+  EXPECT_EQ(storedHeader(id, "Käuferreferenz").toText(), "Kostenstelle 4711/Ä");
 }
 
 TEST_P(FrmRechnungTest, TheDocumentDiscountShowsItsLinesAndReducesTheStoredTotals) {

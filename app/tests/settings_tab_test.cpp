@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -60,11 +61,15 @@ TEST_F(SettingsTabTest, ShowsEverySettingAndSavesWhatIsTyped) {
   EXPECT_EQ(automatic()->text(), "Belegnummer bzw Kundennummer werden automatisch vergeben");
   EXPECT_TRUE(automatic()->isChecked());
   for (const DocumentSettingDef& setting : DocumentSettingDefs()) {
-    if (setting.form == SettingForm::Flag) continue;
+    if (setting.form == SettingForm::Flag || setting.form == SettingForm::EInvoiceFormat) continue;
     const std::string name(setting.name);
     EXPECT_EQ(edit(name)->text().toStdString(), stored(name));
   }
   EXPECT_EQ(edit("SRVon")->text(), "01.07.2020");
+  auto* format = tab_->findChild<QComboBox*>("cboERechnungFormat");
+  ASSERT_NE(format, nullptr);
+  EXPECT_EQ(format->currentText(), "ZUGFeRD");
+  format->setCurrentText("XRechnung (CII)");
 
   QTest::mouseClick(automatic(), Qt::LeftButton);
   retype("MwStSatzKlein", "7,5");
@@ -83,11 +88,13 @@ TEST_F(SettingsTabTest, ShowsEverySettingAndSavesWhatIsTyped) {
   EXPECT_EQ(stored("Frist3"), "21");
   EXPECT_EQ(stored("Mahngebühr4"), "25");
   EXPECT_EQ(stored("MwStSatzGroß"), "19");
+  EXPECT_EQ(stored("ERechnungFormat"), "3");
   EXPECT_EQ(edit("SRBis")->text(), "30.06.2021") << "the tab shows the stored form";
 
   open();
   EXPECT_FALSE(automatic()->isChecked());
   EXPECT_EQ(edit("MwStSatzKlein")->text(), "7,50");
+  EXPECT_EQ(tab_->findChild<QComboBox*>("cboERechnungFormat")->currentText(), "XRechnung (CII)");
 }
 
 TEST_F(SettingsTabTest, InvalidEntriesAreRefusedWithTheirMessage) {

@@ -132,6 +132,12 @@ std::optional<int> ReadEInvoiceFormat(std::string_view text) {
   return format;
 }
 
+std::span<const std::string_view> EInvoiceFormatNames() {
+  static constexpr std::string_view kNames[] = {"ZUGFeRD", "XRechnung (UBL)", "XRechnung (CII)",
+                                                "PDF ohne E-Rechnung"};
+  return kNames;
+}
+
 std::string SettingAmountText(Currency amount) {
   return amount.units() % Currency::kUnitsPerWhole == 0 ? amount.format(0) : amount.format(2);
 }

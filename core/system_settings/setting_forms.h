@@ -43,6 +43,8 @@ std::optional<int> ReadDays(std::string_view text);
 std::optional<int> ReadCopies(std::string_view text);
 std::optional<Currency> ReadMoney(std::string_view text);
 std::optional<int> ReadEInvoiceFormat(std::string_view text);
+// The names of the e-invoice formats as the windows offer them, for the values 1 to 4 in order.
+std::span<const std::string_view> EInvoiceFormatNames();
 
 // Amounts and rates as stored: whole ones without decimals ("19"), others with two ("5,50").
 std::string SettingAmountText(Currency amount);

@@ -9,7 +9,7 @@
 #include "documents/printing/document_print.h"
 #include "documents/printing/tax_note.h"
 #include "documents/printing/tests/invoice_fixture.h"
-#include "documents/printing/tests/pdf_reader.h"
+#include "output/tests/pdf_reader.h"
 
 namespace orvosal::testing {
 namespace {

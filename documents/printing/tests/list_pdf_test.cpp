@@ -10,7 +10,7 @@
 #include "documents/printing/dunning_variables.h"
 #include "documents/printing/list_layout_data.h"
 #include "documents/printing/tests/invoice_fixture.h"
-#include "documents/printing/tests/pdf_reader.h"
+#include "output/tests/pdf_reader.h"
 #include "masterdata/printing/address_report.h"
 #include "masterdata/printing/article_report.h"
 #include "output/report/print_job.h"

@@ -10,7 +10,7 @@
 #include "output/layout/layout_file.h"
 #include "output/report/pdf_export.h"
 #include "output/report/report_document.h"
-#include "output/tests/pdf_readback.h"
+#include "output/tests/pdf_reader.h"
 
 namespace orvosal {
 namespace {
@@ -114,7 +114,7 @@ int64_t cents(const std::string& german) {
 
 TEST_F(ReportPagesTest, LongTableRepeatsHeaderAndCarriesTheSum) {
   const fs::path file = print(kListLayout, longList());
-  const PdfTextResult text = readPdfText(file);
+  const testing::PdfPages text = testing::pdfPages(file);
   ASSERT_EQ(text.exitCode, 0);
   const std::size_t pageCount = text.pages.size();
   ASSERT_GE(pageCount, 3u);
@@ -166,31 +166,32 @@ TEST_F(ReportPagesTest, ElementsLandInsideTheirBoxes) {
                             "Dies ist ein langer Schlusstext, der über "
                             "mehrere Zeilen umbrechen muss, weil er viel breiter ist als sein Feld.");
   const fs::path file = print(kListLayout, data);
-  const std::vector<PdfWord> words = readPdfWords(file);
+  const std::vector<testing::PdfWord> words = testing::pdfWords(file);
   ASSERT_FALSE(words.empty());
   auto find = [&](const std::string& text) {
-    auto found = std::ranges::find(words, text, &PdfWord::text);
-    PdfWord missing;
+    auto found = std::ranges::find(words, text, &testing::PdfWord::text);
+    testing::PdfWord missing;
     missing.page = -1;
     return found == words.end() ? missing : *found;
   };
-  const PdfWord date = find("05.03.2024");
-  EXPECT_EQ(date.page, 0);
+  const testing::PdfWord date = find("05.03.2024");
+  EXPECT_EQ(date.page, 1);
   EXPECT_GE(date.left, 125 - 0.5);
   EXPECT_LE(date.right, 200 + 0.5);
   EXPECT_GE(date.top, 30 - 0.5);
   EXPECT_LE(date.bottom, 35 + 0.5);
   // Right-aligned: the page number ends at the footer's right edge.
-  const PdfWord pages = find("von");
-  EXPECT_NEAR(
-      std::ranges::find_if(
-          words, [&](const PdfWord& w) { return w.page == 0 && w.left > pages.right && w.top == pages.top; })
-          ->right,
-      190, 0.6);
+  const testing::PdfWord pages = find("von");
+  EXPECT_NEAR(std::ranges::find_if(words,
+                                   [&](const testing::PdfWord& w) {
+                                     return w.page == 1 && w.left > pages.right && w.top == pages.top;
+                                   })
+                  ->right,
+              190, 0.6);
   // The closing text wraps over several lines and pushes the line below it down.
-  const PdfWord first = find("Dies");
-  const PdfWord last = find("Feld.");
-  const PdfWord end = find("Ende");
+  const testing::PdfWord first = find("Dies");
+  const testing::PdfWord last = find("Feld.");
+  const testing::PdfWord end = find("Ende");
   EXPECT_GT(last.top, first.top + 5);
   EXPECT_GT(end.top, last.bottom - 0.5);
   EXPECT_EQ(end.page, last.page);
@@ -204,8 +205,10 @@ TEST_F(ReportPagesTest, WrappingCellGrowsItsRow) {
   data.records.back().defineNumber("Betrag", int64_t{5});
   data.addRecord().define("Text", "Folgezeile");
   data.records.back().defineNumber("Betrag", int64_t{7});
-  const std::vector<PdfWord> words = readPdfWords(print(kListLayout, data));
-  auto find = [&](const std::string& text) { return *std::ranges::find(words, text, &PdfWord::text); };
+  const std::vector<testing::PdfWord> words = testing::pdfWords(print(kListLayout, data));
+  auto find = [&](const std::string& text) {
+    return *std::ranges::find(words, text, &testing::PdfWord::text);
+  };
   EXPECT_GT(find("Schluss").top, find("Anfang").bottom);
   EXPECT_LE(find("Schluss").right, 145 + 0.5);
   EXPECT_GT(find("Folgezeile").top, find("Schluss").bottom - 0.2);
@@ -218,8 +221,8 @@ TEST_F(ReportPagesTest, ProtectedPdfOpensOnlyWithThePassword) {
   options.title = "Liste";
   options.protection = PdfProtection{"geheim", "chef", true, false};
   const fs::path file = print(kListLayout, longList(), options);
-  EXPECT_NE(readPdfText(file).exitCode, 0);
-  const PdfTextResult opened = readPdfText(file, "-upw geheim");
+  EXPECT_NE(testing::pdfPages(file).exitCode, 0);
+  const testing::PdfPages opened = testing::pdfPages(file, "geheim");
   EXPECT_EQ(opened.exitCode, 0);
   ASSERT_FALSE(opened.pages.empty());
   EXPECT_NE(opened.pages[0].find("Artikelliste Lager"), std::string::npos);
@@ -255,11 +258,13 @@ band kind=label height=36
 )";
   ReportData data;
   for (int i = 1; i <= 30; ++i) data.addRecord().define("Name", "Kunde" + std::to_string(i));
-  const std::vector<PdfWord> words = readPdfWords(print(labels, data));
+  const std::vector<testing::PdfWord> words = testing::pdfWords(print(labels, data));
   ASSERT_EQ(words.size(), 30u);
-  auto find = [&](const std::string& text) { return *std::ranges::find(words, text, &PdfWord::text); };
-  EXPECT_EQ(find("Kunde24").page, 0);
-  EXPECT_EQ(find("Kunde25").page, 1);
+  auto find = [&](const std::string& text) {
+    return *std::ranges::find(words, text, &testing::PdfWord::text);
+  };
+  EXPECT_EQ(find("Kunde24").page, 1);
+  EXPECT_EQ(find("Kunde25").page, 2);
   EXPECT_NEAR(find("Kunde25").left, 5, 0.6);
   EXPECT_NEAR(find("Kunde6").left, 145, 0.6);
   EXPECT_GT(find("Kunde6").top, 4.5 + 36 + 5 - 0.5);

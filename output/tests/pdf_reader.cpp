@@ -1,7 +1,8 @@
-#include "documents/printing/tests/pdf_reader.h"
+#include "output/tests/pdf_reader.h"
+
+#include <sys/wait.h>
 
 #include <cstdio>
-#include <memory>
 #include <regex>
 #include <stdexcept>
 
@@ -12,14 +13,23 @@ constexpr double kPointsPerMillimetre = 72.0 / 25.4;
 
 std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
-std::string run(const std::string& command) {
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) throw std::runtime_error("cannot run " + command);
-  std::string output;
+struct CommandOutput {
+  int exitCode = -1;
+  std::string text;
+};
+
+CommandOutput runCommand(const std::string& command) {
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) throw std::runtime_error("cannot run " + command);
+  CommandOutput output;
   char buffer[4096];
-  while (size_t read = fread(buffer, 1, sizeof buffer, pipe.get())) output.append(buffer, read);
+  while (size_t read = std::fread(buffer, 1, sizeof buffer, pipe)) output.text.append(buffer, read);
+  const int status = ::pclose(pipe);
+  output.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return output;
 }
+
+std::string run(const std::string& command) { return runCommand(command).text; }
 
 std::string unescapeXml(std::string text) {
   for (const auto& [entity, character] :
@@ -36,6 +46,20 @@ std::string unescapeXml(std::string text) {
 std::string pdfText(const std::filesystem::path& file, int page) {
   const std::string pages = page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
   return run("pdftotext -layout" + pages + " " + quoted(file) + " - 2>/dev/null");
+}
+
+PdfPages pdfPages(const std::filesystem::path& file, const std::string& userPassword) {
+  const std::string password = userPassword.empty() ? "" : " -upw '" + userPassword + "'";
+  const CommandOutput output =
+      runCommand("pdftotext -layout" + password + " " + quoted(file) + " - 2>/dev/null");
+  PdfPages result{.exitCode = output.exitCode, .pages = {}};
+  // pdftotext ends every page with a form feed.
+  for (size_t start = 0, end; start < output.text.size(); start = end + 1) {
+    end = output.text.find('\f', start);
+    if (end == std::string::npos) end = output.text.size();
+    result.pages.push_back(output.text.substr(start, end - start));
+  }
+  return result;
 }
 
 std::vector<PdfWord> pdfWords(const std::filesystem::path& file) {
