@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -18,6 +19,7 @@
 #include "documents/printing/tests/invoice_fixture.h"
 #include "masterdata/printing/address_report.h"
 #include "masterdata/printing/article_report.h"
+#include "output/tests/pdf_reader.h"
 
 namespace orvosal::testing {
 namespace {
@@ -185,15 +187,21 @@ TEST_P(QrPrintTest, ShippedInvoiceLayoutShowsTheCodeBesideTheTotals) {
   const int64_t id = storeInvoice();
   addLine(id, 1, "Akku-Bohrschrauber", "2", "149,90");
   const auto [file, number] = printPdf(id);
-  const fs::path screenshots = fs::path(ORVOSAL_BUILD_DIR) / "screenshots";
-  fs::create_directories(screenshots);
-  commandOutput("pdftoppm -r 80 -png -singlefile '" + file.string() + "' '" +
-                (screenshots / "invoice_girocode").string() + "'");
-  EXPECT_TRUE(fs::exists(screenshots / "invoice_girocode.png"));
-  const std::string text = commandOutput("pdftotext -layout '" + file.string() + "' - 2>/dev/null");
-  for (const char* caption : {"Bequem bezahlen:", "QR-Code mit der", "Banking-App scannen"}) {
-    EXPECT_NE(text.find(caption), std::string::npos) << caption << "\n" << text;
-  }
+  renderPdfPage(file, 1, fs::path(ORVOSAL_BUILD_DIR) / "screenshots" / "invoice_girocode.png");
+
+  const std::vector<PdfWord> words = pdfWords(file);
+  const auto word = [&](std::string_view text) {
+    const auto found =
+        std::find_if(words.begin(), words.end(), [&](const PdfWord& w) { return w.text == text; });
+    return found == words.end() ? PdfWord{} : *found;
+  };
+  const PdfWord caption = word("Bequem");
+  const PdfWord totals = word("Nettobetrag");
+  ASSERT_FALSE(caption.text.empty());
+  EXPECT_EQ(caption.page, totals.page);
+  EXPECT_LT(caption.right, totals.left);             // left of the totals, not over them
+  EXPECT_LT(std::abs(caption.top - totals.top), 5);  // on their first line
+  EXPECT_NE(pdfText(file).find("Banking-App scannen"), std::string::npos);
 }
 
 TEST_P(QrPrintTest, NoPaymentCodeWithoutIbanOrWithoutOpenAmount) {
@@ -205,8 +213,7 @@ TEST_P(QrPrintTest, NoPaymentCodeWithoutIbanOrWithoutOpenAmount) {
   for (const int64_t id : {paid, credit}) {
     const auto [file, number] = printPdf(id);
     EXPECT_EQ(decodedQrCodes(file), "");
-    EXPECT_EQ(commandOutput("pdftotext '" + file.string() + "' - 2>/dev/null").find("Bequem bezahlen"),
-              std::string::npos);
+    EXPECT_EQ(pdfText(file).find("Bequem bezahlen"), std::string::npos);
   }
 
   changeCompany([](Company& company) { company.iban = ""; });
@@ -214,8 +221,7 @@ TEST_P(QrPrintTest, NoPaymentCodeWithoutIbanOrWithoutOpenAmount) {
   addLine(open, 1, "Akku-Bohrschrauber", "1", "100,00");
   const auto [file, number] = printPdf(open);
   EXPECT_EQ(decodedQrCodes(file), "");
-  EXPECT_EQ(commandOutput("pdftotext '" + file.string() + "' - 2>/dev/null").find("Bequem bezahlen"),
-            std::string::npos);
+  EXPECT_EQ(pdfText(file).find("Bequem bezahlen"), std::string::npos);
   EXPECT_TRUE(temporaryFolderEmpty());
 }
 
