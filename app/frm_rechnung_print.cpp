@@ -1,12 +1,13 @@
 // The print menu of the document window: printing through the options dialog, the preview and a
-// silent PDF. The print itself (number, data, layout, stamps) is documents/printing's.
+// silent PDF. The print itself (number, data, layout, stamps) is documents/printing's, the
+// electronic invoice a PDF carries accounting's.
 #include <QAction>
 #include <QMenu>
 #include <QMessageBox>
 
+#include "accounting/einvoice/einvoice_print.h"
 #include "app/desktop_print_port.h"
 #include "app/frm_rechnung.h"
-#include "documents/printing/document_print.h"
 
 namespace orvosal {
 
@@ -39,12 +40,13 @@ void FrmRechnung::printDocumentTo(std::optional<PrintChoice> output) {
     return;
   }
   DesktopPrintPort port(this);
-  const DocumentPrintOutcome outcome = printDocument(session_, port, document_->id(), output);
+  const DocumentPrintOutcome outcome = printDocumentWithEInvoice(session_, port, document_->id(), output);
   reloadDocument();  // shows the drawn number and the print stamp
   if (outcome.printed && outcome.result.option == kPrintExport && !outcome.result.files.empty()) {
-    QMessageBox::information(
-        this, windowTitle(),
-        "PDF gespeichert:\n" + QString::fromStdString(outcome.result.files.front().string()));
+    QStringList files;
+    for (const std::filesystem::path& file : outcome.result.files)
+      files << QString::fromStdString(file.string());
+    QMessageBox::information(this, windowTitle(), "PDF gespeichert:\n" + files.join("\n"));
   }
 }
 

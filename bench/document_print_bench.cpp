@@ -1,7 +1,8 @@
 // Printing documents to PDF through the shipped invoice layout: one invoice of about ten pages
 // (read the document, draw nothing, lay out, write the PDF, stamp it) as median and slowest of
-// several runs, and 100 single-page invoices printed one after the other, on a file database and,
-// when ORVOSAL_TEST_PG names a server, on PostgreSQL.
+// several runs, the same invoice as ZUGFeRD (also the check of its items, the CII XML and the
+// PDF/A-3 with the XML embedded), and 100 single-page invoices printed one after the other, on a file
+// database and, when ORVOSAL_TEST_PG names a server, on PostgreSQL.
 
 #include <QGuiApplication>
 
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "accounting/einvoice/einvoice_print.h"
 #include "bench/bench_server.h"
 #include "core/company/company.h"
 #include "core/db/database.h"
@@ -20,6 +22,7 @@
 #include "core/db/transaction.h"
 #include "documents/printing/document_print.h"
 #include "documents/records/document_header.h"
+#include "documents/totals/document_totals.h"
 
 namespace {
 
@@ -93,13 +96,24 @@ void report(const char* what, std::vector<double> times) {
   std::printf("%-44s median %8.1f ms, slowest %8.1f ms\n", what, times[times.size() / 2], times.back());
 }
 
-bool printPdf(Session& session, int64_t belegId, const std::filesystem::path& file) {
-  NoWindowsPort port;
+PrintChoice pdfTo(const std::filesystem::path& file) {
   PrintChoice choice;
   choice.option = kPrintExport;
   choice.exportFormat = "PDF";
   choice.exportFile = file;
-  return printDocument(session, port, belegId, choice).printed;
+  return choice;
+}
+
+bool printPdf(Session& session, int64_t belegId, const std::filesystem::path& file) {
+  NoWindowsPort port;
+  return printDocument(session, port, belegId, pdfTo(file)).printed;
+}
+
+bool printZugferd(Session& session, int64_t belegId, const std::filesystem::path& file) {
+  NoWindowsPort port;
+  return printDocumentWithEInvoice(session, port, belegId, pdfTo(file), std::nullopt,
+                                   EInvoiceRequest::Zugferd)
+      .printed;
 }
 
 void benchPrint(const bench::BenchEngine& engine) {
@@ -115,9 +129,11 @@ void benchPrint(const bench::BenchEngine& engine) {
   company.plz = "20457";
   company.ort = "Hamburg";
   company.iban = "DE89 3704 0044 0532 0130 00";
+  company.euIdentNr = "DE287654321";
   WriteCompany(db, company);
 
   const int64_t longInvoice = storeInvoice(db, kLongInvoicePositions);
+  recomputeDocumentTotals(session, longInvoice);  // an electronic invoice needs the stored totals
   std::vector<int64_t> shortInvoices;
   for (int index = 0; index < kShortInvoices; ++index) {
     shortInvoices.push_back(storeInvoice(db, kShortInvoicePositions));
@@ -133,6 +149,15 @@ void benchPrint(const bench::BenchEngine& engine) {
     times.push_back(milliseconds([&] { printPdf(session, longInvoice, out / "lang.pdf"); }));
   }
   report("10-page invoice (245 positions) to PDF", times);
+
+  times.clear();
+  bool allZugferd = true;
+  for (int round = 0; round < kLongInvoiceRounds; ++round) {
+    times.push_back(milliseconds(
+        [&] { allZugferd = printZugferd(session, longInvoice, out / "zugferd.pdf") && allZugferd; }));
+  }
+  report(allZugferd ? "10-page invoice with ZUGFeRD (PDF/A-3 + XML)" : "10-page ZUGFeRD invoice FAILED",
+         times);
 
   int printed = 0;
   const double all = milliseconds([&] {

@@ -121,7 +121,7 @@ const std::vector<CliCommand>& cliCommands() {
        .checkArguments = checkNextNumberArguments,
        .run = runNextNumber},
       {.name = "print",
-       .synopses = {"--doc ID AUSGABE",
+       .synopses = {"--doc ID AUSGABE [--zugferd]",
                     "--list documents [--type ID] [--partner ID] [--search TEXT] [--purchase] AUSGABE",
                     "--list addresses|labels [--customer|--supplier] [--search TEXT] AUSGABE",
                     "--list articles [--search TEXT] [--group WARENGRUPPE] AUSGABE"},
@@ -132,7 +132,9 @@ const std::vector<CliCommand>& cliCommands() {
                       "list-Befehle: --purchase druckt den Einkauf, --customer nur Kunden,\n"
                       "--supplier nur Lieferanten. AUSGABE ist --pdf DATEI [--pdf-password KENNWORT]\n"
                       "[--pdf-owner-password KENNWORT], --png DATEI oder --printer NAME\n"
-                      "[--copies ANZAHL]; --preview ist auf der Kommandozeile nicht möglich",
+                      "[--copies ANZAHL]; --preview ist auf der Kommandozeile nicht möglich. Eine\n"
+                      "Rechnung als PDF trägt die E-Rechnung im Format des Kunden (ZUGFeRD in der\n"
+                      "PDF-Datei, XRechnung als XML-Datei daneben), mit --zugferd immer ZUGFeRD",
        .needsSignIn = true,
        .options = printCommandOptions(),
        .minPositional = 0,

@@ -36,6 +36,7 @@ std::vector<OptionSpec> printCommandOptions() {
 std::string checkPrintArguments(const ParsedArguments& arguments) {
   if (arguments.has("--doc") && arguments.has("--list"))
     return "Bitte nur eines von --doc und --list angeben.";
+  if (arguments.has("--list") && arguments.has("--zugferd")) return "--zugferd gilt nur mit --doc.";
   return arguments.has("--list") ? checkPrintListArguments(arguments)
                                  : checkPrintDocumentArguments(arguments);
 }

@@ -3,15 +3,17 @@
 #include <ostream>
 #include <variant>
 
+#include "accounting/einvoice/einvoice_print.h"
 #include "cli/print_port_cli.h"
 #include "core/db/database.h"
 #include "core/db/recordset.h"
-#include "documents/printing/document_print.h"
 
 namespace orvosal {
 
 std::vector<OptionSpec> printDocumentOptions() {
-  std::vector<OptionSpec> options{{"--doc", "ID", "die BelegID des Belegs"}};
+  std::vector<OptionSpec> options{
+      {"--doc", "ID", "die BelegID des Belegs"},
+      {"--zugferd", "", "die PDF-Datei als ZUGFeRD-Rechnung, gleich welches Format der Kunde hat"}};
   const std::vector<OptionSpec>& outputs = printOutputOptions();
   options.insert(options.end(), outputs.begin(), outputs.end());
   return options;
@@ -24,6 +26,7 @@ std::string checkPrintDocumentArguments(const ParsedArguments& arguments) {
   }
   const auto choice = printChoiceFromOptions(arguments);
   if (const auto* reason = std::get_if<std::string>(&choice)) return *reason;
+  if (arguments.has("--zugferd") && !arguments.has("--pdf")) return "--zugferd gilt nur mit --pdf DATEI.";
   return {};
 }
 
@@ -40,8 +43,10 @@ int runPrintDocument(CommandContext& context) {
   }
   const PrintChoice choice = std::get<PrintChoice>(printChoiceFromOptions(context.arguments));
   CliPrintPort port(context.err);
-  const DocumentPrintOutcome outcome =
-      printDocument(session, port, std::stoll(id), choice, pdfProtectionFromOptions(context.arguments));
+  const EInvoiceRequest request =
+      context.arguments.has("--zugferd") ? EInvoiceRequest::Zugferd : EInvoiceRequest::CustomerFormat;
+  const DocumentPrintOutcome outcome = printDocumentWithEInvoice(
+      session, port, std::stoll(id), choice, pdfProtectionFromOptions(context.arguments), request);
   if (!outcome.printed) return kExitFailure;
   context.out << outcome.belegnummer << '\n';
   for (const std::filesystem::path& file : outcome.result.files) context.out << file.string() << '\n';

@@ -48,17 +48,17 @@ TEST_F(CliPrintDocument, WrongCommandLinesAndUnknownDocumentsWriteNothing) {
 
 TEST_F(CliPrintDocument, BrokenLayoutFailsWithItsLineAndWritesNoFile) {
   ASSERT_EQ(
-      cli({"sql", "INSERT INTO Belegkopf (Belegart, BelegartenID, Kunde, Name) VALUES (2, 3, 1, 'Kunde')"})
+      cli({"sql", "INSERT INTO Belegkopf (Belegart, BelegartenID, Kunde, Name) VALUES (0, 1, 1, 'Kunde')"})
           .status,
       0);
   const std::filesystem::path layouts = home_.path() / "Formulare";
   std::filesystem::create_directories(layouts);
-  std::ofstream(layouts / "Rechnung.lst") << "layout version=1\nband kind=nirgends\n";
+  std::ofstream(layouts / "Angebot.lst") << "layout version=1\nband kind=nirgends\n";
   const std::filesystem::path pdf = home_.path() / "beleg.pdf";
 
   const CliRun run = cli({"print", "--doc", "1", "--pdf", pdf.string()});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("Rechnung.lst"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("Angebot.lst"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("Zeile 2"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("Druckvorgang abgebrochen"), std::string::npos) << run.err;
   EXPECT_FALSE(std::filesystem::exists(pdf));

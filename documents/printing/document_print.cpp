@@ -39,12 +39,19 @@ void stampPrinted(Session& session, int64_t belegId, bool pdf) {
   header.update();
 }
 
-// Records the choice the port makes, so that the stamp knows whether a PDF was written.
+// Records the choice the port makes, so that the stamp knows whether a PDF was written, and lets
+// the added steps confirm it; a refused output ends the print as if cancelled.
 class ChoiceRecorder : public PrintPort {
  public:
-  explicit ChoiceRecorder(PrintPort& inner) : inner_(inner) {}
+  ChoiceRecorder(PrintPort& inner, DocumentPrintSteps* steps, int64_t belegId,
+                 const std::optional<PdfProtection>& protection)
+      : inner_(inner), steps_(steps), belegId_(belegId), protection_(protection) {}
   PrintChoice chooseOutput(std::string_view title, const std::vector<std::string>& outputs) override {
     chosen = inner_.chooseOutput(title, outputs);
+    if (steps_ != nullptr && chosen.option != kPrintCancelled &&
+        !steps_->confirmOutput(belegId_, chosen, protection_)) {
+      chosen = PrintChoice{};
+    }
     return chosen;
   }
   void showPreview(const ReportDocument& report, std::string_view title) override {
@@ -62,7 +69,21 @@ class ChoiceRecorder : public PrintPort {
 
  private:
   PrintPort& inner_;
+  DocumentPrintSteps* steps_;
+  int64_t belegId_;
+  const std::optional<PdfProtection>& protection_;
 };
+
+// The added steps could not complete the files: they are removed, the reason is logged and shown.
+void failCompletion(Session& session, PrintResult& result, const std::string& reason) {
+  session.errorLog().record("mdlBelegDruck!printDocument", 0, reason);
+  session.ui().message(reason, "Drucken", MessageKind::Warning);
+  std::error_code ignored;
+  for (const std::filesystem::path& file : result.files) std::filesystem::remove(file, ignored);
+  result.files.clear();
+  result.produced = false;
+  result.error = reason;
+}
 
 }  // namespace
 
@@ -72,23 +93,24 @@ std::string documentPrintTitle(std::string_view belegtitel, std::string_view bel
 }
 
 DocumentPrintOutcome printDocument(Session& session, PrintPort& port, int64_t belegId,
-                                   std::optional<PrintChoice> output,
-                                   std::optional<PdfProtection> protection) {
+                                   std::optional<PrintChoice> output, std::optional<PdfProtection> protection,
+                                   DocumentPrintSteps* steps) {
   return runOperation(session, "mdlBelegDruck!printDocument", DocumentPrintOutcome{}, [&]() {
     DocumentPrintOutcome outcome;
-    Recordset area(GlobalConnection(session),
-                   "SELECT Kunde FROM Belegkopf WHERE ([BelegID] IN (" + std::to_string(belegId) + "));");
+    Recordset area(GlobalConnection(session), "SELECT Kunde, KDNr FROM Belegkopf WHERE ([BelegID] IN (" +
+                                                  std::to_string(belegId) + "));");
     if (area.eof()) return outcome;
     if (!RequireRight(session, area["Kunde"].toBool() ? "Rechnungen" : "Bestellungen")) return outcome;
+    if (!protection) protection = partnerProtection(session, area["KDNr"].toInt());
+    if (steps != nullptr && output && !steps->confirmOutput(belegId, *output, protection)) return outcome;
 
     assignDocumentNumber(session, belegId);
     std::optional<DocumentPrintData> print = readDocumentPrintData(session, belegId);
     if (!print) return outcome;
     outcome.belegnummer = print->header.belegnummer;
     TemporaryPictures pictures;  // the QR code images live until the print is over
-    if (const std::optional<Layout> layout = readPrintLayout(session, print->layoutFile)) {
-      defineDocumentQrCodes(session, *layout, *print, pictures);
-    }
+    const std::optional<Layout> layout = readPrintLayout(session, print->layoutFile);
+    if (layout) defineDocumentQrCodes(session, *layout, *print, pictures);
 
     PrintRequest request;
     request.layoutFile = print->layoutFile;
@@ -97,12 +119,20 @@ DocumentPrintOutcome printDocument(Session& session, PrintPort& port, int64_t be
     request.exportFolder = trim(print->type.pdfPath).empty()
                                ? std::filesystem::path()
                                : std::filesystem::path(trim(print->type.pdfPath));
-    request.pdfProtection = protection ? protection : partnerProtection(session, print->header.kdNr);
+    request.pdfProtection = protection;
     request.author = ReadCompany(GlobalConnection(session)).value_or(Company{}).name;
+    if (steps != nullptr && layout) steps->defineVariables(belegId, *layout, print->report);
 
-    ChoiceRecorder recorder(port);
+    ChoiceRecorder recorder(port, steps, belegId, protection);
     outcome.result = printReport(session, recorder, request, print->report);
     if (!outcome.result.produced) return outcome;
+    if (steps != nullptr && outcome.result.option == kPrintExport) {
+      const std::string failure = steps->completeOutput(belegId, outcome.result);
+      if (!failure.empty()) {
+        failCompletion(session, outcome.result, failure);
+        return outcome;
+      }
+    }
     stampPrinted(session, belegId, wrotePdf(outcome.result, output ? *output : recorder.chosen));
     outcome.printed = true;
     return outcome;
