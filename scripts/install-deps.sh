@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   postgresql postgresql-contrib
   libaqbanking-data python3-stdnum python3-vobject
-  libqpdf-dev qpdf poppler-utils fonts-liberation2 zbar-tools
+  libqpdf-dev qpdf poppler-utils fonts-liberation2 zbar-tools libqrencode-dev
   default-jre-headless libsaxonhe-java libxml2-utils icc-profiles-free
 )
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QImage>
 #include <string>
 #include <string_view>
 
 #include "core/datetime.h"
+#include "output/qr/qr_decoration.h"
 #include "output/qr/qr_symbol.h"
 
 namespace orvosal {
@@ -17,9 +19,12 @@ class clsQRCode {
   // Off: lower-case letters are written upper-case in the alphanumeric mode, which has none.
   bool CaseSensitive = true;
 
-  // An image drawn over the centre of the symbol in the picture renderings (preview, clipboard);
-  // a high error level keeps such a symbol readable. Empty: no logo.
-  void AddLogo(std::string_view imagePath) { logoPath_ = imagePath; }
+  // An image (PNG, JPEG, BMP, ...) drawn over the centre of the symbol in the BMP, SVG and HTML
+  // renderings, on a light square of at most 5 % of the modules at level Q and 8 % at H. While a
+  // logo is set, Encode raises the error level to at least Q. An empty path removes the logo.
+  // Answers "" or, for a file that cannot be read as an image, the message; the logo set before
+  // stays then.
+  std::string AddLogo(std::string_view imagePath);
   const std::string& logoPath() const { return logoPath_; }
 
   // Encodes the text with the settings. Answers "" on success, else the message of the failure;
@@ -43,7 +48,8 @@ class clsQRCode {
   int Matrix(int row, int column) const { return symbol_.at(row, column); }
   // Width of the light border in modules.
   int QuietZone = 4;
-  // Draws the finder, timing and alignment patterns in their own colour in the picture renderings.
+  // Draws the dark modules of the finder, timing and alignment patterns in their own colour
+  // (kMarkerColour) in the BMP, SVG and HTML renderings: a view for checking a symbol by eye.
   bool ShowMarkers = false;
   // Modules per side of the encoded symbol; 0 before a successful Encode.
   int Size() const { return symbol_.size; }
@@ -55,9 +61,11 @@ class clsQRCode {
 
  private:
   int zzGetBestMask() const { return FindBestMask ? -1 : 0; }
+  qr::Decoration decoration() const { return {.showMarkers = ShowMarkers, .logo = logo_}; }
 
   qr::Symbol symbol_;
   std::string logoPath_;
+  QImage logo_;
 };
 
 }  // namespace orvosal

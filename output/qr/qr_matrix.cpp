@@ -1,7 +1,10 @@
 #include "output/qr/qr_matrix.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+
+#include "output/qr/qr_penalty.h"
 
 namespace orvosal::qr {
 
@@ -31,34 +34,34 @@ bool maskSelects(int mask, int row, int column) {
   }
 }
 
-// Rule 1 and rule 3 along one line of modules: runs of five or more of one colour, and the
-// finder-like sequence 1:1:3:1:1 with four light modules on one side.
-int linePenalty(const std::vector<bool>& line) {
-  int score = 0;
-  int run = 1;
-  for (size_t i = 1; i <= line.size(); ++i) {
-    if (i < line.size() && line[i] == line[i - 1]) {
-      ++run;
-      continue;
-    }
-    if (run >= 5) score += 3 + (run - 5);
-    run = 1;
-  }
-  static const bool pattern[] = {true, false, true, true, true, false, true};
-  for (size_t i = 0; i + 7 <= line.size(); ++i) {
-    bool match = true;
-    for (size_t j = 0; j < 7 && match; ++j) match = line[i + j] == pattern[j];
-    if (!match) continue;
-    auto lightRun = [&](std::ptrdiff_t from) {
-      for (std::ptrdiff_t k = from; k < from + 4; ++k)
-        if (k < 0 || k >= static_cast<std::ptrdiff_t>(line.size()) || line[static_cast<size_t>(k)])
-          return false;
-      return true;
-    };
-    const auto start = static_cast<std::ptrdiff_t>(i);
-    if (lightRun(start - 4) || lightRun(start + 7)) score += 40;
-  }
-  return score;
+// Every mask pattern repeats after 12 rows and 12 columns. Bit m of an entry says whether mask m
+// inverts the modules at row % 12 and column % 12.
+using MaskTable = std::array<std::array<uint8_t, 12>, 12>;
+
+MaskTable makeMaskTable() {
+  MaskTable table{};
+  for (int row = 0; row < 12; ++row)
+    for (int column = 0; column < 12; ++column)
+      for (int mask = 0; mask < 8; ++mask)
+        if (maskSelects(mask, row, column))
+          table[static_cast<size_t>(row)][static_cast<size_t>(column)] |= static_cast<uint8_t>(1 << mask);
+  return table;
+}
+
+// Calls set(row, column, bit) for the 15 format bits in both copies and for the dark module.
+template <typename Set>
+void placeFormatBits(int size, int bits, Set set) {
+  auto bit = [bits](int i) { return static_cast<uint8_t>((bits >> i) & 1); };
+  // First copy around the top left finder.
+  for (int i = 0; i <= 5; ++i) set(i, 8, bit(i));
+  set(7, 8, bit(6));
+  set(8, 8, bit(7));
+  set(8, 7, bit(8));
+  for (int i = 9; i < 15; ++i) set(8, 14 - i, bit(i));
+  // Second copy split below the top right and beside the bottom left finder.
+  for (int i = 0; i < 8; ++i) set(8, size - 1 - i, bit(i));
+  for (int i = 8; i < 15; ++i) set(size - 15 + i, 8, bit(i));
+  set(size - 8, 8, kDark);  // the dark module
 }
 
 }  // namespace
@@ -66,7 +69,7 @@ int linePenalty(const std::vector<bool>& line) {
 ModuleMatrix::ModuleMatrix(int version)
     : size_(symbolSize(version)),
       modules_(static_cast<size_t>(size_ * size_), kLight),
-      function_(static_cast<size_t>(size_ * size_), false) {
+      function_(static_cast<size_t>(size_ * size_), 0) {
   for (int i = 0; i < size_; ++i) {
     setFunction(6, i, i % 2 == 0 ? kMarker : kLight);
     setFunction(i, 6, i % 2 == 0 ? kMarker : kLight);
@@ -87,7 +90,7 @@ ModuleMatrix::ModuleMatrix(int version)
 
 void ModuleMatrix::setFunction(int row, int column, uint8_t value) {
   modules_[index(row, column)] = value;
-  function_[index(row, column)] = true;
+  function_[index(row, column)] = 1;
 }
 
 void ModuleMatrix::drawFinder(int centreRow, int centreColumn) {
@@ -123,18 +126,8 @@ int ModuleMatrix::versionBits(int version) {
 }
 
 void ModuleMatrix::drawFormatBits(ErrorLevel level, int mask) {
-  const int bits = formatBits(level, mask);
-  auto bit = [bits](int i) { return static_cast<uint8_t>((bits >> i) & 1); };
-  // First copy around the top left finder.
-  for (int i = 0; i <= 5; ++i) setFunction(i, 8, bit(i));
-  setFunction(7, 8, bit(6));
-  setFunction(8, 8, bit(7));
-  setFunction(8, 7, bit(8));
-  for (int i = 9; i < 15; ++i) setFunction(8, 14 - i, bit(i));
-  // Second copy split below the top right and beside the bottom left finder.
-  for (int i = 0; i < 8; ++i) setFunction(8, size_ - 1 - i, bit(i));
-  for (int i = 8; i < 15; ++i) setFunction(size_ - 15 + i, 8, bit(i));
-  setFunction(size_ - 8, 8, kDark);  // the dark module
+  placeFormatBits(size_, formatBits(level, mask),
+                  [this](int row, int column, uint8_t value) { setFunction(row, column, value); });
 }
 
 void ModuleMatrix::drawVersionBits(int version) {
@@ -175,32 +168,59 @@ void ModuleMatrix::applyMask(int mask) {
         modules_[index(row, column)] ^= kDark;
 }
 
-int ModuleMatrix::penalty() const {
-  int score = 0;
-  std::vector<bool> line(static_cast<size_t>(size_));
-  for (int row = 0; row < size_; ++row) {
-    for (int column = 0; column < size_; ++column) line[static_cast<size_t>(column)] = dark(row, column);
-    score += linePenalty(line);
-  }
-  for (int column = 0; column < size_; ++column) {
-    for (int row = 0; row < size_; ++row) line[static_cast<size_t>(row)] = dark(row, column);
-    score += linePenalty(line);
-  }
-  // Rule 2: every 2 x 2 block of one colour.
-  for (int row = 0; row + 1 < size_; ++row)
-    for (int column = 0; column + 1 < size_; ++column) {
-      const bool colour = dark(row, column);
-      if (colour == dark(row, column + 1) && colour == dark(row + 1, column) &&
-          colour == dark(row + 1, column + 1))
-        score += 3;
+int ModuleMatrix::penalty() const { return penaltyScore(modules_, static_cast<size_t>(size_)); }
+
+int ModuleMatrix::bestMask(ErrorLevel level) const {
+  static const MaskTable kMaskTable = makeMaskTable();
+  const auto side = static_cast<size_t>(size_);
+  // The unmasked modules and the function modules, row by row and column by column.
+  std::vector<ModuleLine> darkRows(side, ModuleLine::framed(side));
+  std::vector<ModuleLine> darkColumns(side, ModuleLine::framed(side));
+  std::vector<ModuleLine> functionRows(side);
+  std::vector<ModuleLine> functionColumns(side);
+  for (size_t row = 0; row < side; ++row)
+    for (size_t column = 0; column < side; ++column) {
+      const size_t i = row * side + column;
+      darkRows[row].set(column, modules_[i] != kLight);
+      darkColumns[column].set(row, modules_[i] != kLight);
+      functionRows[row].set(column, function_[i] != 0);
+      functionColumns[column].set(row, function_[i] != 0);
     }
-  // Rule 4: 10 points for every full 5 % the dark share is away from 50 %.
-  int darkCount = 0;
-  for (int row = 0; row < size_; ++row)
-    for (int column = 0; column < size_; ++column) darkCount += dark(row, column) ? 1 : 0;
-  const int total = size_ * size_;
-  score += std::abs(darkCount * 20 - total * 10) / total * 10;
-  return score;
+  // A mask's pattern along a row depends on the row modulo 12 only, along a column likewise.
+  std::array<std::array<ModuleLine, 12>, 8> rowPatterns{};
+  std::array<std::array<ModuleLine, 12>, 8> columnPatterns{};
+  for (size_t phase = 0; phase < 12; ++phase)
+    for (size_t along = 0; along < side; ++along) {
+      const uint8_t inRow = kMaskTable[phase][along % 12];
+      const uint8_t inColumn = kMaskTable[along % 12][phase];
+      for (size_t mask = 0; mask < 8; ++mask) {
+        rowPatterns[mask][phase].set(along, (inRow >> mask) & 1);
+        columnPatterns[mask][phase].set(along, (inColumn >> mask) & 1);
+      }
+    }
+
+  std::vector<ModuleLine> rows(side);
+  std::vector<ModuleLine> columns(side);
+  int best = 0;
+  int bestScore = -1;
+  for (int mask = 0; mask < 8; ++mask) {
+    const auto& rowPattern = rowPatterns[static_cast<size_t>(mask)];
+    const auto& columnPattern = columnPatterns[static_cast<size_t>(mask)];
+    for (size_t i = 0; i < side; ++i) {
+      rows[i] = darkRows[i].masked(rowPattern[i % 12], functionRows[i]);
+      columns[i] = darkColumns[i].masked(columnPattern[i % 12], functionColumns[i]);
+    }
+    placeFormatBits(size_, formatBits(level, mask), [&](int row, int column, uint8_t value) {
+      rows[static_cast<size_t>(row)].set(static_cast<size_t>(column), value != 0);
+      columns[static_cast<size_t>(column)].set(static_cast<size_t>(row), value != 0);
+    });
+    const int score = penaltyScore(rows.data(), columns.data(), side);
+    if (bestScore < 0 || score < bestScore) {
+      best = mask;
+      bestScore = score;
+    }
+  }
+  return best;
 }
 
 }  // namespace orvosal::qr

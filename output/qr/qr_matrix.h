@@ -32,6 +32,9 @@ class ModuleMatrix {
   void drawFormatBits(ErrorLevel level, int mask);
   // The penalty score of the standard's four rules.
   int penalty() const;
+  // The mask (0..7) whose symbol, format bits of level included, has the lowest penalty; the
+  // lower number wins a tie. The matrix holds the placed codewords, unmasked.
+  int bestMask(ErrorLevel level) const;
 
   // The 15 format bits (with BCH code and XOR mask) and the 18 version bits.
   static int formatBits(ErrorLevel level, int mask);
@@ -46,7 +49,7 @@ class ModuleMatrix {
 
   int size_;
   std::vector<uint8_t> modules_;
-  std::vector<bool> function_;
+  std::vector<uint8_t> function_;  // 1: a function module, which masks leave alone
 };
 
 }  // namespace orvosal::qr

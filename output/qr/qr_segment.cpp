@@ -13,19 +13,6 @@ void appendBits(std::vector<bool>& bits, uint32_t value, int count) {
   for (int i = count - 1; i >= 0; --i) bits.push_back(((value >> i) & 1) != 0);
 }
 
-int countBits(EncodingMode mode, int version) {
-  const int range = version <= 9 ? 0 : version <= 26 ? 1 : 2;
-  switch (mode) {
-    case EncodingMode::Numeric:
-      return std::array{10, 12, 14}[static_cast<size_t>(range)];
-    case EncodingMode::AlphaNumeric:
-      return std::array{9, 11, 13}[static_cast<size_t>(range)];
-    case EncodingMode::Byte:
-      break;
-  }
-  return range == 0 ? 8 : 16;
-}
-
 uint32_t modeIndicator(EncodingMode mode) {
   switch (mode) {
     case EncodingMode::Numeric:
@@ -42,6 +29,19 @@ uint32_t alphaValue(char c) { return static_cast<uint32_t>(kAlphaNumericCharset.
 
 }  // namespace
 
+int characterCountBits(EncodingMode mode, int version) {
+  const int range = version <= 9 ? 0 : version <= 26 ? 1 : 2;
+  switch (mode) {
+    case EncodingMode::Numeric:
+      return std::array{10, 12, 14}[static_cast<size_t>(range)];
+    case EncodingMode::AlphaNumeric:
+      return std::array{9, 11, 13}[static_cast<size_t>(range)];
+    case EncodingMode::Byte:
+      break;
+  }
+  return range == 0 ? 8 : 16;
+}
+
 bool fitsMode(std::string_view data, EncodingMode mode) {
   for (char c : data) {
     if (mode == EncodingMode::Numeric && (c < '0' || c > '9')) return false;
@@ -53,7 +53,7 @@ bool fitsMode(std::string_view data, EncodingMode mode) {
 
 std::optional<std::vector<bool>> segmentBits(std::string_view data, EncodingMode mode, int version) {
   if (!fitsMode(data, mode)) return std::nullopt;
-  const int lengthBits = countBits(mode, version);
+  const int lengthBits = characterCountBits(mode, version);
   if (data.size() >= (size_t{1} << lengthBits)) return std::nullopt;
   std::vector<bool> bits;
   appendBits(bits, modeIndicator(mode), 4);

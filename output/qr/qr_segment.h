@@ -19,6 +19,9 @@ inline constexpr std::string_view kAlphaNumericCharset = "0123456789ABCDEFGHIJKL
 // Whether every byte of the data can be carried in that mode.
 bool fitsMode(std::string_view data, EncodingMode mode);
 
+// Width of the character count field of the mode at that version; it grows at versions 10 and 27.
+int characterCountBits(EncodingMode mode, int version);
+
 // The bits of one segment: mode indicator, character count and data, without terminator. Empty
 // when the data does not fit the mode or its count field at that version.
 std::optional<std::vector<bool>> segmentBits(std::string_view data, EncodingMode mode, int version);

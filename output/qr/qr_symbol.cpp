@@ -4,36 +4,15 @@
 
 namespace orvosal::qr {
 
-namespace {
-
-// The mask with the lowest penalty; the lower number wins a tie.
-int bestMask(ModuleMatrix matrix, ErrorLevel level) {
-  int best = 0;
-  int bestScore = -1;
-  for (int mask = 0; mask < 8; ++mask) {
-    ModuleMatrix trial = matrix;
-    trial.applyMask(mask);
-    trial.drawFormatBits(level, mask);
-    const int score = trial.penalty();
-    if (bestScore < 0 || score < bestScore) {
-      best = mask;
-      bestScore = score;
-    }
-  }
-  return best;
-}
-
-}  // namespace
-
 Symbol symbolFromCodewords(const std::vector<uint8_t>& dataCodewords, int version, ErrorLevel level,
                            int mask) {
   ModuleMatrix matrix(version);
   matrix.placeCodewords(interleaveWithErrorCorrection(dataCodewords, version, level));
-  if (mask < 0) mask = bestMask(matrix, level);
+  if (mask < 0) mask = matrix.bestMask(level);
   matrix.applyMask(mask);
   matrix.drawFormatBits(level, mask);
 
-  Symbol symbol{.version = version, .size = matrix.size(), .mask = mask, .modules = {}};
+  Symbol symbol{.version = version, .size = matrix.size(), .mask = mask, .modules = {}, .level = level};
   symbol.modules.reserve(static_cast<size_t>(matrix.size() * matrix.size()));
   for (int row = 0; row < matrix.size(); ++row)
     for (int column = 0; column < matrix.size(); ++column) symbol.modules.push_back(matrix.at(row, column));
@@ -48,8 +27,14 @@ std::variant<Symbol, std::string> encodeSymbol(std::string_view data, const Symb
 
   const int first = request.version == 0 ? kMinVersion : request.version;
   const int last = request.version == 0 ? kMaxVersion : request.version;
+  // The segment changes only with the width of its character count.
+  std::optional<std::vector<bool>> segment;
+  int segmentCountBits = 0;
   for (int version = first; version <= last; ++version) {
-    const auto segment = segmentBits(data, request.mode, version);
+    if (characterCountBits(request.mode, version) != segmentCountBits) {
+      segment = segmentBits(data, request.mode, version);
+      segmentCountBits = characterCountBits(request.mode, version);
+    }
     if (!segment) continue;
     const auto codewords = dataCodewordsFor(*segment, version, request.level);
     if (codewords) return symbolFromCodewords(*codewords, version, request.level, request.mask);

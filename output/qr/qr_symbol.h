@@ -24,6 +24,7 @@ struct Symbol {
   int size = 0;
   int mask = 0;
   std::vector<uint8_t> modules;
+  ErrorLevel level = ErrorLevel::L;
 
   uint8_t at(int row, int column) const { return modules[static_cast<size_t>(row * size + column)]; }
   bool dark(int row, int column) const { return at(row, column) != 0; }

@@ -3,6 +3,8 @@
 #include <array>
 #include <functional>
 
+#include "output/qr/qr_matrix.h"
+
 namespace orvosal::qr {
 
 namespace {
@@ -37,21 +39,40 @@ std::string epsDate(const DateTime& moment) {
 
 }  // namespace
 
-std::string renderHtml(const Symbol& symbol, int quietZone, int scale) {
+std::string renderHtml(const Symbol& symbol, int quietZone, int scale, const Decoration& decoration) {
   const std::string side = number((symbol.size + 2 * quietZone) * scale);
   std::string html = "<div style='font-size:0;background-color:#ffffff;position:relative;width:" + side +
                      "px;height:" + side + "px;'>" + std::string(kEnd);
-  forEachDarkModule(symbol, quietZone, scale, [&](int, int, int x, int y) {
-    html += "<div style='background-color:#000000;width:" + number(scale) + "px;height:" + number(scale) +
-            "px;position:absolute;left:" + number(x) + "px;top:" + number(y) + "px;'>&nbsp;</div>";
+  auto box = [](int x, int y, int width, int height) {
+    return "width:" + number(width) + "px;height:" + number(height) +
+           "px;position:absolute;left:" + number(x) + "px;top:" + number(y) + "px;";
+  };
+  forEachDarkModule(symbol, quietZone, scale, [&](int row, int column, int x, int y) {
+    html += "<div style='background-color:" + std::string(moduleColour(symbol, decoration, row, column)) +
+            ";" + box(x, y, scale, scale) + "'>&nbsp;</div>";
     html += kEnd;
   });
+  const LogoPlacement logo = placeLogo(symbol, quietZone, scale, decoration.logo);
+  if (!logo.square.isEmpty()) {
+    html += "<div style='background-color:#ffffff;" +
+            box(logo.square.x(), logo.square.y(), logo.square.width(), logo.square.height()) +
+            "'>&nbsp;</div>";
+    html += kEnd;
+    html += "<img src='" + logoDataUrl(decoration.logo) + "' style='" +
+            box(logo.image.x(), logo.image.y(), logo.image.width(), logo.image.height()) + "'>";
+    html += kEnd;
+    forEachAreaModule(symbol, quietZone, scale, logo.alignmentAreas, [&](int row, int column, int x, int y) {
+      html += "<div style='background-color:" + std::string(moduleColour(symbol, decoration, row, column)) +
+              ";" + box(x, y, scale, scale) + "'>&nbsp;</div>";
+      html += kEnd;
+    });
+  }
   html += "</div>";
   html += kEnd;
   return html;
 }
 
-std::string renderSvg(const Symbol& symbol, int quietZone, int scale) {
+std::string renderSvg(const Symbol& symbol, int quietZone, int scale, const Decoration& decoration) {
   const std::string side = number((symbol.size + 2 * quietZone) * scale);
   std::string svg;
   auto line = [&svg](const std::string& text) {
@@ -66,13 +87,32 @@ std::string renderSvg(const Symbol& symbol, int quietZone, int scale) {
   line("      <rect x='0' y='0' width='" + side + "' height='" + side + "' />");
   line("    </g>");
   line("    <g id='pattern' fill='#000000' stroke='#000000'>");
+  const std::string markerPaint =
+      " fill='" + std::string(kMarkerColour) + "' stroke='" + std::string(kMarkerColour) + "'";
+  auto rect = [](int x, int y, int width, int height) {
+    return "x='" + number(x) + "' y='" + number(y) + "' width='" + number(width) + "' height='" +
+           number(height) + "'";
+  };
   forEachDarkModule(symbol, quietZone, scale, [&](int row, int column, int x, int y) {
+    const bool marker = decoration.showMarkers && symbol.at(row, column) == kMarker;
     line("    <g id='R" + number(row) + "C" + number(column) + "' >");
-    line("      <rect x='" + number(x) + "' y='" + number(y) + "' width='" + number(scale) + "' height='" +
-         number(scale) + "' />");
+    line("      <rect " + rect(x, y, scale, scale) + (marker ? markerPaint : std::string()) + " />");
     line("    </g>");
   });
   line("    </g>");
+  const LogoPlacement logo = placeLogo(symbol, quietZone, scale, decoration.logo);
+  if (!logo.square.isEmpty()) {
+    line("    <g id='logo'>");
+    line("      <rect " + rect(logo.square.x(), logo.square.y(), logo.square.width(), logo.square.height()) +
+         " fill='#ffffff' stroke='#ffffff' />");
+    line("      <image " + rect(logo.image.x(), logo.image.y(), logo.image.width(), logo.image.height()) +
+         " href='" + logoDataUrl(decoration.logo) + "' />");
+    forEachAreaModule(symbol, quietZone, scale, logo.alignmentAreas, [&](int row, int column, int x, int y) {
+      const std::string colour(moduleColour(symbol, decoration, row, column));
+      line("      <rect " + rect(x, y, scale, scale) + " fill='" + colour + "' stroke='" + colour + "' />");
+    });
+    line("    </g>");
+  }
   line("  </g>");
   line("</svg>");
   return svg;

@@ -1,5 +1,7 @@
 #include "output/qr/reed_solomon.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 
 namespace orvosal::qr {
@@ -13,6 +15,24 @@ uint8_t multiply(uint8_t a, uint8_t b) {
     product ^= ((b >> bit) & 1) * a;
   }
   return static_cast<uint8_t>(product);
+}
+
+// Powers of 2 and their logarithms in the field: a * b = exp[log a + log b] for a, b != 0. The
+// powers are written twice so that a sum of two logarithms needs no reduction.
+struct FieldTables {
+  std::array<uint8_t, 512> exp{};
+  std::array<int, 256> log{};
+};
+
+FieldTables makeFieldTables() {
+  FieldTables tables;
+  uint8_t value = 1;
+  for (int i = 0; i < 255; ++i) {
+    tables.exp[static_cast<size_t>(i)] = tables.exp[static_cast<size_t>(i + 255)] = value;
+    tables.log[value] = i;
+    value = multiply(value, 0x02);
+  }
+  return tables;
 }
 
 }  // namespace
@@ -35,12 +55,21 @@ std::vector<uint8_t> reedSolomonGenerator(int degree) {
 
 std::vector<uint8_t> reedSolomonRemainder(const std::vector<uint8_t>& data,
                                           const std::vector<uint8_t>& generator) {
+  static const FieldTables kTables = makeFieldTables();
+  // The generator's coefficients as logarithms, -1 for a zero coefficient.
+  std::vector<int> generatorLog(generator.size());
+  for (size_t i = 0; i < generator.size(); ++i)
+    generatorLog[i] = generator[i] != 0 ? kTables.log[generator[i]] : -1;
+
   std::vector<uint8_t> result(generator.size(), 0);
   for (uint8_t value : data) {
     const uint8_t factor = value ^ result.front();
-    result.erase(result.begin());
-    result.push_back(0);
-    for (size_t i = 0; i < result.size(); ++i) result[i] ^= multiply(generator[i], factor);
+    std::copy(result.begin() + 1, result.end(), result.begin());
+    result.back() = 0;
+    if (factor == 0) continue;
+    const int factorLog = kTables.log[factor];
+    for (size_t i = 0; i < result.size(); ++i)
+      if (generatorLog[i] >= 0) result[i] ^= kTables.exp[static_cast<size_t>(generatorLog[i] + factorLog)];
   }
   return result;
 }
