@@ -18,6 +18,7 @@
 #include "app/options_widgets.h"
 #include "app/qt_text.h"
 #include "core/session.h"
+#include "documents/printing/record_qr_codes.h"
 #include "masterdata/printing/address_report.h"
 
 namespace orvosal {
@@ -132,7 +133,7 @@ void frmAdressSuche::printList() {
   request.layoutFile = "Adressliste.lst";
   request.title = "Adressliste";
   DesktopPrintPort port(this, &data);
-  printReport(session_, port, request, data);
+  printRecordList(session_, port, request, data);
 }
 
 void frmAdressSuche::showRows() {

@@ -18,6 +18,7 @@
 #include "app/options_widgets.h"
 #include "app/qt_text.h"
 #include "core/session.h"
+#include "documents/printing/record_qr_codes.h"
 #include "masterdata/printing/article_report.h"
 
 namespace orvosal {
@@ -169,7 +170,7 @@ void frmArtikelSuche::printList() {
   request.layoutFile = "Artikelliste.lst";
   request.title = "Artikelliste";
   DesktopPrintPort port(this, &data);
-  printReport(session_, port, request, data);
+  printRecordList(session_, port, request, data);
 }
 
 void frmArtikelSuche::showRows() {

@@ -7,6 +7,7 @@
 #include "core/records/field_text.h"
 #include "documents/editing/open_document.h"
 #include "documents/printing/document_list_report.h"
+#include "documents/printing/record_qr_codes.h"
 #include "documents/types/document_type_store.h"
 #include "masterdata/printing/address_report.h"
 #include "masterdata/printing/article_report.h"
@@ -139,7 +140,7 @@ int printList(CommandContext& context) {
   request.output = std::get<PrintChoice>(printChoiceFromOptions(arguments));
   request.pdfProtection = pdfProtectionFromOptions(arguments);
   CliPrintPort port(context.err);
-  const PrintResult result = printReport(context.session, port, request, data);
+  const PrintResult result = printRecordList(context.session, port, request, data);
   if (!result.produced) return kExitFailure;
   for (const std::filesystem::path& file : result.files) context.out << file.string() << '\n';
   return kExitSuccess;

@@ -7,8 +7,9 @@
 #include "core/text.h"
 #include "core/users/rights.h"
 #include "documents/numbering/number_draw.h"
+#include "documents/printing/document_qr_codes.h"
 #include "documents/printing/document_report_data.h"
-#include "output/layout/layout_file.h"
+#include "output/report/print_layout.h"
 
 namespace orvosal {
 namespace {
@@ -73,16 +74,6 @@ class ChoiceRecorder : public PrintPort {
   const std::optional<PdfProtection>& protection_;
 };
 
-// The layout the document prints with, for the added steps; a missing or faulty one is left to
-// the print itself to report.
-std::optional<Layout> readPrintLayout(Session& session, const std::string& layoutFile) {
-  const auto path = resolveLayout(session, layoutFile);
-  if (!std::holds_alternative<std::filesystem::path>(path)) return std::nullopt;
-  auto layout = readLayoutFile(std::get<std::filesystem::path>(path));
-  if (!std::holds_alternative<Layout>(layout)) return std::nullopt;
-  return std::get<Layout>(std::move(layout));
-}
-
 // The added steps could not complete the files: they are removed, the reason is logged and shown.
 void failCompletion(Session& session, PrintResult& result, const std::string& reason) {
   session.errorLog().record("mdlBelegDruck!printDocument", 0, reason);
@@ -117,6 +108,9 @@ DocumentPrintOutcome printDocument(Session& session, PrintPort& port, int64_t be
     std::optional<DocumentPrintData> print = readDocumentPrintData(session, belegId);
     if (!print) return outcome;
     outcome.belegnummer = print->header.belegnummer;
+    TemporaryPictures pictures;  // the QR code images live until the print is over
+    const std::optional<Layout> layout = readPrintLayout(session, print->layoutFile);
+    if (layout) defineDocumentQrCodes(session, *layout, *print, pictures);
 
     PrintRequest request;
     request.layoutFile = print->layoutFile;
@@ -127,10 +121,7 @@ DocumentPrintOutcome printDocument(Session& session, PrintPort& port, int64_t be
                                : std::filesystem::path(trim(print->type.pdfPath));
     request.pdfProtection = protection;
     request.author = ReadCompany(GlobalConnection(session)).value_or(Company{}).name;
-    if (steps != nullptr) {
-      if (const std::optional<Layout> layout = readPrintLayout(session, print->layoutFile))
-        steps->defineVariables(belegId, *layout, print->report);
-    }
+    if (steps != nullptr && layout) steps->defineVariables(belegId, *layout, print->report);
 
     ChoiceRecorder recorder(port, steps, belegId, protection);
     outcome.result = printReport(session, recorder, request, print->report);

@@ -241,7 +241,8 @@ std::optional<DocumentPrintData> readDocumentPrintData(Session& session, int64_t
 
   defineAddresses(values, print.header);
   defineCompany(values, session);
-  const DocumentTotals totals = computeDocumentTotals(positions, rules.totals);
+  print.totals = computeDocumentTotals(positions, rules.totals);
+  const DocumentTotals& totals = print.totals;
   defineTotals(values, print.header, totals);
   defineTotalsLines(values, print.header, totals, print.type);
   defineTerms(values, print.header);

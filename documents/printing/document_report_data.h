@@ -7,6 +7,7 @@
 #include "core/records/document_type.h"
 #include "core/session.h"
 #include "documents/records/document_header.h"
+#include "documents/totals/document_totals.h"
 #include "output/report/report_data.h"
 
 namespace orvosal {
@@ -15,12 +16,13 @@ namespace orvosal {
 inline constexpr int64_t kCashSaleTypeId = -1;
 
 // What printing one stored document needs: its header and type as read, the layout file it
-// prints with, and the variables and position records the layout shows (the names are listed in
+// prints with, its totals, and the variables and position records the layout shows (the names are listed in
 // documents/printing/README.md).
 struct DocumentPrintData {
   DocumentHeader header;
   DocumentType type;
   std::string layoutFile;  // `Formularname` + ".lst", "Barverkauf.lst" for the cash sale
+  DocumentTotals totals;   // as printed
   ReportData report;
 };
 
