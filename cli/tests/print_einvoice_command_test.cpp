@@ -2,29 +2,17 @@
 // format, or ZUGFeRD with --zugferd; a missing item ends the print with nothing written.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 
 #include "cli/tests/cli_test_run.h"
 #include "core/tests/db_test_support.h"
+#include "core/tests/pdf_reader.h"
 
 namespace orvosal {
 namespace {
 
 using orvosal::testing::CliRun;
 using orvosal::testing::runCommandLine;
-
-// The names of the files embedded into a PDF (pdfdetach -list).
-std::string attachmentsOf(const std::filesystem::path& pdf) {
-  std::string output;
-  FILE* pipe = popen(("pdfdetach -list '" + pdf.string() + "' 2>&1").c_str(), "r");
-  if (pipe == nullptr) return output;
-  std::array<char, 1024> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
-  pclose(pipe);
-  return output;
-}
 
 class CliPrintEInvoice : public orvosal::testing::SeededBothEngines {
  protected:
@@ -70,13 +58,13 @@ TEST_P(CliPrintEInvoice, MissingItemsEndThePrintAndTheFormatFollowsTheCustomerOr
   const CliRun xrechnung = cli({"print", "--doc", id, "--pdf", pdf.string()});
   EXPECT_EQ(xrechnung.status, 0) << xrechnung.err;
   EXPECT_EQ(xrechnung.out, "RE-7\n" + pdf.string() + "\n" + xml.string() + "\n");
-  EXPECT_EQ(attachmentsOf(pdf).find("factur-x.xml"), std::string::npos);
+  EXPECT_EQ(testing::pdfAttachments(pdf).find("factur-x.xml"), std::string::npos);
 
   std::filesystem::remove(xml);
   const CliRun zugferd = cli({"print", "--doc", id, "--pdf", pdf.string(), "--zugferd"});
   EXPECT_EQ(zugferd.status, 0) << zugferd.err;
   EXPECT_EQ(zugferd.out, "RE-7\n" + pdf.string() + "\n");
-  EXPECT_NE(attachmentsOf(pdf).find("factur-x.xml"), std::string::npos);
+  EXPECT_NE(testing::pdfAttachments(pdf).find("factur-x.xml"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(xml));
 }
 

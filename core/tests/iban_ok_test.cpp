@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -9,6 +8,7 @@
 
 #include "core/rules/iban_check.h"
 #include "core/tests/db_test_support.h"
+#include "core/tests/shell_command.h"
 
 namespace orvosal {
 namespace {
@@ -108,13 +108,12 @@ TEST(IbanOk, AgreesWithAnIndependentImplementationOnGeneratedIbans) {
       " -c 'import sys\nfrom stdnum.iso7064 import mod_97_10\nfor l in open(sys.argv[1]):\n"
       " l = l.strip(); print(1 if mod_97_10.is_valid(l[4:] + l[:4]) else 0)' " +
       (folder.path() / "ibans.txt").string();
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
+  const auto [status, output] = orvosal::testing::runShellCommand(command);
+  ASSERT_EQ(status, 0) << output;
   std::vector<bool> answers;
-  for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
+  for (char c : output) {
     if (c == '0' || c == '1') answers.push_back(c == '1');
   }
-  ASSERT_EQ(pclose(pipe), 0);
   ASSERT_EQ(answers.size(), ibans.size());
   int valid = 0;
   for (size_t i = 0; i < ibans.size(); ++i) {

@@ -14,6 +14,7 @@
 #include "core/db/recordset.h"
 #include "core/db/sql_helpers.h"
 #include "core/tests/einvoice_tools.h"
+#include "core/tests/shell_command.h"
 
 namespace orvosal::testing {
 namespace {
@@ -176,14 +177,8 @@ TEST_P(EInvoiceValidation, DocumentSetPassesTheValidatorWithTheStoredAmounts) {
 
   std::string command = einvoiceTool("einvoice-validate").string() + " -q";
   for (const Written& file : written_) command += " '" + file.file.string() + "'";
-  command += " 2>&1";
-  std::string output;
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  std::array<char, 4096> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
-  const int status = pclose(pipe);
-  EXPECT_EQ(status, 0) << output;
+  const ShellResult validation = runShellCommand(command + " 2>&1");
+  EXPECT_EQ(validation.status, 0) << validation.output;
 }
 
 ORVOSAL_ON_BOTH_ENGINES(EInvoiceValidation);

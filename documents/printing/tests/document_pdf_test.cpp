@@ -6,10 +6,10 @@
 
 #include "core/db/recordset.h"
 #include "core/startup/shipped_layouts.h"
+#include "core/tests/pdf_reader.h"
 #include "documents/printing/document_print.h"
 #include "documents/printing/tax_note.h"
 #include "documents/printing/tests/invoice_fixture.h"
-#include "output/tests/pdf_reader.h"
 
 namespace orvosal::testing {
 namespace {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <fstream>
 #include <regex>
@@ -11,10 +10,11 @@
 #include "core/company/company.h"
 #include "core/db/recordset.h"
 #include "core/tests/einvoice_tools.h"
+#include "core/tests/pdf_reader.h"
+#include "core/tests/shell_command.h"
 #include "documents/printing/tests/invoice_fixture.h"
 #include "documents/totals/document_totals.h"
 #include "output/layout/layout_file.h"
-#include "output/tests/pdf_reader.h"
 
 namespace orvosal::testing {
 namespace {
@@ -44,25 +44,11 @@ PrintChoice pdfExport(const std::filesystem::path& file) {
   return choice;
 }
 
-std::pair<int, std::string> runTool(const std::string& command) {
-  std::string output;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return {-1, ""};
-  std::array<char, 4096> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
-  return {pclose(pipe), output};
-}
-
 std::string fileContent(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   std::stringstream content;
   content << in.rdbuf();
   return content.str();
-}
-
-// The names of the files embedded into a PDF (pdfdetach -list).
-std::string embeddedFiles(const std::filesystem::path& pdf) {
-  return runTool("pdfdetach -list '" + pdf.string() + "'").second;
 }
 
 // The amount of the first element `name` of a CII file, e.g. GrandTotalAmount.
@@ -115,14 +101,14 @@ TEST_P(EInvoicePrint, ZugferdPdfPassesTheCheckAndCarriesTheStoredTotals) {
   ASSERT_TRUE(outcome.printed) << outcome.result.error;
   EXPECT_EQ(outcome.result.files, std::vector<std::filesystem::path>{pdf});
   EXPECT_TRUE(ui().texts("question").empty());
-  EXPECT_NE(embeddedFiles(pdf).find("factur-x.xml"), std::string::npos);
+  EXPECT_NE(pdfAttachments(pdf).find("factur-x.xml"), std::string::npos);
   EXPECT_NE(pdfText(pdf).find("Akku-Bohrschrauber"), std::string::npos);
   EXPECT_FALSE(header(id, "PDF_Erstellt").isNull());
 
   const std::filesystem::path check = einvoiceTool("einvoice-pdf-check");
   const std::filesystem::path xml = outputFolder() / "factur-x.xml";
-  const auto [status, output] =
-      runTool(check.string() + " -q --no-preflight --xml-out '" + xml.string() + "' '" + pdf.string() + "'");
+  const auto [status, output] = runShellCommand(check.string() + " -q --no-preflight --xml-out '" +
+                                                xml.string() + "' '" + pdf.string() + "' 2>&1");
   EXPECT_EQ(status, 0) << output;
   const std::string cii = fileContent(xml);
   const std::string number = header(id, "Belegnummer").toText();
@@ -145,12 +131,13 @@ TEST_P(EInvoicePrint, XRechnungCustomerGetsThePdfAndTheXmlBesideIt) {
     const DocumentPrintOutcome outcome = print(id, pdfExport(pdf));
     ASSERT_TRUE(outcome.printed) << outcome.result.error;
     EXPECT_EQ(outcome.result.files, (std::vector<std::filesystem::path>{pdf, xml}));
-    EXPECT_EQ(embeddedFiles(pdf).find(".xml"), std::string::npos) << c.format;
+    EXPECT_EQ(pdfAttachments(pdf).find(".xml"), std::string::npos) << c.format;
     EXPECT_NE(fileContent(xml).find(c.root), std::string::npos) << c.format;
     EXPECT_NE(fileContent(xml).find(header(id, "Belegnummer").toText()), std::string::npos);
     xmlFiles += " '" + xml.string() + "'";
   }
-  const auto [status, output] = runTool(einvoiceTool("einvoice-validate").string() + " -q" + xmlFiles);
+  const auto [status, output] =
+      runShellCommand(einvoiceTool("einvoice-validate").string() + " -q" + xmlFiles + " 2>&1");
   EXPECT_EQ(status, 0) << output;
 }
 
@@ -190,7 +177,7 @@ TEST_P(EInvoicePrint, MissingItemIsNamedAndNoWritesNothingWhileYesWritesAPlainPd
   const DocumentPrintOutcome outcome = print(id, pdfExport(pdf));
   ASSERT_TRUE(outcome.printed) << outcome.result.error;
   EXPECT_EQ(outcome.result.files, std::vector<std::filesystem::path>{pdf});
-  EXPECT_EQ(embeddedFiles(pdf).find("factur-x.xml"), std::string::npos);
+  EXPECT_EQ(pdfAttachments(pdf).find("factur-x.xml"), std::string::npos);
   EXPECT_NE(header(id, "Belegnummer").toText(), "");
   EXPECT_FALSE(header(id, "Beleg_gedruckt").isNull());
 }
@@ -211,7 +198,7 @@ TEST_P(EInvoicePrint, PdfChosenInTheDialogIsCheckedRightAfterTheChoice) {
 
   ui().answer(true);
   ASSERT_TRUE(printDocumentWithEInvoice(session(), port_, id).printed);
-  EXPECT_EQ(embeddedFiles(pdf).find("factur-x.xml"), std::string::npos);
+  EXPECT_EQ(pdfAttachments(pdf).find("factur-x.xml"), std::string::npos);
   EXPECT_FALSE(header(id, "PDF_Erstellt").isNull());
 }
 
@@ -226,7 +213,7 @@ TEST_P(EInvoicePrint, OnlyInvoicesToCustomersBecomeElectronicInvoices) {
     const DocumentPrintOutcome outcome = print(c.belegId, pdfExport(outputFolder() / c.file));
     ASSERT_TRUE(outcome.printed) << c.file;
     EXPECT_EQ(outcome.result.files.size(), 1u) << c.file;
-    EXPECT_EQ(embeddedFiles(outputFolder() / c.file).find("factur-x.xml"), std::string::npos) << c.file;
+    EXPECT_EQ(pdfAttachments(outputFolder() / c.file).find("factur-x.xml"), std::string::npos) << c.file;
   }
   EXPECT_TRUE(ui().texts("question").empty());
 
@@ -245,7 +232,7 @@ TEST_P(EInvoicePrint, ForcedZugferdOverridesTheCustomersXRechnung) {
   const DocumentPrintOutcome outcome = print(id, pdfExport(pdf), EInvoiceRequest::Zugferd);
   ASSERT_TRUE(outcome.printed) << outcome.result.error;
   EXPECT_EQ(outcome.result.files, std::vector<std::filesystem::path>{pdf});
-  EXPECT_NE(embeddedFiles(pdf).find("factur-x.xml"), std::string::npos);
+  EXPECT_NE(pdfAttachments(pdf).find("factur-x.xml"), std::string::npos);
 }
 
 TEST_P(EInvoicePrint, PasswordOfTheCustomerAndZugferdAreAskedAbout) {

@@ -5,12 +5,12 @@
 
 #include "core/company/company.h"
 #include "core/db/recordset.h"
+#include "core/tests/pdf_reader.h"
 #include "documents/printing/document_list_report.h"
 #include "documents/printing/document_report_data.h"
 #include "documents/printing/dunning_variables.h"
 #include "documents/printing/list_layout_data.h"
 #include "documents/printing/tests/invoice_fixture.h"
-#include "output/tests/pdf_reader.h"
 #include "masterdata/printing/address_report.h"
 #include "masterdata/printing/article_report.h"
 #include "output/report/print_job.h"

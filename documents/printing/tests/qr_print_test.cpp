@@ -8,18 +8,18 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
-#include <memory>
 
 #include "core/company/company.h"
 #include "core/db/recordset.h"
 #include "core/startup/shipped_layouts.h"
+#include "core/tests/pdf_reader.h"
+#include "core/tests/shell_command.h"
 #include "documents/printing/document_print.h"
 #include "documents/printing/document_qr_codes.h"
 #include "documents/printing/record_qr_codes.h"
 #include "documents/printing/tests/invoice_fixture.h"
 #include "masterdata/printing/address_report.h"
 #include "masterdata/printing/article_report.h"
-#include "output/tests/pdf_reader.h"
 
 namespace orvosal::testing {
 namespace {
@@ -31,22 +31,14 @@ bool toolsAvailable() {
          std::system("pdftoppm -v >/dev/null 2>&1") == 0;
 }
 
-std::string commandOutput(const std::string& command) {
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return {};
-  std::string output;
-  char buffer[4096];
-  while (size_t read = fread(buffer, 1, sizeof buffer, pipe.get())) output.append(buffer, read);
-  return output;
-}
-
 // The bytes of the QR codes on the page as they are encoded, one after the other without separator.
 std::string decodedQrCodes(const fs::path& pdf, int page = 1) {
   const fs::path png = pdf.parent_path() / (pdf.stem().string() + "-seite");
-  commandOutput("pdftoppm -r 300 -png -singlefile -f " + std::to_string(page) + " -l " +
-                std::to_string(page) + " '" + pdf.string() + "' '" + png.string() + "'");
-  return commandOutput("zbarimg --raw -q -Sdisable -Sqrcode.enable -Sbinary '" + png.string() +
-                       ".png' 2>/dev/null");
+  runShellCommand("pdftoppm -r 300 -png -singlefile -f " + std::to_string(page) + " -l " +
+                  std::to_string(page) + " '" + pdf.string() + "' '" + png.string() + "'");
+  return runShellCommand("zbarimg --raw -q -Sdisable -Sqrcode.enable -Sbinary '" + png.string() +
+                         ".png' 2>/dev/null")
+      .output;
 }
 
 class QrProbePort final : public PrintPort {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +11,7 @@
 
 #include "core/db/recordset.h"
 #include "core/tests/db_test_support.h"
+#include "core/tests/shell_command.h"
 #include "core/text.h"
 #include "masterdata/addresses/quoted_printable.h"
 
@@ -81,11 +81,8 @@ std::optional<std::map<std::string, std::string>> readWithVobject(const std::fil
   std::ofstream(scripts.path() / "read.py") << script;
   const std::string command =
       std::string(kPython) + " " + (scripts.path() / "read.py").string() + " '" + file.string() + "'";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return std::nullopt;
-  std::string output;
-  for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) output += static_cast<char>(c);
-  EXPECT_EQ(pclose(pipe), 0) << output;
+  const auto [status, output] = orvosal::testing::runShellCommand(command);
+  EXPECT_EQ(status, 0) << output;
   std::map<std::string, std::string> fields;
   std::istringstream lines(output);
   for (std::string line; std::getline(lines, line);) {

@@ -4,13 +4,12 @@
 
 #include <QPainter>
 #include <QPdfWriter>
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "core/tests/db_test_support.h"
 #include "core/tests/einvoice_tools.h"
+#include "core/tests/shell_command.h"
 
 namespace orvosal {
 namespace {
@@ -33,15 +32,6 @@ void renderLetter(const std::filesystem::path& file) {
   painter.end();
 }
 
-std::pair<int, std::string> run(const std::string& command) {
-  std::string output;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return {-1, ""};
-  std::array<char, 4096> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
-  return {pclose(pipe), output};
-}
-
 const FacturXPdf kInfo{.title = "Rechnung RE-100",
                        .created = *DateTime::parse("2026-11-20 10:15:00"),
                        .conformanceLevel = "EN 16931"};
@@ -58,8 +48,9 @@ TEST(FacturXPdf, ARenderedLetterBecomesAPdfA3WithTheInvoiceThatPassesTheCheck) {
   EXPECT_NE(pdf.find("<fx:ConformanceLevel>EN 16931</fx:ConformanceLevel>"), std::string::npos);
   EXPECT_NE(pdf.find("<xmp:CreateDate>2026-11-20T10:15:00+00:00</xmp:CreateDate>"), std::string::npos);
 
-  const auto [status, output] = run(testing::einvoiceTool("einvoice-pdf-check").string() +
-                                    " -q --no-preflight '" + result.string() + "'");
+  const auto [status, output] =
+      testing::runShellCommand(testing::einvoiceTool("einvoice-pdf-check").string() + " -q --no-preflight '" +
+                               result.string() + "' 2>&1");
   EXPECT_EQ(status, 0) << output;
 }
 

@@ -7,11 +7,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
 
+#include "core/tests/shell_command.h"
 #include "output/qr/cls_qr_code.h"
 #include "output/qr/giro_code.h"
 #include "output/qr/qr_binary_render.h"
@@ -72,11 +72,7 @@ class QrDecodeTest : public ::testing::Test {
     }
     const std::string command =
         "cd '" + folder_.string() + "' && xargs -a files zbarimg --quiet --raw -Sbinary 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::string output;
-    char buffer[65536];
-    for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, read);
-    ::pclose(pipe);
+    const std::string output = orvosal::testing::runShellCommand(command).output;
 
     std::vector<std::string> texts;
     for (size_t from = 0, at; (at = output.find(kSeparator, from)) != std::string::npos;

@@ -7,10 +7,10 @@
 #include <sstream>
 #include <string>
 
+#include "core/tests/pdf_reader.h"
 #include "output/layout/layout_file.h"
 #include "output/report/pdf_export.h"
 #include "output/report/report_document.h"
-#include "output/tests/pdf_reader.h"
 
 namespace orvosal {
 namespace {

@@ -1,10 +1,8 @@
-#include "output/tests/pdf_reader.h"
+#include "core/tests/pdf_reader.h"
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <regex>
-#include <stdexcept>
+
+#include "core/tests/shell_command.h"
 
 namespace orvosal::testing {
 namespace {
@@ -13,23 +11,7 @@ constexpr double kPointsPerMillimetre = 72.0 / 25.4;
 
 std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
-struct CommandOutput {
-  int exitCode = -1;
-  std::string text;
-};
-
-CommandOutput runCommand(const std::string& command) {
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) throw std::runtime_error("cannot run " + command);
-  CommandOutput output;
-  char buffer[4096];
-  while (size_t read = std::fread(buffer, 1, sizeof buffer, pipe)) output.text.append(buffer, read);
-  const int status = ::pclose(pipe);
-  output.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return output;
-}
-
-std::string run(const std::string& command) { return runCommand(command).text; }
+std::string run(const std::string& command) { return runShellCommand(command).output; }
 
 std::string unescapeXml(std::string text) {
   for (const auto& [entity, character] :
@@ -50,14 +32,14 @@ std::string pdfText(const std::filesystem::path& file, int page) {
 
 PdfPages pdfPages(const std::filesystem::path& file, const std::string& userPassword) {
   const std::string password = userPassword.empty() ? "" : " -upw '" + userPassword + "'";
-  const CommandOutput output =
-      runCommand("pdftotext -layout" + password + " " + quoted(file) + " - 2>/dev/null");
-  PdfPages result{.exitCode = output.exitCode, .pages = {}};
+  const ShellResult output =
+      runShellCommand("pdftotext -layout" + password + " " + quoted(file) + " - 2>/dev/null");
+  PdfPages result{.exitCode = output.status, .pages = {}};
   // pdftotext ends every page with a form feed.
-  for (size_t start = 0, end; start < output.text.size(); start = end + 1) {
-    end = output.text.find('\f', start);
-    if (end == std::string::npos) end = output.text.size();
-    result.pages.push_back(output.text.substr(start, end - start));
+  for (size_t start = 0, end; start < output.output.size(); start = end + 1) {
+    end = output.output.find('\f', start);
+    if (end == std::string::npos) end = output.output.size();
+    result.pages.push_back(output.output.substr(start, end - start));
   }
   return result;
 }
@@ -88,6 +70,10 @@ int pdfPageCount(const std::filesystem::path& file) {
   std::smatch match;
   if (!std::regex_search(info, match, std::regex(R"(Pages:\s+(\d+))"))) return 0;
   return std::stoi(match[1]);
+}
+
+std::string pdfAttachments(const std::filesystem::path& file) {
+  return run("pdfdetach -list " + quoted(file) + " 2>&1");
 }
 
 void renderPdfPage(const std::filesystem::path& file, int page, const std::filesystem::path& png) {

@@ -29,6 +29,8 @@ PdfPages pdfPages(const std::filesystem::path& file, const std::string& userPass
 // Every word with its box (pdftotext -bbox).
 std::vector<PdfWord> pdfWords(const std::filesystem::path& file);
 int pdfPageCount(const std::filesystem::path& file);
+// The names of the files embedded into the PDF, as `pdfdetach -list` lists them.
+std::string pdfAttachments(const std::filesystem::path& file);
 // Renders one page as PNG at 80 dpi (pdftoppm) to `png`.
 void renderPdfPage(const std::filesystem::path& file, int page, const std::filesystem::path& png);
 
