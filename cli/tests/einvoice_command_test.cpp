@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "cli/tests/cli_test_run.h"
 #include "core/tests/db_test_support.h"
@@ -52,11 +50,9 @@ TEST_P(CliEInvoice, MissingCompanyDataIsNamedAndNothingIsWritten) {
   for (const char* syntax : {"ubl", "cii", "zugferd"}) {
     const CliRun run = cli({"einvoice", "--doc", id, "--syntax", syntax, "--out", file.string()});
     EXPECT_EQ(run.status, 0) << run.err;
-    std::ifstream in(file);
-    std::stringstream xml;
-    xml << in.rdbuf();
-    EXPECT_NE(xml.str().find(">RE-7<"), std::string::npos) << syntax;
-    EXPECT_NE(xml.str().find(">238.00<"), std::string::npos) << syntax;
+    const std::string xml = testing::fileText(file);
+    EXPECT_NE(xml.find(">RE-7<"), std::string::npos) << syntax;
+    EXPECT_NE(xml.find(">238.00<"), std::string::npos) << syntax;
   }
 }
 

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "cli/tests/cli_test_run.h"
 #include "core/tests/db_test_support.h"
@@ -13,13 +11,6 @@ namespace {
 using orvosal::testing::runCommandLine;
 using orvosal::testing::TemporaryFolder;
 
-std::string fileText(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
 TEST(QrCommand, WritesTheChosenFormat) {
   TemporaryFolder folder;
   const auto file = folder.path() / "code.txt";
@@ -28,7 +19,7 @@ TEST(QrCommand, WritesTheChosenFormat) {
                       "--out", file.string(), "--scale", "3", "--quiet-zone", "0", "--level", "H"});
   ASSERT_EQ(run.status, 0) << run.err;
   // Version 1: 21 modules of 3 pixels.
-  EXPECT_EQ(fileText(file).rfind(
+  EXPECT_EQ(testing::fileText(file).rfind(
                 "<div style='font-size:0;background-color:#ffffff;position:relative;width:63px;", 0),
             0u);
 }

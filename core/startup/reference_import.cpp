@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "core/db/database.h"
 #include "core/db/db_error.h"
 #include "core/db/transaction.h"
+#include "core/file_bytes.h"
 #include "core/operation_guard.h"
 #include "core/startup/reference_csv.h"
 #include "core/text.h"
@@ -31,11 +30,9 @@ constexpr ReferenceList kReferenceLists[] = {
 };
 
 std::string readWholeFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("Die Datei '" + path.string() + "' kann nicht gelesen werden.");
-  std::ostringstream content;
-  content << in.rdbuf();
-  return std::move(content).str();
+  std::optional<std::string> content = readFileBytes(path);
+  if (!content) throw std::runtime_error("Die Datei '" + path.string() + "' kann nicht gelesen werden.");
+  return std::move(*content);
 }
 
 // A column the header names: as the catalog spells it, and as the file writes it.

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "core/db/database.h"
+#include "core/file_bytes.h"
 #include "core/schema/seed_default_user.h"
 #include "core/schema/seed_defaults.h"
 #include "core/schema/table_creator.h"
@@ -243,6 +244,8 @@ void SeededBothEngines::signInWithSystemRight() {
   user.id = 1;
   user.rights["System"] = 1;
 }
+
+std::string fileText(const std::filesystem::path& file) { return readFileBytes(file).value_or(""); }
 
 std::string engineName(const ::testing::TestParamInfo<SqlEngine>& info) {
   return info.param == SqlEngine::Sqlite ? "Sqlite" : "Postgres";

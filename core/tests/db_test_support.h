@@ -17,6 +17,9 @@
 namespace orvosal::testing {
 
 // A fresh, empty folder under the system's temporary folder, removed again at the end.
+// The content of a file, byte for byte, or "" when it cannot be read.
+std::string fileText(const std::filesystem::path& file);
+
 class TemporaryFolder {
  public:
   TemporaryFolder();

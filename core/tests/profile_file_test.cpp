@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <atomic>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 namespace orvosal {
@@ -27,11 +26,7 @@ class ProfileFileTest : public ::testing::Test {
 
   fs::path file() const { return folder_ / "system.ini"; }
   void put(const std::string& content) const { std::ofstream(file(), std::ios::binary) << content; }
-  std::string content() const {
-    std::ostringstream text;
-    text << std::ifstream(file(), std::ios::binary).rdbuf();
-    return text.str();
-  }
+  std::string content() const { return testing::fileText(file()); }
   std::vector<std::string> folderEntries() const {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder_))

@@ -1,9 +1,8 @@
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/codepage.h"
+#include "core/file_bytes.h"
 #include "core/text.h"
 #include "masterdata/addresses/quoted_printable.h"
 #include "masterdata/addresses/vcard.h"
@@ -258,11 +257,9 @@ VCardReading ParseVCard(std::string_view text, const std::string& fileName, cons
 }
 
 VCardReading ReadVCardFile(const std::filesystem::path& path, const Address& start) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return {std::nullopt, "Die Datei " + path.string() + " kann nicht gelesen werden"};
-  std::ostringstream content;
-  content << file.rdbuf();
-  return ParseVCard(content.str(), path.string(), start);
+  const std::optional<std::string> content = readFileBytes(path);
+  if (!content) return {std::nullopt, "Die Datei " + path.string() + " kann nicht gelesen werden"};
+  return ParseVCard(*content, path.string(), start);
 }
 
 }  // namespace orvosal

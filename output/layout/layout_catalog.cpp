@@ -4,10 +4,9 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
 #include <set>
-#include <sstream>
 
+#include "core/file_bytes.h"
 #include "core/text.h"
 #include "output/layout/layout_file.h"
 #include "output/report/report_data.h"
@@ -87,16 +86,14 @@ std::vector<LayoutEntry> listLayouts(const fs::path& folder) {
     entry.name = file.filename().string();
     entry.kind = layoutKindName(type);
     entry.modified = modifiedText(file);
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    auto layout = parseLayout(text.str(), file);
+    const std::string text = readFileBytes(file).value_or("");
+    auto layout = parseLayout(text, file);
     if (const auto* fault = std::get_if<LayoutFault>(&layout)) {
       entry.readable = false;
       entry.title = fault->message();
     } else {
       entry.title = std::get<Layout>(layout).title;
-      entry.names = placeholderNames(text.str());
+      entry.names = placeholderNames(text);
     }
     entries.push_back(std::move(entry));
   }

@@ -1,12 +1,10 @@
 #include "output/layout/layout_file.h"
 
-#include <fstream>
-#include <sstream>
-
 #include <QByteArray>
 #include <QSaveFile>
 #include <QString>
 
+#include "core/file_bytes.h"
 #include "output/layout/layout_parser.h"
 #include "output/layout/layout_tokens.h"
 
@@ -32,12 +30,9 @@ std::variant<Layout, LayoutFault> parseLayout(std::string_view text, const std::
 }
 
 std::variant<Layout, LayoutFault> readLayoutFile(const std::filesystem::path& file) {
-  std::ifstream stream(file, std::ios::binary);
-  if (!stream) return LayoutFault{file, 0, "Die Datei " + file.string() + " kann nicht gelesen werden"};
-  std::ostringstream content;
-  content << stream.rdbuf();
-  if (stream.bad()) return LayoutFault{file, 0, "Die Datei " + file.string() + " kann nicht gelesen werden"};
-  return parseLayout(content.str(), file);
+  const std::optional<std::string> content = readFileBytes(file);
+  if (!content) return LayoutFault{file, 0, "Die Datei " + file.string() + " kann nicht gelesen werden"};
+  return parseLayout(*content, file);
 }
 
 std::optional<std::string> saveLayoutFile(const Layout& layout, const std::filesystem::path& file) {

@@ -9,9 +9,8 @@
 #include <qpdf/QUtil.hh>
 
 #include <exception>
-#include <fstream>
-#include <sstream>
 
+#include "core/file_bytes.h"
 #include "core/text.h"
 
 namespace orvosal {
@@ -83,13 +82,6 @@ std::string xmp(const FacturXPdf& info) {
          "</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end=\"w\"?>";
 }
 
-std::string readFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
 void embedInvoice(QPDF& pdf, const std::string& xml, const FacturXPdf& info) {
   QPDFEFStreamObjectHelper stream = QPDFEFStreamObjectHelper::createEFStream(pdf, xml);
   stream.setSubtype("text/xml");
@@ -133,7 +125,7 @@ void addOutputIntent(QPDF& pdf, const std::string& profile) {
 
 std::string writeFacturXPdf(const std::filesystem::path& in, const std::string& xml, const FacturXPdf& info,
                             const std::filesystem::path& out) {
-  const std::string profile = readFile(kSrgbProfile);
+  const std::string profile = readFileBytes(kSrgbProfile).value_or("");
   if (profile.empty())
     return std::string("Das Farbprofil ") + kSrgbProfile + " fehlt (Paket icc-profiles-free)";
   try {

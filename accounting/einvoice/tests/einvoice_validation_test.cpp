@@ -2,9 +2,7 @@
 
 #include <array>
 #include <cstdio>
-#include <fstream>
 #include <regex>
-#include <sstream>
 
 #include "accounting/einvoice/cii_writer.h"
 #include "accounting/einvoice/einvoice_export.h"
@@ -43,13 +41,6 @@ class EInvoiceValidation : public EInvoiceFixture {
                                   << (result.problems.empty() ? "" : result.problems.front());
       written_.push_back({label, belegId, file});
     }
-  }
-
-  static std::string read(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
   }
 
   // The value of the first element `name` (any prefix, any attributes).
@@ -138,7 +129,7 @@ TEST_P(EInvoiceValidation, DocumentSetPassesTheValidatorWithTheStoredAmounts) {
   writeAll("many-lines", many);
 
   for (const Written& file : written_) {
-    const std::string xml = read(file.file);
+    const std::string xml = fileText(file.file);
     Recordset header(db(),
                      "SELECT * FROM Belegkopf WHERE ([BelegID] IN (" + std::to_string(file.belegId) + "))");
     const Currency gesamt = header["GesamtPreis"].toCurrency();
@@ -162,16 +153,16 @@ TEST_P(EInvoiceValidation, DocumentSetPassesTheValidatorWithTheStoredAmounts) {
   }
   EXPECT_EQ(buildInvoiceModel(engine().session(), mixed)->prepaid, Currency::fromInteger(50));
   EXPECT_EQ(buildInvoiceModel(engine().session(), many)->buyerReference, "04011000-12345-03");
-  EXPECT_NE(read(engine().folder() / "credit-note-ubl.xml").find("<cbc:CreditNoteTypeCode>381<"),
+  EXPECT_NE(fileText(engine().folder() / "credit-note-ubl.xml").find("<cbc:CreditNoteTypeCode>381<"),
             std::string::npos);
-  EXPECT_NE(read(engine().folder() / "reverse-charge-cii.xml").find("<ram:CategoryCode>AE<"),
+  EXPECT_NE(fileText(engine().folder() / "reverse-charge-cii.xml").find("<ram:CategoryCode>AE<"),
             std::string::npos);
-  EXPECT_NE(read(engine().folder() / "export-ubl.xml").find("<cbc:ID>G</cbc:ID>"), std::string::npos);
-  EXPECT_NE(read(engine().folder() / "exempt-cii.xml").find("<ram:ExemptionReason>Umsatzsteuerfrei<"),
+  EXPECT_NE(fileText(engine().folder() / "export-ubl.xml").find("<cbc:ID>G</cbc:ID>"), std::string::npos);
+  EXPECT_NE(fileText(engine().folder() / "exempt-cii.xml").find("<ram:ExemptionReason>Umsatzsteuerfrei<"),
             std::string::npos);
-  EXPECT_NE(read(engine().folder() / "shipping-ubl.xml").find("#SKONTO#TAGE=10#PROZENT=2.00#\n"),
+  EXPECT_NE(fileText(engine().folder() / "shipping-ubl.xml").find("#SKONTO#TAGE=10#PROZENT=2.00#\n"),
             std::string::npos);
-  EXPECT_NE(read(engine().folder() / "mixed-ubl.xml")
+  EXPECT_NE(fileText(engine().folder() / "mixed-ubl.xml")
                 .find("Müller &amp; Co. &lt;Einkauf&gt; &quot;Süd&quot; &apos;Ost&apos;"),
             std::string::npos);
 

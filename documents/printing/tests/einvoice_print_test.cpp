@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <fstream>
 #include <regex>
-#include <sstream>
 
 #include "accounting/einvoice/einvoice_print.h"
 #include "accounting/einvoice/tag_block.h"
@@ -42,13 +41,6 @@ PrintChoice pdfExport(const std::filesystem::path& file) {
   choice.exportFormat = "PDF";
   choice.exportFile = file;
   return choice;
-}
-
-std::string fileContent(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
 }
 
 // The amount of the first element `name` of a CII file, e.g. GrandTotalAmount.
@@ -110,7 +102,7 @@ TEST_P(EInvoicePrint, ZugferdPdfPassesTheCheckAndCarriesTheStoredTotals) {
   const auto [status, output] = runShellCommand(check.string() + " -q --no-preflight --xml-out '" +
                                                 xml.string() + "' '" + pdf.string() + "' 2>&1");
   EXPECT_EQ(status, 0) << output;
-  const std::string cii = fileContent(xml);
+  const std::string cii = fileText(xml);
   const std::string number = header(id, "Belegnummer").toText();
   ASSERT_NE(number, "");  // drawn by the print, after the items were checked
   EXPECT_NE(cii.find("<ram:ID>" + number + "</ram:ID>"), std::string::npos);
@@ -132,8 +124,8 @@ TEST_P(EInvoicePrint, XRechnungCustomerGetsThePdfAndTheXmlBesideIt) {
     ASSERT_TRUE(outcome.printed) << outcome.result.error;
     EXPECT_EQ(outcome.result.files, (std::vector<std::filesystem::path>{pdf, xml}));
     EXPECT_EQ(pdfAttachments(pdf).find(".xml"), std::string::npos) << c.format;
-    EXPECT_NE(fileContent(xml).find(c.root), std::string::npos) << c.format;
-    EXPECT_NE(fileContent(xml).find(header(id, "Belegnummer").toText()), std::string::npos);
+    EXPECT_NE(fileText(xml).find(c.root), std::string::npos) << c.format;
+    EXPECT_NE(fileText(xml).find(header(id, "Belegnummer").toText()), std::string::npos);
     xmlFiles += " '" + xml.string() + "'";
   }
   const auto [status, output] =
@@ -248,7 +240,7 @@ TEST_P(EInvoicePrint, PasswordOfTheCustomerAndZugferdAreAskedAbout) {
 
   ui().answer(true);
   ASSERT_TRUE(print(id, pdfExport(pdf)).printed);
-  EXPECT_NE(fileContent(pdf).find("/Encrypt"), std::string::npos);
+  EXPECT_NE(fileText(pdf).find("/Encrypt"), std::string::npos);
 }
 
 TEST_P(EInvoicePrint, PreviewAsksNothingEvenWhenItemsAreMissing) {

@@ -294,12 +294,6 @@ class VCardExport : public SeededBothEngines {
     rs.update();
     return rs["ID"].toInt();
   }
-  static std::string content(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-  }
 };
 
 TEST_P(VCardExport, AnIndependentReaderFindsEveryFieldOfTheStoredAddress) {
@@ -358,11 +352,11 @@ TEST_P(VCardExport, AllOfTheKindInIdOrderAndNoFileOverwritten) {
   ASSERT_EQ(written.size(), 2u);
   EXPECT_EQ(written[0], out.path() / "Karl Lehmann (2).vcf");
   EXPECT_EQ(written[1], out.path() / "Karl Lehmann (3).vcf");
-  EXPECT_EQ(content(out.path() / "Karl Lehmann.vcf"), "von früher");
+  EXPECT_EQ(testing::fileText(out.path() / "Karl Lehmann.vcf"), "von früher");
   first.id = firstId;
   second.id = secondId;
-  EXPECT_EQ(content(written[0]), VCardText(first));
-  EXPECT_EQ(content(written[1]), VCardText(second));
+  EXPECT_EQ(testing::fileText(written[0]), VCardText(first));
+  EXPECT_EQ(testing::fileText(written[1]), VCardText(second));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.path()), {}), 3);
 }
 

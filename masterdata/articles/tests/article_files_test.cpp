@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "core/db/sql_helpers.h"
 #include "masterdata/articles/tests/article_child_fixture.h"
@@ -19,13 +18,6 @@ class ArticleFilesTest : public testing::ArticleChildFixture {
     const fs::path file = chosen_.path() / name;
     std::ofstream(file, std::ios::binary) << content;
     return file;
-  }
-
-  static std::string content(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
   }
 
   testing::TemporaryFolder chosen_;
@@ -51,14 +43,14 @@ TEST_P(ArticleFilesTest, PicturesAreCopiedIntoANewFolderThatTheArticleKeeps) {
                                  {0, article, "hinten.PNG", (folder / "hinten.PNG").string()},
                              },
                              FieldTable<ArticlePicture>(ArticlePictureFields().subspan(1)));
-  EXPECT_EQ(content(folder / "hinten.PNG"), "PNG1");
+  EXPECT_EQ(testing::fileText(folder / "hinten.PNG"), "PNG1");
 
   // The same name again is stored beside the first copy, which stays as it was.
   std::ofstream(front, std::ios::binary) << "JPEG2";
   ui().answer(false);
   ASSERT_EQ(Bilder_To_Artikel(session(), article, {front}), 1);
-  EXPECT_EQ(content(folder / "vorne.jpg"), "JPEG1");
-  EXPECT_EQ(content(folder / "vorne (2).jpg"), "JPEG2");
+  EXPECT_EQ(testing::fileText(folder / "vorne.jpg"), "JPEG1");
+  EXPECT_EQ(testing::fileText(folder / "vorne (2).jpg"), "JPEG2");
   EXPECT_EQ(ListArticlePictures(session(), article).back().dateiname, "vorne (2).jpg");
 }
 
@@ -114,7 +106,7 @@ TEST_P(ArticleFilesTest, FilesGoIntoTheStoredFolderAndDeletingRemovesTheCopy) {
   ASSERT_EQ(documents.size(), 1u);
   EXPECT_EQ(documents[0], (ArticleDocument{documents[0].id, article, session().clock().today(),
                                            "Anleitung.pdf", (folder / "Anleitung.pdf").string()}));
-  EXPECT_EQ(content(folder / "Anleitung.pdf"), "PDF");
+  EXPECT_EQ(testing::fileText(folder / "Anleitung.pdf"), "PDF");
 
   ui().answer(false);
   EXPECT_FALSE(DeleteArticleDocument(session(), documents[0].id));

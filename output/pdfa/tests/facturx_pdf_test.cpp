@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <fstream>
-#include <sstream>
 
 #include "core/tests/db_test_support.h"
 #include "core/tests/einvoice_tools.h"
@@ -15,13 +14,6 @@ namespace orvosal {
 namespace {
 
 using orvosal::testing::TemporaryFolder;
-
-std::string readText(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
 
 void renderLetter(const std::filesystem::path& file) {
   QPdfWriter writer(QString::fromStdString(file.string()));
@@ -43,8 +35,8 @@ TEST(FacturXPdf, ARenderedLetterBecomesAPdfA3WithTheInvoiceThatPassesTheCheck) {
   const std::filesystem::path result = folder.path() / "rechnung.pdf";
   renderLetter(plain);
 
-  ASSERT_EQ(writeFacturXPdf(plain, readText(invoice), kInfo, result), "");
-  const std::string pdf = readText(result);
+  ASSERT_EQ(writeFacturXPdf(plain, testing::fileText(invoice), kInfo, result), "");
+  const std::string pdf = testing::fileText(result);
   EXPECT_NE(pdf.find("<fx:ConformanceLevel>EN 16931</fx:ConformanceLevel>"), std::string::npos);
   EXPECT_NE(pdf.find("<xmp:CreateDate>2026-11-20T10:15:00+00:00</xmp:CreateDate>"), std::string::npos);
 

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "core/clock.h"
 #include "core/scripted_ui.h"
 #include "core/session.h"
@@ -12,13 +9,6 @@
 
 namespace orvosal {
 namespace {
-
-std::string fileText(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
 
 class QrOutputTest : public ::testing::Test {
  protected:
@@ -55,14 +45,14 @@ TEST_F(QrOutputTest, WritesTheFormatOfTheExtensionWithTheSavedSettings) {
   const auto file = folder.path() / "code.SVG";
   ASSERT_TRUE(OutPut_QRCode(session, "Orvosal", file));
   // Version 3: 29 modules and one module of quiet zone each side, 2 pixels per module.
-  EXPECT_NE(fileText(file).find("<svg width='62' height='62'"), std::string::npos);
+  EXPECT_NE(testing::fileText(file).find("<svg width='62' height='62'"), std::string::npos);
   ASSERT_TRUE(OutPut_QRCode(session, "Orvosal", folder.path() / "code.eps"));
-  EXPECT_NE(fileText(folder.path() / "code.eps").find("%%CreationDate: Sun Dec 6 14:05:05 2026\r\n"),
+  EXPECT_NE(testing::fileText(folder.path() / "code.eps").find("%%CreationDate: Sun Dec 6 14:05:05 2026\r\n"),
             std::string::npos);
 
   const std::string temporary = Generate_QRCode(session, "Orvosal");
   ASSERT_FALSE(temporary.empty());
-  EXPECT_EQ(fileText(temporary).substr(0, 2), "BM");
+  EXPECT_EQ(testing::fileText(temporary).substr(0, 2), "BM");
   std::filesystem::remove(temporary);
 }
 

@@ -4,7 +4,6 @@
 
 #include <deque>
 #include <fstream>
-#include <sstream>
 
 #include <stdlib.h>
 
@@ -55,13 +54,6 @@ constexpr std::string_view kBrokenLayout =
 void writeFile(const fs::path& file, std::string_view text) {
   fs::create_directories(file.parent_path());
   std::ofstream(file, std::ios::binary) << text;
-}
-
-std::string readFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 std::vector<fs::path> filesIn(const fs::path& folder) {
@@ -148,14 +140,14 @@ class PrintJobTest : public ::testing::Test {
 TEST_F(PrintJobTest, MissingLayoutIsCopiedAndAnEditedOneIsKept) {
   port_.choices.push_back(choice(kPrintPreview));
   EXPECT_TRUE(print().produced);
-  EXPECT_EQ(readFile(formulare() / "Probe.lst"), kGoodLayout);
+  EXPECT_EQ(testing::fileText(formulare() / "Probe.lst"), kGoodLayout);
 
   const std::string edited = std::string(kGoodLayout) + "# vom Anwender geändert\n";
   writeFile(formulare() / "Probe.lst", edited);
   writeFile(shipped_.path() / "Neu.lst", kGoodLayout);
   writeFile(shipped_.path() / "README.md", "nicht kopieren");
   EXPECT_EQ(InstallShippedLayouts(session_), 1);
-  EXPECT_EQ(readFile(formulare() / "Probe.lst"), edited);
+  EXPECT_EQ(testing::fileText(formulare() / "Probe.lst"), edited);
   EXPECT_TRUE(fs::exists(formulare() / "Neu.lst"));
   EXPECT_FALSE(fs::exists(formulare() / "README.md"));
   EXPECT_EQ(InstallShippedLayouts(session_), 0);
@@ -188,7 +180,7 @@ TEST_F(PrintJobTest, UnreadableOrMissingLayoutStopsBeforeTheOptionsStep) {
     EXPECT_EQ(messages[0], result.error);
     EXPECT_EQ(messages[1], "Fehler!\nDruckvorgang abgebrochen");
     EXPECT_TRUE(filesIn(exportFolder()).empty());
-    EXPECT_NE(readFile(home_.path() / "error_log.txt").find(c.reasonPart), std::string::npos);
+    EXPECT_NE(testing::fileText(home_.path() / "error_log.txt").find(c.reasonPart), std::string::npos);
   }
   EXPECT_TRUE(port_.asked.empty());
 }
@@ -243,9 +235,10 @@ TEST_F(PrintJobTest, EachOutputAnswersItsCodeAndProducesItsResult) {
     EXPECT_EQ(port.printedOn, c.chosen.printerName);
   }
   EXPECT_TRUE(ui_.shown().empty());
-  EXPECT_EQ(readFile(exportFolder() / "Rechnung_2026-0001.pdf").substr(0, 5), "%PDF-");
-  EXPECT_EQ(readFile(exportFolder() / "Rechnung_2026-0001.png").substr(1, 3), "PNG");
-  EXPECT_EQ(readFile(exportFolder() / "Rechnung_2026-0001.tif").substr(0, 4), std::string("II*\0", 4));
+  EXPECT_EQ(testing::fileText(exportFolder() / "Rechnung_2026-0001.pdf").substr(0, 5), "%PDF-");
+  EXPECT_EQ(testing::fileText(exportFolder() / "Rechnung_2026-0001.png").substr(1, 3), "PNG");
+  EXPECT_EQ(testing::fileText(exportFolder() / "Rechnung_2026-0001.tif").substr(0, 4),
+            std::string("II*\0", 4));
 }
 
 TEST_F(PrintJobTest, PrinterFaultsAndAnUnwritableExportAreReported) {
@@ -286,7 +279,7 @@ TEST_F(PrintJobTest, ProtectedPdfIsEncrypted) {
   port_.choices.push_back(choice(kPrintExport));
   const PrintResult result = print();
   ASSERT_TRUE(result.produced) << result.error;
-  EXPECT_NE(readFile(result.files.at(0)).find("/Encrypt"), std::string::npos);
+  EXPECT_NE(testing::fileText(result.files.at(0)).find("/Encrypt"), std::string::npos);
 }
 
 TEST_F(PrintJobTest, SeveralPagesGiveNumberedPictures) {
@@ -333,11 +326,11 @@ TEST_F(PrintJobTest, DesigningKeepsTheFirstBackupAndPassesTheNames) {
   EXPECT_EQ(port_.designerCaption, "Rechnung designen");
   EXPECT_EQ(port_.designerFile, formulare() / "Probe.lst");
   EXPECT_EQ(port_.designerNames, (std::vector<std::string>{"Belegpositionen.Menge", "Titel", "Zeile"}));
-  EXPECT_EQ(readFile(formulare() / "Probe_bak.lst"), kGoodLayout);
+  EXPECT_EQ(testing::fileText(formulare() / "Probe_bak.lst"), kGoodLayout);
 
   writeFile(formulare() / "Probe.lst", "layout version=1 title=\"geändert\"\n");
   ASSERT_TRUE(designLayout(session_, port_, "Probe.lst", "Rechnung", data_));
-  EXPECT_EQ(readFile(formulare() / "Probe_bak.lst"), kGoodLayout);
+  EXPECT_EQ(testing::fileText(formulare() / "Probe_bak.lst"), kGoodLayout);
 
   EXPECT_FALSE(designLayout(session_, port_, "Fehlt.lst", "Fehlt", data_));
   EXPECT_EQ(ui_.texts("message").size(), 1u);
