@@ -271,8 +271,8 @@ void FormularDesignerCanvas::dragBandEdge(double y) {
   }
   layout_ = edgeDrag_->before;
   // The edge stops where the band would no longer fit the page, instead of refusing the drag.
-  const double height =
-      std::clamp(edgeDrag_->startHeight + y - edgeDrag_->startY, 0.0, printableHeight(layout_.page));
+  const double height = std::clamp(edgeDrag_->startHeight + y - edgeDrag_->startY, 0.0,
+                                   std::max(0.0, printableHeight(layout_.page)));
   setBandHeight(layout_, edgeDrag_->band, height);
   layoutReplaced();
   emit edited();
