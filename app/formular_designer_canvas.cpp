@@ -1,6 +1,7 @@
 #include "app/formular_designer_canvas.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -10,6 +11,7 @@
 #include <QPainter>
 
 #include "output/layout/layout_editing.h"
+#include "output/layout/layout_page_editing.h"
 #include "output/report/layout_qt.h"
 
 namespace orvosal {
@@ -32,13 +34,22 @@ FormularDesignerCanvas::FormularDesignerCanvas(Layout& layout, std::function<voi
   setObjectName("designerCanvas");
   setFocusPolicy(Qt::StrongFocus);
   setAcceptDrops(true);
-  setMouseTracking(false);
+  setMouseTracking(true);  // the cursor shows where a band's edge can be dragged
   layoutReplaced();
 }
 
 void FormularDesignerCanvas::select(std::optional<ElementRef> ref) {
-  if (ref == selected_) return;
+  if (ref == selected_ && !(ref && selectedBand_)) return;
   selected_ = ref;
+  if (ref) selectedBand_.reset();
+  update();
+  emit selectionChanged();
+}
+
+void FormularDesignerCanvas::selectBand(std::optional<int> band) {
+  if (band == selectedBand_ && !(band && selected_)) return;
+  selectedBand_ = band;
+  if (band) selected_.reset();
   update();
   emit selectionChanged();
 }
@@ -62,6 +73,10 @@ void FormularDesignerCanvas::layoutReplaced() {
   if (selected_ && (selected_->band >= static_cast<int>(layout_.bands.size()) ||
                     selected_->element >= static_cast<int>(layout_.bands[selected_->band].elements.size()))) {
     selected_.reset();
+    emit selectionChanged();
+  }
+  if (selectedBand_ && *selectedBand_ >= static_cast<int>(layout_.bands.size())) {
+    selectedBand_.reset();
     emit selectionChanged();
   }
   setFixedSize(sizeHint());
@@ -95,6 +110,7 @@ void FormularDesignerCanvas::paintEvent(QPaintEvent*) {
     const auto count = static_cast<int>(layout_.bands[area.band].elements.size());
     for (int index = 0; index < count; ++index) paintElement(painter, {area.band, index});
   }
+  paintBandSelection(painter);
   paintSelection(painter);
 }
 
@@ -225,6 +241,43 @@ void FormularDesignerCanvas::paintSelection(QPainter& painter) const {
   painter.setBrush(Qt::NoBrush);
 }
 
+void FormularDesignerCanvas::paintBandSelection(QPainter& painter) const {
+  if (!selectedBand_) return;
+  const DesignBandArea* area = sheet_.areaOf(*selectedBand_);
+  if (area == nullptr) return;
+  const QRectF frame = pixelRect({0, area->top, sheet_.width, area->height});
+  painter.setPen(QPen(kSelectionColor, 1.5));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(frame);
+  // The grip in the middle of the lower edge, which drags the height.
+  painter.setBrush(kSelectionColor);
+  const QPointF grip(frame.center().x(), frame.bottom());
+  painter.drawRect(
+      QRectF(grip - QPointF(3 * kGripPixels, kGripPixels / 2 + 1), QSizeF(6 * kGripPixels, kGripPixels + 2)));
+  painter.setBrush(Qt::NoBrush);
+}
+
+int FormularDesignerCanvas::bandEdgeAt(double y) const {
+  for (const DesignBandArea& area : sheet_.bands) {
+    if (std::abs(y - (area.top + area.height)) <= kGripPixels / zoom_) return area.band;
+  }
+  return -1;
+}
+
+void FormularDesignerCanvas::dragBandEdge(double y) {
+  if (!edgeDrag_->changed) {
+    beforeChange_();
+    edgeDrag_->changed = true;
+  }
+  layout_ = edgeDrag_->before;
+  // The edge stops where the band would no longer fit the page, instead of refusing the drag.
+  const double height = std::clamp(edgeDrag_->startHeight + y - edgeDrag_->startY, 0.0,
+                                   std::max(0.0, printableHeight(layout_.page)));
+  setBandHeight(layout_, edgeDrag_->band, height);
+  layoutReplaced();
+  emit edited();
+}
+
 void FormularDesignerCanvas::mousePressEvent(QMouseEvent* event) {
   setFocus();
   if (event->button() != Qt::LeftButton) return;
@@ -233,12 +286,34 @@ void FormularDesignerCanvas::mousePressEvent(QMouseEvent* event) {
   if (selected_) {
     handle = handleAt(elementFrame(layout_, sheet_, *selected_), at.x(), at.y(), kGripPixels / zoom_);
   }
-  if (handle == DesignHandle::None) select(elementAt(layout_, sheet_, at.x(), at.y()));
+  if (handle == DesignHandle::None) {
+    if (const int edge = bandEdgeAt(at.y()); edge >= 0) {
+      selectBand(edge);
+      edgeDrag_ = EdgeDrag{edge, at.y(), layout_.bands[edge].height, layout_, false};
+      return;
+    }
+    const std::optional<ElementRef> hit = elementAt(layout_, sheet_, at.x(), at.y());
+    if (hit) {
+      select(hit);
+    } else {
+      const int band = sheet_.bandAt(at.y());
+      select(std::nullopt);
+      selectBand(band >= 0 ? std::optional<int>(band) : std::nullopt);
+    }
+  }
   if (selected_) drag_ = Drag{*selected_, handle, at, layout_, false};
 }
 
 void FormularDesignerCanvas::mouseMoveEvent(QMouseEvent* event) {
-  if (!drag_) return;
+  if (edgeDrag_) {
+    dragBandEdge(toMillimetres(event->position()).y());
+    return;
+  }
+  if (!drag_) {
+    const bool onEdge = bandEdgeAt(toMillimetres(event->position()).y()) >= 0;
+    setCursor(onEdge ? Qt::SizeVerCursor : Qt::ArrowCursor);
+    return;
+  }
   const QPointF delta = toMillimetres(event->position()) - drag_->start;
   if (!drag_->changed) {
     beforeChange_();
@@ -256,7 +331,10 @@ void FormularDesignerCanvas::mouseMoveEvent(QMouseEvent* event) {
   emit edited();
 }
 
-void FormularDesignerCanvas::mouseReleaseEvent(QMouseEvent*) { drag_.reset(); }
+void FormularDesignerCanvas::mouseReleaseEvent(QMouseEvent*) {
+  drag_.reset();
+  edgeDrag_.reset();
+}
 
 void FormularDesignerCanvas::keyPressEvent(QKeyEvent* event) {
   if (!selected_) {

@@ -13,7 +13,9 @@ namespace orvosal {
 
 // The designer's page canvas: the layout's bands one below the other on a sheet as wide as the
 // page (output/layout/layout_design_sheet.h), each element as a frame with its text. A click
-// selects, dragging moves, the grips of the selected frame resize, the arrow keys nudge by
+// selects an element, or the band when it hits the band's empty space; dragging moves, the grips
+// of the selected frame resize, dragging a band's lower edge changes its height, the arrow keys
+// nudge by
 // 0.5 mm, Entf deletes; a variable name dropped onto a band becomes a text field there. The
 // canvas edits the layout it is given and calls `beforeChange` before every change, so that the
 // window can keep its undo history.
@@ -24,7 +26,10 @@ class FormularDesignerCanvas : public QWidget {
   FormularDesignerCanvas(Layout& layout, std::function<void()> beforeChange, QWidget* parent = nullptr);
 
   std::optional<ElementRef> selected() const { return selected_; }
+  // The band selected by a click on its empty space (then no element is selected).
+  std::optional<int> selectedBand() const { return selectedBand_; }
   void select(std::optional<ElementRef> ref);
+  void selectBand(std::optional<int> band);
   void setZoom(double pixelsPerMillimetre);
   void removeSelected();
   // Call after the layout changed from outside (property panel, undo): size and selection follow.
@@ -50,6 +55,15 @@ class FormularDesignerCanvas : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // A band's lower edge being dragged: its height follows.
+  struct EdgeDrag {
+    int band = -1;
+    double startY = 0;  // millimetres
+    double startHeight = 0;
+    Layout before;
+    bool changed = false;
+  };
+
   struct Drag {
     ElementRef element;
     DesignHandle handle = DesignHandle::None;  // None: the element moves
@@ -62,6 +76,10 @@ class FormularDesignerCanvas : public QWidget {
   void paintTable(QPainter& painter) const;
   void paintElement(QPainter& painter, ElementRef ref) const;
   void paintSelection(QPainter& painter) const;
+  void paintBandSelection(QPainter& painter) const;
+  // The band whose lower edge lies within grip reach of the sheet's height y, or -1.
+  int bandEdgeAt(double y) const;
+  void dragBandEdge(double y);
   QRectF pixelRect(const DesignRect& frame) const;
 
   Layout& layout_;
@@ -70,6 +88,8 @@ class FormularDesignerCanvas : public QWidget {
   double zoom_ = 3;
   std::optional<ElementRef> selected_;
   std::optional<Drag> drag_;
+  std::optional<int> selectedBand_;
+  std::optional<EdgeDrag> edgeDrag_;
 };
 
 }  // namespace orvosal

@@ -2,16 +2,20 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include "output/layout/layout_table_editing.h"
 
 namespace orvosal {
 
 namespace {
 
-enum ColumnField { kColumnName, kColumnX, kColumnWidth, kColumnAlign };
+enum ColumnField { kColumnName, kColumnX, kColumnWidth, kColumnAlign, kColumnHeading };
 enum CellField { kCellRow, kCellColumn, kCellText };
 
 // The row forms of the table in the order the panel lists their cells.
@@ -39,6 +43,7 @@ QDoubleSpinBox* lengthCell(double value) {
   box->setRange(0, 1000);
   box->setDecimals(1);
   box->setSingleStep(0.5);
+  box->setKeyboardTracking(false);
   box->setValue(value);
   return box;
 }
@@ -47,9 +52,19 @@ QDoubleSpinBox* lengthCell(double value) {
 
 FormularTablePanel::FormularTablePanel(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
-  columns_ = new QTableWidget(0, 4);
+  columns_ = new QTableWidget(0, 5);
   columns_->setObjectName("tableColumns");
-  columns_->setHorizontalHeaderLabels({"Spalte", "X", "Breite", "Ausrichtung"});
+  columns_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  columns_->setSelectionMode(QAbstractItemView::SingleSelection);
+  columns_->setHorizontalHeaderLabels({"Spalte", "X", "Breite", "Ausrichtung", "Überschrift"});
+  addColumn_ = new QPushButton("Spalte hinzufügen");
+  addColumn_->setObjectName("addColumn");
+  removeColumn_ = new QPushButton("Spalte entfernen");
+  removeColumn_->setObjectName("removeColumn");
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(addColumn_);
+  buttons->addWidget(removeColumn_);
+  buttons->addStretch();
   columns_->horizontalHeader()->setStretchLastSection(true);
   cells_ = new QTableWidget(0, 3);
   cells_->setObjectName("tableCells");
@@ -57,9 +72,17 @@ FormularTablePanel::FormularTablePanel(QWidget* parent) : QWidget(parent) {
   cells_->horizontalHeader()->setStretchLastSection(true);
   layout->addWidget(new QLabel("Spalten (mm)"));
   layout->addWidget(columns_);
+  layout->addLayout(buttons);
   layout->addWidget(new QLabel("Zellen"));
   layout->addWidget(cells_, 1);
   connect(cells_, &QTableWidget::itemChanged, this, &FormularTablePanel::announce);
+  connect(columns_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    if (!loading_ && item->column() == kColumnHeading) emit columnEdited(item->row());
+  });
+  connect(addColumn_, &QPushButton::clicked, this, &FormularTablePanel::addColumnRequested);
+  connect(removeColumn_, &QPushButton::clicked, this, [this] {
+    if (columns_->currentRow() >= 0) emit removeColumnRequested(columns_->currentRow());
+  });
 }
 
 void FormularTablePanel::announce() {
@@ -77,14 +100,20 @@ void FormularTablePanel::load(const Layout& layout) {
     for (const auto& [field, value] :
          {std::pair{kColumnX, column.x}, std::pair{kColumnWidth, column.width}}) {
       QDoubleSpinBox* box = lengthCell(value);
-      connect(box, &QDoubleSpinBox::valueChanged, this, &FormularTablePanel::announce);
+      connect(box, &QDoubleSpinBox::valueChanged, this, [this, row] {
+        if (!loading_) emit columnEdited(row);
+      });
       columns_->setCellWidget(row, field, box);
     }
     auto* align = new QComboBox;
     align->addItems({"links", "zentriert", "rechts"});
     align->setCurrentIndex(static_cast<int>(column.align));
-    connect(align, &QComboBox::currentIndexChanged, this, &FormularTablePanel::announce);
+    connect(align, &QComboBox::currentIndexChanged, this, [this, row] {
+      if (!loading_) emit columnEdited(row);
+    });
     columns_->setCellWidget(row, kColumnAlign, align);
+    columns_->setItem(row, kColumnHeading,
+                      new QTableWidgetItem(QString::fromStdString(columnHeading(layout, row))));
   }
   int count = 0;
   for (const auto& [caption, form] : rowForms(table)) count += static_cast<int>(form->cells.size());
@@ -101,16 +130,19 @@ void FormularTablePanel::load(const Layout& layout) {
   loading_ = false;
 }
 
+FormularTablePanel::ColumnValues FormularTablePanel::columnValues(int column) const {
+  ColumnValues values;
+  values.x = static_cast<QDoubleSpinBox*>(columns_->cellWidget(column, kColumnX))->value();
+  values.width = static_cast<QDoubleSpinBox*>(columns_->cellWidget(column, kColumnWidth))->value();
+  values.align = static_cast<LayoutAlign>(
+      static_cast<QComboBox*>(columns_->cellWidget(column, kColumnAlign))->currentIndex());
+  values.heading = columns_->item(column, kColumnHeading)->text().toStdString();
+  return values;
+}
+
 void FormularTablePanel::store(Layout& layout) const {
   if (!layout.table) return;
   LayoutTable& table = *layout.table;
-  for (int row = 0; row < columns_->rowCount() && row < static_cast<int>(table.columns.size()); ++row) {
-    LayoutColumn& column = table.columns[row];
-    column.x = static_cast<QDoubleSpinBox*>(columns_->cellWidget(row, kColumnX))->value();
-    column.width = static_cast<QDoubleSpinBox*>(columns_->cellWidget(row, kColumnWidth))->value();
-    column.align = static_cast<LayoutAlign>(
-        static_cast<QComboBox*>(columns_->cellWidget(row, kColumnAlign))->currentIndex());
-  }
   int row = 0;
   for (const auto& [caption, form] : rowForms(table)) {
     for (LayoutCell& cell : form->cells) {

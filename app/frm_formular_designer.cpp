@@ -19,11 +19,14 @@
 
 #include "app/formular_designer_canvas.h"
 #include "app/formular_element_panel.h"
+#include "app/formular_page_panel.h"
 #include "app/formular_table_panel.h"
 #include "output/layout/layout_design_sheet.h"
 #include "output/layout/layout_editing.h"
 #include "output/layout/layout_file.h"
 #include "output/layout/layout_name_preview.h"
+#include "output/layout/layout_page_editing.h"
+#include "output/layout/layout_table_editing.h"
 #include "output/report/report_document.h"
 
 namespace orvosal {
@@ -75,14 +78,16 @@ FrmFormularDesigner::FrmFormularDesigner(std::filesystem::path file, Layout layo
   elementPanel_ = new FormularElementPanel;
   tablePanel_ = new FormularTablePanel;
   tablePanel_->load(layout_);
-  auto* properties = new QTabWidget;
-  properties->addTab(elementPanel_, "Element");
-  properties->addTab(tablePanel_, "Tabelle");
+  pagePanel_ = new FormularPagePanel;
+  properties_ = new QTabWidget;
+  properties_->addTab(elementPanel_, "Element");
+  properties_->addTab(pagePanel_, "Seite und Bereich");
+  properties_->addTab(tablePanel_, "Tabelle");
 
   auto* splitter = new QSplitter;
   splitter->addWidget(variables_);
   splitter->addWidget(canvasScroll);
-  splitter->addWidget(properties);
+  splitter->addWidget(properties_);
   splitter->addWidget(buildPreview());
   splitter->setStretchFactor(1, 3);
   splitter->setStretchFactor(3, 2);
@@ -97,6 +102,14 @@ FrmFormularDesigner::FrmFormularDesigner(std::filesystem::path file, Layout layo
   });
   connect(elementPanel_, &FormularElementPanel::edited, this, &FrmFormularDesigner::elementEdited);
   connect(tablePanel_, &FormularTablePanel::edited, this, &FrmFormularDesigner::tableEdited);
+  connect(tablePanel_, &FormularTablePanel::columnEdited, this, &FrmFormularDesigner::columnEdited);
+  connect(tablePanel_, &FormularTablePanel::addColumnRequested, this,
+          [this] { applyEdit([](Layout& layout) { return addTableColumn(layout); }); });
+  connect(tablePanel_, &FormularTablePanel::removeColumnRequested, this, [this](int column) {
+    applyEdit([column](Layout& layout) { return removeTableColumn(layout, column); });
+  });
+  connect(pagePanel_, &FormularPagePanel::pageEdited, this, &FrmFormularDesigner::pageEdited);
+  connect(pagePanel_, &FormularPagePanel::bandHeightEdited, this, &FrmFormularDesigner::bandHeightEdited);
 
   previewTimer_.setSingleShot(true);
   previewTimer_.setInterval(kPreviewDelayMilliseconds);
@@ -161,6 +174,13 @@ void FrmFormularDesigner::showSelection() {
   const std::optional<ElementRef> selected = canvas_->selected();
   elementPanel_->load(selected ? &layout_.bands[selected->band].elements[selected->element] : nullptr,
                       layout_.font);
+  pagePanel_->load(layout_, canvas_->selectedBand());
+  // An element shows its properties; a band, or nothing, the page's and the band's.
+  if (selected) {
+    properties_->setCurrentWidget(elementPanel_);
+  } else if (properties_->currentWidget() == elementPanel_ || canvas_->selectedBand()) {
+    properties_->setCurrentWidget(pagePanel_);
+  }
 }
 
 void FrmFormularDesigner::elementEdited() {
@@ -177,6 +197,47 @@ void FrmFormularDesigner::tableEdited() {
   tablePanel_->store(layout_);
   canvas_->layoutReplaced();
   layoutChanged();
+}
+
+void FrmFormularDesigner::pageEdited() {
+  const LayoutPage page = pagePanel_->page();
+  applyEdit([&page](Layout& layout) { return setPageSettings(layout, page); });
+}
+
+void FrmFormularDesigner::bandHeightEdited() {
+  const std::optional<int> band = canvas_->selectedBand();
+  if (!band) return;
+  const double height = pagePanel_->bandHeight();
+  applyEdit([&](Layout& layout) { return setBandHeight(layout, *band, height); });
+}
+
+void FrmFormularDesigner::columnEdited(int column) {
+  const FormularTablePanel::ColumnValues values = tablePanel_->columnValues(column);
+  applyEdit([&](Layout& layout) -> std::optional<std::string> {
+    if (auto fault = setTableColumn(layout, column, values.x, values.width, values.align)) return fault;
+    if (values.heading == columnHeading(layout, column)) return std::nullopt;
+    return setColumnHeading(layout, column, values.heading);
+  });
+}
+
+void FrmFormularDesigner::applyEdit(const std::function<std::optional<std::string>(Layout&)>& edit) {
+  Layout changed = layout_;
+  if (const std::optional<std::string> fault = edit(changed)) {
+    dialogs_.showProblem(QString::fromStdString(*fault));
+    loadPanels();
+    return;
+  }
+  if (changed == layout_) return;
+  history_.record(layout_);
+  layout_ = std::move(changed);
+  canvas_->layoutReplaced();
+  loadPanels();
+  layoutChanged();
+}
+
+void FrmFormularDesigner::loadPanels() {
+  tablePanel_->load(layout_);
+  showSelection();
 }
 
 void FrmFormularDesigner::layoutChanged() {
@@ -204,8 +265,7 @@ void FrmFormularDesigner::undo() {
   if (!previous) return;
   layout_ = std::move(*previous);
   canvas_->layoutReplaced();
-  tablePanel_->load(layout_);
-  showSelection();
+  loadPanels();
   layoutChanged();
 }
 
@@ -214,8 +274,7 @@ void FrmFormularDesigner::redo() {
   if (!next) return;
   layout_ = std::move(*next);
   canvas_->layoutReplaced();
-  tablePanel_->load(layout_);
-  showSelection();
+  loadPanels();
   layoutChanged();
 }
 

@@ -19,11 +19,13 @@ class QAction;
 class QLabel;
 class QListWidget;
 class QSpinBox;
+class QTabWidget;
 
 namespace orvosal {
 
 class FormularDesignerCanvas;
 class FormularElementPanel;
+class FormularPagePanel;
 class FormularTablePanel;
 
 // The layout designer (its caption is the print's title + " designen"): the list of the variables and fields
@@ -60,6 +62,8 @@ class FrmFormularDesigner : public QMainWindow {
   QListWidget* variables() const { return variables_; }
   FormularElementPanel* elementPanel() const { return elementPanel_; }
   FormularTablePanel* tablePanel() const { return tablePanel_; }
+  FormularPagePanel* pagePanel() const { return pagePanel_; }
+  QTabWidget* properties() const { return properties_; }
   // The preview of the shown page as last rendered; null while a change waits for its render.
   const QImage& previewImage() const { return previewImage_; }
   void setDialogs(Dialogs dialogs) { dialogs_ = std::move(dialogs); }
@@ -73,6 +77,13 @@ class FrmFormularDesigner : public QMainWindow {
   void chooseSaveFile();
   void elementEdited();
   void tableEdited();
+  void pageEdited();
+  void bandHeightEdited();
+  void columnEdited(int column);
+  // Applies a change of the editing layer to a copy of the layout: taken, it becomes the layout
+  // (undoable); refused, its reason is shown and the panels show the layout as it stays.
+  void applyEdit(const std::function<std::optional<std::string>(Layout&)>& edit);
+  void loadPanels();
   void showSelection();
   void layoutChanged();
   void renderPreview();
@@ -89,6 +100,8 @@ class FrmFormularDesigner : public QMainWindow {
   QListWidget* variables_ = nullptr;
   FormularElementPanel* elementPanel_ = nullptr;
   FormularTablePanel* tablePanel_ = nullptr;
+  FormularPagePanel* pagePanel_ = nullptr;
+  QTabWidget* properties_ = nullptr;
   QLabel* preview_ = nullptr;
   QSpinBox* previewPage_ = nullptr;
   QLabel* previewPages_ = nullptr;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +19,7 @@
 
 #include "app/formular_designer_canvas.h"
 #include "app/formular_element_panel.h"
+#include "app/formular_page_panel.h"
 #include "app/formular_table_panel.h"
 #include "app/frm_formular_designer.h"
 #include "app/layout_designer_launch.h"
@@ -257,6 +260,110 @@ TEST_F(FrmFormularDesignerTest, ALayoutThatWouldNotReadBackIsNotSaved) {
   EXPECT_TRUE(designer_->modified());
 }
 
+TEST_F(FrmFormularDesignerTest, BandsGetTheirHeightByDraggingOrTyping) {
+  // The footer's lower edge dragged 8 mm down (3 pixels a millimetre).
+  const QPointF edge = at(1, 100, 12);
+  sendMouse(canvas_, QEvent::MouseButtonPress, edge);
+  EXPECT_EQ(canvas_->selectedBand(), 1);
+  EXPECT_EQ(canvas_->selected(), std::nullopt);
+  sendMouse(canvas_, QEvent::MouseMove, edge + QPointF(0, 12));
+  sendMouse(canvas_, QEvent::MouseMove, edge + QPointF(0, 24));
+  sendMouse(canvas_, QEvent::MouseButtonRelease, edge + QPointF(0, 24));
+  EXPECT_DOUBLE_EQ(designer_->layout().bands[1].height, 20);
+  auto* height = designer_->pagePanel()->findChild<QDoubleSpinBox*>("bandHeight");
+  EXPECT_DOUBLE_EQ(height->value(), 20);
+  EXPECT_EQ(designer_->properties()->currentWidget(), designer_->pagePanel());
+
+  // A click into the header's empty space selects it; its height is typed.
+  sendMouse(canvas_, QEvent::MouseButtonPress, at(0, 150, 20));
+  sendMouse(canvas_, QEvent::MouseButtonRelease, at(0, 150, 20));
+  ASSERT_EQ(canvas_->selectedBand(), 0);
+  EXPECT_DOUBLE_EQ(height->value(), 105);
+  height->setValue(300);
+  ASSERT_EQ(problems_.size(), 1);
+  EXPECT_EQ(
+      problems_[0].toStdString(),
+      "Der Bereich „Kopf erste Seite“ ist mit 300 mm höher als der bedruckbare Teil der Seite (277 mm).");
+  EXPECT_DOUBLE_EQ(designer_->layout().bands[0].height, 105);
+  EXPECT_DOUBLE_EQ(height->value(), 105);
+  height->setValue(110.5);
+  EXPECT_DOUBLE_EQ(designer_->layout().bands[0].height, 110.5);
+
+  ASSERT_TRUE(designer_->save());
+  const Layout saved = std::get<Layout>(readLayoutFile(file_));
+  EXPECT_DOUBLE_EQ(saved.bands[0].height, 110.5);
+  EXPECT_DOUBLE_EQ(saved.bands[1].height, 20);
+  designer_->undo();
+  designer_->undo();
+  EXPECT_DOUBLE_EQ(designer_->layout().bands[0].height, 105);
+  EXPECT_DOUBLE_EQ(designer_->layout().bands[1].height, 12);
+}
+
+TEST_F(FrmFormularDesignerTest, PageSettingsAreCheckedAndSaved) {
+  FormularPagePanel* page = designer_->pagePanel();
+  page->findChild<QDoubleSpinBox*>("marginLeft")->setValue(20);
+  page->findChild<QDoubleSpinBox*>("marginBottom")->setValue(15);
+  // A5 upright is too narrow for the text column, which ends at 150 mm.
+  page->findChild<QComboBox*>("pageSize")->setCurrentText("A5");
+  ASSERT_EQ(problems_.size(), 1);
+  EXPECT_EQ(problems_[0].toStdString(),
+            "Die Spalte „text“ reicht bis 150 mm und damit über die Seite hinaus (148 mm breit).");
+  EXPECT_EQ(page->findChild<QComboBox*>("pageSize")->currentText(), "A4");
+  page->findChild<QComboBox*>("pageOrientation")->setCurrentIndex(1);
+  page->findChild<QDoubleSpinBox*>("marginRight")->setValue(280);
+  ASSERT_EQ(problems_.size(), 2);
+  EXPECT_EQ(
+      problems_[1].toStdString(),
+      "Der linke und der rechte Rand (20 mm und 280 mm) lassen auf der 297 mm breiten Seite keinen Platz.");
+
+  ASSERT_TRUE(designer_->save());
+  const Layout saved = std::get<Layout>(readLayoutFile(file_));
+  EXPECT_EQ(saved.page, (LayoutPage{"A4", true, 20, 10, 20, 15}));
+  EXPECT_DOUBLE_EQ(designSheet(designer_->layout()).width, 297);
+}
+
+TEST_F(FrmFormularDesignerTest, ColumnsAreAddedChangedAndRemoved) {
+  FormularTablePanel* panel = designer_->tablePanel();
+  QTableWidget* columns = panel->columns();
+  const int cellRows = panel->cells()->rowCount();
+  // The quantity column made narrower, so that a new one fits beside it.
+  qobject_cast<QDoubleSpinBox*>(columns->cellWidget(2, 2))->setValue(20);
+  QTest::mouseClick(panel->addColumnButton(), Qt::LeftButton);
+  ASSERT_EQ(columns->rowCount(), 4);
+  EXPECT_EQ(columns->item(3, 0)->text(), "Spalte 4");
+  EXPECT_EQ(panel->cells()->rowCount(), cellRows + 2);  // an empty cell in the header and in the row
+  columns->item(3, 4)->setText("Preis");
+  qobject_cast<QComboBox*>(columns->cellWidget(3, 3))->setCurrentIndex(2);
+  // Beyond the page's right edge is refused.
+  qobject_cast<QDoubleSpinBox*>(columns->cellWidget(3, 1))->setValue(200);
+  ASSERT_EQ(problems_.size(), 1);
+  EXPECT_EQ(problems_[0].toStdString(),
+            "Die Spalte „Spalte 4“ reicht bis 220 mm und damit über die Seite hinaus (210 mm breit).");
+  EXPECT_DOUBLE_EQ(qobject_cast<QDoubleSpinBox*>(columns->cellWidget(3, 1))->value(), 170);
+
+  // The text column goes, with its cells.
+  columns->selectRow(1);
+  QTest::mouseClick(panel->removeColumnButton(), Qt::LeftButton);
+  ASSERT_EQ(columns->rowCount(), 3);
+
+  ASSERT_TRUE(designer_->save());
+  const Layout saved = std::get<Layout>(readLayoutFile(file_));
+  const LayoutTable& table = saved.table.value();
+  ASSERT_EQ(table.columns.size(), 3u);
+  EXPECT_EQ(table.columns[2].name, "Spalte 4");
+  EXPECT_DOUBLE_EQ(table.columns[2].x, 170);
+  EXPECT_EQ(table.columns[2].align, LayoutAlign::Right);
+  std::vector<std::string> header;
+  for (const LayoutCell& cell : table.header->cells) header.push_back(cell.column + "=" + cell.text);
+  EXPECT_EQ(header, (std::vector<std::string>{"pos=Pos.", "menge=Menge", "Spalte 4=Preis"}));
+  ASSERT_EQ(table.rows[0].cells.size(), 3u);
+  EXPECT_EQ(table.rows[0].cells[2].text, "");
+
+  designer_->undo();  // the removal
+  EXPECT_EQ(designer_->layout().table->columns.size(), 4u);
+  EXPECT_EQ(designer_->tablePanel()->columns()->rowCount(), 4);
+}
+
 TEST(LayoutDesignerLaunch, AnUnreadableLayoutOpensNoDesigner) {
   TemporaryFolder folder;
   const std::filesystem::path file = folder.path() / "Rechnung.lst";
@@ -304,6 +411,9 @@ TEST(FrmFormularDesignerScreenshot, ShowsALetterWithSampleData) {
   QApplication::processEvents();
   QDir().mkpath(ORVOSAL_SCREENSHOT_DIR);
   ASSERT_TRUE(designer.grab().save(QString(ORVOSAL_SCREENSHOT_DIR) + "/designer.png"));
+  designer.canvas()->selectBand(0);
+  QApplication::processEvents();
+  ASSERT_TRUE(designer.grab().save(QString(ORVOSAL_SCREENSHOT_DIR) + "/designer-band.png"));
 }
 
 }  // namespace

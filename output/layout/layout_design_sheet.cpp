@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "output/layout/paper_size.h"
+#include "output/layout/layout_page_editing.h"
 
 namespace orvosal {
 
@@ -45,10 +45,7 @@ int DesignSheet::bandAt(double y) const {
   return -1;
 }
 
-double layoutPageWidth(const LayoutPage& page) {
-  const PaperSize paper = parsePaperSize(page.size).value_or(PaperSize{210, 297});
-  return page.landscape ? paper.height : paper.width;
-}
+double layoutPageWidth(const LayoutPage& page) { return orientedPaper(page).width; }
 
 DesignSheet designSheet(const Layout& layout) {
   DesignSheet sheet;
