@@ -102,7 +102,9 @@ QWidget* SettingsTab::buildTermsGroup() {
   einvoiceFormat_->setToolTip("Gilt für Kunden ohne eigenes Format (Adresse → Konditionen und Bank)");
   const int row = grid->rowCount();
   grid->addWidget(new QLabel("E-Rechnung:", group), row, 0);
-  grid->addWidget(einvoiceFormat_, row, 1, 1, 2);
+  // As wide as its longest name, not the whole group.
+  einvoiceFormat_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  grid->addWidget(einvoiceFormat_, row, 1, 1, 2, Qt::AlignLeft);
   grid->setColumnStretch(2, 1);
   return group;
 }
