@@ -119,6 +119,10 @@ void FormularElementPanel::load(const LayoutElement* element, const LayoutFont& 
   bold_->setChecked(shown.font.bold);
   italic_->setChecked(shown.font.italic);
   align_->setCurrentIndex(static_cast<int>(shown.align));
+  // A picture has no font: of the text's settings only the alignment applies to it.
+  const bool isText = shown.kind == LayoutElementKind::Text;
+  for (QWidget* field : std::initializer_list<QWidget*>{family_, size_, bold_, italic_})
+    field->setEnabled(isText);
   loadedFamily_ = family_->currentFont().family();
   showFormatOf(shown.text);
   when_->setText(QString::fromStdString(shown.when));

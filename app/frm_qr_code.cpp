@@ -1,12 +1,15 @@
 #include "app/frm_qr_code.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,6 +27,9 @@ namespace {
 const QStringList kExports = {"(none)",   "clipboard", "BMP file", "EPS file",
                               "SVG file", "HTML file", "WMF file"};
 const QStringList kExtensions = {"", "", ".bmp", ".eps", ".svg", ".html", ".wmf"};
+// EPS and WMF are written without logo and markers.
+constexpr int kEpsExport = 3;
+constexpr int kWmfExport = 6;
 
 QComboBox* combo(QWidget* parent, const char* name, const QStringList& entries) {
   auto* box = new QComboBox(parent);
@@ -55,6 +61,17 @@ FrmQRCode::FrmQRCode(Session& session, QWidget* parent) : QDialog(parent), sessi
   version_ = combo(this, "cmbVersion", QStringList{"(auto)"} + numbers(1, 40));
   encoding_ = combo(this, "cmbEncoding", {"Numeric", "AlphaNumeric", "Binary"});
   export_ = combo(this, "cmbExport", kExports);
+  logo_ = new QLineEdit(this);
+  logo_->setObjectName("txtLogo");
+  logo_->setReadOnly(true);
+  auto* logoButton = new QPushButton("Logo...", this);
+  logoButton->setObjectName("cmdLogo");
+  auto* removeLogo = new QPushButton("Logo entfernen", this);
+  removeLogo->setObjectName("cmdLogoEntfernen");
+  markers_ = new QCheckBox("Markierungen anzeigen", this);
+  markers_->setObjectName("chkMarkers");
+  note_ = new QLabel(this);
+  note_->setObjectName("lblHinweis");
   preview_ = new QLabel(this);
   preview_->setObjectName("imgPreview");
   preview_->setMinimumSize(200, 200);
@@ -71,7 +88,14 @@ FrmQRCode::FrmQRCode(Session& session, QWidget* parent) : QDialog(parent), sessi
   form->addRow("Rand", quietZone_);
   form->addRow("Version", version_);
   form->addRow("Kodierung", encoding_);
+  auto* logoRow = new QHBoxLayout;
+  logoRow->addWidget(logo_);
+  logoRow->addWidget(logoButton);
+  logoRow->addWidget(removeLogo);
+  form->addRow("Logo", logoRow);
+  form->addRow("", markers_);
   form->addRow("Ausgabe", export_);
+  form->addRow("", note_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text_);
   layout->addLayout(form);
@@ -86,7 +110,13 @@ FrmQRCode::FrmQRCode(Session& session, QWidget* parent) : QDialog(parent), sessi
       saveChoices();
       updatePreview();
     });
+  connect(markers_, &QCheckBox::toggled, this, [this] {
+    saveChoices();
+    updatePreview();
+  });
   connect(text_, &QPlainTextEdit::textChanged, this, &FrmQRCode::updatePreview);
+  connect(logoButton, &QPushButton::clicked, this, &FrmQRCode::pickLogo);
+  connect(removeLogo, &QPushButton::clicked, this, [this] { chooseLogo({}); });
   connect(exportButton, &QPushButton::clicked, this, &FrmQRCode::exportChosen);
   updatePreview();
 }
@@ -103,15 +133,18 @@ void FrmQRCode::loadChoices() {
       QString::fromStdString(settings.ReadSetting(kQrSettingsSection, "cmbSamples", "Freier Text")));
   export_->setCurrentText(
       QString::fromStdString(settings.ReadSetting(kQrSettingsSection, "cmbExport", "(none)")));
+  logo_->setText(QString::fromStdString(choice.logo));
+  markers_->setChecked(choice.showMarkers);
 }
 
 void FrmQRCode::saveChoices() {
-  writeQrCodeSettings(session_.settings(),
-                      {.level = static_cast<qr::ErrorLevel>(error_->currentIndex()),
-                       .scale = scale_->currentText().toInt(),
-                       .quietZone = quietZone_->currentText().toInt(),
-                       .version = version_->currentIndex(),
-                       .mode = static_cast<qr::EncodingMode>(encoding_->currentIndex())});
+  writeQrCodeSettings(session_.settings(), {.level = static_cast<qr::ErrorLevel>(error_->currentIndex()),
+                                            .scale = scale_->currentText().toInt(),
+                                            .quietZone = quietZone_->currentText().toInt(),
+                                            .version = version_->currentIndex(),
+                                            .mode = static_cast<qr::EncodingMode>(encoding_->currentIndex()),
+                                            .logo = logo_->text().toStdString(),
+                                            .showMarkers = markers_->isChecked()});
   session_.settings().WriteSetting(kQrSettingsSection, "cmbSamples", samples_->currentText().toStdString());
   session_.settings().WriteSetting(kQrSettingsSection, "cmbExport", export_->currentText().toStdString());
 }
@@ -124,13 +157,48 @@ void FrmQRCode::takeSample() {
   saveChoices();
 }
 
-void FrmQRCode::updatePreview() {
+clsQRCode FrmQRCode::configuredCode() const {
   clsQRCode code;
   code.ApplyTilde = true;
   code.ErrorLevel = static_cast<qr::ErrorLevel>(error_->currentIndex());
   code.QuietZone = quietZone_->currentText().toInt();
   code.Version = version_->currentIndex();
   code.EncodingMode = static_cast<qr::EncodingMode>(encoding_->currentIndex());
+  code.ShowMarkers = markers_->isChecked();
+  // The logo was checked when it was chosen; one removed since then is left out.
+  code.AddLogo(logo_->text().toStdString());
+  return code;
+}
+
+bool FrmQRCode::chooseLogo(const std::filesystem::path& file) {
+  clsQRCode probe;
+  if (const std::string message = probe.AddLogo(file.string()); !message.empty()) {
+    session_.ui().message(message, "QR-Code", MessageKind::Warning);
+    return false;
+  }
+  logo_->setText(QString::fromStdString(file.string()));
+  saveChoices();
+  updatePreview();
+  return true;
+}
+
+void FrmQRCode::pickLogo() {
+  const QString name = QFileDialog::getOpenFileName(
+      this, "Logo wählen", logo_->text(), "Bilder (*.png *.jpg *.jpeg *.bmp *.gif);;Alle Dateien (*)");
+  if (!name.isEmpty()) chooseLogo(name.toStdString());
+}
+
+void FrmQRCode::showFormatNote() {
+  const int chosen = export_->currentIndex();
+  const bool decorated = !logo_->text().isEmpty() || markers_->isChecked();
+  note_->setText(decorated && (chosen == kEpsExport || chosen == kWmfExport)
+                     ? "EPS und WMF werden ohne Logo und Markierungen geschrieben."
+                     : "");
+}
+
+void FrmQRCode::updatePreview() {
+  showFormatNote();
+  clsQRCode code = configuredCode();
   const std::string message = code.Encode(text_->toPlainText().toStdString());
   if (!message.empty()) {
     preview_->setPixmap(QPixmap());
@@ -144,12 +212,7 @@ void FrmQRCode::updatePreview() {
 }
 
 bool FrmQRCode::exportTo(const std::filesystem::path& file) {
-  clsQRCode code;
-  code.ApplyTilde = true;
-  code.ErrorLevel = static_cast<qr::ErrorLevel>(error_->currentIndex());
-  code.QuietZone = quietZone_->currentText().toInt();
-  code.Version = version_->currentIndex();
-  code.EncodingMode = static_cast<qr::EncodingMode>(encoding_->currentIndex());
+  clsQRCode code = configuredCode();
   const int chosen = std::max(2, export_->currentIndex());
   const std::string message =
       writeQrCodeFileAs(code, text_->toPlainText().toStdString(), file, kExtensions[chosen].toStdString(),
@@ -167,12 +230,7 @@ void FrmQRCode::exportChosen() {
   const int chosen = export_->currentIndex();
   if (chosen <= 0) return;
   if (chosen == 1) {
-    clsQRCode code;
-    code.ApplyTilde = true;
-    code.ErrorLevel = static_cast<qr::ErrorLevel>(error_->currentIndex());
-    code.Version = version_->currentIndex();
-    code.EncodingMode = static_cast<qr::EncodingMode>(encoding_->currentIndex());
-    code.QuietZone = quietZone_->currentText().toInt();
+    clsQRCode code = configuredCode();
     const std::string message = code.Encode(text_->toPlainText().toStdString());
     if (!message.empty()) {
       session_.ui().message(message, "QR-Code", MessageKind::Warning);

@@ -4,9 +4,12 @@
 #include <filesystem>
 
 #include "app/menu_registry.h"
+#include "output/qr/cls_qr_code.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 
 namespace orvosal {
@@ -14,8 +17,9 @@ namespace orvosal {
 class Session;
 
 // The QR code window (Extras → QR-Code...): a text with payload templates, level, scale, quiet
-// zone, version and encoding, a live preview of the symbol and the export to the clipboard or a
-// file. The choices are kept in the settings section "QRCodeSettings".
+// zone, version and encoding, a logo over the centre, the markers view, a live preview of the symbol
+// and the export to the clipboard or a file. The choices are kept in the settings section
+// "QRCodeSettings".
 class FrmQRCode : public QDialog {
   Q_OBJECT
 
@@ -25,8 +29,15 @@ class FrmQRCode : public QDialog {
   // Writes the symbol into the file in the format the export list names; shows "Datei " + name +
   // " gespeichert" or the encoder's message. False when nothing was written.
   bool exportTo(const std::filesystem::path& file);
+  // Takes the image as the logo ("Logo..." after the file dialog); an empty path removes it. A
+  // file that is no image shows the encoder's message, keeps the logo before and answers false.
+  bool chooseLogo(const std::filesystem::path& file);
 
  private:
+  // An encoder with the dialog's choices, the logo and the markers view.
+  clsQRCode configuredCode() const;
+  void pickLogo();
+  void showFormatNote();
   void loadChoices();
   void saveChoices();
   void takeSample();
@@ -42,6 +53,9 @@ class FrmQRCode : public QDialog {
   QComboBox* version_;
   QComboBox* encoding_;
   QComboBox* export_;
+  QLineEdit* logo_;
+  QCheckBox* markers_;
+  QLabel* note_;
   QLabel* preview_;
   QLabel* info_;
 };

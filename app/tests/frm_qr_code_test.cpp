@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <fstream>
 #include <sstream>
 
@@ -12,6 +16,7 @@
 #include "core/scripted_ui.h"
 #include "core/session.h"
 #include "core/tests/db_test_support.h"
+#include "core/tests/shell_command.h"
 
 namespace orvosal {
 namespace {
@@ -66,6 +71,59 @@ TEST_F(FrmQRCodeTest, TooSmallVersionShowsTheMessageAndWritesNothing) {
   EXPECT_FALSE(dialog.exportTo(file));
   EXPECT_FALSE(std::filesystem::exists(file));
   EXPECT_EQ(ui_.texts("message").back(), "Too many data or matrix size too small !");
+}
+
+// A logo chosen in the dialog is exported into the bitmap, which a reader still decodes; the
+// markers change the preview; both are kept for the next opening and for the report codes.
+TEST_F(FrmQRCodeTest, LogoExportedAsBmpDecodesAndIsKept) {
+  QImage picture(40, 40, QImage::Format_RGB32);
+  picture.fill(QColor(0x1f, 0x5f, 0xbf));
+  const auto logo = folder_.path() / "logo.png";
+  ASSERT_TRUE(picture.save(QString::fromStdString(logo.string())));
+
+  FrmQRCode dialog(session_);
+  dialog.findChild<QPlainTextEdit*>("txtText")->setPlainText("Orvosal Rechnung 4711");
+  dialog.findChild<QComboBox*>("cmbScale")->setCurrentText("4");
+  const QImage plain = dialog.findChild<QLabel*>("imgPreview")->pixmap().toImage();
+  ASSERT_TRUE(dialog.chooseLogo(logo));
+  EXPECT_EQ(dialog.findChild<QLineEdit*>("txtLogo")->text().toStdString(), logo.string());
+  const QImage withLogo = dialog.findChild<QLabel*>("imgPreview")->pixmap().toImage();
+  EXPECT_NE(withLogo, plain);
+  dialog.findChild<QCheckBox*>("chkMarkers")->setChecked(true);
+  EXPECT_NE(dialog.findChild<QLabel*>("imgPreview")->pixmap().toImage(), withLogo);
+
+  dialog.findChild<QComboBox*>("cmbExport")->setCurrentText("BMP file");
+  EXPECT_EQ(dialog.findChild<QLabel*>("lblHinweis")->text(), "");
+  const auto file = folder_.path() / "logo.bmp";
+  ASSERT_TRUE(dialog.exportTo(file));
+  const QImage written(QString::fromStdString(file.string()));
+  EXPECT_EQ(written.pixelColor(written.width() / 2, written.height() / 2), QColor(0x1f, 0x5f, 0xbf));
+  const auto decoded = orvosal::testing::runShellCommand("zbarimg --quiet --raw '" + file.string() + "'");
+  if (decoded.status == 127) GTEST_SKIP() << "zbarimg fehlt (Paket zbar-tools)";
+  EXPECT_EQ(decoded.output, "Orvosal Rechnung 4711\n");
+
+  dialog.findChild<QComboBox*>("cmbExport")->setCurrentText("EPS file");
+  EXPECT_EQ(dialog.findChild<QLabel*>("lblHinweis")->text(),
+            "EPS und WMF werden ohne Logo und Markierungen geschrieben.");
+
+  FrmQRCode reopened(session_);
+  EXPECT_EQ(reopened.findChild<QLineEdit*>("txtLogo")->text().toStdString(), logo.string());
+  EXPECT_TRUE(reopened.findChild<QCheckBox*>("chkMarkers")->isChecked());
+  reopened.findChild<QPushButton*>("cmdLogoEntfernen")->click();
+  EXPECT_EQ(session_.settings().ReadSetting("QRCodeSettings", "txtLogo"), "");
+}
+
+TEST_F(FrmQRCodeTest, UnreadableLogoShowsTheMessageAndKeepsTheLogoBefore) {
+  const auto notAnImage = folder_.path() / "text.png";
+  std::ofstream(notAnImage) << "kein Bild";
+  FrmQRCode dialog(session_);
+  for (const auto& file : {notAnImage, folder_.path() / "fehlt.png"}) {
+    EXPECT_FALSE(dialog.chooseLogo(file));
+    EXPECT_EQ(ui_.texts("message").back(),
+              "Das Logo \"" + file.string() + "\" kann nicht als Bild gelesen werden.");
+    EXPECT_EQ(dialog.findChild<QLineEdit*>("txtLogo")->text(), "");
+    EXPECT_EQ(session_.settings().ReadSetting("QRCodeSettings", "txtLogo"), "");
+  }
 }
 
 }  // namespace

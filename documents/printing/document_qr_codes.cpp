@@ -29,6 +29,7 @@ std::string giroCodePicture(Session& session, const qr::GiroCodeTransfer& transf
   std::filesystem::path file;
   if (fault.empty()) {
     file = pictures.create(".bmp");
+    // Not the dialog's settings: banking apps expect the plain symbol, without logo or markers.
     clsQRCode code;
     code.ErrorLevel = qr::ErrorLevel::M;
     fault = file.empty()

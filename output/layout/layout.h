@@ -40,6 +40,9 @@ struct LayoutElement {
   // a placeholder naming a Picture variable such as "{Firma_Logo}".
   std::string text;
   LayoutFont font;
+  // Text: the lines within the box. Image: the picture's place across the box; a centred picture
+  // also stands in the middle vertically, one to the left or right at the top (as read, images
+  // are centred unless the file says otherwise).
   LayoutAlign align = LayoutAlign::Left;
   // Text only: a longer text wraps and pushes the rest of its band down instead of being cut.
   bool grow = false;

@@ -126,6 +126,8 @@ std::optional<std::string> LayoutParser::addElement(const LayoutStatement& state
       break;
     case LayoutElementKind::Image:
       reader.layoutText("source", element.text, true);
+      element.align = LayoutAlign::Center;
+      reader.align("align", element.align);
       break;
     case LayoutElementKind::Box:
       reader.color("fill", element.fill);

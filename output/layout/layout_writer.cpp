@@ -97,6 +97,7 @@ void writeElement(std::string& out, const LayoutElement& element) {
       line.font(element.font).text("when", element.when).text("text", element.text, true);
       break;
     case LayoutElementKind::Image:
+      if (element.align != LayoutAlign::Center) line.text("align", alignName(element.align));
       line.text("when", element.when).text("source", element.text, true);
       break;
     case LayoutElementKind::Line:

@@ -42,6 +42,8 @@ QrCodeSettings readQrCodeSettings(const SettingsFiles& settings) {
   const std::string mode = settings.ReadSetting(kQrSettingsSection, "cmbEncoding", "Binary");
   for (size_t i = 0; i < kModeNames.size(); ++i)
     if (mode == kModeNames[i]) choice.mode = static_cast<qr::EncodingMode>(i);
+  choice.logo = settings.ReadSetting(kQrSettingsSection, "txtLogo", "");
+  choice.showMarkers = settings.ReadSetting(kQrSettingsSection, "chkMarkers", "0") == "1";
   return choice;
 }
 
@@ -51,6 +53,8 @@ void writeQrCodeSettings(SettingsFiles& settings, const QrCodeSettings& choice) 
   settings.WriteSetting(kQrSettingsSection, "cmbQuietZone", std::to_string(choice.quietZone));
   settings.WriteSetting(kQrSettingsSection, "cmbVersion", qrVersionText(choice.version));
   settings.WriteSetting(kQrSettingsSection, "cmbEncoding", kModeNames[static_cast<size_t>(choice.mode)]);
+  settings.WriteSetting(kQrSettingsSection, "txtLogo", choice.logo);
+  settings.WriteSetting(kQrSettingsSection, "chkMarkers", choice.showMarkers ? "1" : "0");
 }
 
 std::string writeQrCodeFile(clsQRCode& code, std::string_view text, const std::filesystem::path& file,
@@ -81,6 +85,8 @@ bool OutPut_QRCode(Session& session, std::string_view text, const std::filesyste
   code.QuietZone = choice.quietZone;
   code.Version = choice.version;
   code.EncodingMode = choice.mode;
+  if (const std::string refused = code.AddLogo(choice.logo); !refused.empty())
+    session.ui().message(refused, "QR-Code", MessageKind::Warning);
   const std::string message = writeQrCodeFile(code, text, file, choice.scale, session.clock().now());
   if (message.empty()) return true;
   session.ui().message(message, "QR-Code", MessageKind::Warning);

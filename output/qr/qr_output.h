@@ -14,13 +14,16 @@ class SettingsFiles;
 
 // The choices of the QR code dialog, kept in the settings section "QRCodeSettings": "cmbError"
 // holds the level's index (L, M, Q, H), "cmbScale" and "cmbQuietZone" numbers, "cmbVersion"
-// "(auto)" or 1 to 40, "cmbEncoding" "Numeric", "AlphaNumeric" or "Binary".
+// "(auto)" or 1 to 40, "cmbEncoding" "Numeric", "AlphaNumeric" or "Binary", "txtLogo" the path of
+// the logo image ("" for none), "chkMarkers" "1" when the patterns are drawn in the marker colour.
 struct QrCodeSettings {
   qr::ErrorLevel level = qr::ErrorLevel::L;
   int scale = 1;
   int quietZone = 4;
   int version = 0;
   qr::EncodingMode mode = qr::EncodingMode::Byte;
+  std::string logo{};
+  bool showMarkers = false;
 };
 
 inline constexpr std::string_view kQrSettingsSection = "QRCodeSettings";
@@ -41,7 +44,8 @@ std::string writeQrCodeFileAs(clsQRCode& code, std::string_view text, const std:
                               std::string_view extension, int scale, const DateTime& created);
 
 // Encodes with the saved settings and writes the file; a failure is shown through the session's
-// Ui and answers false.
+// Ui and answers false. The saved logo is drawn (a logo that cannot be read is reported and left
+// out); the markers are not, as they serve checking by eye in the dialog only.
 bool OutPut_QRCode(Session& session, std::string_view text, const std::filesystem::path& file);
 // Writes the symbol into a new temporary bitmap file and answers its path ("" on failure).
 std::string Generate_QRCode(Session& session, std::string_view text);

@@ -27,6 +27,23 @@ PreparedText prepareText(const LayoutElement& element, const Layout& layout, Rep
   return text;
 }
 
+// The fitted picture's place in its box: centred both ways, or at the top on the left or right.
+QRectF alignedPicture(const QRectF& box, const QSizeF& fitted, LayoutAlign align) {
+  QRectF placed(QPointF(0, 0), fitted);
+  switch (align) {
+    case LayoutAlign::Center:
+      placed.moveCenter(box.center());
+      break;
+    case LayoutAlign::Left:
+      placed.moveTopLeft(box.topLeft());
+      break;
+    case LayoutAlign::Right:
+      placed.moveTopRight(box.topRight());
+      break;
+  }
+  return placed;
+}
+
 void placeElement(const LayoutElement& element, const PreparedText* text, double top, RenderState& state,
                   ReportTextContext& context, std::vector<PagePrimitive>& out) {
   const QRectF box(element.x, top, element.width, element.height);
@@ -45,9 +62,7 @@ void placeElement(const LayoutElement& element, const PreparedText* text, double
       auto image = path.empty() ? nullptr : state.picture(path);
       if (!image || image->width() == 0 || image->height() == 0) break;
       QSizeF fitted = QSizeF(image->size()).scaled(box.size(), Qt::KeepAspectRatio);
-      QRectF placed(QPointF(0, 0), fitted);
-      placed.moveCenter(box.center());
-      out.push_back(PlacedImage{placed, image});
+      out.push_back(PlacedImage{alignedPicture(box, fitted, element.align), image});
       break;
     }
     case LayoutElementKind::Line:

@@ -17,6 +17,8 @@ band kind=first-header height=105
   text x=25 y=62.7 w=85 h=27.3 text="{Belegkopf.Name}\n{Belegkopf.PLZ} {Belegkopf.Ort}"
   text x=125 y=50 w=75 h=5 align=right bold=ja text="Datum: {Belegkopf.Belegdatum|dd.MM.yyyy}"
   image x=150 y=10 w=40 h=25 source="{Firma_Logo}"
+  image x=25 y=10 w=40 h=25 align=left source="{Firma_Logo}"
+  image x=25 y=35 w=40 h=10 align=right source="{Firma_Logo}"
 
 table gap=4
   column name=pos x=25 w=12 align=right
@@ -74,13 +76,18 @@ TEST(LayoutRead, TakesEveryStatement) {
   const LayoutBand* header = layout.band(LayoutBandKind::FirstHeader);
   ASSERT_NE(header, nullptr);
   EXPECT_EQ(header->line, 6);
-  ASSERT_EQ(header->elements.size(), 3u);
+  ASSERT_EQ(header->elements.size(), 5u);
   EXPECT_EQ(header->elements[0].text, "{Belegkopf.Name}\n{Belegkopf.PLZ} {Belegkopf.Ort}");
   EXPECT_DOUBLE_EQ(header->elements[0].y, 62.7);
   EXPECT_EQ(header->elements[1].align, LayoutAlign::Right);
   EXPECT_TRUE(header->elements[1].font.bold);
   EXPECT_EQ(header->elements[2].kind, LayoutElementKind::Image);
   EXPECT_EQ(header->elements[2].text, "{Firma_Logo}");
+  // A picture without `align` is centred; text without it is left-aligned.
+  EXPECT_EQ(header->elements[0].align, LayoutAlign::Left);
+  EXPECT_EQ(header->elements[2].align, LayoutAlign::Center);
+  EXPECT_EQ(header->elements[3].align, LayoutAlign::Left);
+  EXPECT_EQ(header->elements[4].align, LayoutAlign::Right);
   ASSERT_TRUE(layout.table);
   const LayoutTable& table = *layout.table;
   EXPECT_EQ(table.columns.size(), 3u);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include "core/clock.h"
 #include "core/scripted_ui.h"
 #include "core/session.h"
@@ -70,6 +72,31 @@ TEST_F(QrOutputTest, FailureShowsTheMessageAndWritesNothing) {
     ASSERT_FALSE(ui.texts("message").empty());
     EXPECT_EQ(ui.texts("message").back(), c.message);
   }
+}
+
+// Report codes carry the saved logo but never the markers, which are a view for the eye.
+TEST_F(QrOutputTest, SavedLogoIsDrawnAndMarkersAreNot) {
+  QImage picture(30, 30, QImage::Format_RGB32);
+  picture.fill(QColor(0x1f, 0x5f, 0xbf));
+  const auto logo = folder.path() / "logo.png";
+  ASSERT_TRUE(picture.save(QString::fromStdString(logo.string())));
+  writeQrCodeSettings(session.settings(), {.scale = 4, .logo = logo.string(), .showMarkers = true});
+  EXPECT_EQ(readQrCodeSettings(session.settings()).logo, logo.string());
+  EXPECT_TRUE(readQrCodeSettings(session.settings()).showMarkers);
+
+  const auto file = folder.path() / "logo.bmp";
+  ASSERT_TRUE(OutPut_QRCode(session, "Orvosal", file));
+  const QImage written(QString::fromStdString(file.string()));
+  EXPECT_EQ(written.pixelColor(written.width() / 2, written.height() / 2), QColor(0x1f, 0x5f, 0xbf));
+  // The top left finder pattern starts after the quiet zone of four modules.
+  EXPECT_EQ(written.pixelColor(16, 16), QColor(Qt::black));
+
+  // A logo removed since it was chosen is reported; the code is written plain.
+  std::filesystem::remove(logo);
+  ASSERT_TRUE(OutPut_QRCode(session, "Orvosal", file));
+  EXPECT_EQ(ui.texts("message").back(),
+            "Das Logo \"" + logo.string() + "\" kann nicht als Bild gelesen werden.");
+  EXPECT_EQ(QImage(QString::fromStdString(file.string())).depth(), 1);
 }
 
 }  // namespace

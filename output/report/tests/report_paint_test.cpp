@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include <QImage>
@@ -25,8 +26,8 @@ band kind=first-header height=60
 constexpr double kPixelsPerMillimetre = 10;
 
 // Paints the first page at 254 dpi onto a white image.
-QImage paintFirstPage(const ReportData& data) {
-  auto parsed = parseLayout(kPictureLayout, "Bild.lst");
+QImage paintFirstPage(const ReportData& data, const std::string& layoutText = kPictureLayout) {
+  auto parsed = parseLayout(layoutText, "Bild.lst");
   EXPECT_EQ(parsed.index(), 0u);
   auto report = renderReport(std::get<0>(parsed), data);
   EXPECT_EQ(report.index(), 0u);
@@ -61,6 +62,61 @@ TEST(ReportPaint, FitsPicturesKeepingTheirAspectAndDrawsBoxes) {
   EXPECT_EQ(at(page, 30, 45), QColor(Qt::white));
   EXPECT_EQ(at(page, 110, 20), QColor(Qt::blue));
   EXPECT_EQ(at(page, 140, 20), QColor(Qt::white));
+}
+
+// The millimetre rectangle covered by red pixels.
+QRectF redArea(const QImage& page) {
+  int left = page.width(), top = page.height(), right = -1, bottom = -1;
+  for (int y = 0; y < page.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+    for (int x = 0; x < page.width(); ++x) {
+      if (line[x] != qRgb(255, 0, 0)) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  const double k = kPixelsPerMillimetre;
+  return QRectF(left / k, top / k, (right + 1 - left) / k, (bottom + 1 - top) / k);
+}
+
+// A picture narrower than its box lies across it as `align` says; one flatter than its box is
+// centred vertically when centred and sits at the top when aligned left or right.
+TEST(ReportPaint, PictureFollowsItsAlignment) {
+  const fs::path logo = fs::temp_directory_path() / ("aligned_" + std::to_string(::getpid()) + ".png");
+  const struct {
+    std::string align;  // as written in the layout; empty: not written
+    QSize picture;
+    QRectF expected;  // millimetres on the page
+  } cases[] = {
+      {"", QSize(100, 200), QRectF(20, 10, 20, 40)},
+      {"", QSize(200, 100), QRectF(10, 20, 40, 20)},
+      {"left", QSize(100, 200), QRectF(10, 10, 20, 40)},
+      {"left", QSize(200, 100), QRectF(10, 10, 40, 20)},
+      {"center", QSize(100, 200), QRectF(20, 10, 20, 40)},
+      {"center", QSize(200, 100), QRectF(10, 20, 40, 20)},
+      {"right", QSize(100, 200), QRectF(30, 10, 20, 40)},
+      {"right", QSize(200, 100), QRectF(10, 10, 40, 20)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.align + " " + std::to_string(c.picture.width()) + "x" +
+                 std::to_string(c.picture.height()));
+    QImage picture(c.picture, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(QString::fromStdString(logo.string())));
+    ReportData data;
+    data.variables.definePicture("Logo", logo.string());
+    const std::string attribute = c.align.empty() ? "" : " align=" + c.align;
+    const QRectF area = redArea(paintFirstPage(
+        data, "layout version=1 title=Bild\nband kind=first-header height=60\n  image x=10 y=10 w=40 h=40" +
+                  attribute + " source=\"{Logo}\"\n"));
+    EXPECT_NEAR(area.left(), c.expected.left(), 0.2);
+    EXPECT_NEAR(area.top(), c.expected.top(), 0.2);
+    EXPECT_NEAR(area.right(), c.expected.right(), 0.2);
+    EXPECT_NEAR(area.bottom(), c.expected.bottom(), 0.2);
+  }
+  fs::remove(logo);
 }
 
 TEST(ReportPaint, MissingPictureLeavesItsPlaceEmpty) {
