@@ -15,7 +15,6 @@
 #include <QTimer>
 
 #include <fstream>
-#include <sstream>
 
 #include "app/formular_designer_canvas.h"
 #include "app/formular_element_panel.h"
@@ -62,13 +61,6 @@ table gap=4
 const std::vector<std::string> kNames = {
     "Firma_Name",           "Firma_IBAN", "Firma_BIC", "Belegkopf.Name", "Belegkopf.Belegnummer",
     "Belegpositionen.Menge"};
-
-std::string fileText(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 void sendMouse(QWidget* widget, QEvent::Type type, QPointF at) {
   const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
@@ -224,7 +216,7 @@ TEST_F(FrmFormularDesignerTest, UndoAndRedoFollowTheChanges) {
 }
 
 TEST_F(FrmFormularDesignerTest, ClosingWithChangesAsksFirst) {
-  const std::string original = fileText(file_);
+  const std::string original = testing::fileText(file_);
   const struct {
     QMessageBox::StandardButton answer;
     bool closes;
@@ -237,7 +229,7 @@ TEST_F(FrmFormularDesignerTest, ClosingWithChangesAsksFirst) {
     designer_->addField("Firma_Name");
     answer_ = test.answer;
     EXPECT_EQ(designer_->close(), test.closes) << test.answer;
-    EXPECT_EQ(fileText(file_) != original, test.saved) << test.answer;
+    EXPECT_EQ(testing::fileText(file_) != original, test.saved) << test.answer;
   }
   // Unchanged, it closes without asking.
   designer_->show();
@@ -246,7 +238,7 @@ TEST_F(FrmFormularDesignerTest, ClosingWithChangesAsksFirst) {
 }
 
 TEST_F(FrmFormularDesignerTest, ALayoutThatWouldNotReadBackIsNotSaved) {
-  const std::string original = fileText(file_);
+  const std::string original = testing::fileText(file_);
   sendMouse(canvas_, QEvent::MouseButtonPress, at(0, 30, 100));
   sendMouse(canvas_, QEvent::MouseButtonRelease, at(0, 30, 100));
   designer_->elementPanel()
@@ -256,7 +248,7 @@ TEST_F(FrmFormularDesignerTest, ALayoutThatWouldNotReadBackIsNotSaved) {
   ASSERT_EQ(problems_.size(), 1);
   EXPECT_TRUE(problems_[0].startsWith("Fehler im Formular Lieferschein.lst, Zeile "))
       << problems_[0].toStdString();
-  EXPECT_EQ(fileText(file_), original);
+  EXPECT_EQ(testing::fileText(file_), original);
   EXPECT_TRUE(designer_->modified());
 }
 

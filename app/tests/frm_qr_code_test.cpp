@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <fstream>
-#include <sstream>
 
 #include "core/clock.h"
 #include "core/scripted_ui.h"
@@ -49,11 +48,9 @@ TEST_F(FrmQRCodeTest, SampleExportedAsSvgAndChoicesKept) {
   const auto file = folder_.path() / "wifi.svg";
   ASSERT_TRUE(dialog.exportTo(file));
   EXPECT_EQ(ui_.texts("message").back(), "Datei wifi.svg gespeichert");
-  std::ifstream in(file);
-  std::stringstream svg;
-  svg << in.rdbuf();
+  const std::string svg = testing::fileText(file);
   // Version 4: 33 modules and a border of one module each side, 2 pixels each.
-  EXPECT_NE(svg.str().find("<svg width='70' height='70'"), std::string::npos);
+  EXPECT_NE(svg.find("<svg width='70' height='70'"), std::string::npos);
 
   EXPECT_EQ(session_.settings().ReadSetting("QRCodeSettings", "cmbVersion"), "4");
   EXPECT_EQ(session_.settings().ReadSetting("QRCodeSettings", "cmbSamples"), "WiFi Connection");
