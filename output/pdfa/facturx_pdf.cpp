@@ -87,14 +87,16 @@ void embedInvoice(QPDF& pdf, const std::string& xml, const FacturXPdf& info) {
   stream.setSubtype("text/xml");
   stream.setModDate(pdfDate(info.created));
   stream.setCreationDate(pdfDate(info.created));
-  QPDFFileSpecObjectHelper spec = QPDFFileSpecObjectHelper::createFileSpec(pdf, kAttachmentName, stream);
-  spec.setDescription("Factur-X invoice");
-  QPDFObjectHandle specObject = spec.getObjectHandle();
-  specObject.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
-  QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(kAttachmentName, spec);
+  QPDFFileSpecObjectHelper attachment =
+      QPDFFileSpecObjectHelper::createFileSpec(pdf, kAttachmentName, stream);
+  attachment.setDescription("Factur-X invoice");
+  QPDFObjectHandle attachmentObject = attachment.getObjectHandle();
+  attachmentObject.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
+  QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(kAttachmentName, attachment);
   QPDFObjectHandle root = pdf.getRoot();
   QPDFObjectHandle associated = QPDFObjectHandle::newArray();
-  associated.appendItem(specObject.isIndirect() ? specObject : pdf.makeIndirectObject(specObject));
+  associated.appendItem(attachmentObject.isIndirect() ? attachmentObject
+                                                      : pdf.makeIndirectObject(attachmentObject));
   root.replaceKey("/AF", associated);
 }
 
