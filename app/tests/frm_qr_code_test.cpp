@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,6 +103,8 @@ TEST_F(FrmQRCodeTest, LogoExportedAsBmpDecodesAndIsKept) {
   dialog.findChild<QComboBox*>("cmbExport")->setCurrentText("EPS file");
   EXPECT_EQ(dialog.findChild<QLabel*>("lblHinweis")->text(),
             "EPS und WMF werden ohne Logo und Markierungen geschrieben.");
+  QDir().mkpath(ORVOSAL_SCREENSHOT_DIR);
+  EXPECT_TRUE(dialog.grab().save(QString(ORVOSAL_SCREENSHOT_DIR) + "/frm_qr_code.png"));
 
   FrmQRCode reopened(session_);
   EXPECT_EQ(reopened.findChild<QLineEdit*>("txtLogo")->text().toStdString(), logo.string());
