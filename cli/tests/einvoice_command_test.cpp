@@ -4,26 +4,15 @@
 
 #include <filesystem>
 
-#include "cli/tests/cli_test_run.h"
-#include "core/tests/db_test_support.h"
+#include "cli/tests/cli_engine_fixture.h"
 
 namespace orvosal {
 namespace {
 
 using orvosal::testing::CliRun;
-using orvosal::testing::runCommandLine;
 
-class CliEInvoice : public orvosal::testing::SeededBothEngines {
+class CliEInvoice : public orvosal::testing::CliOnBothEngines {
  protected:
-  CliRun cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--home", engine().folder().string()});
-    return runCommandLine(args);
-  }
-  std::string created(std::vector<std::string> args) {
-    const CliRun run = cli(std::move(args));
-    EXPECT_EQ(run.status, 0) << run.err;
-    return run.out.substr(0, run.out.find_first_of("\t\n"));
-  }
   std::string numberedInvoice() {
     const std::string customer =
         created({"address", "add", "Name=Hofmann", "PLZ=20095", "Ort=Hamburg", "Email=eva@hofmann.example"});

@@ -4,27 +4,16 @@
 
 #include <filesystem>
 
-#include "cli/tests/cli_test_run.h"
-#include "core/tests/db_test_support.h"
+#include "cli/tests/cli_engine_fixture.h"
 #include "core/tests/pdf_reader.h"
 
 namespace orvosal {
 namespace {
 
 using orvosal::testing::CliRun;
-using orvosal::testing::runCommandLine;
 
-class CliPrintEInvoice : public orvosal::testing::SeededBothEngines {
+class CliPrintEInvoice : public orvosal::testing::CliOnBothEngines {
  protected:
-  CliRun cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--home", engine().folder().string()});
-    return runCommandLine(args);
-  }
-  std::string created(std::vector<std::string> args) {
-    const CliRun run = cli(std::move(args));
-    EXPECT_EQ(run.status, 0) << run.err;
-    return run.out.substr(0, run.out.find_first_of("\t\n"));
-  }
   // An invoice numbered RE-7 to a customer who wants XRechnung UBL.
   std::string xrechnungInvoice() {
     const std::string customer = created({"address", "add", "Name=Hofmann", "PLZ=20095", "Ort=Hamburg",
